@@ -1,0 +1,51 @@
+#pragma once
+// The settings store: the five operations every part of the program reads and writes its
+// settings with.
+// - Numbers are stored as the whole-number text of value x 10000 (rounded half to even to a
+//   32-bit integer) and read back divided by 10000 as single precision.
+// - Texts are stored as they are; a text read with an empty default gets "<no value>".
+// - Reads return at most 499 characters (a 500-character buffer with its terminator) and, once
+//   the program log is open, append a trace line to it. Writes let window events run.
+// The file is `IniDateiAktuell` when set (import and export), else `IniPfad`.
+
+#include "platform/IniDatei.h"
+#include "platform/Protokoll.h"
+#include "platform/Uhr.h"
+
+#include <string>
+
+namespace sw {
+
+class Einstellungen {
+public:
+    Einstellungen(Protokoll& log, EreignisPumpe& pumpe) : log_(log), pumpe_(pumpe) {}
+
+    std::string IniPfad;
+    std::string IniDateiAktuell;
+
+    // Laufzeitfehler 6 when value x 10000 does not fit 32 bits, 75 when the file cannot be
+    // written.
+    void zahlSchreiben(const std::string& abschnitt, const std::string& schluessel, float wert,
+                       const std::string& datei = {});
+    float zahlLesen(const std::string& abschnitt, const std::string& schluessel, float standard,
+                    const std::string& datei = {});
+    void textSchreiben(const std::string& abschnitt, const std::string& schluessel,
+                       const std::string& text, const std::string& datei = {});
+    std::string textLesen(const std::string& abschnitt, const std::string& schluessel,
+                          const std::string& standard, const std::string& datei = {});
+    void abschnittLoeschen(const std::string& abschnitt, const std::string& datei = {});
+
+    // The stored text of a number: value x 10000, rounded half to even.
+    static std::string zahlText(float wert);
+
+    IniDatei& ini() { return ini_; }
+
+private:
+    std::string dateiFuer(const std::string& datei) const;
+
+    Protokoll& log_;
+    EreignisPumpe& pumpe_;
+    IniDatei ini_;
+};
+
+} // namespace sw

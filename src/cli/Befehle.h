@@ -1,0 +1,14 @@
+#pragma once
+// The commands of strahlwerk-cli. Each prints its result on stdout and throws CliFehler with
+// a sentence naming the file and the problem.
+
+#include <string>
+
+namespace sw::cli {
+
+// Prints the file's content as one JSON object.
+void befehlInfo(const std::string& datei);
+// Loads a figure file of any version and writes it as the current version.
+void befehlUpgrade(const std::string& eingabe, const std::string& ausgabe);
+
+} // namespace sw::cli

@@ -1,0 +1,38 @@
+#pragma once
+// The table of captions and messages by language and message number. Code refers to texts by
+// number only; the language file fills the table.
+
+#include <string>
+#include <vector>
+
+namespace sw {
+
+class Sprachtexte {
+public:
+    static constexpr int kSprachen = 10;
+    static constexpr int kNachrichten = 2001;
+
+    Sprachtexte() : texte_(kSprachen * kNachrichten) {}
+
+    int Sprache = 1;
+
+    // The text of message n in the current language; empty when unknown.
+    const std::string& text(int n) const { return eintrag(Sprache, n); }
+    const std::string& eintrag(int sprache, int n) const {
+        static const std::string leer;
+        if (!gueltig(sprache, n)) return leer;
+        return texte_[static_cast<std::size_t>(sprache * kNachrichten + n)];
+    }
+    void setzen(int sprache, int n, std::string text) {
+        if (gueltig(sprache, n))
+            texte_[static_cast<std::size_t>(sprache * kNachrichten + n)] = std::move(text);
+    }
+
+private:
+    static bool gueltig(int sprache, int n) {
+        return sprache >= 0 && sprache < kSprachen && n >= 0 && n < kNachrichten;
+    }
+    std::vector<std::string> texte_;
+};
+
+} // namespace sw

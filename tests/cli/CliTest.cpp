@@ -1,0 +1,102 @@
+#include "../core/QvbSchreiber.h"
+#include "TestHilfe.h"
+#include "core/QvbFormat.h"
+
+#include <array>
+#include <cstdio>
+#include <sys/wait.h>
+
+using namespace sw;
+using sw::test::Kratzordner;
+using sw::test::leseDatei;
+using sw::test::schreibeDatei;
+
+namespace {
+
+struct Lauf {
+    int code;
+    std::string aus;
+    std::string fehler;
+};
+
+Lauf cli(const Kratzordner& tmp, const std::string& argumente) {
+    auto fehlerDatei = tmp / "stderr.txt";
+    std::string befehl =
+        std::string(STRAHLWERK_CLI) + " " + argumente + " 2>" + fehlerDatei.string();
+    Lauf lauf;
+    FILE* p = popen(befehl.c_str(), "r");
+    std::array<char, 4096> puffer;
+    std::size_t n;
+    while ((n = fread(puffer.data(), 1, puffer.size(), p)) > 0) lauf.aus.append(puffer.data(), n);
+    int status = pclose(p);
+    lauf.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    lauf.fehler = leseDatei(fehlerDatei);
+    return lauf;
+}
+
+std::string q(const std::filesystem::path& p) {
+    return "'" + p.string() + "'";
+}
+
+} // namespace
+
+TEST(Cli, InfoPrintsTheFigureAsJson) {
+    Kratzordner tmp;
+    Figur f;
+    f.Frames.resize(2);
+    f.Frames[0].Punkte = {{1, -2, 3, 4}, {-32768, 32767, -1, 0}};
+    f.Parameter[398] = 1;
+    f.Parameter[400] = 2.5;
+    schreibeDatei(tmp / "f.qvb", qvbKodieren(f));
+    auto lauf = cli(tmp, "info " + q(tmp / "f.qvb"));
+    EXPECT_EQ(lauf.code, 0) << lauf.fehler;
+    EXPECT_EQ(lauf.aus, "{\"kind\":\"figure\",\"version\":11,\"frames\":["
+                        "{\"points\":[[1,-2,3,4],[-32768,32767,-1,0]]},{\"points\":[[0,0,0,0]]}],"
+                        "\"parameter\":{\"398\":1,\"400\":2.5}}\n");
+}
+
+TEST(Cli, UpgradeWritesTheCurrentVersion) {
+    Kratzordner tmp;
+    std::array<double, kParameterZahl> p{};
+    p[400] = 20;
+    schreibeDatei(tmp / "alt.qvb", test::altesQvb(1, {{{10, 20, 5, 0}}}, p));
+    auto lauf = cli(tmp, "upgrade " + q(tmp / "alt.qvb") + " " + q(tmp / "neu.qvb"));
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler;
+    auto neu = qvbDekodieren(leseDatei(tmp / "neu.qvb"));
+    ASSERT_TRUE(neu);
+    EXPECT_EQ(neu->version, 11);
+    EXPECT_EQ(neu->figur.Parameter[400], 2500.0);
+    EXPECT_EQ(neu->figur.Parameter[303], 2.0);
+    EXPECT_EQ(neu->figur.Frames[0].Punkte[0], (Punkt{10, 20, 5, 2}));
+    auto info = cli(tmp, "info " + q(tmp / "alt.qvb"));
+    EXPECT_NE(info.aus.find("\"version\":1,"), std::string::npos);
+}
+
+TEST(Cli, BadInputGivesASentenceAndWritesNothing) {
+    Kratzordner tmp;
+    std::string ganz = qvbKodieren(Figur{});
+    schreibeDatei(tmp / "kurz.qvb", ganz.substr(0, 100));
+    schreibeDatei(tmp / "leer.qvb", "");
+    struct Fall {
+        std::string argumente, erwartet;
+    } faelle[] = {
+        {"info " + q(tmp / "fehlt.qvb"), "does not exist"},
+        {"info " + q(tmp / "kurz.qvb"), "truncated or corrupt"},
+        {"info " + q(tmp / "leer.qvb"), "empty"},
+        {"upgrade " + q(tmp / "kurz.qvb") + " " + q(tmp / "aus.qvb"), "truncated or corrupt"},
+        {"upgrade " + q(tmp / "fehlt.qvb") + " " + q(tmp / "aus.qvb"), "does not exist"},
+        {"upgrade " + q(tmp / "leer.qvb") + " " + q(tmp / "aus.qvb"), "empty"},
+    };
+    for (const auto& fall : faelle) {
+        auto lauf = cli(tmp, fall.argumente);
+        EXPECT_EQ(lauf.code, 1) << fall.argumente;
+        EXPECT_NE(lauf.fehler.find(fall.erwartet), std::string::npos) << lauf.fehler;
+        EXPECT_TRUE(lauf.aus.empty()) << fall.argumente;
+    }
+    EXPECT_FALSE(std::filesystem::exists(tmp / "aus.qvb"));
+
+    schreibeDatei(tmp / "gut.qvb", ganz);
+    auto lauf = cli(tmp, "upgrade " + q(tmp / "gut.qvb") + " " + q(tmp / "nope" / "aus.qvb"));
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_NE(lauf.fehler.find("cannot be written"), std::string::npos) << lauf.fehler;
+}

@@ -1,0 +1,153 @@
+#include "core/FigurDatei.h"
+#include "QvbSchreiber.h"
+#include "TestHilfe.h"
+#include "core/Ordnerwechsel.h"
+#include "core/QvbFormat.h"
+
+using namespace sw;
+using sw::test::Kratzordner;
+using sw::test::leseDatei;
+using sw::test::schreibeDatei;
+
+namespace {
+
+struct FigurDateiTest : ::testing::Test {
+    Kratzordner tmp;
+    test::TestUmgebung u;
+    FigurenSpeicher s;
+
+    Figur figurMit(std::int16_t x) {
+        Figur f;
+        f.Frames[0].Punkte[0].X = x;
+        return f;
+    }
+    void schreibeFigur(const std::string& name, std::int16_t x) {
+        schreibeDatei(tmp / name, qvbKodieren(figurMit(x)));
+    }
+};
+
+} // namespace
+
+TEST_F(FigurDateiTest, LoadingAboveTheTableCreatesFreshSlots) {
+    FigurenErweitern(s, 5);
+    s.Figuren[5].Frames.resize(3);
+    schreibeFigur("f.qvb", 42);
+    auto e = Qvb_Laden(s, u.env, 12, tmp / "f.qvb");
+    EXPECT_EQ(e.art, QvbLadeErgebnis::Art::Geladen);
+    EXPECT_EQ(e.version, 11);
+    ASSERT_EQ(s.Figuren.obergrenze(), 12);
+    EXPECT_EQ(s.Figuren[12].Frames[0].Punkte[0].X, 42);
+    for (long i = 6; i <= 11; ++i) EXPECT_TRUE(s.Figuren[i] == Figur{}) << i;
+    EXPECT_EQ(s.Figuren[5].Frames.size(), 3u);
+}
+
+TEST_F(FigurDateiTest, AFailedOrEmptyLoadLeavesTheSlotAsItWas) {
+    FigurenErweitern(s, 2);
+    s.Figuren[2] = figurMit(7);
+    std::string ganz = qvbKodieren(figurMit(99));
+    schreibeDatei(tmp / "kaputt.qvb", ganz.substr(0, ganz.size() - 1));
+    schreibeDatei(tmp / "leer.qvb", "");
+
+    auto e = Qvb_Laden(s, u.env, 2, tmp / "kaputt.qvb");
+    EXPECT_EQ(e.art, QvbLadeErgebnis::Art::Fehler);
+    EXPECT_NE(e.grund.find("truncated"), std::string::npos);
+    EXPECT_EQ(s.Figuren[2].Frames[0].Punkte[0].X, 7);
+    ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(u.dialoge.meldungen[0],
+              "Fehler #  75. frmHaupt, Sub Qvb_Laden          Fehler bei Zugriff auf Datei: " +
+                  (tmp / "kaputt.qvb").string());
+
+    EXPECT_EQ(Qvb_Laden(s, u.env, 2, tmp / "leer.qvb").art, QvbLadeErgebnis::Art::Leer);
+    EXPECT_EQ(Qvb_Laden(s, u.env, 2, tmp / "fehlt.qvb").art, QvbLadeErgebnis::Art::Fehler);
+    EXPECT_EQ(s.Figuren[2].Frames[0].Punkte[0].X, 7);
+}
+
+TEST_F(FigurDateiTest, QuickSaveWritesVersion11AndRestoresEffectBaseValues) {
+    FigurenErweitern(s, 1);
+    s.Figuren[1] = figurMit(5);
+    for (int i = 0; i <= 16; ++i) {
+        s.Figuren[1].Parameter[static_cast<std::size_t>(i)] = 1000 + i;
+        s.Figuren[1].Parameter[static_cast<std::size_t>(140 + i)] = i;
+    }
+    s.SpurAuswahl[s.EditorSpur].Figur = 1;
+    bool schnell = true;
+    ASSERT_TRUE(Speichern(s, u.env, schnell, (tmp / "x.qvb").string()));
+    EXPECT_TRUE(u.dialoge.dateiDialoge.empty());
+    EXPECT_EQ(s.Figuren[1].Parameter[303], 2.0);
+    EXPECT_EQ(s.Figuren[1].Parameter[3], 3.0);
+    EXPECT_EQ(leseDatei(tmp / "x.qvb"), qvbKodieren(s.Figuren[1]));
+    // no temporary file stays behind
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.pfad()), {}), 1);
+}
+
+TEST_F(FigurDateiTest, UmlautNamesAreRefusedAndTheDialogAsksAgain) {
+    s.SpurAuswahl[s.EditorSpur].Figur = 0;
+    u.texte.setzen(1, 813, "No umlauts, please");
+    u.dialoge.dateinamen = {(tmp / "Grün.qvb").string(), (tmp / "Gruen.qvb").string()};
+    bool schnell = false;
+    ASSERT_TRUE(Speichern(s, u.env, schnell, ""));
+    EXPECT_EQ(u.dialoge.dateiDialoge.size(), 2u);
+    EXPECT_EQ(u.dialoge.dateiDialoge[0].filter, "*.qvb(QV-Binary Datei)|*.qvb");
+    ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(u.dialoge.meldungen[0], "No umlauts, please");
+    EXPECT_FALSE(std::filesystem::exists(tmp / "Grün.qvb"));
+    EXPECT_TRUE(std::filesystem::exists(tmp / "Gruen.qvb"));
+
+    // A quick save under a caller's name with an umlaut falls back to the dialog as well; a
+    // cancelled dialog writes nothing.
+    schnell = true;
+    EXPECT_FALSE(Speichern(s, u.env, schnell, (tmp / "Öl.qvb").string()));
+    EXPECT_FALSE(schnell);
+    EXPECT_FALSE(std::filesystem::exists(tmp / "Öl.qvb"));
+    EXPECT_FALSE(std::filesystem::exists(tmp / "Oel.qvb"));
+}
+
+TEST_F(FigurDateiTest, UndoSnapshotsNeedNoDialogAndNoFigureMeansNoFile) {
+    s.SpurAuswahl[s.EditorSpur].Figur = 0;
+    bool schnell = false;
+    ASSERT_TRUE(Speichern(s, u.env, schnell, (tmp / "UndoFigur1.000").string()));
+    EXPECT_TRUE(u.dialoge.dateiDialoge.empty());
+    EXPECT_TRUE(std::filesystem::exists(tmp / "UndoFigur1.000"));
+
+    s.SpurAuswahl[s.EditorSpur].Figur = -1;
+    schnell = true;
+    EXPECT_FALSE(Speichern(s, u.env, schnell, (tmp / "none.qvb").string()));
+    EXPECT_FALSE(std::filesystem::exists(tmp / "none.qvb"));
+}
+
+TEST_F(FigurDateiTest, AFailedSaveReportsAndKeepsWhatWasThere) {
+    std::filesystem::create_directories(tmp / "ziel.qvb" / "inhalt");
+    s.SpurAuswahl[s.EditorSpur].Figur = 0;
+    bool schnell = true;
+    std::string grund;
+    EXPECT_FALSE(Speichern(s, u.env, schnell, (tmp / "ziel.qvb").string(), &grund));
+    EXPECT_FALSE(grund.empty());
+    ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(u.dialoge.meldungen[0],
+              "Fehler #  75. frmHaupt, Sub speichern was unable to safe file: " +
+                  (tmp / "ziel.qvb").string());
+    EXPECT_TRUE(std::filesystem::is_directory(tmp / "ziel.qvb" / "inhalt"));
+}
+
+TEST_F(FigurDateiTest, SavingANewFileRefreshesTheFigureList) {
+    schreibeFigur("a.qvb", 1);
+    lstDir_Change(s, u.env, tmp.pfad());
+    ASSERT_EQ(s.lstFiguren.size(), 2u);
+    s.SpurAuswahl[s.EditorSpur].Figur = 0;
+    s.Figuren[0] = figurMit(77);
+    u.dialoge.dateinamen = {(tmp / "b.qvb").string()};
+    bool schnell = false;
+    ASSERT_TRUE(Speichern(s, u.env, schnell, ""));
+    ASSERT_EQ(s.lstFiguren.size(), 3u);
+    EXPECT_EQ(s.lstFiguren[2], "b.qvb");
+    EXPECT_EQ(s.Figuren[2].Frames[0].Punkte[0].X, 77);
+    EXPECT_TRUE(s.Figuren[0] == Figur{}); // the folder change resets figure 0
+
+    // Quick-saving a folder figure uses its list name and changes no list.
+    s.SpurAuswahl[s.EditorSpur].Figur = 1;
+    s.Figuren[1].Frames[0].Punkte[0].X = 11;
+    schnell = true;
+    ASSERT_TRUE(Speichern(s, u.env, schnell, ""));
+    auto wieder = qvbDekodieren(leseDatei(tmp / "a.qvb"));
+    EXPECT_EQ(wieder->figur.Frames[0].Punkte[0].X, 11);
+}

@@ -1,0 +1,128 @@
+#include "core/Ordnerwechsel.h"
+#include "TestHilfe.h"
+#include "core/QvbFormat.h"
+#include "core/Testbild.h"
+
+using namespace sw;
+using sw::test::Kratzordner;
+using sw::test::schreibeDatei;
+
+namespace {
+
+std::string figurDatei(std::int16_t x) {
+    Figur f;
+    f.Frames[0].Punkte[0].X = x;
+    return qvbKodieren(f);
+}
+
+std::string testbildDatei(std::int16_t x) {
+    Testbild b;
+    b.frames = {{TestbildPunkt{x, 0, 255, 0, 0, false}}};
+    return testbildKodieren(b);
+}
+
+} // namespace
+
+TEST(Ordnerwechsel, ListsFiguresInBinaryOrderThenShowParts) {
+    Kratzordner tmp;
+    test::TestUmgebung u;
+    FigurenSpeicher s;
+    schreibeDatei(tmp / "b.qvb", figurDatei(3));
+    schreibeDatei(tmp / "a.qvb", figurDatei(2));
+    schreibeDatei(tmp / "B.qvb", figurDatei(1));
+    schreibeDatei(tmp / "teil.prt", "");
+    schreibeDatei(tmp / "anders.txt", "");
+    std::filesystem::path gelesen;
+    s.hooks.tastenbelegungLesen = [&](const std::filesystem::path& p) { gelesen = p; };
+    FigurenErweitern(s, 9);
+
+    lstDir_Change(s, u.env, tmp.pfad());
+
+    EXPECT_EQ(s.lstFiguren,
+              (std::vector<std::string>{"***Figur 0***", "B.qvb", "a.qvb", "b.qvb", "teil.prt"}));
+    EXPECT_EQ(s.Listentyp, (std::vector<std::int16_t>{0, 0, 0, 0, 1}));
+    EXPECT_EQ(s.Figuren.obergrenze(), 3);
+    for (long k = 1; k <= 3; ++k) EXPECT_EQ(s.Figuren[k].Frames[0].Punkte[0].X, k);
+    EXPECT_EQ(s.lstMakros, std::vector<std::string>{"***Makro 0***"});
+    EXPECT_EQ(s.lstNoteOffFigur, std::vector<std::string>{"Note Off Figur ***AUS***"});
+    EXPECT_EQ(s.FigurDateien, (std::vector<std::string>{"", "teil.prt"}));
+    EXPECT_EQ(gelesen, tmp.pfad());
+
+    lstFiguren_Click(s, 2, 1234.0);
+    EXPECT_EQ(s.SpurAuswahl[s.EditorSpur].Figur, 2);
+    EXPECT_EQ(s.SpurAuswahl[s.EditorSpur].Zeitpunkt, 1234.0);
+    EXPECT_EQ(s.ShowpartAuswahl[s.EditorSpur].Showpart, -1);
+    lstFiguren_Click(s, 4, 2000.0);
+    EXPECT_EQ(s.SpurAuswahl[s.EditorSpur].Figur, -1);
+    EXPECT_EQ(s.ShowpartAuswahl[s.EditorSpur].Showpart, 4);
+}
+
+TEST(Ordnerwechsel, UmlautNamesAreRenamedOnDisk) {
+    Kratzordner tmp;
+    test::TestUmgebung u;
+    FigurenSpeicher s;
+    schreibeDatei(tmp / "Grün.qvb", figurDatei(5));
+    schreibeDatei(tmp / "Süß.prt", "");
+    lstDir_Change(s, u.env, tmp.pfad());
+    EXPECT_FALSE(std::filesystem::exists(tmp / "Grün.qvb"));
+    EXPECT_TRUE(std::filesystem::exists(tmp / "Gruen.qvb"));
+    EXPECT_TRUE(std::filesystem::exists(tmp / "Suess.prt"));
+    EXPECT_EQ(s.lstFiguren, (std::vector<std::string>{"***Figur 0***", "Gruen.qvb", "Suess.prt"}));
+    EXPECT_EQ(s.Figuren[1].Frames[0].Punkte[0].X, 5);
+    EXPECT_GE(u.uhr.sekunden(), 0.2); // the pause after each copy
+}
+
+TEST(Ordnerwechsel, RenamingNeverOverwritesAnotherFigure) {
+    Kratzordner tmp;
+    test::TestUmgebung u;
+    FigurenSpeicher s;
+    schreibeDatei(tmp / "Grün.qvb", figurDatei(1));
+    schreibeDatei(tmp / "Gruen.qvb", figurDatei(2));
+    lstDir_Change(s, u.env, tmp.pfad());
+    EXPECT_EQ(s.lstFiguren, (std::vector<std::string>{"***Figur 0***", "Gruen.qvb", "Grün.qvb"}));
+    EXPECT_EQ(s.Figuren[1].Frames[0].Punkte[0].X, 2);
+    EXPECT_EQ(s.Figuren[2].Frames[0].Punkte[0].X, 1);
+}
+
+TEST(Ordnerwechsel, AChangeOfFolderDropsTheOldFiguresAndKeepsNegativeSlots) {
+    Kratzordner a, b;
+    test::TestUmgebung u;
+    FigurenSpeicher s;
+    schreibeDatei(a / "1.qvb", figurDatei(1));
+    schreibeDatei(a / "2.qvb", figurDatei(2));
+    s.Figuren[-2].Frames.resize(4);
+    s.Figuren[0].Frames.resize(6);
+    lstDir_Change(s, u.env, a.pfad());
+    EXPECT_EQ(s.Figuren.obergrenze(), 2);
+    EXPECT_EQ(s.Figuren[0].Frames.size(), 1u);
+    lstDir_Change(s, u.env, b.pfad());
+    EXPECT_EQ(s.Figuren.obergrenze(), 0);
+    EXPECT_EQ(s.Figuren[-2].Frames.size(), 4u);
+    EXPECT_EQ(s.lstFiguren.size(), 1u);
+}
+
+TEST(Ordnerwechsel, TestPicturesAndFixedFiguresFillTheNegativeSlots) {
+    Kratzordner programm;
+    test::TestUmgebung u;
+    FigurenSpeicher s;
+    std::filesystem::create_directories(programm / "TestBilder");
+    std::filesystem::create_directories(programm / "FixFiguren");
+    schreibeDatei(programm / "TestBilder" / "t1.bin", testbildDatei(-4));
+    schreibeDatei(programm / "TestBilder" / "t2.bin", testbildDatei(-5));
+    schreibeDatei(programm / "FixFiguren" / "f1.qvb", figurDatei(-6));
+    schreibeDatei(programm / "FixFiguren" / "f2.qvb", figurDatei(-7));
+    schreibeDatei(programm / "FixFiguren" / "f3.qvb", figurDatei(-8));
+    s.Figuren[0].Frames.resize(2);
+
+    TestbilderUndFixFigurenLaden(s, u.env, programm.pfad());
+
+    EXPECT_EQ(s.FigurenUntergrenze, -8);
+    EXPECT_EQ(s.Figuren.untergrenze(), -8);
+    for (long i = -8; i <= -4; ++i) EXPECT_EQ(s.Figuren[i].Frames[0].Punkte[0].X, i) << i;
+    EXPECT_EQ(s.Figuren[-4].Frames[0].Punkte[0].Status, status::Sprung);
+    EXPECT_EQ(s.Figuren[0].Frames.size(), 2u);
+    // a later folder change keeps them
+    Kratzordner leer;
+    lstDir_Change(s, u.env, leer.pfad());
+    EXPECT_EQ(s.Figuren[-8].Frames[0].Punkte[0].X, -8);
+}

@@ -1,0 +1,209 @@
+#include "core/QvbFormat.h"
+#include "QvbSchreiber.h"
+#include "TestHilfe.h"
+#include "platform/Binaer.h"
+
+using namespace sw;
+using sw::test::altesQvb;
+
+namespace {
+
+Figur neueFigur() {
+    Figur f;
+    f.Parameter[398] = 1.0;
+    f.Parameter[303] = 2.0;
+    return f;
+}
+
+Figur grosseFigur(int frames, int punkte) {
+    Figur f;
+    f.Frames.resize(static_cast<std::size_t>(frames));
+    std::uint32_t z = 12345;
+    for (auto& frame : f.Frames) {
+        frame.Punkte.resize(static_cast<std::size_t>(punkte));
+        for (auto& p : frame.Punkte) {
+            z = z * 1103515245 + 12345;
+            p = Punkt{static_cast<std::int16_t>(z >> 16), static_cast<std::int16_t>(z),
+                      static_cast<std::int32_t>(z % 4369) - 1, static_cast<std::uint8_t>(z >> 24)};
+        }
+    }
+    for (int i = 0; i < kParameterZahl; ++i)
+        f.Parameter[static_cast<std::size_t>(i)] = i * 0.25 - 3;
+    return f;
+}
+
+std::array<double, kParameterZahl> parameterMit(std::initializer_list<std::pair<int, double>> w) {
+    std::array<double, kParameterZahl> p{};
+    for (auto [i, v] : w) p[static_cast<std::size_t>(i)] = v;
+    return p;
+}
+
+} // namespace
+
+TEST(QvbFormat, NewFigureSavesTo3256BytesWithTheDocumentedStart) {
+    std::string bytes = qvbKodieren(neueFigur());
+    ASSERT_EQ(bytes.size(), 3256u);
+    EXPECT_EQ(test::hex(bytes, 19), "0B 00 00 00 00 00 00 00 00 01 00 01 00 00 00 00 00 00 00");
+    // point 0, then the parameter descriptor and the doubles with 398 = 1.0 at its place
+    BinaerLeser l(bytes);
+    l.ueberspringen(19 + 10 + 9);
+    EXPECT_EQ(l.i16(), 1);
+    EXPECT_EQ(l.i32(), 401);
+    EXPECT_EQ(l.i32(), 0);
+    l.ueberspringen(398 * 8);
+    EXPECT_EQ(l.f64(), 1.0);
+}
+
+TEST(QvbFormat, FrameAndPointUpperBoundsLeadTheFile) {
+    Figur f;
+    f.Frames.resize(2);
+    f.Frames[0].Punkte.resize(2);
+    f.Frames[1].Punkte.resize(5);
+    const std::string bytes = qvbKodieren(f);
+    BinaerLeser l(bytes);
+    EXPECT_EQ(l.u8(), 11);
+    EXPECT_EQ(l.i32(), 1);
+    EXPECT_EQ(l.i32(), 1);
+    EXPECT_EQ(l.i32(), 4);
+}
+
+TEST(QvbFormat, LargeFiguresRoundTripUnchanged) {
+    Figur f = grosseFigur(1000, 500);
+    auto inhalt = qvbDekodieren(qvbKodieren(f));
+    ASSERT_TRUE(inhalt);
+    EXPECT_EQ(inhalt->version, 11);
+    EXPECT_TRUE(inhalt->figur == f);
+}
+
+TEST(QvbFormat, Version1ConvertsFrameDurationColoursAndStatus) {
+    std::vector<std::vector<Punkt>> frames = {{{100, -200, 7, 0}, {-5, 5, 255, 0}}};
+    auto inhalt = qvbDekodieren(altesQvb(1, frames, parameterMit({{400, 20}, {398, 1}})));
+    ASSERT_TRUE(inhalt);
+    EXPECT_EQ(inhalt->version, 1);
+    const auto& P = inhalt->figur.Parameter;
+    EXPECT_EQ(P[400], 2500.0); // CInt(1000 / 20) = 50, times 50
+    const auto& punkte = inhalt->figur.Frames[0].Punkte;
+    ASSERT_EQ(punkte.size(), 2u);
+    EXPECT_EQ(punkte[0], (Punkt{100, -200, 7, 3})); // 398 set: status 3
+    EXPECT_EQ(punkte[1], (Punkt{-5, 5, 255, 3}));   // 8-bit colour read unsigned
+    // the upgrade steps below 7 to below 11 ran
+    EXPECT_EQ(P[180], 1.0);
+    EXPECT_EQ(P[182], 100.0);
+    EXPECT_EQ(P[190], 654000.0);
+    EXPECT_EQ(P[240], 100.0);
+    EXPECT_EQ(P[20], 1.0);
+}
+
+TEST(QvbFormat, Versions2And3TakeStatus2WithoutRealTimeOptimisation) {
+    for (int v : {2, 3}) {
+        std::vector<std::vector<Punkt>> frames = {{{1, 2, 200, 0}}};
+        auto inhalt = qvbDekodieren(altesQvb(v, frames, parameterMit({{400, 40}})));
+        ASSERT_TRUE(inhalt) << v;
+        EXPECT_EQ(inhalt->figur.Frames[0].Punkte[0], (Punkt{1, 2, 200, 2})) << v;
+        EXPECT_EQ(inhalt->figur.Parameter[400], 2000.0) << v; // only times 50 after version 1
+    }
+    // a 32-bit colour of version 3 keeps its sign
+    auto v3 = qvbDekodieren(altesQvb(3, {{{0, 0, -1, 0}}}, {}));
+    EXPECT_EQ(v3->figur.Frames[0].Punkte[0].Farbe, -1);
+}
+
+TEST(QvbFormat, Version4KeepsStatusAndMultipliesFrameDuration) {
+    std::vector<std::vector<Punkt>> frames = {{{3, 4, 4095, 11}}, {{5, 6, 1, 4}, {7, 8, 2, 0}}};
+    auto inhalt = qvbDekodieren(altesQvb(4, frames, parameterMit({{400, 2}})));
+    ASSERT_TRUE(inhalt);
+    EXPECT_EQ(inhalt->figur.Parameter[400], 100.0);
+    EXPECT_EQ(inhalt->figur.Frames[0].Punkte[0], (Punkt{3, 4, 4095, 11}));
+    EXPECT_EQ(inhalt->figur.Frames[1].Punkte[1], (Punkt{7, 8, 2, 0}));
+    auto v5 = qvbDekodieren(altesQvb(5, frames, parameterMit({{400, 2}})));
+    EXPECT_EQ(v5->figur.Parameter[400], 2.0);
+}
+
+TEST(QvbFormat, Version6CopyGridStepWithOldMirroredCopies) {
+    auto inhalt = qvbDekodieren(
+        altesQvb(6, {{{0, 0, 0, 0}}}, parameterMit({{165, 1.0}, {166, 300}, {183, 9}})));
+    const auto& P = inhalt->figur.Parameter;
+    EXPECT_EQ(P[180], 2.0);
+    EXPECT_EQ(P[181], 1.0);
+    EXPECT_EQ(P[182], 50.0);
+    EXPECT_EQ(P[183], 600.0);
+    EXPECT_EQ(P[184], 0.0);
+    EXPECT_EQ(P[185], 1.0);
+    EXPECT_EQ(P[186], 0.0);
+}
+
+TEST(QvbFormat, Version8SetsTheEffectSettingDefaults) {
+    auto inhalt = qvbDekodieren(altesQvb(8, {{{0, 0, 0, 0}}}, parameterMit({{260, -5}})));
+    const auto& P = inhalt->figur.Parameter;
+    EXPECT_EQ(P[241], 360.0);
+    EXPECT_EQ(P[261], 0.0);
+    EXPECT_EQ(P[254], 360.0);
+    EXPECT_EQ(P[242], 1.0);
+    EXPECT_EQ(P[262], -1.0);
+    EXPECT_EQ(P[282], 1.0);
+    EXPECT_EQ(P[240], 100.0);
+    EXPECT_EQ(P[260], 0.0);
+    EXPECT_EQ(P[280], 1.0);
+    EXPECT_EQ(P[190], 0.0); // the step below 8 did not run
+}
+
+TEST(QvbFormat, Version10CopiesCurrentEffectValuesAfterTheBaseValueStep) {
+    auto p = parameterMit({{0, 50}, {140, 70}, {120, 1}, {3, 8}, {143, 9}, {240, 250}, {260, -2}});
+    auto inhalt = qvbDekodieren(altesQvb(10, {{{0, 0, 0, 0}}}, p));
+    const auto& P = inhalt->figur.Parameter;
+    EXPECT_EQ(P[0], 70.0); // switch on: current value from the base
+    EXPECT_EQ(P[140], 70.0);
+    EXPECT_EQ(P[3], 8.0); // switch off: base value from the current one
+    EXPECT_EQ(P[143], 8.0);
+    for (int i = 0; i <= 16; ++i) EXPECT_EQ(P[60 + i], P[i]) << i;
+    EXPECT_EQ(P[240], 250.0); // the step below 10 did not run
+    EXPECT_EQ(P[260], -2.0);
+    EXPECT_EQ(P[20], 0.0);
+}
+
+TEST(QvbFormat, VersionsAbove11ReadAsCurrentWithoutUpgrades) {
+    auto bytes = altesQvb(12, {{{9, 9, 9, 9}}}, parameterMit({{400, 1234.5}}));
+    auto inhalt = qvbDekodieren(bytes);
+    ASSERT_TRUE(inhalt);
+    EXPECT_EQ(inhalt->version, 12);
+    EXPECT_EQ(inhalt->figur.Parameter[400], 1234.5);
+    EXPECT_EQ(inhalt->figur.Parameter[190], 0.0);
+}
+
+TEST(QvbFormat, EmptyFileLoadsNothing) {
+    EXPECT_FALSE(qvbDekodieren(""));
+    EXPECT_FALSE(qvbDekodieren(std::string(3256, '\0')));
+}
+
+TEST(QvbFormat, EveryTruncationIsReadWholeOrRejected) {
+    Figur f = grosseFigur(3, 4);
+    f.Frames[1].Punkte.resize(1);
+    for (int version : {1, 3, 4, 11}) {
+        std::vector<std::vector<Punkt>> frames;
+        for (auto& fr : f.Frames) frames.push_back(fr.Punkte);
+        const std::string voll = version == 11 ? qvbKodieren(f) : altesQvb(version, frames, {});
+        for (std::size_t n = 0; n < voll.size(); ++n) {
+            try {
+                auto inhalt = qvbDekodieren(std::string_view(voll).substr(0, n));
+                EXPECT_FALSE(inhalt) << "version " << version << ", " << n << " bytes";
+            } catch (const Formatfehler&) {
+            }
+        }
+        EXPECT_TRUE(qvbDekodieren(voll)) << version;
+    }
+}
+
+TEST(QvbFormat, CorruptCountsAreRejectedBeforeAnythingIsSized) {
+    auto mitZahl = [](std::size_t offset, std::int32_t wert) {
+        std::string b = qvbKodieren(Figur{});
+        std::memcpy(b.data() + offset, &wert, 4);
+        return b;
+    };
+    EXPECT_THROW(qvbDekodieren(mitZahl(1, -1)), Formatfehler);         // negative frames
+    EXPECT_THROW(qvbDekodieren(mitZahl(1, 0x7FFFFFFF)), Formatfehler); // huge frame count
+    EXPECT_THROW(qvbDekodieren(mitZahl(5, -7)), Formatfehler);         // negative points
+    EXPECT_THROW(qvbDekodieren(mitZahl(5, 0x7FFFFFF0)), Formatfehler); // huge point count
+    EXPECT_THROW(qvbDekodieren(mitZahl(11, 2)), Formatfehler);         // descriptor differs
+    EXPECT_THROW(qvbDekodieren(mitZahl(15, 3)), Formatfehler);         // lower bound not 0
+    // trailing bytes after a whole figure are ignored
+    EXPECT_TRUE(qvbDekodieren(qvbKodieren(Figur{}) + "junk"));
+}

@@ -1,0 +1,50 @@
+#include "generators/Mitgeliefert.h"
+#include "TestHilfe.h"
+#include "core/Ordnerwechsel.h"
+#include "core/QvbFormat.h"
+#include "core/Testbild.h"
+
+using namespace sw;
+namespace fs = std::filesystem;
+
+// data/ holds exactly what the generator makes; run strahlwerk-datagen data after changing it.
+TEST(Mitgeliefert, DataFolderMatchesTheGenerator) {
+    for (const auto& datei : gen::alleMitgeliefertenDateien()) {
+        fs::path pfad = fs::path(STRAHLWERK_DATA_DIR) / datei.pfad;
+        ASSERT_TRUE(fs::exists(pfad)) << datei.pfad;
+        EXPECT_TRUE(test::leseDatei(pfad) == datei.bytes)
+            << datei.pfad << " differs from the generator's output";
+    }
+}
+
+// Every file the program ships loads.
+TEST(Mitgeliefert, EveryShippedFileLoads) {
+    int geprueft = 0;
+    for (const auto& e : fs::recursive_directory_iterator(STRAHLWERK_DATA_DIR)) {
+        if (!e.is_regular_file()) continue;
+        const auto endung = e.path().extension();
+        std::string bytes = test::leseDatei(e.path());
+        if (endung == ".qvb") {
+            auto inhalt = qvbDekodieren(bytes);
+            ASSERT_TRUE(inhalt) << e.path();
+            EXPECT_EQ(inhalt->version, kQvbVersion) << e.path();
+            ++geprueft;
+        } else if (endung == ".bin") {
+            EXPECT_NO_THROW(testbildDekodieren(bytes)) << e.path();
+            ++geprueft;
+        }
+    }
+    EXPECT_GE(geprueft, 9);
+}
+
+TEST(Mitgeliefert, StartUpLoadsTheShippedTestPicturesAndFixedFigures) {
+    test::TestUmgebung u;
+    FigurenSpeicher s;
+    TestbilderUndFixFigurenLaden(s, u.env, STRAHLWERK_DATA_DIR);
+    EXPECT_EQ(s.FigurenUntergrenze, -3 - 3 - 1);
+    EXPECT_TRUE(u.dialoge.meldungen.empty());
+    for (long i = s.FigurenUntergrenze; i <= -4; ++i)
+        EXPECT_GT(s.Figuren[i].Frames[0].Punkte.size(), 0u);
+    // the blackout figure is one dark point
+    EXPECT_EQ(s.Figuren[-7].Frames[0].Punkte[0].Farbe, -1);
+}
