@@ -96,3 +96,22 @@ TEST(Warten, PumpsEventsUntilTheTimeHasPassed) {
     EXPECT_GE(uhr.sekunden(), 0.1);
     EXPECT_GE(pumpe.n, 10);
 }
+
+#include "platform/Fehlerfalle.h"
+
+TEST(Fehlerfalle, ReportsTheNumberAndTheRoutineAndCarriesOn) {
+    sw::test::TestUmgebung u;
+    int schritte = 0;
+    bool ok = mitFehlerfalle(u.env, " wurde ausgeloest in Sub Test frmHaupt von ",
+                             Meldeart::Nachricht, [&] {
+                                 ++schritte;
+                                 throw Laufzeitfehler(fehlernummer::Ueberlauf);
+                             });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(schritte, 1);
+    EXPECT_EQ(u.dialoge.meldungen,
+              std::vector<std::string>{"Fehler # 6 wurde ausgeloest in Sub Test frmHaupt von "});
+    EXPECT_TRUE(mitFehlerfalle(u.env, "x", Meldeart::Log, [] {}));
+    EXPECT_FALSE(mitFehlerfalle(u.env, "x", Meldeart::Log, [] { throw std::bad_alloc(); }));
+    EXPECT_EQ(u.dialoge.meldungen.size(), 1u);
+}
