@@ -1,6 +1,8 @@
 #include "cli/Befehle.h"
-#include "cli/CliUmgebung.h"
+#include "cli/Dateien.h"
 #include "cli/Json.h"
+#include "core/Farbpalette.h"
+#include "core/IldaFormat.h"
 #include "core/QvbFormat.h"
 #include "platform/Binaer.h"
 #include "platform/Datei.h"
@@ -13,16 +15,6 @@
 namespace sw::cli {
 
 namespace {
-
-std::string dateiInhalt(const std::string& datei) {
-    try {
-        return dateiLesen(datei);
-    } catch (const Laufzeitfehler& e) {
-        if (e.nummer() == fehlernummer::DateiNichtGefunden)
-            throw CliFehler(datei + ": the file does not exist.");
-        throw CliFehler(datei + ": the file cannot be read (" + e.what() + ").");
-    }
-}
 
 std::string figurAlsJson(const QvbInhalt& inhalt) {
     std::string aus = "{\"kind\":\"figure\",\"version\":";
@@ -61,14 +53,31 @@ std::string figurAlsJson(const QvbInhalt& inhalt) {
     return aus;
 }
 
-} // namespace
+std::string ildaAlsJson(const std::vector<ilda::Kopf>& koepfe) {
+    std::string aus = "{\"kind\":\"ilda\",\"sections\":[";
+    for (std::size_t i = 0; i < koepfe.size(); ++i) {
+        const auto& k = koepfe[i];
+        if (i) aus += ',';
+        aus += "{\"format\":";
+        jsonGanzzahl(aus, k.format);
+        aus += ",\"records\":";
+        jsonGanzzahl(aus, k.records);
+        aus += ",\"frame\":";
+        jsonGanzzahl(aus, k.nummer);
+        aus += ",\"total\":";
+        jsonGanzzahl(aus, k.gesamt);
+        aus += ",\"name\":";
+        jsonText(aus, cp1252NachUtf8(k.name));
+        aus += ",\"company\":";
+        jsonText(aus, cp1252NachUtf8(k.firma));
+        aus += '}';
+    }
+    aus += "]}\n";
+    return aus;
+}
 
-void befehlInfo(const std::string& datei) {
-    const auto endung = std::filesystem::path(datei).extension().string();
-    if (!gleichOhneGross(endung, ".qvb"))
-        throw CliFehler(datei + ": unknown file kind \"" + endung +
-                        "\"; info reads figure files (.qvb).");
-    std::string bytes = dateiInhalt(datei);
+std::string figurInfo(const std::string& datei) {
+    std::string bytes = eingabeLesen(datei);
     std::optional<QvbInhalt> inhalt;
     try {
         inhalt = qvbDekodieren(bytes);
@@ -76,7 +85,46 @@ void befehlInfo(const std::string& datei) {
         throw CliFehler(datei + ": the figure file is truncated or corrupt: " + e.what() + ".");
     }
     if (!inhalt) throw CliFehler(datei + ": the figure file is empty (version byte 0).");
-    std::cout << figurAlsJson(*inhalt);
+    return figurAlsJson(*inhalt);
+}
+
+std::string ildaInfo(const std::string& datei) {
+    std::string bytes = eingabeLesen(datei);
+    if (bytes.empty()) throw CliFehler(datei + ": the ILDA file is empty.");
+    try {
+        return ildaAlsJson(ilda::abschnitteLesen(bytes));
+    } catch (const Formatfehler& e) {
+        throw CliFehler(datei + ": the ILDA file is truncated or corrupt: " + e.what() + ".");
+    }
+}
+
+std::string paletteInfo(const std::string& datei) {
+    std::string bytes = eingabeLesen(datei);
+    try {
+        auto inhalt = palettendateiDekodieren(bytes);
+        std::string aus = "{\"kind\":\"palette\",\"entries\":";
+        jsonGanzzahl(aus, static_cast<std::int64_t>(inhalt.eintraege.size()));
+        aus += ",\"header\":";
+        jsonText(aus, inhalt.kopf);
+        aus += "}\n";
+        return aus;
+    } catch (const Formatfehler& e) {
+        throw CliFehler(datei + ": the palette file is not valid: " + e.what() + ".");
+    }
+}
+
+} // namespace
+
+void befehlInfo(const std::string& datei) {
+    if (hatEndung(datei, ".qvb"))
+        std::cout << figurInfo(datei);
+    else if (hatEndung(datei, ".ild"))
+        std::cout << ildaInfo(datei);
+    else if (hatEndung(datei, ".qvp"))
+        std::cout << paletteInfo(datei);
+    else
+        throw CliFehler(datei + ": unknown file kind; info reads figure (.qvb), ILDA (.ild) and "
+                                "palette (.qvp) files.");
 }
 
 } // namespace sw::cli

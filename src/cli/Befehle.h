@@ -8,6 +8,9 @@ namespace sw::cli {
 
 // Prints the file's content as one JSON object.
 void befehlInfo(const std::string& datei);
+// Converts an ILDA file into a figure file, or a figure file into an ILDA file of the given
+// kind (1 to 5).
+void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int ildaFormat);
 // Loads a figure file of any version and writes it as the current version.
 void befehlUpgrade(const std::string& eingabe, const std::string& ausgabe);
 

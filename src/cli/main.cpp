@@ -12,13 +12,27 @@ int main(int argc, char** argv) {
 
     std::string infoDatei;
     auto* info = app.add_subcommand("info", "Print a file's content as JSON.");
-    info->add_option("FILE", infoDatei, "figure file (.qvb)")->required();
+    info->add_option("FILE", infoDatei, "figure (.qvb), ILDA (.ild) or palette (.qvp) file")
+        ->required();
 
     std::string upgradeEin, upgradeAus;
     auto* upgrade = app.add_subcommand(
         "upgrade", "Load a figure file of any version and save it in the current version.");
     upgrade->add_option("IN", upgradeEin, "figure file to read")->required();
     upgrade->add_option("OUT", upgradeAus, "figure file to write")->required();
+
+    std::string convertEin, convertAus;
+    int ildaFormat = 5;
+    auto* convert = app.add_subcommand(
+        "convert", "Import an ILDA file into a figure file, or export a figure file as ILDA.");
+    convert->add_option("IN", convertEin, "file to read (.ild or .qvb)")->required();
+    convert->add_option("OUT", convertAus, "file to write (.qvb or .ild)")->required();
+    convert
+        ->add_option("--ilda-format", ildaFormat,
+                     "kind of ILDA file: 1 true-colour tables and indexed frames, 2 the same "
+                     "after a palette, 3 indexed frames, 4 indexed frames after a palette, "
+                     "5 true-colour frames")
+        ->check(CLI::Range(1, 5));
 
     try {
         app.parse(argc, argv);
@@ -31,6 +45,8 @@ int main(int argc, char** argv) {
             sw::cli::befehlInfo(infoDatei);
         else if (*upgrade)
             sw::cli::befehlUpgrade(upgradeEin, upgradeAus);
+        else if (*convert)
+            sw::cli::befehlConvert(convertEin, convertAus, ildaFormat);
     } catch (const sw::cli::CliFehler& e) {
         std::cerr << "strahlwerk-cli: " << e.what() << "\n";
         return 1;

@@ -12,6 +12,8 @@ struct MitgelieferteDatei {
     std::string bytes;
 };
 
+// The ILDA standard's colour table as a palette file.
+std::vector<MitgelieferteDatei> farbtabellen();
 // Test pictures: a scanner test grid, colour bars and a safety-check square.
 std::vector<MitgelieferteDatei> testbilder();
 // Fixed figures: the blackout figure.

@@ -55,6 +55,8 @@ public:
         pos_ += n;
         return s;
     }
+    // Up to n bytes from the position, without moving on.
+    std::string_view vorschau(std::size_t n) const { return daten_.substr(pos_, n); }
     void ueberspringen(std::size_t n) {
         brauche(n);
         pos_ += n;

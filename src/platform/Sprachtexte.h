@@ -18,6 +18,11 @@ public:
 
     // The text of message n in the current language; empty when unknown.
     const std::string& text(int n) const { return eintrag(Sprache, n); }
+    // The text of message n, or `standard` while the language file has none for it.
+    std::string text(int n, const std::string& standard) const {
+        const auto& t = text(n);
+        return t.empty() ? standard : t;
+    }
     const std::string& eintrag(int sprache, int n) const {
         static const std::string leer;
         if (!gueltig(sprache, n)) return leer;

@@ -1,3 +1,4 @@
+#include "../core/IldaBauer.h"
 #include "../core/QvbSchreiber.h"
 #include "TestHilfe.h"
 #include "core/QvbFormat.h"
@@ -99,4 +100,77 @@ TEST(Cli, BadInputGivesASentenceAndWritesNothing) {
     auto lauf = cli(tmp, "upgrade " + q(tmp / "gut.qvb") + " " + q(tmp / "nope" / "aus.qvb"));
     EXPECT_EQ(lauf.code, 1);
     EXPECT_NE(lauf.fehler.find("cannot be written"), std::string::npos) << lauf.fehler;
+}
+
+TEST(Cli, InfoListsIldaSectionsAndPalettes) {
+    Kratzordner tmp;
+    test::IldaBauer b;
+    b.kopf(2, 1, 0, 0, "pal", "maker").rgb(1, 2, 3);
+    b.farbtabelleKopf(1).rgb(255, 255, 255);
+    b.kopf(1, 1, 0, 1, "bild\"1", "maker").p1(0, 0, 128, 1);
+    schreibeDatei(tmp / "f.ild", b.bytes);
+    auto lauf = cli(tmp, "info " + q(tmp / "f.ild"));
+    EXPECT_EQ(lauf.code, 0) << lauf.fehler;
+    EXPECT_EQ(lauf.aus, "{\"kind\":\"ilda\",\"sections\":["
+                        "{\"format\":2,\"records\":1,\"frame\":0,\"total\":0,\"name\":\"pal\","
+                        "\"company\":\"maker\"},"
+                        "{\"format\":3,\"records\":1,\"frame\":0,\"total\":0,\"name\":\"\","
+                        "\"company\":\"\"},"
+                        "{\"format\":1,\"records\":1,\"frame\":0,\"total\":1,"
+                        "\"name\":\"bild\\\"1\",\"company\":\"maker\"}]}\n");
+
+    auto palette = cli(
+        tmp, "info " + q(std::filesystem::path(STRAHLWERK_DATA_DIR) / "Pangolin_Farbtabelle.qvp"));
+    EXPECT_EQ(
+        palette.aus,
+        "{\"kind\":\"palette\",\"entries\":4369,\"header\":\"Farbpalette fuer QV-Trac_2\"}\n");
+    schreibeDatei(tmp / "alt.qvp", "Farbpalette\r\n" + std::string(765 * 3, '\n'));
+    EXPECT_NE(cli(tmp, "info " + q(tmp / "alt.qvp")).aus.find("\"entries\":255"),
+              std::string::npos);
+}
+
+TEST(Cli, ConvertBetweenIldaAndFigureFiles) {
+    Kratzordner tmp;
+    test::IldaBauer b;
+    b.kopf(5, 2, 0, 2).p5(100, -100, 0, 255, 0, 0).p5(-5, 5, 128, 0, 0, 0);
+    b.kopf(5, 1, 1, 2).p5(7, 7, 128, 255, 255, 255);
+    schreibeDatei(tmp / "in.ild", b.bytes);
+    auto lauf = cli(tmp, "convert " + q(tmp / "in.ild") + " " + q(tmp / "f.qvb"));
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler;
+    auto figur = qvbDekodieren(leseDatei(tmp / "f.qvb"));
+    ASSERT_TRUE(figur);
+    ASSERT_EQ(figur->figur.Frames.size(), 2u);
+    EXPECT_EQ(figur->figur.Frames[0].Punkte[0], (Punkt{100, -100, 0xF00, 0}));
+    EXPECT_EQ(figur->figur.Frames[0].Punkte[1], (Punkt{-5, 5, 0, 0})); // lit, but black
+
+    for (int k = 1; k <= 5; ++k) {
+        auto aus = tmp / ("k" + std::to_string(k) + ".ild");
+        auto l = cli(tmp, "convert " + q(tmp / "f.qvb") + " " + q(aus) + " --ilda-format " +
+                              std::to_string(k));
+        ASSERT_EQ(l.code, 0) << l.fehler;
+        auto info = cli(tmp, "info " + q(aus));
+        EXPECT_NE(info.aus.find(k == 5 ? "\"format\":5" : "\"format\":1"), std::string::npos);
+    }
+    EXPECT_EQ(leseDatei(tmp / "k5.ild").size(), 32u + 2 * 8 + 32 + 8 + 32);
+    EXPECT_NE(
+        cli(tmp, "convert " + q(tmp / "f.qvb") + " " + q(tmp / "x.ild") + " --ilda-format 6").code,
+        0);
+}
+
+TEST(Cli, ConvertRefusesBadIldaAndWritesNothing) {
+    Kratzordner tmp;
+    test::IldaBauer b;
+    b.kopf(5, 3, 0, 1).p5(1, 1, 0, 1, 1, 1);
+    schreibeDatei(tmp / "kurz.ild", b.bytes);
+    schreibeDatei(tmp / "falsch.ild", "this is not ILDA at all, not even close");
+    for (const char* name : {"kurz.ild", "falsch.ild", "fehlt.ild"}) {
+        auto lauf = cli(tmp, std::string("convert ") + q(tmp / name) + " " + q(tmp / "aus.qvb"));
+        EXPECT_EQ(lauf.code, 1) << name;
+        EXPECT_NE(lauf.fehler.find(name), std::string::npos) << lauf.fehler;
+        EXPECT_FALSE(std::filesystem::exists(tmp / "aus.qvb")) << name;
+        EXPECT_EQ(cli(tmp, std::string("info ") + q(tmp / name)).code, 1) << name;
+    }
+    auto falsch = cli(tmp, "convert " + q(tmp / "kurz.ild") + " " + q(tmp / "aus.txt"));
+    EXPECT_EQ(falsch.code, 1);
+    EXPECT_NE(falsch.fehler.find("neither"), std::string::npos);
 }

@@ -1,5 +1,6 @@
 #include "generators/Mitgeliefert.h"
 #include "TestHilfe.h"
+#include "core/Farbpalette.h"
 #include "core/Ordnerwechsel.h"
 #include "core/QvbFormat.h"
 #include "core/Testbild.h"
@@ -32,9 +33,12 @@ TEST(Mitgeliefert, EveryShippedFileLoads) {
         } else if (endung == ".bin") {
             EXPECT_NO_THROW(testbildDekodieren(bytes)) << e.path();
             ++geprueft;
+        } else if (endung == ".qvp") {
+            EXPECT_EQ(palettendateiDekodieren(bytes).eintraege.size(), 4369u) << e.path();
+            ++geprueft;
         }
     }
-    EXPECT_GE(geprueft, 9);
+    EXPECT_GE(geprueft, 10);
 }
 
 TEST(Mitgeliefert, StartUpLoadsTheShippedTestPicturesAndFixedFigures) {

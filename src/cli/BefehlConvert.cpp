@@ -1,0 +1,36 @@
+#include "cli/Befehle.h"
+#include "cli/Dateien.h"
+#include "core/Farbpalette.h"
+#include "core/IldaExport.h"
+#include "core/IldaImport.h"
+
+#include <iostream>
+
+namespace sw::cli {
+
+void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int ildaFormat) {
+    CliUmgebung u;
+    FigurenSpeicher speicher;
+    Paletten paletten;
+    if (hatEndung(eingabe, ".ild") && hatEndung(ausgabe, ".qvb")) {
+        eingabeLesen(eingabe); // a missing or unreadable file gets its own sentence
+        auto ergebnis = IldaLaden(speicher, paletten, u.env, eingabe);
+        if (!ergebnis.vollstaendig)
+            throw CliFehler(eingabe + ": " + ergebnis.problem + "; nothing was written.");
+        figurSchreiben(speicher, u, ausgabe);
+        std::cout << "imported " << ergebnis.frames << " frames from " << eingabe << " into "
+                  << ausgabe << "\n";
+    } else if (hatEndung(eingabe, ".qvb") && hatEndung(ausgabe, ".ild")) {
+        figurLaden(speicher, u, eingabe);
+        if (!IldaSpeichern(speicher, paletten, u.env, ausgabe, false, ildaFormat))
+            throw CliFehler(ausgabe + ": the ILDA file cannot be written.");
+        std::cout << "exported " << eingabe << " to " << ausgabe << " (kind " << ildaFormat
+                  << ")\n";
+    } else {
+        throw CliFehler("convert reads an ILDA file (.ild) into a figure file (.qvb) or a figure "
+                        "file into an ILDA file; \"" +
+                        eingabe + "\" to \"" + ausgabe + "\" is neither.");
+    }
+}
+
+} // namespace sw::cli

@@ -1,0 +1,277 @@
+#include "core/IldaImport.h"
+
+#include "core/IldaFormat.h"
+#include "core/Meldungen.h"
+#include "platform/Datei.h"
+#include "platform/Fehler.h"
+#include "platform/Vb.h"
+
+#include <algorithm>
+
+namespace sw {
+
+namespace {
+
+// One import run: the reader, the questions' state and the figure's frame counter.
+class Import {
+public:
+    Import(FigurenSpeicher& s, Paletten& p, Umgebung& env, std::string_view bytes)
+        : s_(s), p_(p), env_(env), l_(bytes), groesse_(bytes.size()) {}
+
+    IldaImportErgebnis lesen(const std::function<void(double)>& fortschritt);
+
+private:
+    enum class Weiter { Ja, Ende };
+
+    Figur& figur() { return s_.Figuren[0]; }
+    Weiter bildLesen(const ilda::Kopf& k);
+    void paletteLesen(const ilda::Kopf& k);
+    void farbtabelleLesen(const ilda::Kopf& k);
+    std::int16_t koordinate(double wert) const;
+    void zFragen(const ilda::Kopf& k);
+    void abgeschnitten();
+
+    FigurenSpeicher& s_;
+    Paletten& p_;
+    Umgebung& env_;
+    BinaerLeser l_;
+    std::size_t groesse_;
+    IldaImportErgebnis ergebnis_;
+
+    long frameZaehler_ = -1;
+    bool frage89_ = true;
+    bool zGefragt_ = false;
+    bool zTeilen_ = false;
+    bool echtfarbRiegel_ = false; // from the first true-colour section on
+    bool farbtabelleGelesen_ = false;
+    bool tabelleWartet_ = false; // a format 3 table waits for its picture section
+};
+
+void Import::abgeschnitten() {
+    ergebnis_.problem =
+        "the file ends in the middle of a section at byte " + std::to_string(l_.position());
+    env_.dialoge.meldung(
+        env_.texte.text(meldung::IldaAbgeschnitten, meldung::IldaAbgeschnittenText));
+}
+
+std::int16_t Import::koordinate(double wert) const {
+    return static_cast<std::int16_t>(std::clamp(vb::runden(wert), -32768.0, 32767.0));
+}
+
+// Asks once per import, before the section is read, whether 3-D records are divided by Z:
+// no table reference is held while the question is open.
+void Import::zFragen(const ilda::Kopf& k) {
+    BinaerLeser vorschau = l_;
+    const std::size_t groesse = ilda::recordGroesse(k.format);
+    for (std::uint32_t i = 0; i < k.records; ++i) {
+        vorschau.ueberspringen(4);
+        const std::int16_t z = vorschau.i16be();
+        const int status = vorschau.u8();
+        vorschau.ueberspringen(groesse - 7);
+        if (z != 0) {
+            zGefragt_ = true;
+            zTeilen_ = env_.dialoge.frage(env_.texte.text(meldung::IldaDurchZTeilen),
+                                          Knoepfe::OkAbbrechen, Antwort::Abbrechen) == Antwort::Ok;
+            return;
+        }
+        if (status >= ilda::kStatusLetzter) return;
+    }
+}
+
+Import::Weiter Import::bildLesen(const ilda::Kopf& k) {
+    const int gesamt = k.gesamt == 0 ? 1 : k.gesamt;
+    if (k.nummer > gesamt - 1 && frage89_) {
+        if (env_.dialoge.frage(env_.texte.text(meldung::IldaMehrFramesAlsAngekuendigt),
+                               Knoepfe::JaNein, Antwort::Ja) == Antwort::Nein) {
+            ergebnis_.vollstaendig = true;
+            return Weiter::Ende;
+        }
+        frage89_ = env_.dialoge.frage(env_.texte.text(meldung::IldaWeiterFragen), Knoepfe::JaNein,
+                                      Antwort::Nein) == Antwort::Ja;
+    }
+    const std::size_t groesse = ilda::recordGroesse(k.format);
+    if (static_cast<std::uint64_t>(groesse) * k.records > l_.rest()) {
+        abgeschnitten();
+        return Weiter::Ende;
+    }
+
+    const bool dreiD = k.format == 0 || k.format == 4;
+    if (dreiD && !zGefragt_) zFragen(k);
+
+    ++frameZaehler_;
+    auto& frames = figur().Frames;
+    if (static_cast<long>(frames.size()) < frameZaehler_ + 1)
+        frames.resize(static_cast<std::size_t>(frameZaehler_ + 1));
+    tabelleWartet_ = false;
+    auto& punkte = frames[static_cast<std::size_t>(frameZaehler_)].Punkte;
+    punkte.resize(k.records);
+
+    const bool indiziert = k.format == 0 || k.format == 1;
+    const std::size_t ende = l_.position() + groesse * k.records;
+    for (auto& p : punkte) {
+        double x = l_.i16be();
+        double y = l_.i16be();
+        if (dreiD) {
+            double z = l_.i16be();
+            if (z != 0 && zTeilen_) {
+                x /= z;
+                y /= z;
+            }
+        }
+        const int status = l_.u8();
+        p.X = koordinate(x);
+        p.Y = koordinate(y);
+        p.Status = 0;
+        const bool dunkel = status == ilda::kStatusDunkel || status > ilda::kStatusLetzter;
+        if (indiziert) {
+            const int index = l_.u8();
+            if (!echtfarbRiegel_) p.Farbe = index;
+        } else {
+            const int b = l_.u8(), g = l_.u8(), r = l_.u8();
+            p.Farbe = FarbIndexAusRGB(r, g, b);
+        }
+        if (dunkel) p.Farbe = -1;
+        if (status >= ilda::kStatusLetzter) break;
+    }
+    // Records after a last point are skipped, so that the next section is read in step.
+    l_.ueberspringen(ende - l_.position());
+    return Weiter::Ja;
+}
+
+void Import::paletteLesen(const ilda::Kopf& k) {
+    for (std::uint32_t i = 0; i < k.records; ++i) {
+        const double r = l_.u8(), g = l_.u8(), b = l_.u8();
+        if (i > 0 && i < 255) p_.Farbpalette[static_cast<long>(i)] = RGB{r, g, b};
+    }
+    if (p_.farbenKorrigieren) p_.farbenKorrigieren();
+    if (p_.anzeigeAktualisieren) p_.anzeigeAktualisieren();
+}
+
+void Import::farbtabelleLesen(const ilda::Kopf& k) {
+    auto& frames = figur().Frames;
+    const auto index = static_cast<std::size_t>(frameZaehler_ + 1);
+    if (frames.size() < index + 1) frames.resize(index + 1);
+    auto& punkte = frames[index].Punkte;
+    punkte.assign(std::max<std::uint32_t>(k.records, 1), Punkt{});
+    for (std::uint32_t j = 0; j < k.records; ++j) {
+        const int r = l_.u8(), g = l_.u8(), b = l_.u8();
+        punkte[j].Farbe = FarbIndexAusRGB(r, g, b);
+    }
+    tabelleWartet_ = true;
+    farbtabelleGelesen_ = true;
+}
+
+IldaImportErgebnis Import::lesen(const std::function<void(double)>& fortschritt) {
+    ergebnis_.geoeffnet = true;
+    for (;;) {
+        if (l_.amEnde()) {
+            ergebnis_.vollstaendig = true;
+            break;
+        }
+        if (l_.vorschau(4) != "ILDA") {
+            if (l_.rest() < 4) {
+                abgeschnitten();
+            } else {
+                ergebnis_.problem =
+                    "there is no \"ILDA\" signature at byte " + std::to_string(l_.position());
+                env_.dialoge.meldung(env_.texte.text(meldung::IldaKeineSignatur));
+            }
+            break;
+        }
+        ilda::Kopf k;
+        try {
+            k = ilda::kopfLesen(l_);
+        } catch (const Formatfehler&) {
+            abgeschnitten();
+            break;
+        }
+        if (k.format == 3 || k.format == 4 || k.format == 5) echtfarbRiegel_ = true;
+
+        if (ilda::istBild(k.format)) {
+            if (k.records == 0) { // the end-of-file marker
+                ergebnis_.vollstaendig = true;
+                break;
+            }
+            if (bildLesen(k) == Weiter::Ende) break;
+        } else if (k.format == 2 || k.format == 3) {
+            if (static_cast<std::uint64_t>(k.records) * 3 > l_.rest()) {
+                abgeschnitten();
+                break;
+            }
+            if (k.format == 2)
+                paletteLesen(k);
+            else
+                farbtabelleLesen(k);
+        } else {
+            ergebnis_.problem = "the section at byte " + std::to_string(l_.position() - k.laenge) +
+                                " has the unknown format " + std::to_string(k.format);
+            env_.dialoge.meldung(env_.texte.text(meldung::IldaUnbekanntesFormat,
+                                                 meldung::IldaUnbekanntesFormatText));
+            break;
+        }
+        if (fortschritt) fortschritt(static_cast<double>(l_.position()) / groesse_);
+    }
+
+    auto& frames = figur().Frames;
+    // A colour table whose picture section never came leaves no frame of lit points behind.
+    if (tabelleWartet_ && static_cast<long>(frames.size()) > frameZaehler_ + 1) {
+        if (frameZaehler_ < 0)
+            frames.assign(1, Frame{});
+        else
+            frames.resize(static_cast<std::size_t>(frameZaehler_ + 1));
+    }
+    if (farbtabelleGelesen_) StandardPaletteErstellen(p_);
+
+    const long ober = static_cast<long>(frames.size()) - 1;
+    if (ober > kMaxFrameObergrenze) {
+        s_.FrameBalkenMax = kMaxFrameObergrenze;
+        env_.dialoge.meldung("To manny frames in figure");
+    } else {
+        s_.FrameBalkenMax = ober;
+    }
+    ergebnis_.frames = frameZaehler_ + 1;
+    return ergebnis_;
+}
+
+} // namespace
+
+IldaImportErgebnis IldaLaden(FigurenSpeicher& s, Paletten& p, Umgebung& env,
+                             const std::filesystem::path& Dateiname,
+                             const std::function<void(double anteil)>& fortschritt) {
+    cmdNeu_Click(s);
+    std::string bytes;
+    try {
+        bytes = dateiLesen(Dateiname);
+    } catch (const Laufzeitfehler& e) {
+        env.log.zeile("IldaLaden: " + Dateiname.string() + ": " + e.what());
+        env.dialoge.meldung("Fehler # " +
+                            std::string(" 75. frmHaupt, Sub IldaLaden          "
+                                        "Fehler bei Zugriff auf Datei: ") +
+                            Dateiname.string());
+        IldaImportErgebnis e2;
+        e2.problem = e.nummer() == fehlernummer::DateiNichtGefunden
+                         ? "the file does not exist"
+                         : std::string("the file cannot be read (") + e.what() + ")";
+        return e2;
+    }
+    Import import(s, p, env, bytes);
+    auto ergebnis = import.lesen(fortschritt);
+    if (!ergebnis.problem.empty())
+        env.log.zeile("IldaLaden: " + Dateiname.string() + ": " + ergebnis.problem);
+    return ergebnis;
+}
+
+IldaImportErgebnis cmdImportIlda_Click(FigurenSpeicher& s, Paletten& p, Umgebung& env,
+                                       std::string& IldaDateiname) {
+    cmdNeu_Click(s);
+    DateiAuswahl auswahl;
+    auswahl.titel = env.texte.text(meldung::IldaImportTitel, meldung::IldaImportTitelText);
+    auswahl.filter = "*.ild(Ilda)|*.ild";
+    auswahl.ordner = s.lstDirPfad.string();
+    std::string name = env.dialoge.dateiOeffnen(auswahl);
+    if (name.empty()) return {};
+    IldaDateiname = name;
+    return IldaLaden(s, p, env, name);
+}
+
+} // namespace sw

@@ -1,0 +1,178 @@
+#include "core/Farbpalette.h"
+#include "TestHilfe.h"
+#include "app/Einstellungen.h"
+#include "platform/Binaer.h"
+
+using namespace sw;
+using sw::test::Kratzordner;
+using sw::test::leseDatei;
+using sw::test::schreibeDatei;
+
+namespace {
+
+std::string alteDatei(int eintraege = 255, int wert = 7) {
+    std::string s = "Farbpalette alt\r\n";
+    for (int i = 0; i < 3 * eintraege; ++i) s += " " + std::to_string((i + wert) % 256) + "\r\n";
+    return s;
+}
+
+} // namespace
+
+TEST(Farbpalette, StandardTableAndColourIndices) {
+    Paletten p;
+    EXPECT_EQ(p.Farbpalette[4095], (RGB{255, 255, 255}));
+    EXPECT_EQ(p.Farbpalette[273], (RGB{17, 17, 17}));
+    EXPECT_EQ(p.Farbpalette[4096], (RGB{0, 0, 0}));
+    EXPECT_EQ(p.Farbpalette[-1], (RGB{0, 0, 0}));
+    EXPECT_EQ(p.Farbpalette.untergrenze(), -1);
+    EXPECT_EQ(p.Farbpalette.obergrenze(), 4368);
+    EXPECT_EQ(FarbIndexAusRGB(128, 255, 0), 2032);
+    EXPECT_EQ(FarbIndexAusRGB(255, 128, 0), 3952);
+    EXPECT_EQ(p.farbe(99999), (RGB{0, 0, 0}));
+}
+
+TEST(Farbpalette, OldTableRepeatsSevenColoursUnderTheCube) {
+    Paletten p;
+    int korrigiert = 0;
+    p.farbenKorrigieren = [&] { ++korrigiert; };
+    alte_PaletteErstellen(p);
+    EXPECT_EQ(korrigiert, 1);
+    EXPECT_EQ(p.Farbpalette[1], (RGB{255, 0, 0}));
+    EXPECT_EQ(p.Farbpalette[7], (RGB{255, 255, 255}));
+    EXPECT_EQ(p.Farbpalette[8], (RGB{255, 0, 0}));
+    EXPECT_EQ(p.Farbpalette[38], (RGB{0, 0, 255})); // the sixth round: 36 red, 37, 38
+    EXPECT_EQ(p.Farbpalette[39], (RGB{0, 0, 0}));   // the cube starts
+    EXPECT_EQ(p.Farbpalette[40], (RGB{0, 0, 51}));
+    EXPECT_EQ(p.Farbpalette[39 + 5 * 36], (RGB{255, 0, 0}));
+    EXPECT_EQ(p.Farbpalette[254], (RGB{255, 255, 255}));
+    EXPECT_EQ(p.Farbpalette[0], (RGB{0, 0, 0}));
+    EXPECT_EQ(p.Farbpalette[255], (RGB{0, 255, 255})); // the standard table's entry
+    StandardPaletteErstellen(p);
+    EXPECT_EQ(korrigiert, 2);
+}
+
+TEST(Farbpalette, FileRoundTripWith26215Lines) {
+    Kratzordner tmp;
+    test::TestUmgebung u;
+    Paletten p;
+    p.Farbpalette[5] = RGB{1, 2, 3};
+    p.Farbpalette[4368] = RGB{250, 0, 9};
+    p.Palettendatei = (tmp / "p.qvp").string();
+    ASSERT_TRUE(FarbpaletteSpeichern(p, u.env));
+    std::string datei = leseDatei(tmp / "p.qvp");
+    EXPECT_EQ(std::count(datei.begin(), datei.end(), '\n'), 26215);
+    EXPECT_EQ(datei.substr(0, 40), "Farbpalette fuer QV-Trac_2\r\n 0\r\n 0\r\n 0\r\n");
+    EXPECT_NE(datei.find("\r\nRealPalette not used\r\n"), std::string::npos);
+
+    Paletten q;
+    q.Palettendatei = p.Palettendatei;
+    ASSERT_TRUE(FarbpaletteLaden(q, u.env));
+    for (long i = -1; i <= 4368; ++i) EXPECT_EQ(q.Farbpalette[i], p.Farbpalette[i]) << i;
+}
+
+TEST(Farbpalette, OldKindSetsEntriesTo254ThenYellow) {
+    Kratzordner tmp;
+    test::TestUmgebung u;
+    schreibeDatei(tmp / "alt.qvp", alteDatei());
+    Paletten p;
+    p.Farbpalette[300] = RGB{9, 9, 9};
+    p.Palettendatei = (tmp / "alt.qvp").string();
+    ASSERT_TRUE(FarbpaletteLaden(p, u.env));
+    EXPECT_EQ(p.Farbpalette[0], (RGB{7, 8, 9}));
+    EXPECT_EQ(p.Farbpalette[254], (RGB{(762 + 7) % 256, (763 + 7) % 256, (764 + 7) % 256}));
+    EXPECT_EQ(p.Farbpalette[255], (RGB{255, 255, 0}));
+    EXPECT_EQ(p.Farbpalette[300], (RGB{9, 9, 9}));
+    EXPECT_EQ(p.Farbpalette[-1], (RGB{0, 0, 0}));
+}
+
+TEST(Farbpalette, UnknownHeaderIsLoggedAndGivesTheStandardTable) {
+    Kratzordner tmp;
+    test::TestUmgebung u;
+    ASSERT_TRUE(u.log.oeffnen(tmp / "log.txt"));
+    schreibeDatei(tmp / "x.qvp", "Farbpalette 2\r\n 1\r\n");
+    Paletten p;
+    p.Farbpalette[1] = RGB{1, 1, 1};
+    p.Lieblingsfarben[0] = 77;
+    p.Palettendatei = (tmp / "x.qvp").string();
+    EXPECT_FALSE(FarbpaletteLaden(p, u.env));
+    EXPECT_EQ(p.Farbpalette[1], (RGB{0, 0, 17}));
+    EXPECT_EQ(p.Lieblingsfarben[0], 0);
+    u.log.schliessen();
+    EXPECT_EQ(leseDatei(tmp / "log.txt"),
+              std::string(65, '*') +
+                  "\r\n0  Problem: Farbpalette laden. Dateiname: " + (tmp / "x.qvp").string() +
+                  "        ErsteZeile=Farbpalette 2\r\n" + std::string(65, '*') + "\r\n");
+}
+
+TEST(Farbpalette, TruncatedOrCorruptFilesChangeNothing) {
+    Kratzordner tmp;
+    test::TestUmgebung u;
+    const std::string voll = alteDatei();
+    Paletten p;
+    p.Palettendatei = (tmp / "t.qvp").string();
+    const Paletten vorher;
+    for (std::size_t n = 0; n < voll.size(); n += 7) {
+        schreibeDatei(tmp / "t.qvp", voll.substr(0, n));
+        EXPECT_FALSE(FarbpaletteLaden(p, u.env)) << n;
+        EXPECT_EQ(p.Farbpalette[0], vorher.Farbpalette[0]) << n;
+        EXPECT_EQ(p.Farbpalette[254], vorher.Farbpalette[254]) << n;
+    }
+    std::string kaputt = voll;
+    kaputt.replace(kaputt.find(" 9\r\n"), 2, "xx");
+    schreibeDatei(tmp / "t.qvp", kaputt);
+    EXPECT_FALSE(FarbpaletteLaden(p, u.env));
+    EXPECT_EQ(p.Farbpalette[0], vorher.Farbpalette[0]);
+    // an empty value line reads as 0
+    std::string leer = voll;
+    leer.replace(leer.find(" 7\r\n"), 2, "");
+    schreibeDatei(tmp / "t.qvp", leer);
+    EXPECT_TRUE(FarbpaletteLaden(p, u.env));
+    EXPECT_EQ(p.Farbpalette[0].R, 0);
+}
+
+TEST(Farbpalette, ShippedIldaColourTableKeepsTheCurrentName) {
+    test::TestUmgebung u;
+    Paletten p;
+    p.Palettendatei = "meine.qvp";
+    ASSERT_TRUE(mnuPangolinFarbtabelleLaden_Click(p, u.env, STRAHLWERK_DATA_DIR));
+    EXPECT_EQ(p.Palettendatei, "meine.qvp");
+    EXPECT_EQ(p.Farbpalette[0], (RGB{255, 0, 0}));
+    EXPECT_EQ(p.Farbpalette[16], (RGB{255, 255, 0}));
+    EXPECT_EQ(p.Farbpalette[56], (RGB{255, 255, 255}));
+    EXPECT_EQ(p.Farbpalette[63], (RGB{255, 32, 32}));
+    EXPECT_EQ(p.Farbpalette[64], (RGB{0, 0, 0}));
+}
+
+TEST(Farbpalette, DisplayCellsPerAxis) {
+    Paletten p;
+    auto rot = Palette_Darstellen(p, 1, 2);
+    EXPECT_EQ(rot[4 * 16 + 3].index, 2 * 256 + 3 * 16 + 4);
+    EXPECT_EQ(rot[4 * 16 + 3].farbe, (RGB{34, 51, 68}));
+    auto gruen = Palette_Darstellen(p, 2, 15);
+    EXPECT_EQ(gruen[0].index, 15 * 16);
+    auto blau = Palette_Darstellen(p, 3, 1);
+    EXPECT_EQ(blau[255].index, 15 * 256 + 15 * 16 + 1);
+    EXPECT_EQ(blau[255].spalte, 15);
+}
+
+TEST(Farbpalette, FavouritesDefaultsDropAndSettings) {
+    Kratzordner tmp;
+    TestUhr uhr;
+    Protokoll log(uhr);
+    EreignisPumpe pumpe;
+    Einstellungen e(log, pumpe);
+    e.IniPfad = (tmp / "s.ini").string();
+    Paletten p;
+    EXPECT_EQ(p.Lieblingsfarben[0], 0);
+    EXPECT_EQ(p.Lieblingsfarben[2], 3952);
+    EXPECT_EQ(p.Lieblingsfarben[13], 4095);
+    EXPECT_EQ(p.Lieblingsfarben[19], FarbIndexAusRGB(128, 255, 128));
+    Pic_Lieblingsfarbe_DragDrop(p, e, 3, 1234);
+    EXPECT_EQ(e.ini().lesen(e.IniPfad, "Allgemein", "frmhaupt.Pic_Lieblingsfarbe(3).tag"),
+              "12340000");
+    cmdNewFarbpalette_Click(p);
+    EXPECT_EQ(p.Lieblingsfarben[3], FarbIndexAusRGB(255, 255, 0));
+    LieblingsfarbenLaden(p, e);
+    EXPECT_EQ(p.Lieblingsfarben[3], 1234);
+    EXPECT_EQ(p.Lieblingsfarben[4], FarbIndexAusRGB(128, 255, 0));
+}

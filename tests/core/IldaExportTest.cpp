@@ -1,0 +1,192 @@
+#include "core/IldaExport.h"
+#include "TestHilfe.h"
+#include "core/IldaImport.h"
+
+using namespace sw;
+using sw::test::Kratzordner;
+using sw::test::leseDatei;
+
+namespace {
+
+Figur dreiPunkte() {
+    Figur f;
+    f.Frames[0].Punkte = {{-1, 256, 4095, 0}, {10, -10, 0xF00, 3}, {0, 0, -1, 4}};
+    return f;
+}
+
+// A figure with lit and dark points of several colours in several frames.
+Figur bunteFigur() {
+    Figur f;
+    f.Frames.resize(3);
+    int n = 0;
+    for (auto& frame : f.Frames) {
+        frame.Punkte.clear();
+        for (int i = 0; i < 7; ++i, ++n)
+            frame.Punkte.push_back(Punkt{static_cast<std::int16_t>(n * 997 - 20000),
+                                         static_cast<std::int16_t>(-n * 1231 + 15000),
+                                         i == 3 ? -1 : (n * 611) % 4096, 0});
+    }
+    return f;
+}
+
+} // namespace
+
+TEST(IldaExport, Kind5OfThreePointsIs88BytesWithAClosingHeader) {
+    Paletten p;
+    std::string b = ildaKodieren(dreiPunkte(), p, 5, false);
+    ASSERT_EQ(b.size(), 88u);
+    EXPECT_EQ(b.substr(0, 8), std::string("ILDA\0\0\0\5", 8));
+    EXPECT_EQ(b.substr(8, 16), "StrahlwkStrahlwk");
+    EXPECT_EQ(test::hex(b.substr(24, 8), 8), "00 03 00 00 00 01 00 00");
+    EXPECT_EQ(test::hex(b.substr(32, 8), 8), "FF FF 01 00 00 FF FF FF"); // (-1, 256), white
+    EXPECT_EQ(test::hex(b.substr(40, 8), 8), "00 0A FF F6 00 00 00 FF"); // red: blue, green, red
+    EXPECT_EQ(test::hex(b.substr(48, 8), 8), "00 00 00 00 C0 00 00 00"); // dark last point
+    EXPECT_EQ(test::hex(b.substr(56, 32), 32),
+              "49 4C 44 41 00 00 00 05 53 74 72 61 68 6C 77 6B 53 74 72 61 68 6C 77 6B "
+              "00 00 00 00 00 01 00 00");
+}
+
+TEST(IldaExport, Format1IndicesAndThePaletteSwitch) {
+    Paletten p;
+    Figur f;
+    f.Frames[0].Punkte = {{0, 0, 0xF00, 0}, {0, 0, 4095, 0}, {0, 0, 0, 0}, {0, 0, 0x0F0, 0}};
+    std::string normal = ildaKodieren(f, p, 3, false);
+    ASSERT_EQ(normal.size(), 32u + 4 * 6);
+    EXPECT_EQ(normal[32 + 5], static_cast<char>(254));
+    EXPECT_EQ(normal[32 + 4], 0);
+    EXPECT_EQ(normal[32 + 6 * 2 + 4], static_cast<char>(64));
+    EXPECT_EQ(normal[32 + 6 * 2 + 5], 0);
+    EXPECT_EQ(normal[32 + 6 * 3 + 4], static_cast<char>(128));
+    std::string palette = ildaKodieren(f, p, 3, true);
+    EXPECT_EQ(static_cast<unsigned char>(palette[32 + 5]), 219u);
+    EXPECT_EQ(static_cast<unsigned char>(palette[32 + 6 + 5]), 254u);
+    EXPECT_EQ(static_cast<unsigned char>(palette[32 + 12 + 5]), 0u);
+    EXPECT_EQ(static_cast<unsigned char>(palette[32 + 18 + 5]), 39u + 30u);
+}
+
+TEST(IldaExport, KindsWriteTheirSectionsAndLeaveTheTableAlone) {
+    Paletten p;
+    p.Farbpalette[4095] = RGB{200, 200, 200};
+    Figur f = bunteFigur();
+    auto formate = [&](int art) {
+        std::vector<int> aus;
+        for (const auto& k : ilda::abschnitteLesen(ildaKodieren(f, p, art, false)))
+            aus.push_back(k.format);
+        return aus;
+    };
+    EXPECT_EQ(formate(1), (std::vector<int>{3, 1, 3, 1, 3, 1}));
+    EXPECT_EQ(formate(2), (std::vector<int>{2, 3, 1, 3, 1, 3, 1}));
+    EXPECT_EQ(formate(3), (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(formate(0), (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(formate(4), (std::vector<int>{2, 1, 1, 1}));
+    EXPECT_EQ(formate(5), (std::vector<int>{5, 5, 5, 5}));
+    EXPECT_EQ(p.Farbpalette[4095], (RGB{200, 200, 200}));
+    auto koepfe = ilda::abschnitteLesen(ildaKodieren(f, p, 4, false));
+    EXPECT_EQ(koepfe[0].records, 255u);
+    EXPECT_EQ(koepfe[2].nummer, 1);
+    EXPECT_EQ(koepfe[2].gesamt, 3);
+}
+
+TEST(IldaExport, RoundTripKeepsCoordinatesAndColours) {
+    Kratzordner tmp;
+    test::TestUmgebung u;
+    const Figur original = bunteFigur();
+    for (int art = 1; art <= 5; ++art) {
+        FigurenSpeicher s;
+        Paletten p;
+        FigurenErweitern(s, 1);
+        s.Figuren[1] = original;
+        s.SpurAuswahl[s.EditorSpur].Figur = 1;
+        auto datei = tmp / ("r" + std::to_string(art) + ".ild");
+        ASSERT_TRUE(IldaSpeichern(s, p, u.env, datei, false, art));
+        auto e = IldaLaden(s, p, u.env, datei);
+        ASSERT_TRUE(e.vollstaendig) << art << ": " << e.problem;
+        const auto& zurueck = s.Figuren[0].Frames;
+        ASSERT_EQ(zurueck.size(), original.Frames.size()) << art;
+        for (std::size_t f = 0; f < zurueck.size(); ++f)
+            for (std::size_t i = 0; i < zurueck[f].Punkte.size(); ++i) {
+                const auto& a = original.Frames[f].Punkte[i];
+                const auto& b = zurueck[f].Punkte[i];
+                EXPECT_EQ(b.X, a.X) << art;
+                EXPECT_EQ(b.Y, a.Y) << art;
+                const bool dunkel = a.Farbe <= 0;
+                if (dunkel) {
+                    EXPECT_EQ(b.Farbe, -1) << art;
+                } else if (art == 1 || art == 2 || art == 5) {
+                    EXPECT_EQ(b.Farbe, a.Farbe) << art;
+                } else if (art == 4) {
+                    EXPECT_EQ(p.farbe(b.Farbe), (RGB{255, 255, 255})) << art;
+                } else {
+                    EXPECT_EQ(b.Farbe, 254) << art;
+                }
+            }
+    }
+}
+
+TEST(IldaExport, AskedKindCancelAndTheExportCommand) {
+    Kratzordner tmp;
+    test::TestUmgebung u;
+    FigurenSpeicher s;
+    Paletten p;
+    s.SpurAuswahl[s.EditorSpur].Figur = 0;
+    u.dialoge.eingaben = {std::nullopt, std::string("7"), std::string(" 3 ")};
+    EXPECT_FALSE(IldaSpeichern(s, p, u.env, tmp / "a.ild", false));
+    EXPECT_FALSE(IldaSpeichern(s, p, u.env, tmp / "a.ild", false));
+    EXPECT_FALSE(std::filesystem::exists(tmp / "a.ild"));
+    ASSERT_TRUE(IldaSpeichern(s, p, u.env, tmp / "a.ild", false));
+    EXPECT_EQ(ilda::abschnitteLesen(leseDatei(tmp / "a.ild"))[0].format, 1);
+
+    std::string name;
+    u.dialoge.dateinamen = {(tmp / "b").string()};
+    ASSERT_TRUE(cmdExportIlda_Click(s, p, u.env, name, false)); // default answer 5
+    EXPECT_EQ(name, (tmp / "b.ild").string());
+    EXPECT_EQ(ilda::abschnitteLesen(leseDatei(tmp / "b.ild")).back().format, 5);
+    EXPECT_EQ(u.dialoge.dateiDialoge.back().filter, "*.ild(Ilda)|*.ild");
+}
+
+TEST(IldaShowExport, RecordsOneFramePerCycleAndClosesTheFile) {
+    Kratzordner tmp;
+    test::TestUmgebung u;
+    for (int art : {5, 1, 2, 3, 4}) {
+        auto datei = tmp / ("show" + std::to_string(art) + ".ild");
+        IldaShowExport rec;
+        ASSERT_TRUE(rec.starten(u.env, datei, art, false));
+        rec.IldaShowExport_Feld(32767, 32767, 255, 0, 0);
+        rec.IldaShowExport_Feld(65535, 0, 0, 0, 0);
+        ASSERT_TRUE(rec.Ilda_RGBFrameHinzufuegen(u.env));
+        ASSERT_TRUE(rec.Ilda_RGBFrameHinzufuegen(u.env)); // a cycle without points
+        rec.IldaShowExport_Feld(40000.4, 1000, 0, 255, 0);
+        ASSERT_TRUE(rec.Ilda_RGBFrameHinzufuegen(u.env));
+        ASSERT_TRUE(rec.beenden(u.env));
+        EXPECT_FALSE(rec.laeuft());
+
+        std::vector<ilda::Kopf> koepfe = ilda::abschnitteLesen(leseDatei(datei));
+        std::vector<ilda::Kopf> bilder;
+        for (const auto& k : koepfe)
+            if (ilda::istBild(k.format)) bilder.push_back(k);
+        ASSERT_EQ(bilder.size(), 4u) << art;
+        for (int f = 0; f < 3; ++f) {
+            EXPECT_EQ(bilder[static_cast<std::size_t>(f)].nummer, f);
+            EXPECT_EQ(bilder[static_cast<std::size_t>(f)].gesamt, 3) << art;
+        }
+        EXPECT_EQ(bilder[3].records, 0u);
+        EXPECT_EQ(bilder[3].gesamt, 3);
+
+        FigurenSpeicher s;
+        Paletten p;
+        auto e = IldaLaden(s, p, u.env, datei);
+        ASSERT_TRUE(e.vollstaendig);
+        const auto& fr = s.Figuren[0].Frames;
+        ASSERT_EQ(fr.size(), 3u);
+        EXPECT_EQ(fr[0].Punkte[0].X, 0);
+        EXPECT_EQ(fr[0].Punkte[1].X, 32767); // 65535 - 32767 does not fit and is clamped
+        EXPECT_EQ(fr[0].Punkte[1].Y, -32767);
+        EXPECT_EQ(fr[0].Punkte[1].Farbe, -1);
+        EXPECT_EQ(fr[1].Punkte.size(), 1u);
+        EXPECT_EQ(fr[1].Punkte[0].Farbe, -1);
+        EXPECT_EQ(fr[2].Punkte[0].X, 7233);
+        if (art == 5 || art == 1 || art == 2) {
+            EXPECT_EQ(fr[0].Punkte[0].Farbe, 0xF00) << art;
+        }
+    }
+}

@@ -1,0 +1,217 @@
+#include "core/IldaImport.h"
+#include "IldaBauer.h"
+#include "TestHilfe.h"
+
+using namespace sw;
+using sw::test::IldaBauer;
+using sw::test::Kratzordner;
+using sw::test::schreibeDatei;
+
+namespace {
+
+struct IldaImportTest : ::testing::Test {
+    Kratzordner tmp;
+    test::TestUmgebung u;
+    FigurenSpeicher s;
+    Paletten p;
+
+    IldaImportErgebnis laden(const std::string& bytes) {
+        schreibeDatei(tmp / "f.ild", bytes);
+        return IldaLaden(s, p, u.env, tmp / "f.ild");
+    }
+    const std::vector<Frame>& frames() { return s.Figuren[0].Frames; }
+    const Punkt& punkt(std::size_t f, std::size_t i) { return frames()[f].Punkte[i]; }
+};
+
+} // namespace
+
+TEST_F(IldaImportTest, Format1StatusRules) {
+    IldaBauer b;
+    b.kopf(1, 6)
+        .p1(0x8000, 0x7FFF, 0, 7)
+        .p1(100, -100, 64, 9) // blanked
+        .p1(5, 6, 65, 9)      // blank bit with another bit: lit
+        .p1(1, 2, 128, 7)     // lit last point
+        .p1(3, 3, 0, 3)
+        .p1(4, 4, 0, 3);
+    b.kopf(1, 3, 1, 2).p1(10, 11, 0, 1).p1(12, 13, 192, 5).p1(14, 15, 0, 2);
+    auto e = laden(b.bytes);
+    ASSERT_TRUE(e.vollstaendig) << e.problem;
+    ASSERT_EQ(frames().size(), 2u);
+    EXPECT_EQ(punkt(0, 0), (Punkt{-32768, 32767, 7, 0}));
+    EXPECT_EQ(punkt(0, 1), (Punkt{100, -100, -1, 0}));
+    EXPECT_EQ(punkt(0, 2).Farbe, 9);
+    EXPECT_EQ(punkt(0, 3), (Punkt{1, 2, 7, 0}));
+    // records after a last point stay at (0, 0) with colour 0, and the next section is in step
+    EXPECT_EQ(punkt(0, 4), (Punkt{0, 0, 0, 0}));
+    EXPECT_EQ(punkt(1, 0), (Punkt{10, 11, 1, 0}));
+    EXPECT_EQ(punkt(1, 1), (Punkt{12, 13, -1, 0}));
+    EXPECT_EQ(punkt(1, 2), (Punkt{0, 0, 0, 0}));
+    EXPECT_TRUE(u.dialoge.meldungen.empty());
+    EXPECT_EQ(s.FrameBalkenMax, 1);
+}
+
+TEST_F(IldaImportTest, TrueColourFormatsAndZ) {
+    IldaBauer b;
+    b.kopf(5, 2).p5(1, 2, 0, 255, 128, 0).p5(3, 4, 128, 10, 20, 30);
+    b.kopf(4, 2, 1, 3).p4(7, 8, 0, 0, 255, 255, 255).p4(-7, -8, 0, 192, 1, 1, 1);
+    b.kopf(0, 2, 2, 3).p0(100, 50, 10, 0, 4).p0(60, 30, 0, 128, 4);
+    u.texte.setzen(1, 91, "Divide by Z?");
+    auto e = laden(b.bytes);
+    ASSERT_TRUE(e.vollstaendig);
+    ASSERT_EQ(frames().size(), 3u);
+    EXPECT_EQ(punkt(0, 0), (Punkt{1, 2, 3952, 0}));
+    EXPECT_EQ(punkt(0, 1).Farbe, FarbIndexAusRGB(10, 20, 30));
+    EXPECT_EQ(punkt(1, 0), (Punkt{7, 8, 4095, 0}));
+    EXPECT_EQ(punkt(1, 1).Farbe, -1);
+    // the default answer ignores Z; after true colour the index bytes are not stored
+    EXPECT_EQ(punkt(2, 0), (Punkt{100, 50, 0, 0}));
+    EXPECT_EQ(u.dialoge.meldungen, std::vector<std::string>{"Divide by Z?"});
+
+    u.dialoge.meldungen.clear();
+    u.dialoge.antworten = {Antwort::Ok};
+    IldaBauer z;
+    z.kopf(0, 3).p0(100, 50, 10, 0, 4).p0(-99, 30, -3, 0, 4).p0(60, 30, 0, 128, 4);
+    laden(z.bytes);
+    EXPECT_EQ(punkt(0, 0), (Punkt{10, 5, 4, 0}));
+    EXPECT_EQ(punkt(0, 1), (Punkt{33, -10, 4, 0}));
+    EXPECT_EQ(punkt(0, 2), (Punkt{60, 30, 4, 0})); // Z of 0 never divides
+    EXPECT_EQ(u.dialoge.meldungen.size(), 1u);
+}
+
+TEST_F(IldaImportTest, PaletteSectionChangesEntries1To254) {
+    IldaBauer b;
+    b.kopf(2, 256, 0, 0);
+    for (int i = 0; i < 256; ++i) b.rgb(i, 255 - i, 7);
+    b.kopf(1, 1).p1(0, 0, 128, 200);
+    int korrigiert = 0;
+    p.farbenKorrigieren = [&] { ++korrigiert; };
+    auto e = laden(b.bytes);
+    ASSERT_TRUE(e.vollstaendig);
+    EXPECT_EQ(p.Farbpalette[0], (RGB{0, 0, 0}));
+    EXPECT_EQ(p.Farbpalette[1], (RGB{1, 254, 7}));
+    EXPECT_EQ(p.Farbpalette[254], (RGB{254, 1, 7}));
+    EXPECT_EQ(p.Farbpalette[255], (RGB{0, 255, 255}));
+    EXPECT_EQ(punkt(0, 0).Farbe, 200);
+    EXPECT_EQ(korrigiert, 1);
+}
+
+TEST_F(IldaImportTest, TrueColourTableColoursTheFollowingFrame) {
+    IldaBauer b;
+    b.kopf(2, 3, 0, 0).rgb(0, 0, 0).rgb(9, 9, 9).rgb(9, 9, 9);
+    b.farbtabelleKopf(3).rgb(255, 0, 0).rgb(0, 255, 0).rgb(0, 0, 255);
+    b.kopf(1, 3, 0, 2).p1(1, 1, 0, 77).p1(2, 2, 64, 77).p1(3, 3, 128, 77);
+    b.kopf(1, 1, 1, 2).p1(9, 9, 128, 5); // after the latch the index is not stored
+    auto e = laden(b.bytes);
+    ASSERT_TRUE(e.vollstaendig);
+    ASSERT_EQ(frames().size(), 2u);
+    EXPECT_EQ(punkt(0, 0), (Punkt{1, 1, 0xF00, 0}));
+    EXPECT_EQ(punkt(0, 1), (Punkt{2, 2, -1, 0}));
+    EXPECT_EQ(punkt(0, 2), (Punkt{3, 3, 0x00F, 0}));
+    EXPECT_EQ(punkt(1, 0), (Punkt{9, 9, 0, 0}));
+    // the standard table is back after the import
+    EXPECT_EQ(p.Farbpalette[1], (RGB{0, 0, 17}));
+
+    // a table whose picture section never comes leaves no lit frame behind
+    IldaBauer allein;
+    allein.farbtabelleKopf(2).rgb(255, 255, 255).rgb(255, 255, 255);
+    EXPECT_TRUE(laden(allein.bytes).vollstaendig);
+    ASSERT_EQ(frames().size(), 1u);
+    EXPECT_EQ(frames()[0].Punkte.size(), 1u);
+    EXPECT_EQ(punkt(0, 0).Farbe, 0);
+}
+
+TEST_F(IldaImportTest, FramesBeyondTheAnnouncedTotalAreAskedFor) {
+    IldaBauer b;
+    for (int f = 0; f < 4; ++f) b.kopf(1, 1, f, 2).p1(f, f, 128, 1);
+    u.texte.setzen(1, 89, "More frames than announced. Go on?");
+    u.texte.setzen(1, 90, "Ask again?");
+    u.dialoge.antworten = {Antwort::Ja, Antwort::Ja, Antwort::Nein};
+    auto e = laden(b.bytes);
+    EXPECT_TRUE(e.vollstaendig);
+    EXPECT_EQ(frames().size(), 3u); // frame 3 was declined
+    EXPECT_EQ(u.dialoge.meldungen,
+              (std::vector<std::string>{"More frames than announced. Go on?", "Ask again?",
+                                        "More frames than announced. Go on?"}));
+    // the defaults go on reading and stop asking; a total of 0 counts as 1
+    u.dialoge.meldungen.clear();
+    IldaBauer c;
+    c.kopf(1, 1, 0, 0).p1(0, 0, 128, 1);
+    for (int f = 1; f < 4; ++f) c.kopf(1, 1, f, 0).p1(f, f, 128, 1);
+    laden(c.bytes);
+    EXPECT_EQ(frames().size(), 4u);
+    EXPECT_EQ(u.dialoge.meldungen.size(), 2u);
+}
+
+TEST_F(IldaImportTest, EndOfFileMarkerEndsTheImport) {
+    IldaBauer b;
+    b.kopf(5, 1).p5(1, 1, 128, 1, 1, 1).kopf(5, 0).kopf(5, 1).p5(2, 2, 128, 1, 1, 1);
+    auto e = laden(b.bytes);
+    EXPECT_TRUE(e.vollstaendig);
+    EXPECT_EQ(frames().size(), 1u);
+    EXPECT_EQ(e.frames, 1);
+}
+
+TEST_F(IldaImportTest, BadFilesKeepWhatWasReadAndSaySo) {
+    IldaBauer b;
+    b.kopf(1, 2, 0, 2).p1(1, 1, 0, 1).p1(2, 2, 128, 1).kopf(1, 5, 1, 2).p1(3, 3, 0, 1);
+    auto e = laden(b.bytes);
+    EXPECT_FALSE(e.vollstaendig);
+    EXPECT_NE(e.problem.find("ends in the middle"), std::string::npos);
+    EXPECT_EQ(frames().size(), 1u);
+    EXPECT_EQ(u.dialoge.meldungen.back(),
+              "The ILDA file ends in the middle of a section. The frames before it were imported.");
+
+    u.texte.setzen(1, 88, "Not an ILDA file");
+    auto falsch = laden(IldaBauer().kopf(1, 1).p1(1, 1, 128, 1).bytes + "JUNKJUNKJUNK");
+    EXPECT_FALSE(falsch.vollstaendig);
+    EXPECT_EQ(u.dialoge.meldungen.back(), "Not an ILDA file");
+    EXPECT_EQ(frames().size(), 1u);
+
+    auto unbekannt = laden(IldaBauer().kopf(9, 1).bytes + "xyz");
+    EXPECT_FALSE(unbekannt.vollstaendig);
+    EXPECT_NE(unbekannt.problem.find("unknown format 9"), std::string::npos);
+
+    auto fehlt = IldaLaden(s, p, u.env, tmp / "none.ild");
+    EXPECT_FALSE(fehlt.geoeffnet);
+    EXPECT_EQ(u.dialoge.meldungen.back(),
+              "Fehler #  75. frmHaupt, Sub IldaLaden          Fehler bei Zugriff auf Datei: " +
+                  (tmp / "none.ild").string());
+}
+
+TEST_F(IldaImportTest, EveryTruncationIsReadWholeOrReported) {
+    IldaBauer b;
+    b.kopf(2, 2, 0, 0).rgb(1, 2, 3).rgb(4, 5, 6);
+    b.farbtabelleKopf(2).rgb(255, 0, 0).rgb(0, 0, 255);
+    b.kopf(1, 2, 0, 3).p1(1, 1, 0, 1).p1(2, 2, 128, 1);
+    b.kopf(0, 1, 1, 3).p0(3, 3, 0, 128, 1);
+    b.kopf(5, 2, 2, 3).p5(4, 4, 0, 1, 2, 3).p5(5, 5, 128, 1, 2, 3);
+    b.kopf(5, 0, 0, 3);
+    for (std::size_t n = 0; n <= b.bytes.size(); ++n) {
+        auto e = laden(b.bytes.substr(0, n));
+        const bool ganz = n == b.bytes.size();
+        if (ganz) {
+            EXPECT_TRUE(e.vollstaendig);
+            EXPECT_EQ(e.frames, 3);
+        } else if (e.vollstaendig) {
+            // only a cut exactly between two sections reads to its end
+            EXPECT_LE(e.frames, 3) << n;
+        } else {
+            EXPECT_FALSE(e.problem.empty()) << n;
+        }
+        for (const auto& f : frames())
+            for (const auto& pt : f.Punkte) EXPECT_TRUE(pt.Farbe != 0xF00 || pt.X != 0) << n;
+    }
+}
+
+TEST_F(IldaImportTest, ReadsFilesWrittenByOtherPrograms) {
+    for (const char* name : {"LMTESTF.ild", "quadsqwv.ild"}) {
+        auto pfad = std::filesystem::path(STRAHLWERK_SOURCE_DIR) / ".." / "shared" / "testdata" /
+                    "ilda" / name;
+        if (!std::filesystem::exists(pfad)) GTEST_SKIP() << "shared test data not present";
+        auto e = IldaLaden(s, p, u.env, pfad);
+        EXPECT_TRUE(e.vollstaendig) << name << ": " << e.problem;
+        ASSERT_EQ(frames().size(), 1u) << name;
+        EXPECT_EQ(frames()[0].Punkte.size(), 256u) << name;
+    }
+}

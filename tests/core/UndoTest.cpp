@@ -1,0 +1,112 @@
+#include "core/Undo.h"
+#include "TestHilfe.h"
+
+using namespace sw;
+using sw::test::Kratzordner;
+
+namespace {
+
+struct UndoTest : ::testing::Test {
+    Kratzordner tmp;
+    test::TestUmgebung u;
+    FigurenSpeicher s;
+    UndoZustand undo;
+    UndoTest() {
+        undo.ordner = tmp / "Temp";
+        FigurenErweitern(s, 2);
+        s.SpurAuswahl[s.EditorSpur].Figur = 2;
+    }
+    std::int16_t x() { return s.Figuren[2].Frames[0].Punkte[0].X; }
+    void bearbeiten(std::int16_t neu) {
+        WriteUndo(s, undo, u.env);
+        s.Figuren[2].Frames[0].Punkte[0].X = neu;
+    }
+};
+
+} // namespace
+
+TEST_F(UndoTest, WorkedSequence) {
+    bearbeiten(1); // A
+    EXPECT_EQ(undo.UndoZaehler, 1);
+    EXPECT_TRUE(undo.cmdUndoEnabled);
+    bearbeiten(2); // B
+    EXPECT_EQ(undo.UndoZaehler, 2);
+    cmdUndo_Click(s, undo, u.env);
+    EXPECT_EQ(x(), 1);
+    EXPECT_EQ(undo.UndoZaehler, 1);
+    EXPECT_TRUE(std::filesystem::exists(undo.snapshot(3)));
+    EXPECT_TRUE(undo.cmdRedoEnabled);
+    cmdRedo_Click(s, undo, u.env);
+    EXPECT_EQ(x(), 2);
+    EXPECT_EQ(undo.UndoZaehler, 2);
+    EXPECT_TRUE(undo.cmdUndoEnabled);
+
+    cmdUndo_Click(s, undo, u.env);
+    cmdUndo_Click(s, undo, u.env);
+    EXPECT_EQ(x(), 0);
+    EXPECT_EQ(undo.UndoZaehler, 0);
+    EXPECT_FALSE(undo.cmdUndoEnabled);
+    cmdRedo_Click(s, undo, u.env);
+    EXPECT_EQ(x(), 1);
+    cmdRedo_Click(s, undo, u.env);
+    EXPECT_EQ(x(), 2);
+    cmdRedo_Click(s, undo, u.env);
+    EXPECT_EQ(x(), 2);
+    EXPECT_FALSE(undo.cmdRedoEnabled);
+}
+
+TEST_F(UndoTest, ANewEditAfterUndoEndsTheRedoBranch) {
+    bearbeiten(1);
+    bearbeiten(2);
+    cmdUndo_Click(s, undo, u.env); // back to 1; snapshot 3 holds 2
+    bearbeiten(5);
+    EXPECT_FALSE(undo.cmdRedoEnabled);
+    cmdRedo_Click(s, undo, u.env);
+    EXPECT_EQ(x(), 5); // the stale snapshot 3 is not loaded
+    cmdUndo_Click(s, undo, u.env);
+    EXPECT_EQ(x(), 1);
+    cmdRedo_Click(s, undo, u.env);
+    EXPECT_EQ(x(), 5);
+}
+
+TEST_F(UndoTest, UndoAtOneAndRedoAtStart) {
+    cmdRedo_Click(s, undo, u.env);
+    EXPECT_FALSE(undo.cmdRedoEnabled);
+    bearbeiten(9);
+    cmdUndo_Click(s, undo, u.env);
+    EXPECT_EQ(x(), 0);
+    EXPECT_FALSE(undo.cmdUndoEnabled);
+    cmdUndo_Click(s, undo, u.env);
+    EXPECT_EQ(x(), 0);
+}
+
+TEST_F(UndoTest, SwitchedOffWritesNothingAndRestoresIntoTheSelectedSlot) {
+    undo.checkWriteUndos = false;
+    bearbeiten(3);
+    EXPECT_FALSE(std::filesystem::exists(undo.ordner));
+    EXPECT_FALSE(undo.cmdUndoEnabled);
+    undo.checkWriteUndos = true;
+    bearbeiten(4);
+    s.SpurAuswahl[s.EditorSpur].Figur = 1;
+    cmdUndo_Click(s, undo, u.env);
+    EXPECT_EQ(s.Figuren[1].Frames[0].Punkte[0].X, 3);
+    int zurueck = 0;
+    undo.nachUndoRedo = [&] { ++zurueck; };
+    cmdRedo_Click(s, undo, u.env); // back to what slot 1 held before the undo
+    EXPECT_EQ(s.Figuren[1].Frames[0].Punkte[0].X, 0);
+    EXPECT_EQ(zurueck, 1);
+}
+
+TEST_F(UndoTest, TheSwitchLivesInTheSettings) {
+    Protokoll log(u.uhr);
+    Einstellungen e(log, u.pumpe);
+    e.IniPfad = (tmp / "s.ini").string();
+    undoEinstellungLaden(undo, e);
+    EXPECT_TRUE(undo.checkWriteUndos);
+    undo.checkWriteUndos = false;
+    undoEinstellungSpeichern(undo, e);
+    EXPECT_EQ(e.ini().lesen(e.IniPfad, "Sonstiges", "WriteUndoFiles"), "0");
+    undo.checkWriteUndos = true;
+    undoEinstellungLaden(undo, e);
+    EXPECT_FALSE(undo.checkWriteUndos);
+}
