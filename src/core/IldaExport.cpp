@@ -99,6 +99,9 @@ void ildaPaletteSchreiben(BinaerSchreiber& s, std::span<const RGB> farben) {
 std::string ildaKodieren(const Figur& figur, const Paletten& p, int art, bool palettenFarben) {
     if (art == 0) art = 3;
     BinaerSchreiber s;
+    std::size_t groesse = 2 * ilda::kKopf + 3 * kAltePalettenGroesse;
+    for (const auto& frame : figur.Frames) groesse += ilda::kKopf + 16 + frame.Punkte.size() * 11;
+    s.reservieren(groesse);
     if (art == 2 || art == 4) {
         // The palette section holds the old 255-colour table; the current table is not touched.
         const auto alt = altePalette();
