@@ -12,7 +12,12 @@
 #include "platform/Protokoll.h"
 #include "platform/Uhr.h"
 
+#include "platform/Vb.h"
+
+#include <algorithm>
+#include <limits>
 #include <string>
+#include <type_traits>
 
 namespace sw {
 
@@ -47,5 +52,37 @@ private:
     EreignisPumpe& pumpe_;
     IniDatei ini_;
 };
+
+// Reads a number key into a value held (from `IniDateiAktuell`): an absent key, or the value
+// held, keeps it exactly; whole numbers are rounded and kept within their type; a bool is true
+// for any value but 0.
+template <typename T>
+void zahlInWert(Einstellungen& e, const std::string& abschnitt, const std::string& schluessel,
+                T& wert) {
+    const float bisher = static_cast<float>(wert);
+    const float gelesen = e.zahlLesen(abschnitt, schluessel, bisher, e.IniDateiAktuell);
+    if (gelesen == bisher) return;
+    if constexpr (std::is_same_v<T, bool>) {
+        wert = gelesen != 0;
+    } else if constexpr (std::is_integral_v<T>) {
+        wert = static_cast<T>(std::clamp(vb::runden(gelesen),
+                                         static_cast<double>(std::numeric_limits<T>::min()),
+                                         static_cast<double>(std::numeric_limits<T>::max())));
+    } else {
+        wert = gelesen;
+    }
+}
+
+// Writes a value as a number key (to `IniDateiAktuell`); a bool as -1 or 0.
+template <typename T>
+void wertAlsZahl(Einstellungen& e, const std::string& abschnitt, const std::string& schluessel,
+                 const T& wert) {
+    float zahl;
+    if constexpr (std::is_same_v<T, bool>)
+        zahl = wert ? -1.0f : 0.0f;
+    else
+        zahl = static_cast<float>(wert);
+    e.zahlSchreiben(abschnitt, schluessel, zahl, e.IniDateiAktuell);
+}
 
 } // namespace sw

@@ -21,7 +21,7 @@ void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int i
         std::cout << "imported " << ergebnis.frames << " frames from " << eingabe << " into "
                   << ausgabe << "\n";
     } else if (hatEndung(eingabe, ".qvb") && hatEndung(ausgabe, ".ild")) {
-        figurLaden(speicher, u, eingabe);
+        figurBearbeiten(speicher, u, eingabe);
         if (!IldaSpeichern(speicher, paletten, u.env, ausgabe, false, ildaFormat))
             throw CliFehler(ausgabe + ": the ILDA file cannot be written.");
         std::cout << "exported " << eingabe << " to " << ausgabe << " (kind " << ildaFormat

@@ -8,7 +8,7 @@ namespace sw::cli {
 void befehlUpgrade(const std::string& eingabe, const std::string& ausgabe) {
     CliUmgebung u;
     FigurenSpeicher speicher;
-    figurLaden(speicher, u, eingabe);
+    figurBearbeiten(speicher, u, eingabe);
     figurSchreiben(speicher, u, ausgabe);
     std::cout << "upgraded " << eingabe << " to " << ausgabe << "\n";
 }

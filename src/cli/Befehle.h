@@ -3,14 +3,29 @@
 // a sentence naming the file and the problem.
 
 #include <string>
+#include <vector>
 
 namespace sw::cli {
+
+struct PlayOptionen {
+    std::string figur;
+    int spur = 0;
+    int zyklen = 1;
+    double passMs = 20;
+    std::string einstellungen;        // --settings
+    std::vector<std::string> geraete; // --device N=NAME
+    std::string dump;                 // --dump
+    std::string stufe = "out";        // --stage out|raw
+    std::string ildaExport;           // --export-ilda
+};
 
 // Prints the file's content as one JSON object.
 void befehlInfo(const std::string& datei);
 // Converts an ILDA file into a figure file, or a figure file into an ILDA file of the given
 // kind (1 to 5).
 void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int ildaFormat);
+// Plays a figure for a number of output cycles on a fixed-step clock.
+void befehlPlay(const PlayOptionen& o);
 // Loads a figure file of any version and writes it as the current version.
 void befehlUpgrade(const std::string& eingabe, const std::string& ausgabe);
 

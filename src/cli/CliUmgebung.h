@@ -1,6 +1,7 @@
 #pragma once
 // The services of the command-line program: no windows, so questions take their default
-// answers, messages are collected, and the program log stays closed.
+// answers, messages are collected, and the program log stays closed. Playback runs on a clock
+// that moves only by the passes it is given, so that runs are reproducible.
 
 #include "core/FigurenSpeicher.h"
 #include "platform/Umgebung.h"
@@ -19,7 +20,7 @@ public:
 struct CliUmgebung {
     SkriptDialoge dialoge;
     EreignisPumpe pumpe;
-    SystemUhr uhr;
+    TestUhr uhr; // the fixed-step clock
     Protokoll log{uhr};
     Sprachtexte texte;
     Umgebung env{dialoge, pumpe, uhr, log, texte};

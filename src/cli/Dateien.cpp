@@ -25,6 +25,10 @@ void figurLaden(FigurenSpeicher& s, CliUmgebung& u, const std::string& datei) {
         throw CliFehler(datei + ": " + ergebnis.grund + ".");
     if (ergebnis.art == QvbLadeErgebnis::Art::Leer)
         throw CliFehler(datei + ": the figure file is empty (version byte 0).");
+}
+
+void figurBearbeiten(FigurenSpeicher& s, CliUmgebung& u, const std::string& datei) {
+    figurLaden(s, u, datei);
     s.SpurAuswahl[s.EditorSpur].Figur = 1;
     s.SpurAuswahl[s.EditorSpur].Frame = 0;
 }

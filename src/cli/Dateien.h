@@ -10,8 +10,10 @@ namespace sw::cli {
 
 // The whole file, or CliFehler naming the file and the problem.
 std::string eingabeLesen(const std::string& datei);
-// Loads a figure file into figure slot 1 and selects it on the editor track.
+// Loads a figure file into figure slot 1.
 void figurLaden(FigurenSpeicher& s, CliUmgebung& u, const std::string& datei);
+// Loads it and selects it on the editor track, as the current figure of the file commands.
+void figurBearbeiten(FigurenSpeicher& s, CliUmgebung& u, const std::string& datei);
 // Saves the current figure as the save command does, or CliFehler.
 void figurSchreiben(FigurenSpeicher& s, CliUmgebung& u, const std::string& datei);
 // Whether the file name ends in the extension (".qvb"), without regard to case.

@@ -7,7 +7,7 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
-    CLI::App app{"Strahlwerk command-line program: inspect and convert laser figures."};
+    CLI::App app{"Strahlwerk command-line program: inspect, convert and play laser figures."};
     app.require_subcommand(1);
 
     std::string infoDatei;
@@ -34,6 +34,26 @@ int main(int argc, char** argv) {
                      "5 true-colour frames")
         ->check(CLI::Range(1, 5));
 
+    sw::cli::PlayOptionen play;
+    auto* playBefehl = app.add_subcommand(
+        "play", "Play a figure through the output pipeline for a number of output cycles on a "
+                "fixed-step clock.");
+    playBefehl->add_option("FIGURE", play.figur, "figure file (.qvb), loaded into figure 1")
+        ->required();
+    playBefehl->add_option("--track", play.spur, "output track 0 to 11 (default 0)");
+    playBefehl->add_option("--cycles", play.zyklen, "output cycles to run (default 1)");
+    playBefehl->add_option("--pass-ms", play.passMs, "duration of each pass in ms (default 20)");
+    playBefehl->add_option("--settings", play.einstellungen,
+                           "settings file with the pipeline's keys and the side table");
+    playBefehl->add_option("--device", play.geraete,
+                           "N=virtual puts the Virtual Device on logical device N (repeatable); "
+                           "without it device 0 is the Virtual Device on side A");
+    playBefehl->add_option("--dump", play.dump, "write one JSON line per cycle and device");
+    playBefehl->add_option("--stage", play.stufe,
+                           "out: points as handed to the writers (default); raw: the raw lists");
+    playBefehl->add_option("--export-ilda", play.ildaExport,
+                           "record the show export of the cycles into an ILDA file");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -47,6 +67,8 @@ int main(int argc, char** argv) {
             sw::cli::befehlUpgrade(upgradeEin, upgradeAus);
         else if (*convert)
             sw::cli::befehlConvert(convertEin, convertAus, ildaFormat);
+        else if (*playBefehl)
+            sw::cli::befehlPlay(play);
     } catch (const sw::cli::CliFehler& e) {
         std::cerr << "strahlwerk-cli: " << e.what() << "\n";
         return 1;

@@ -49,12 +49,14 @@ Figur testbildDekodieren(std::string_view bytes) {
     for (auto& frame : figur.Frames) {
         std::size_t offset = l.position();
         std::size_t punkte = l.u16();
-        if (punkte < 1 || punkte > static_cast<std::size_t>(kMaxPunkteProFrame))
+        if (punkte < 1 || punkte >= static_cast<std::size_t>(kMaxPunkteProFrame))
             throw Formatfehler(offset, "the point count " + std::to_string(punkte) + " at byte " +
                                            std::to_string(offset) + " is out of range");
         l.brauche(punkte * kPunktGroesse);
-        frame.Punkte.resize(punkte);
-        for (auto& p : frame.Punkte) {
+        frame.Punkte.resize(punkte + 1);
+        frame.Punkte[0] = Punkt{0, 0, -1, status::Sprung};
+        for (std::size_t i = 1; i <= punkte; ++i) {
+            Punkt& p = frame.Punkte[i];
             p.X = l.i16();
             p.Y = l.i16();
             int r = l.u8(), g = l.u8(), b = l.u8();

@@ -7,10 +7,12 @@
 //   4   2  format version, 1
 //   6   2  frame count N, 1 to 32768
 //   8   4  frame duration in 1/50 ms (the figure's Parameter(400)); 0 for a still picture
-//   12     N frames: point count P (2 bytes, 1 to 32768), then P points of 8 bytes:
+//   12     N frames: point count P (2 bytes, 1 to 32767), then P points of 8 bytes:
 //          X, Y (signed 16-bit), red, green, blue (0 to 255), flags (bit 0: blanked)
 // The loader turns each colour into its 12-bit table index (blanked points get -1) and marks
-// every point as a jump, so that the path optimisation does not add points of its own.
+// every point as a jump, so that the path optimisation does not add points of its own. The
+// file's points become points 1 to P of the frame; point 0 is the frame's dark placeholder,
+// which the output leaves out, as in every frame.
 
 #include "core/FigurenSpeicher.h"
 

@@ -65,9 +65,11 @@ Testbild sicherheitsquadrat() {
     return einzelbild(p);
 }
 
+// A frame as the editor holds it: point 0 is the frame's placeholder, which the output leaves
+// out; the drawing follows from point 1.
 Frame frameAus(const Pfad& p) {
     Frame f;
-    f.Punkte = p.punkte();
+    f.Punkte.insert(f.Punkte.end(), p.punkte().begin(), p.punkte().end());
     return f;
 }
 
@@ -121,7 +123,7 @@ Figur kreis() {
             p.linie(x, y, f, kNurEcken);
     }
     Frame frame = frameAus(p);
-    for (std::size_t i = 1; i < frame.Punkte.size(); ++i) frame.Punkte[i].Status = 0;
+    for (std::size_t i = 2; i < frame.Punkte.size(); ++i) frame.Punkte[i].Status = 0;
     return neueFigur({frame});
 }
 
@@ -167,7 +169,7 @@ Figur welle() {
                 p.linie(x, y, farbe, kNurEcken);
         }
         Frame frame = frameAus(p);
-        for (std::size_t i = 1; i < frame.Punkte.size(); ++i) frame.Punkte[i].Status = 0;
+        for (std::size_t i = 2; i < frame.Punkte.size(); ++i) frame.Punkte[i].Status = 0;
         alle.push_back(frame);
     }
     return neueFigur(std::move(alle), 2000); // 25 frames per second

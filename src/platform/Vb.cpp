@@ -7,15 +7,6 @@
 
 namespace sw::vb {
 
-double runden(double wert) {
-    // Explicit, so that no rounding mode set elsewhere changes the result.
-    double unten = std::floor(wert);
-    double rest = wert - unten;
-    if (rest > 0.5) return unten + 1.0;
-    if (rest < 0.5) return unten;
-    return std::fmod(unten, 2.0) == 0.0 ? unten : unten + 1.0;
-}
-
 namespace {
 template <typename T> T umwandeln(double wert) {
     if (std::isnan(wert)) throw Laufzeitfehler(6);

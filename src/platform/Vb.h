@@ -3,12 +3,16 @@
 // (CInt, CLng), integer division that rounds both operands first (\), Int (floor) and Fix
 // (truncation). Overflow and division by zero raise the runtime's errors 6 and 11.
 
+#include <cmath>
 #include <cstdint>
 
 namespace sw::vb {
 
-// Rounds half to even, the rounding of every fractional-to-integer conversion.
-double runden(double wert);
+// Rounds half to even, the rounding of every fractional-to-integer conversion. The program
+// never changes the floating-point rounding mode, so the default mode is this rounding.
+inline double runden(double wert) {
+    return std::nearbyint(wert);
+}
 
 // CInt: 16-bit, rounding half to even; error 6 when out of range.
 std::int16_t CInt(double wert);

@@ -174,3 +174,65 @@ TEST(Cli, ConvertRefusesBadIldaAndWritesNothing) {
     EXPECT_EQ(falsch.code, 1);
     EXPECT_NE(falsch.fehler.find("neither"), std::string::npos);
 }
+
+TEST(Cli, PlayDumpsReproduciblyAtBothStages) {
+    Kratzordner tmp;
+    Figur f;
+    f.Frames.resize(3);
+    for (int i = 0; i < 3; ++i)
+        f.Frames[static_cast<std::size_t>(i)].Punkte = {
+            {0, 0, 0, 0},
+            {static_cast<std::int16_t>(1000 * i), 0, 4095, 4},
+            {5000, 5000, 0xF00, 2}};
+    f.Parameter[400] = 1000; // 50 frames per second: a new frame every pass of 20 ms
+    schreibeDatei(tmp / "f.qvb", qvbKodieren(f));
+    const std::string befehl = "play " + q(tmp / "f.qvb") + " --cycles 3 --dump ";
+    ASSERT_EQ(cli(tmp, befehl + q(tmp / "a.jsonl")).code, 0);
+    ASSERT_EQ(cli(tmp, befehl + q(tmp / "b.jsonl")).code, 0);
+    const std::string a = leseDatei(tmp / "a.jsonl");
+    EXPECT_EQ(a, leseDatei(tmp / "b.jsonl"));
+    EXPECT_EQ(std::count(a.begin(), a.end(), '\n'), 3);
+    EXPECT_EQ(a.substr(0, 32), "{\"cycle\":1,\"device\":0,\"points\":[");
+    EXPECT_NE(a.find("[33567,32767,255,255,255,255]"), std::string::npos); // frame 1: x 1000
+    EXPECT_NE(a.find("[34367,32767,255,255,255,255]"), std::string::npos); // frame 2: x 2000
+
+    ASSERT_EQ(
+        cli(tmp, befehl + q(tmp / "r.jsonl") + " --stage raw --track 4 --device 7=virtual").code,
+        0);
+    const std::string r = leseDatei(tmp / "r.jsonl");
+    // track 4 is side B; device 7 listens to side A only, so the raw lists stay empty
+    EXPECT_TRUE(r.empty());
+    ASSERT_EQ(cli(tmp, befehl + q(tmp / "r.jsonl") + " --stage raw --device 7=virtual").code, 0);
+    const std::string roh = leseDatei(tmp / "r.jsonl");
+    EXPECT_NE(roh.find("{\"cycle\":1,\"device\":7,\"points\":[[800,0,0,0,0,0,1,0,0,0,0]"),
+              std::string::npos);
+    EXPECT_NE(roh.find("[4000,4000,255,0,0,107,1,0,0,0,0]"), std::string::npos);
+}
+
+TEST(Cli, PlayWithSettingsAndIldaExport) {
+    Kratzordner tmp;
+    Figur f;
+    f.Frames[0].Punkte = {{0, 0, 0, 0}, {10000, -5000, 4095, 4}};
+    schreibeDatei(tmp / "f.qvb", qvbKodieren(f));
+    schreibeDatei(tmp / "s.ini",
+                  "[Optionen_Hardware]\r\nZuordnung_Spurseite_2_Logischespur(1,3)=-10000\r\n"
+                  "[Geometriekorrektur(3)]\r\nSpiegelnX=10000\r\n");
+    auto lauf = cli(tmp, "play " + q(tmp / "f.qvb") + " --track 3 --settings " + q(tmp / "s.ini") +
+                             " --device 3=virtual --dump " + q(tmp / "d.jsonl"));
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler;
+    const std::string d = leseDatei(tmp / "d.jsonl");
+    EXPECT_NE(d.find("\"device\":3"), std::string::npos);
+    EXPECT_NE(d.find("[24767,28767,255,255,255,255]"), std::string::npos); // mirrored in X
+
+    lauf = cli(tmp, "play " + q(tmp / "f.qvb") + " --cycles 4 --export-ilda " + q(tmp / "s.ild"));
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler;
+    auto info = cli(tmp, "info " + q(tmp / "s.ild"));
+    EXPECT_NE(info.aus.find("\"frame\":3,\"total\":4"), std::string::npos) << info.aus;
+
+    for (const char* falsch : {"--device 16=virtual", "--device 1=laser", "--stage cooked",
+                               "--settings /nonexistent/s.ini", "--track 12"}) {
+        auto l = cli(tmp, "play " + q(tmp / "f.qvb") + " " + falsch);
+        EXPECT_EQ(l.code, 1) << falsch;
+        EXPECT_FALSE(l.fehler.empty()) << falsch;
+    }
+}

@@ -118,8 +118,9 @@ TEST(Ordnerwechsel, TestPicturesAndFixedFiguresFillTheNegativeSlots) {
 
     EXPECT_EQ(s.FigurenUntergrenze, -8);
     EXPECT_EQ(s.Figuren.untergrenze(), -8);
-    for (long i = -8; i <= -4; ++i) EXPECT_EQ(s.Figuren[i].Frames[0].Punkte[0].X, i) << i;
-    EXPECT_EQ(s.Figuren[-4].Frames[0].Punkte[0].Status, status::Sprung);
+    for (long i = -8; i <= -6; ++i) EXPECT_EQ(s.Figuren[i].Frames[0].Punkte[0].X, i) << i;
+    for (long i = -5; i <= -4; ++i) EXPECT_EQ(s.Figuren[i].Frames[0].Punkte[1].X, i) << i;
+    EXPECT_EQ(s.Figuren[-4].Frames[0].Punkte[1].Status, status::Sprung);
     EXPECT_EQ(s.Figuren[0].Frames.size(), 2u);
     // a later folder change keeps them
     Kratzordner leer;

@@ -15,9 +15,11 @@ TEST(Testbild, ColoursBecomeTableIndicesAndEveryPointAJump) {
     Figur f = testbildDekodieren(bytes);
     EXPECT_EQ(f.Parameter[400], 2000.0);
     ASSERT_EQ(f.Frames.size(), 2u);
-    EXPECT_EQ(f.Frames[0].Punkte[0], (Punkt{100, -100, 4095, status::Sprung}));
-    EXPECT_EQ(f.Frames[0].Punkte[1], (Punkt{0, 0, -1, status::Sprung}));
-    EXPECT_EQ(f.Frames[1].Punkte[0], (Punkt{-32768, 32767, 2032, status::Sprung}));
+    ASSERT_EQ(f.Frames[0].Punkte.size(), 3u);
+    EXPECT_EQ(f.Frames[0].Punkte[0], (Punkt{0, 0, -1, status::Sprung})); // the placeholder
+    EXPECT_EQ(f.Frames[0].Punkte[1], (Punkt{100, -100, 4095, status::Sprung}));
+    EXPECT_EQ(f.Frames[0].Punkte[2], (Punkt{0, 0, -1, status::Sprung}));
+    EXPECT_EQ(f.Frames[1].Punkte[1], (Punkt{-32768, 32767, 2032, status::Sprung}));
 }
 
 TEST(Testbild, TruncatedOrForeignFilesAreRejected) {

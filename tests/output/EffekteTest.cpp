@@ -1,0 +1,111 @@
+#include "output/Effekte.h"
+#include "TestHilfe.h"
+#include "app/Einstellungen.h"
+
+using namespace sw;
+
+TEST(Effekte, StartAtNeutralValues) {
+    Effekte e;
+    for (int t = -1; t <= 12; ++t) {
+        const auto& w = e.EffektWerte[t];
+        EXPECT_EQ(w[0], 127);
+        EXPECT_EQ(w[2], 1);
+        EXPECT_EQ(w[4], 1);
+        EXPECT_EQ(w[6], 1);
+        EXPECT_EQ(w[1], 0);
+        EXPECT_EQ(e.EffektSchritte[t][13], 1);
+        EXPECT_EQ(e.EffektSchritte[t][1], 0.005);
+        EXPECT_EQ(e.EffektSchritte[t][11], 0.01);
+    }
+    // a pass without any effect set changes nothing
+    const auto vorher = e.EffektWerte[3];
+    VerzerrungsValuesBerechnen(e, 3, 37);
+    EXPECT_EQ(e.EffektWerte[3], vorher);
+}
+
+TEST(Effekte, ContinuousRotationScalesWithThePass) {
+    Effekte e;
+    e.AutoWert[0][1] = 10;
+    VerzerrungsValuesBerechnen(e, 0, 20);
+    EXPECT_DOUBLE_EQ(e.EffektWerte[0][1], 1);
+    VerzerrungsValuesBerechnen(e, 0, 40);
+    EXPECT_DOUBLE_EQ(e.EffektWerte[0][1], 3);
+}
+
+TEST(Effekte, WrapAndBounce) {
+    Effekte e;
+    e.AutoWert[0][1] = 10;
+    e.EffektWerte[0][1] = 359.5;
+    VerzerrungsValuesBerechnen(e, 0, 30); // 361
+    EXPECT_EQ(e.EffektWerte[0][1], 0);
+    e.FlipFlop[0][1] = 1;
+    e.EffektWerte[0][1] = 359.5;
+    VerzerrungsValuesBerechnen(e, 0, 30);
+    EXPECT_EQ(e.EffektWerte[0][1], 360);
+    EXPECT_EQ(e.EffektSchritte[0][1], -0.005);
+    VerzerrungsValuesBerechnen(e, 0, 20);
+    EXPECT_DOUBLE_EQ(e.EffektWerte[0][1], 359);
+}
+
+TEST(Effekte, GlidingTargets) {
+    Effekte e;
+    e.AutoModus[0][2] = 1;
+    e.AutoWert[0][2] = 127; // stretch towards -1
+    e.EffektWerte[0][2] = 1;
+    VerzerrungsValuesBerechnen(e, 0, 20); // speed 0.01
+    EXPECT_DOUBLE_EQ(e.EffektWerte[0][2], 1 + (-1 - 1) * 0.01);
+    e.AutoWert[0][2] = 0; // towards 1
+    for (int i = 0; i < 2000; ++i) VerzerrungsValuesBerechnen(e, 0, 20);
+    EXPECT_NEAR(e.EffektWerte[0][2], 1, 1e-6);
+    // a gliding rotation with a pass of 100 ms and a factor of 0.5 reaches its target at once
+    e.FaktorDrehenSchieben = 0.5;
+    e.AutoModus[0][14] = 1;
+    e.AutoWert[0][14] = 45;
+    VerzerrungsValuesBerechnen(e, 0, 100);
+    EXPECT_EQ(e.EffektWerte[0][14], 45);
+    // the size glide does not swing past its target on long passes
+    e.AutoModus[0][0] = 1;
+    e.AutoWert[0][0] = 60;
+    VerzerrungsValuesBerechnen(e, 0, 200);
+    EXPECT_EQ(e.EffektWerte[0][0], 60);
+}
+
+TEST(Effekte, ColourLevelHeldAtOne) {
+    Effekte e;
+    e.AutoWert[0][4] = 127; // rising
+    e.GrenzeMax[0][4] = 5;
+    VerzerrungsValuesBerechnen(e, 0, 20);
+    EXPECT_EQ(e.EffektWerte[0][4], 1);
+}
+
+TEST(Effekte, WindowControlsInTheSettings) {
+    test::Kratzordner tmp;
+    TestUhr uhr;
+    Protokoll log(uhr);
+    EreignisPumpe pumpe;
+    Einstellungen s(log, pumpe);
+    s.IniPfad = (tmp / "e.ini").string();
+    Effekte e;
+    for (int t = -1; t <= 12; ++t) {
+        e.AutoModus[t][1] = 1;
+        e.AutoWert[t][1] = 33;
+        e.GrenzeMax[t][1] = 720;
+        e.FlipFlop[t][1] = 1;
+    }
+    e.checkBegrenzung = true;
+    effekteSpeichern(e, s);
+    EXPECT_EQ(s.ini().lesen(s.IniPfad, "Optionen_4_FrmEffekts", "frmEffekts.checkAuto(1).Value"),
+              "10000");
+    EXPECT_EQ(
+        s.ini().lesen(s.IniPfad, "Optionen_4_FrmEffekts", "frmEffekts.txtEffektGrenzeMax(1).Text"),
+        "720");
+    Effekte f;
+    effekteLaden(f, s);
+    EXPECT_EQ(f.AutoModus[7][1], 1);
+    EXPECT_EQ(f.AutoWert[7][1], 33);
+    EXPECT_EQ(f.GrenzeMax[7][1], 720);
+    EXPECT_EQ(f.FlipFlop[7][1], 1);
+    EXPECT_EQ(f.GrenzeMax[7][2], 1);
+    EXPECT_TRUE(f.checkBegrenzung);
+    EXPECT_TRUE(f.checkOptimireEchtzeit);
+}

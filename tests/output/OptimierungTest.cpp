@@ -1,0 +1,146 @@
+#include "output/Optimierung.h"
+#include "TestHilfe.h"
+
+using namespace sw;
+
+namespace {
+
+// Walks a list of entries already in device coordinates (the geometry pass does nothing).
+std::vector<Ausgabepunkt> walk(const Optimierungseinstellungen& o, std::vector<Listenpunkt> e) {
+    Rohliste l;
+    for (const auto& p : e) l.anhaengen(p);
+    std::vector<Ausgabepunkt> aus;
+    OptimiceAusgabe(
+        o, false, l, [](Rohliste&) {}, [&](const Ausgabepunkt& p) { aus.push_back(p); });
+    return aus;
+}
+
+Listenpunkt hell(int x, int y, bool strecke = true) {
+    Listenpunkt p{x, y, 255, 255, 255, 255};
+    p.Strecke = strecke;
+    return p;
+}
+
+} // namespace
+
+TEST(Optimierung, StepCountsRoundHalfToEven) {
+    Optimierungseinstellungen o;
+    o.MaxStreckenLaenge = 1000;
+    o.MaxStreckenLaengeGeblankt = 1000;
+    // the closing entry sits on the first one, so the way into the first is of length 0
+    auto a = walk(o, {hell(0, 0), hell(1500, 0)});
+    ASSERT_EQ(a.size(), 1u + 2 + 2); // first, 2 steps, the closing entry back in 2 steps
+    EXPECT_EQ(a[1].X, 750);
+    EXPECT_EQ(a[2].X, 1500);
+    EXPECT_EQ(walk(o, {hell(0, 0), hell(2500, 0)}).size(), 1u + 2 + 2);
+    EXPECT_EQ(walk(o, {hell(0, 0), hell(400, 0)}).size(), 1u + 1 + 1);
+}
+
+TEST(Optimierung, LimitsByKindOfPoint) {
+    Optimierungseinstellungen o;
+    o.MaxStreckenLaenge = 1000;
+    o.MaxStreckenLaengeGeblankt = 500;
+    // no segment and lit: emitted alone however far
+    auto a = walk(o, {hell(0, 0), hell(30000, 0, false)});
+    EXPECT_EQ(a.size(), 1u + 1 + 60); // the dark closing entry returns in blanked steps
+    // a dark entry is approached in steps of the blanked limit even without a segment
+    Listenpunkt dunkel{3000, 0};
+    auto b = walk(o, {hell(0, 0), dunkel});
+    EXPECT_EQ(b.size(), 1u + 6 + 6);
+    EXPECT_EQ(b[1].X, 500);
+    EXPECT_EQ(b[1].R, 0); // the steps carry the entry's colour
+}
+
+TEST(Optimierung, SoftColourFades) {
+    Optimierungseinstellungen o;
+    o.MaxSoftColorAbstand = 1000;
+    Listenpunkt a = hell(0, 0);
+    Listenpunkt b{4000, 0, 0, 100, 0, 100};
+    b.Weich = true;
+    auto pts = walk(o, {a, b});
+    ASSERT_GE(pts.size(), 5u);
+    EXPECT_EQ(pts[1].X, 1000);
+    EXPECT_EQ(pts[1].R, 255 - 255 / 4.0);
+    EXPECT_EQ(pts[1].G, 255 - 155 / 4.0);
+    EXPECT_EQ(pts[4].R, 0);
+    EXPECT_EQ(pts[4].G, 100);
+}
+
+TEST(Optimierung, CornerDwellCountsSevenWithAndWithoutColourChange) {
+    Optimierungseinstellungen o; // NewPointColorCount 4, AdCornerPoints 6
+    auto zaehlen = [&](const std::vector<Ausgabepunkt>& a, double x) {
+        return std::count_if(a.begin(), a.end(),
+                             [&](const Ausgabepunkt& p) { return p.X == x && p.R == 255; });
+    };
+    Listenpunkt ecke = hell(5000, 0, false);
+    ecke.Ecke = true;
+    Listenpunkt danach = hell(9000, 0, false);
+    EXPECT_EQ(zaehlen(walk(o, {hell(0, 0, false), ecke, danach}), 5000), 7);
+    ecke.Farbwechsel = true;
+    danach.R = 0;
+    EXPECT_EQ(zaehlen(walk(o, {hell(0, 0, false), ecke, danach}), 5000), 7);
+}
+
+TEST(Optimierung, OldColourRepeatsAtThePreviousPosition) {
+    Optimierungseinstellungen o;
+    Listenpunkt rot{1000, 0, 255, 0, 0, 107};
+    Listenpunkt gruen{2000, 0, 0, 255, 0, 119};
+    gruen.Farbwechsel = true;
+    auto a = walk(o, {rot, gruen});
+    // rot, then 5 green points at rot's position, green, 5 new-colour repeats, closing entry
+    ASSERT_GE(a.size(), 7u);
+    for (int k = 1; k <= 5; ++k) {
+        EXPECT_EQ(a[static_cast<std::size_t>(k)].X, 1000);
+        EXPECT_EQ(a[static_cast<std::size_t>(k)].G, 255);
+    }
+    EXPECT_EQ(a[6].X, 2000);
+}
+
+TEST(Optimierung, ClosingThroughTheCentre) {
+    Optimierungseinstellungen o;
+    o.GoMitte = true;
+    Rohliste l;
+    l.anhaengen(hell(100, 100, false));
+    std::vector<Ausgabepunkt> a;
+    OptimiceAusgabe(
+        o, false, l, [](Rohliste&) {}, [&](const Ausgabepunkt& p) { a.push_back(p); });
+    ASSERT_EQ(a.size(), 3u);
+    EXPECT_EQ(a[0].X, 0);
+    EXPECT_EQ(a[0].I, 0);
+    EXPECT_EQ(a[1].X, 100);
+    EXPECT_EQ(a[2].X, 0);
+    // in the measuring mode the path closes on its first point instead
+    Rohliste m;
+    m.anhaengen(hell(100, 100, false));
+    a.clear();
+    OptimiceAusgabe(
+        o, true, m, [](Rohliste&) {}, [&](const Ausgabepunkt& p) { a.push_back(p); });
+    EXPECT_EQ(a.front().X, 100);
+}
+
+TEST(Optimierung, FillingOfEmptyLists) {
+    Optimierungseinstellungen o;
+    o.NoPointValue = {100, -200, 3000, 0};
+    Rohliste l;
+    SetzeMindestPunktzahl(o, 15, l);
+    ASSERT_EQ(l.anzahl(), 2);
+    EXPECT_EQ(l[1], (Listenpunkt{100, -200, 0, 0, 0, 0, true}));
+    EXPECT_EQ(l[2], l[1]);
+    o.NoPointStyle = 1;
+    l.leeren();
+    SetzeMindestPunktzahl(o, 15, l);
+    ASSERT_EQ(l.anzahl(), 2);
+    EXPECT_TRUE(l[2].Ecke);
+    EXPECT_EQ(l[2].X, 3000);
+    o.NoPointStyle = 2;
+    SetzeMindestPunktzahl(o, 15, l);
+    // c = 3000 x 1.5 x 3.1415 = 14136.75; step Int(32676 / 14137.75 x 15) = 34, at most 30
+    EXPECT_EQ(l.anzahl(), (810 + 270) / 30 + 1);
+    EXPECT_EQ(l[1].X, 100);         // cos(-270 deg) = 0
+    EXPECT_EQ(l[1].Y, -200 + 3000); // sin(-270 deg) = 1
+    for (long i = 1; i <= l.anzahl(); ++i) EXPECT_EQ(l[i].I, 0);
+    o.NoPointStyle = 7;
+    l.leeren();
+    SetzeMindestPunktzahl(o, 15, l);
+    EXPECT_EQ(l.anzahl(), 0);
+}
