@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 namespace sw {
@@ -52,6 +53,24 @@ private:
     EreignisPumpe& pumpe_;
     IniDatei ini_;
 };
+
+// Keys of indexed values: "Name(i)" and "Name(i,j)".
+inline std::string schluessel(std::string_view name, int i) {
+    std::string s(name);
+    s += '(';
+    s += std::to_string(i);
+    s += ')';
+    return s;
+}
+inline std::string schluessel(std::string_view name, int i, int j) {
+    std::string s(name);
+    s += '(';
+    s += std::to_string(i);
+    s += ',';
+    s += std::to_string(j);
+    s += ')';
+    return s;
+}
 
 // Reads a number key into a value held (from `IniDateiAktuell`): an absent key, or the value
 // held, keeps it exactly; whole numbers are rounded and kept within their type; a bool is true

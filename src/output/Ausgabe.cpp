@@ -208,8 +208,7 @@ void ausgabeEinstellungenLaden(AusgabeZustand& a, const Paletten& p, Einstellung
     for (int s = 0; s < kSeiten; ++s)
         for (int d = 0; d < kGeraete; ++d)
             zahlInWert(e, "Optionen_Hardware",
-                       "Zuordnung_Spurseite_2_Logischespur(" + std::to_string(s) + "," +
-                           std::to_string(d) + ")",
+                       schluessel("Zuordnung_Spurseite_2_Logischespur", s, d),
                        a.SpurZuordnung[static_cast<std::size_t>(s)][static_cast<std::size_t>(d)]);
     effekteLaden(a.Effekt, e);
     alleFarbenKorrigieren(a.Farben, p);
@@ -225,8 +224,7 @@ void ausgabeEinstellungenSpeichern(const AusgabeZustand& a, Einstellungen& e) {
     for (int s = 0; s < kSeiten; ++s)
         for (int d = 0; d < kGeraete; ++d)
             wertAlsZahl(e, "Optionen_Hardware",
-                        "Zuordnung_Spurseite_2_Logischespur(" + std::to_string(s) + "," +
-                            std::to_string(d) + ")",
+                        schluessel("Zuordnung_Spurseite_2_Logischespur", s, d),
                         a.SpurZuordnung[static_cast<std::size_t>(s)][static_cast<std::size_t>(d)]);
     effekteSpeichern(a.Effekt, e);
 }

@@ -157,56 +157,63 @@ void punktFarbe(const GeraeteFarben& g, const Paletten& p, long index, double l4
 }
 
 namespace {
-const char* const kKanal[3] = {"R", "G", "B"};
-std::string nummer(int d) {
-    return "(" + std::to_string(d) + ")";
+// Every key of the section "Farbkorrektur" begins with a blank: " R_Min_Farbkorrektur(d)".
+const char* const kKanal[3] = {" R", " G", " B"};
+std::string kanalSchluessel(std::size_t c, const char* name, int d) {
+    std::string s = kKanal[c];
+    s += name;
+    return schluessel(s, d);
+}
+// "Steigung" d "_" c, without brackets.
+std::string doppelSchluessel(const char* name, int d, std::size_t c) {
+    std::string s = name;
+    s += std::to_string(d);
+    s += '_';
+    s += std::to_string(c);
+    return s;
 }
 } // namespace
 
 void farbkorrekturLaden(Farbkorrektur& f, Einstellungen& e, int d) {
     auto& g = f.geraete[static_cast<std::size_t>(d)];
     for (std::size_t c = 0; c < 3; ++c) {
-        const std::string k = std::string(" ") + kKanal[c];
-        zahlInWert(e, "Farbkorrektur", k + "_Min_Farbkorrektur" + nummer(d), g.minimum[c]);
-        zahlInWert(e, "Farbkorrektur", k + "_Max_Farbkorrektur" + nummer(d), g.maximum[c]);
-        zahlInWert(e, "Farbkorrektur", k + "_Mid_Position" + nummer(d), g.midPosition[c]);
-        zahlInWert(e, "Farbkorrektur", k + "_mid_Farbkorrektur" + nummer(d), g.midWert[c]);
-        const std::string ij = std::to_string(d) + "_" + std::to_string(c);
-        zahlInWert(e, "Optionen_Optimierung", "Steigung" + ij, g.Steigung[c]);
-        zahlInWert(e, "Optionen_Optimierung", "Offset" + ij, g.Offset[c]);
-        zahlInWert(e, "Optionen_Optimierung", "TTL_Gesetzt" + ij, g.TTL_Gesetzt[c]);
+        zahlInWert(e, "Farbkorrektur", kanalSchluessel(c, "_Min_Farbkorrektur", d), g.minimum[c]);
+        zahlInWert(e, "Farbkorrektur", kanalSchluessel(c, "_Max_Farbkorrektur", d), g.maximum[c]);
+        zahlInWert(e, "Farbkorrektur", kanalSchluessel(c, "_Mid_Position", d), g.midPosition[c]);
+        zahlInWert(e, "Farbkorrektur", kanalSchluessel(c, "_mid_Farbkorrektur", d), g.midWert[c]);
+        zahlInWert(e, "Optionen_Optimierung", doppelSchluessel("Steigung", d, c), g.Steigung[c]);
+        zahlInWert(e, "Optionen_Optimierung", doppelSchluessel("Offset", d, c), g.Offset[c]);
+        zahlInWert(e, "Optionen_Optimierung", doppelSchluessel("TTL_Gesetzt", d, c), g.TTL_Gesetzt[c]);
     }
-    zahlInWert(e, "Optionen_Optimierung", "Intensitaet_gleich_HellsteFarbe" + nummer(d),
+    zahlInWert(e, "Optionen_Optimierung", schluessel("Intensitaet_gleich_HellsteFarbe", d),
                g.Intensitaet_gleich_HellsteFarbe);
     for (std::size_t k = 0; k < 4; ++k)
         zahlInWert(e, "OptionenAusgabe",
-                   "AudienceZone(" + std::to_string(d) + "," + std::to_string(k) + ")",
+                   schluessel("AudienceZone", d, static_cast<int>(k)),
                    g.AudienceZone[k]);
-    zahlInWert(e, "OptionenAusgabe", "AudienceHelligkeit" + nummer(d), g.AudienceHelligkeit);
-    zahlInWert(e, " OptionenAusgabe", "BeamHelligkeit" + nummer(d), g.BeamHelligkeit);
+    zahlInWert(e, "OptionenAusgabe", schluessel("AudienceHelligkeit", d), g.AudienceHelligkeit);
+    zahlInWert(e, " OptionenAusgabe", schluessel("BeamHelligkeit", d), g.BeamHelligkeit);
 }
 
 void farbkorrekturSpeichern(const Farbkorrektur& f, Einstellungen& e, int d) {
     const auto& g = f.geraete[static_cast<std::size_t>(d)];
     for (std::size_t c = 0; c < 3; ++c) {
-        const std::string k = std::string(" ") + kKanal[c];
-        wertAlsZahl(e, "Farbkorrektur", k + "_Min_Farbkorrektur" + nummer(d), g.minimum[c]);
-        wertAlsZahl(e, "Farbkorrektur", k + "_Max_Farbkorrektur" + nummer(d), g.maximum[c]);
-        wertAlsZahl(e, "Farbkorrektur", k + "_Mid_Position" + nummer(d), g.midPosition[c]);
-        wertAlsZahl(e, "Farbkorrektur", k + "_mid_Farbkorrektur" + nummer(d), g.midWert[c]);
-        const std::string ij = std::to_string(d) + "_" + std::to_string(c);
-        wertAlsZahl(e, "Optionen_Optimierung", "Steigung" + ij, g.Steigung[c]);
-        wertAlsZahl(e, "Optionen_Optimierung", "Offset" + ij, g.Offset[c]);
-        wertAlsZahl(e, "Optionen_Optimierung", "TTL_Gesetzt" + ij, g.TTL_Gesetzt[c]);
+        wertAlsZahl(e, "Farbkorrektur", kanalSchluessel(c, "_Min_Farbkorrektur", d), g.minimum[c]);
+        wertAlsZahl(e, "Farbkorrektur", kanalSchluessel(c, "_Max_Farbkorrektur", d), g.maximum[c]);
+        wertAlsZahl(e, "Farbkorrektur", kanalSchluessel(c, "_Mid_Position", d), g.midPosition[c]);
+        wertAlsZahl(e, "Farbkorrektur", kanalSchluessel(c, "_mid_Farbkorrektur", d), g.midWert[c]);
+        wertAlsZahl(e, "Optionen_Optimierung", doppelSchluessel("Steigung", d, c), g.Steigung[c]);
+        wertAlsZahl(e, "Optionen_Optimierung", doppelSchluessel("Offset", d, c), g.Offset[c]);
+        wertAlsZahl(e, "Optionen_Optimierung", doppelSchluessel("TTL_Gesetzt", d, c), g.TTL_Gesetzt[c]);
     }
-    wertAlsZahl(e, "Optionen_Optimierung", "Intensitaet_gleich_HellsteFarbe" + nummer(d),
+    wertAlsZahl(e, "Optionen_Optimierung", schluessel("Intensitaet_gleich_HellsteFarbe", d),
                 g.Intensitaet_gleich_HellsteFarbe);
     for (std::size_t k = 0; k < 4; ++k)
         wertAlsZahl(e, "OptionenAusgabe",
-                    "AudienceZone(" + std::to_string(d) + "," + std::to_string(k) + ")",
+                    schluessel("AudienceZone", d, static_cast<int>(k)),
                     g.AudienceZone[k]);
-    wertAlsZahl(e, "OptionenAusgabe", "AudienceHelligkeit" + nummer(d), g.AudienceHelligkeit);
-    wertAlsZahl(e, " OptionenAusgabe", "BeamHelligkeit" + nummer(d), g.BeamHelligkeit);
+    wertAlsZahl(e, "OptionenAusgabe", schluessel("AudienceHelligkeit", d), g.AudienceHelligkeit);
+    wertAlsZahl(e, " OptionenAusgabe", schluessel("BeamHelligkeit", d), g.BeamHelligkeit);
 }
 
 } // namespace sw

@@ -19,13 +19,6 @@ Listenpunkt fuellpunkt(double x, double y, bool ecke) {
     return p;
 }
 
-std::string n(int d) {
-    return "(" + std::to_string(d) + ")";
-}
-std::string nk(int d, int k) {
-    return "(" + std::to_string(d) + "," + std::to_string(k) + ")";
-}
-
 } // namespace
 
 void SetzeMindestPunktzahl(const Optimierungseinstellungen& o, double EllipsenVorschub,
@@ -73,22 +66,22 @@ void Messmuster(Rohliste& liste, std::int16_t R, std::int16_t G, std::int16_t B)
 
 void optimierungLaden(Optimierungseinstellungen& o, Einstellungen& e, int d) {
     const std::string s = "Optionen_Optimierung";
-    zahlInWert(e, s, "NewPointColorCount" + n(d), o.NewPointColorCount);
-    zahlInWert(e, s, "AdCornerPoints" + n(d), o.AdCornerPoints);
-    zahlInWert(e, s, "OldPointColorCount" + n(d), o.OldPointColorCount);
-    zahlInWert(e, s, "MaxStreckenLaenge" + n(d), o.MaxStreckenLaenge);
-    zahlInWert(e, s, "MaxStreckenLaengeGeblankt" + n(d), o.MaxStreckenLaengeGeblankt);
-    zahlInWert(e, s, "MaxSoftColorAbstand" + n(d), o.MaxSoftColorAbstand);
-    zahlInWert(e, s, "MaxTextAbstand" + n(d), o.MaxTextAbstand);
-    zahlInWert(e, s, "PPS" + n(d), o.PPS);
-    zahlInWert(e, s, "GoMitte" + n(d), o.GoMitte);
-    zahlInWert(e, s, "MinimumFrameStartPunkte" + n(d), o.MinimumFrameStartPunkte);
-    zahlInWert(e, s, "MinimumFrammeEndPunkte" + n(d), o.MinimumFrammeEndPunkte);
+    zahlInWert(e, s, schluessel("NewPointColorCount", d), o.NewPointColorCount);
+    zahlInWert(e, s, schluessel("AdCornerPoints", d), o.AdCornerPoints);
+    zahlInWert(e, s, schluessel("OldPointColorCount", d), o.OldPointColorCount);
+    zahlInWert(e, s, schluessel("MaxStreckenLaenge", d), o.MaxStreckenLaenge);
+    zahlInWert(e, s, schluessel("MaxStreckenLaengeGeblankt", d), o.MaxStreckenLaengeGeblankt);
+    zahlInWert(e, s, schluessel("MaxSoftColorAbstand", d), o.MaxSoftColorAbstand);
+    zahlInWert(e, s, schluessel("MaxTextAbstand", d), o.MaxTextAbstand);
+    zahlInWert(e, s, schluessel("PPS", d), o.PPS);
+    zahlInWert(e, s, schluessel("GoMitte", d), o.GoMitte);
+    zahlInWert(e, s, schluessel("MinimumFrameStartPunkte", d), o.MinimumFrameStartPunkte);
+    zahlInWert(e, s, schluessel("MinimumFrammeEndPunkte", d), o.MinimumFrammeEndPunkte);
     for (int k = 0; k < 4; ++k)
-        zahlInWert(e, s, "NoPointValue" + nk(d, k), o.NoPointValue[static_cast<std::size_t>(k)]);
-    zahlInWert(e, s, "NoPointStyle" + n(d), o.NoPointStyle);
+        zahlInWert(e, s, schluessel("NoPointValue", d, k), o.NoPointValue[static_cast<std::size_t>(k)]);
+    zahlInWert(e, s, schluessel("NoPointStyle", d), o.NoPointStyle);
     for (int k = 0; k < 3; ++k)
-        zahlInWert(e, s, "Blankshift" + nk(d, k), o.Blankshift[static_cast<std::size_t>(k)]);
+        zahlInWert(e, s, schluessel("Blankshift", d, k), o.Blankshift[static_cast<std::size_t>(k)]);
     // Counts that cannot be negative.
     o.MinimumFrameStartPunkte = std::max(o.MinimumFrameStartPunkte, 0);
     o.MinimumFrammeEndPunkte = std::max(o.MinimumFrammeEndPunkte, 0);
@@ -96,22 +89,22 @@ void optimierungLaden(Optimierungseinstellungen& o, Einstellungen& e, int d) {
 
 void optimierungSpeichern(const Optimierungseinstellungen& o, Einstellungen& e, int d) {
     const std::string s = "Optionen_Optimierung";
-    wertAlsZahl(e, s, "NewPointColorCount" + n(d), o.NewPointColorCount);
-    wertAlsZahl(e, s, "AdCornerPoints" + n(d), o.AdCornerPoints);
-    wertAlsZahl(e, s, "OldPointColorCount" + n(d), o.OldPointColorCount);
-    wertAlsZahl(e, s, "MaxStreckenLaenge" + n(d), o.MaxStreckenLaenge);
-    wertAlsZahl(e, s, "MaxStreckenLaengeGeblankt" + n(d), o.MaxStreckenLaengeGeblankt);
-    wertAlsZahl(e, s, "MaxSoftColorAbstand" + n(d), o.MaxSoftColorAbstand);
-    wertAlsZahl(e, s, "MaxTextAbstand" + n(d), o.MaxTextAbstand);
-    wertAlsZahl(e, s, "PPS" + n(d), o.PPS);
-    wertAlsZahl(e, s, "GoMitte" + n(d), o.GoMitte);
-    wertAlsZahl(e, s, "MinimumFrameStartPunkte" + n(d), o.MinimumFrameStartPunkte);
-    wertAlsZahl(e, s, "MinimumFrammeEndPunkte" + n(d), o.MinimumFrammeEndPunkte);
+    wertAlsZahl(e, s, schluessel("NewPointColorCount", d), o.NewPointColorCount);
+    wertAlsZahl(e, s, schluessel("AdCornerPoints", d), o.AdCornerPoints);
+    wertAlsZahl(e, s, schluessel("OldPointColorCount", d), o.OldPointColorCount);
+    wertAlsZahl(e, s, schluessel("MaxStreckenLaenge", d), o.MaxStreckenLaenge);
+    wertAlsZahl(e, s, schluessel("MaxStreckenLaengeGeblankt", d), o.MaxStreckenLaengeGeblankt);
+    wertAlsZahl(e, s, schluessel("MaxSoftColorAbstand", d), o.MaxSoftColorAbstand);
+    wertAlsZahl(e, s, schluessel("MaxTextAbstand", d), o.MaxTextAbstand);
+    wertAlsZahl(e, s, schluessel("PPS", d), o.PPS);
+    wertAlsZahl(e, s, schluessel("GoMitte", d), o.GoMitte);
+    wertAlsZahl(e, s, schluessel("MinimumFrameStartPunkte", d), o.MinimumFrameStartPunkte);
+    wertAlsZahl(e, s, schluessel("MinimumFrammeEndPunkte", d), o.MinimumFrammeEndPunkte);
     for (int k = 0; k < 4; ++k)
-        wertAlsZahl(e, s, "NoPointValue" + nk(d, k), o.NoPointValue[static_cast<std::size_t>(k)]);
-    wertAlsZahl(e, s, "NoPointStyle" + n(d), o.NoPointStyle);
+        wertAlsZahl(e, s, schluessel("NoPointValue", d, k), o.NoPointValue[static_cast<std::size_t>(k)]);
+    wertAlsZahl(e, s, schluessel("NoPointStyle", d), o.NoPointStyle);
     for (int k = 0; k < 3; ++k)
-        wertAlsZahl(e, s, "Blankshift" + nk(d, k), o.Blankshift[static_cast<std::size_t>(k)]);
+        wertAlsZahl(e, s, schluessel("Blankshift", d, k), o.Blankshift[static_cast<std::size_t>(k)]);
 }
 
 } // namespace sw
