@@ -1,7 +1,10 @@
 #include "app/Einstellungen.h"
 #include "cli/Befehle.h"
 #include "cli/Dateien.h"
+#include "cli/Geraetewahl.h"
 #include "cli/Json.h"
+#include "devices/Geraeteverwaltung.h"
+#include "devices/Treiber.h"
 #include "output/Ausgabe.h"
 #include "platform/Text.h"
 
@@ -61,8 +64,9 @@ void rohlisteSchreiben(std::ostream& aus, int zyklus, int geraet, const Rohliste
     aus << z << "]}\n";
 }
 
-// "N=virtual": the logical device N gets the Virtual Device.
-int geraetZuweisen(AusgabeZustand& a, const std::string& angabe) {
+// "N=NAME": the logical device N gets the listed device of that display name ("virtual" is the
+// Virtual Device).
+int geraetZuweisen(Geraete& g, Umgebung& env, const std::string& angabe) {
     const auto gleich = angabe.find('=');
     int nummer = -1;
     try {
@@ -71,12 +75,31 @@ int geraetZuweisen(AusgabeZustand& a, const std::string& angabe) {
     }
     if (nummer < 0 || nummer >= kGeraete)
         throw CliFehler("--device " + angabe + ": expected N=NAME with N from 0 to 15.");
-    const std::string name = angabe.substr(gleich + 1);
-    if (!gleichOhneGross(name, "virtual") && !gleichOhneGross(name, "Virtual Device"))
-        throw CliFehler("--device " + angabe + ": unknown device \"" + name +
-                        "\"; known is \"virtual\" (the Virtual Device).");
-    a.Geraetetyp[static_cast<std::size_t>(nummer)] = geraetetyp::VirtuellesGeraet;
+    std::string name = angabe.substr(gleich + 1);
+    if (gleichOhneGross(name, "virtual")) name = "Virtual Device";
+    int index = geraetNachName(g, name);
+    for (std::size_t i = 0; index < 0 && i < g.Geraeteliste.size(); ++i)
+        if (gleichOhneGross(g.Geraeteliste[i].Anzeigename, name)) index = static_cast<int>(i);
+    if (index < 0) {
+        std::string bekannt;
+        for (const auto& e : g.Geraeteliste)
+            bekannt += (bekannt.empty() ? "\"" : ", \"") + e.Anzeigename + "\"";
+        throw CliFehler("--device " + angabe + ": no device \"" + name +
+                        "\" is connected; known are " + bekannt + ".");
+    }
+    if (geraetWaehlen(g, env, nummer, index) == Fortsetzung::ProgrammBeenden)
+        throw CliFehler("--device " + angabe + ": the device cannot be assigned.");
     return nummer;
+}
+
+std::string hexText(const std::uint8_t* daten, std::size_t n) {
+    static const char* ziffern = "0123456789abcdef";
+    std::string s(2 * n, '0');
+    for (std::size_t i = 0; i < n; ++i) {
+        s[2 * i] = ziffern[daten[i] >> 4];
+        s[2 * i + 1] = ziffern[daten[i] & 15];
+    }
+    return s;
 }
 
 } // namespace
@@ -91,26 +114,36 @@ void befehlPlay(const PlayOptionen& o) {
     FigurenSpeicher speicher;
     Paletten paletten;
     auto a = std::make_unique<AusgabeZustand>();
+    paletten.farbenKorrigieren = [&] { alleFarbenKorrigieren(a->Farben, paletten); };
     figurLaden(speicher, u, o.figur);
 
+    std::unique_ptr<Einstellungen> e;
     if (!o.einstellungen.empty()) {
         if (!std::filesystem::is_regular_file(o.einstellungen))
             throw CliFehler(o.einstellungen + ": the settings file does not exist.");
-        Einstellungen e(u.log, u.pumpe);
-        e.IniPfad = o.einstellungen;
-        ausgabeEinstellungenLaden(*a, paletten, e);
+        e = std::make_unique<Einstellungen>(u.log, u.pumpe);
+        e->IniPfad = o.einstellungen;
     }
-    if (o.geraete.empty()) {
-        a->Geraetetyp[0] = geraetetyp::VirtuellesGeraet;
+    Geraete geraete;
+    geraeteErkennen(geraete, u, e.get());
+    if (e) {
+        geraeteLaden(geraete, u.env, *e);
+        ausgabeEinstellungenLaden(*a, paletten, *e);
+    }
+    if (o.geraete.empty() && !e) {
+        geraetWaehlen(geraete, u.env, 0, 1);
         a->SpurZuordnung[0][0] = true;
     }
     for (const auto& angabe : o.geraete) {
-        const int d = geraetZuweisen(*a, angabe);
+        const int d = geraetZuweisen(geraete, u.env, angabe);
         // Without a settings file there is no side table: named devices take side A.
-        if (o.einstellungen.empty()) a->SpurZuordnung[0][static_cast<std::size_t>(d)] = true;
+        if (!e) a->SpurZuordnung[0][static_cast<std::size_t>(d)] = true;
     }
+    Dacausgabe dac(geraete, u.env);
+    dac.anmelden(*a);
+    a->AusgabeGestoppt = [&] { dac.stoppen(); };
 
-    std::ofstream dump;
+    std::ofstream dump, records;
     std::unique_ptr<Mitschnitt> mitschnitt;
     int zyklus = 0;
     if (!o.dump.empty()) {
@@ -125,6 +158,16 @@ void befehlPlay(const PlayOptionen& o) {
             };
         }
     }
+    if (!o.dumpRecords.empty()) {
+        records.open(o.dumpRecords, std::ios::binary);
+        if (!records) throw CliFehler(o.dumpRecords + ": the record dump cannot be created.");
+        dac.gesendet = [&](int d, Geraetetyp typ, int anzahl, int pps, const std::uint8_t* daten,
+                           std::size_t bytes) {
+            records << "{\"cycle\":" << zyklus << ",\"device\":" << d << ",\"kind\":\""
+                    << artName(typ) << "\",\"count\":" << anzahl << ",\"pps\":" << pps
+                    << ",\"records\":\"" << hexText(daten, bytes) << "\"}\n";
+        };
+    }
     IldaShowExport export_;
     if (!o.ildaExport.empty()) {
         if (!export_.starten(u.env, o.ildaExport, 5, false))
@@ -134,6 +177,7 @@ void befehlPlay(const PlayOptionen& o) {
     }
 
     ausgabeVorbereiten(*a, paletten);
+    dac.starten(); // before the stopwatch: its wait is not part of the first pass
     AbspielenStarten(*a, u.env);
     FigurStarten(*a, speicher, o.spur, 1, a->JetztMs);
     for (zyklus = 1; zyklus <= o.zyklen; ++zyklus) {
@@ -142,11 +186,16 @@ void befehlPlay(const PlayOptionen& o) {
         if (mitschnitt) mitschnitt->zyklusEnde(zyklus);
     }
     AbspielenStoppen(*a);
+    dac.schliessen();
     if (export_.laeuft() && !export_.beenden(u.env))
         throw CliFehler(o.ildaExport + ": the ILDA file could not be completed.");
     if (dump.is_open()) {
         dump.close();
         if (!dump) throw CliFehler(o.dump + ": the dump file could not be written.");
+    }
+    if (records.is_open()) {
+        records.close();
+        if (!records) throw CliFehler(o.dumpRecords + ": the record dump could not be written.");
     }
     std::cout << "played " << o.figur << " on track " << o.spur << " for " << o.zyklen
               << " cycles of " << o.passMs << " ms\n";

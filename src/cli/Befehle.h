@@ -17,6 +17,7 @@ struct PlayOptionen {
     std::string dump;                 // --dump
     std::string stufe = "out";        // --stage out|raw
     std::string ildaExport;           // --export-ilda
+    std::string dumpRecords;          // --dump-records
 };
 
 // Prints the file's content as one JSON object.
@@ -24,6 +25,8 @@ void befehlInfo(const std::string& datei);
 // Converts an ILDA file into a figure file, or a figure file into an ILDA file of the given
 // kind (1 to 5).
 void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int ildaFormat);
+// Prints the device list found by the detection as JSON.
+void befehlDevices(const std::string& einstellungsDatei);
 // Plays a figure for a number of output cycles on a fixed-step clock.
 void befehlPlay(const PlayOptionen& o);
 // Loads a figure file of any version and writes it as the current version.

@@ -45,14 +45,23 @@ int main(int argc, char** argv) {
     playBefehl->add_option("--pass-ms", play.passMs, "duration of each pass in ms (default 20)");
     playBefehl->add_option("--settings", play.einstellungen,
                            "settings file with the pipeline's keys and the side table");
-    playBefehl->add_option("--device", play.geraete,
-                           "N=virtual puts the Virtual Device on logical device N (repeatable); "
-                           "without it device 0 is the Virtual Device on side A");
+    playBefehl->add_option(
+        "--device", play.geraete,
+        "N=NAME puts the device of that display name (or \"virtual\") on logical "
+        "device N (repeatable); without it device 0 is the Virtual Device on "
+        "side A");
     playBefehl->add_option("--dump", play.dump, "write one JSON line per cycle and device");
     playBefehl->add_option("--stage", play.stufe,
                            "out: points as handed to the writers (default); raw: the raw lists");
     playBefehl->add_option("--export-ilda", play.ildaExport,
                            "record the show export of the cycles into an ILDA file");
+    playBefehl->add_option("--dump-records", play.dumpRecords,
+                           "write one JSON line per frame a vendor library took");
+
+    std::string devicesEinstellungen;
+    auto* devices = app.add_subcommand(
+        "devices", "List the laser devices found (emulated ones with STRAHLWERK_EMULATE).");
+    devices->add_option("--settings", devicesEinstellungen, "settings file");
 
     try {
         app.parse(argc, argv);
@@ -69,6 +78,8 @@ int main(int argc, char** argv) {
             sw::cli::befehlConvert(convertEin, convertAus, ildaFormat);
         else if (*playBefehl)
             sw::cli::befehlPlay(play);
+        else if (*devices)
+            sw::cli::befehlDevices(devicesEinstellungen);
     } catch (const sw::cli::CliFehler& e) {
         std::cerr << "strahlwerk-cli: " << e.what() << "\n";
         return 1;

@@ -73,12 +73,12 @@ void optimierungLaden(Optimierungseinstellungen& o, Einstellungen& e, int d) {
     zahlInWert(e, s, schluessel("MaxStreckenLaengeGeblankt", d), o.MaxStreckenLaengeGeblankt);
     zahlInWert(e, s, schluessel("MaxSoftColorAbstand", d), o.MaxSoftColorAbstand);
     zahlInWert(e, s, schluessel("MaxTextAbstand", d), o.MaxTextAbstand);
-    zahlInWert(e, s, schluessel("PPS", d), o.PPS);
     zahlInWert(e, s, schluessel("GoMitte", d), o.GoMitte);
     zahlInWert(e, s, schluessel("MinimumFrameStartPunkte", d), o.MinimumFrameStartPunkte);
     zahlInWert(e, s, schluessel("MinimumFrammeEndPunkte", d), o.MinimumFrammeEndPunkte);
     for (int k = 0; k < 4; ++k)
-        zahlInWert(e, s, schluessel("NoPointValue", d, k), o.NoPointValue[static_cast<std::size_t>(k)]);
+        zahlInWert(e, s, schluessel("NoPointValue", d, k),
+                   o.NoPointValue[static_cast<std::size_t>(k)]);
     zahlInWert(e, s, schluessel("NoPointStyle", d), o.NoPointStyle);
     for (int k = 0; k < 3; ++k)
         zahlInWert(e, s, schluessel("Blankshift", d, k), o.Blankshift[static_cast<std::size_t>(k)]);
@@ -96,15 +96,16 @@ void optimierungSpeichern(const Optimierungseinstellungen& o, Einstellungen& e, 
     wertAlsZahl(e, s, schluessel("MaxStreckenLaengeGeblankt", d), o.MaxStreckenLaengeGeblankt);
     wertAlsZahl(e, s, schluessel("MaxSoftColorAbstand", d), o.MaxSoftColorAbstand);
     wertAlsZahl(e, s, schluessel("MaxTextAbstand", d), o.MaxTextAbstand);
-    wertAlsZahl(e, s, schluessel("PPS", d), o.PPS);
     wertAlsZahl(e, s, schluessel("GoMitte", d), o.GoMitte);
     wertAlsZahl(e, s, schluessel("MinimumFrameStartPunkte", d), o.MinimumFrameStartPunkte);
     wertAlsZahl(e, s, schluessel("MinimumFrammeEndPunkte", d), o.MinimumFrammeEndPunkte);
     for (int k = 0; k < 4; ++k)
-        wertAlsZahl(e, s, schluessel("NoPointValue", d, k), o.NoPointValue[static_cast<std::size_t>(k)]);
+        wertAlsZahl(e, s, schluessel("NoPointValue", d, k),
+                    o.NoPointValue[static_cast<std::size_t>(k)]);
     wertAlsZahl(e, s, schluessel("NoPointStyle", d), o.NoPointStyle);
     for (int k = 0; k < 3; ++k)
-        wertAlsZahl(e, s, schluessel("Blankshift", d, k), o.Blankshift[static_cast<std::size_t>(k)]);
+        wertAlsZahl(e, s, schluessel("Blankshift", d, k),
+                    o.Blankshift[static_cast<std::size_t>(k)]);
 }
 
 } // namespace sw

@@ -20,7 +20,6 @@ struct Optimierungseinstellungen {
     double MaxStreckenLaengeGeblankt = 800;
     double MaxSoftColorAbstand = 500;
     double MaxTextAbstand = 180;
-    double PPS = 10000;
     bool GoMitte = false;
     int MinimumFrameStartPunkte = 7;
     int MinimumFrammeEndPunkte = 7;

@@ -1,0 +1,16 @@
+#pragma once
+// Detection of the devices of each vendor kind: each routine appends an entry per device found
+// to the device list, and logs or shows its own messages when the library is missing or fails;
+// start-up then goes on with the next routine.
+
+#include "devices/Geraete.h"
+#include "platform/Umgebung.h"
+
+namespace sw {
+
+void InitMLDrivers(Geraete& g, Umgebung& env);
+void Init_Lumax(Geraete& g, Umgebung& env);
+void Init_JMLaser(Geraete& g, Umgebung& env);
+void Init_Riya(Geraete& g, Umgebung& env);
+
+} // namespace sw

@@ -1,0 +1,91 @@
+#pragma once
+// The laser devices: the device list found at start-up (`Geraeteliste`), the assignment of a
+// listed device to each of the sixteen logical devices, their points per second, the DMX device
+// choice, the selection lists the options window shows, and the vendor libraries.
+
+#include "devices/Bibliotheken.h"
+#include "output/Ausgabetypen.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace sw {
+
+enum class Geraetetyp : std::int16_t {
+    NoDevice = 0,
+    VirtualDevice = 1,
+    Lumax = 2,
+    JMLaser = 3,
+    MLDriver = 4,
+    EzAudDac = 5,
+    Riya = 6,
+};
+
+struct GeraeteEintrag {
+    Geraetetyp Typ = Geraetetyp::NoDevice;
+    std::string Kennung;
+    std::string Anzeigename;
+    bool Bereit = false;
+    std::string Familie;
+    std::int16_t Farbkanaele = 0;
+    double MinSpeed = 0;
+    double MaxSpeed = 0;
+    std::int16_t SpeedStep = 0;
+    double MaxFrameSize = 0;
+    std::int32_t Handle = -1;
+    bool DmxIn = false;
+    bool DmxOut = false;
+    bool Ttl = false;
+    std::int16_t DmxOutUniverse = 0;
+    std::int16_t DmxInUniverse = 0;
+    std::int16_t TtlUniverse = 0;
+    std::int16_t Reserve = 0;
+};
+
+struct Bibliotheken {
+    std::unique_ptr<JmLaserBibliothek> jmlaser = std::make_unique<JmLaserBibliothek>();
+    std::unique_ptr<LumaxBibliothek> lumax = std::make_unique<LumaxBibliothek>();
+    std::unique_ptr<RiyaBibliothek> riya = std::make_unique<RiyaBibliothek>();
+    std::unique_ptr<EzAudDacBibliothek> ezauddac = std::make_unique<EzAudDacBibliothek>();
+    std::unique_ptr<MlDriverBibliothek> mldriver = std::make_unique<MlDriverBibliothek>();
+};
+
+struct Geraete {
+    Geraete();
+
+    std::vector<GeraeteEintrag> Geraeteliste;
+    std::array<std::int16_t, kGeraete> HardwareZuordnung{};
+    int MaxHardware = kGeraete - 1;
+    std::array<std::int32_t, kGeraete> PPSWert{};
+    std::int16_t DmxAusgangsGeraet = 0;
+    std::int16_t DmxEingangsGeraet = 0;
+    std::int32_t MlTreiberKennung = 0; // the ML driver's identifier, one for the program
+
+    // The options window's lists, as data: one device list per logical device (same items),
+    // the two DMX lists and the combo of logical devices with their devices.
+    std::vector<std::string> lstHardwareEintraege;
+    std::array<int, kGeraete> lstHardwareIndex{};
+    std::array<std::vector<std::string>, 2> comboDMXPort;
+    std::array<int, 2> comboDMXPortIndex{};
+    std::vector<std::string> ComboDeviceNr;
+    int ComboDeviceNrIndex = 0;
+    bool optionenLaden = false; // the options window fills its controls from the settings
+    std::string lblPPS;
+
+    Bibliotheken bibliothek;
+    bool ausgabeLaeuft = false; // the play control shows the stop caption
+
+    const GeraeteEintrag& eintrag(int hardwarenummer) const {
+        return Geraeteliste[static_cast<std::size_t>(
+            HardwareZuordnung[static_cast<std::size_t>(hardwarenummer)])];
+    }
+    GeraeteEintrag& eintrag(int hardwarenummer) {
+        return Geraeteliste[static_cast<std::size_t>(
+            HardwareZuordnung[static_cast<std::size_t>(hardwarenummer)])];
+    }
+};
+
+} // namespace sw

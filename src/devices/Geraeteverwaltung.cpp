@@ -1,0 +1,252 @@
+#include "devices/Geraeteverwaltung.h"
+
+#include "devices/Erkennung.h"
+#include "platform/Fehlerfalle.h"
+
+namespace sw {
+
+namespace {
+
+constexpr int kTextPpsWarnung = 796;
+constexpr int kTextNichtVerbunden1 = 915, kTextNichtVerbunden2 = 1038, kTextNichtVerbunden3 = 1039;
+constexpr int kDmxKanaele = 512;
+
+void schritt(Umgebung& env, const char* name) {
+    env.log.trenner();
+    env.log.zeile(name);
+    env.log.trenner();
+    env.pumpe.ereignisseVerarbeiten();
+}
+
+void comboDeviceNrBauen(Geraete& g) {
+    g.ComboDeviceNr.clear();
+    for (int n = 0; n <= g.MaxHardware; ++n)
+        g.ComboDeviceNr.push_back("Hardware:" + std::to_string(n) + " " + g.eintrag(n).Anzeigename);
+}
+
+// Sets a Lumax device's DMX channel counts for the directions it now serves.
+void lumaxDmxModus(Geraete& g, int index) {
+    if (index <= 0 || index >= static_cast<int>(g.Geraeteliste.size())) return;
+    const auto& e = g.Geraeteliste[static_cast<std::size_t>(index)];
+    if (e.Typ != Geraetetyp::Lumax) return;
+    const int senden = g.DmxAusgangsGeraet == index ? kDmxKanaele : 0;
+    const int empfangen = g.DmxEingangsGeraet == index ? kDmxKanaele : 0;
+    g.bibliothek.lumax->Lumax_SetDmxMode(e.Handle, senden, empfangen);
+}
+
+// A jmlaser device chosen for DMX is opened, and closed when no longer used.
+void jmLaserDmxOeffnen(Geraete& g, int index, bool benutzt) {
+    if (index <= 0 || index >= static_cast<int>(g.Geraeteliste.size())) return;
+    auto& e = g.Geraeteliste[static_cast<std::size_t>(index)];
+    if (e.Typ != Geraetetyp::JMLaser) return;
+    if (benutzt && e.Handle < 0) e.Handle = g.bibliothek.jmlaser->jmLaserOpenDevice(e.Kennung);
+    if (!benutzt && e.Handle >= 0) {
+        bool zugeordnet = false;
+        for (auto z : g.HardwareZuordnung) zugeordnet = zugeordnet || z == index;
+        if (!zugeordnet) {
+            g.bibliothek.jmlaser->jmLaserCloseDevice(e.Handle);
+            e.Handle = -1;
+        }
+    }
+}
+
+} // namespace
+
+int geraetNachName(const Geraete& g, const std::string& anzeigename) {
+    for (std::size_t i = 0; i < g.Geraeteliste.size(); ++i)
+        if (g.Geraeteliste[i].Anzeigename == anzeigename) return static_cast<int>(i);
+    return -1;
+}
+
+Fortsetzung Init_Hardware(Geraete& g, Umgebung& env) {
+    try {
+        schritt(env, "Init ML_Driver");
+        InitMLDrivers(g, env);
+        schritt(env, "Init Lumax");
+        Init_Lumax(g, env);
+        schritt(env, "Init JMlaserDll");
+        Init_JMLaser(g, env);
+        schritt(env, "Init Riya");
+        Init_Riya(g, env);
+
+        g.lstHardwareEintraege.clear();
+        for (const auto& e : g.Geraeteliste) g.lstHardwareEintraege.push_back(e.Anzeigename);
+        for (auto& liste : g.comboDMXPort) liste.clear();
+        for (const auto& e : g.Geraeteliste) {
+            if (e.DmxOut) g.comboDMXPort[0].push_back(e.Anzeigename);
+            if (e.DmxIn) g.comboDMXPort[1].push_back(e.Anzeigename);
+        }
+        g.comboDMXPortIndex = {0, 0};
+        g.lstHardwareIndex.fill(0);
+        comboDeviceNrBauen(g);
+    } catch (const std::exception& e) {
+        env.log.zeile(std::string("Init_Hardware: ") + e.what());
+        if (env.dialoge.frage("Fehler #  in frmHaupt Init_Hardware", Knoepfe::WiederholenAbbrechen,
+                              Antwort::Abbrechen) == Antwort::Abbrechen)
+            return Fortsetzung::ProgrammBeenden;
+    }
+    return Fortsetzung::Weiter;
+}
+
+Fortsetzung Hardware_Change(Geraete& g, Umgebung& env, int DeviceNr) {
+    for (;;) {
+        try {
+            const auto n = static_cast<std::size_t>(DeviceNr);
+            const int wahl = g.lstHardwareIndex[n];
+            if (wahl < 0 || wahl >= static_cast<int>(g.lstHardwareEintraege.size()))
+                return Fortsetzung::Weiter;
+            const std::string text = g.lstHardwareEintraege[static_cast<std::size_t>(wahl)];
+            if (text.empty()) return Fortsetzung::Weiter;
+            const int i = geraetNachName(g, text);
+            if (i < 0) return Fortsetzung::Weiter;
+            bool nochmal = false;
+            if (i > 2) {
+                for (int k = 0; k < kGeraete && !nochmal; ++k) {
+                    if (k == DeviceNr || g.HardwareZuordnung[static_cast<std::size_t>(k)] != i)
+                        continue;
+                    if (env.dialoge.frage(
+                            "This device is already in use as hardware no. " + std::to_string(k),
+                            Knoepfe::OkAbbrechen, Antwort::Ok) == Antwort::Abbrechen) {
+                        g.lstHardwareIndex[n] = 0;
+                        nochmal = true;
+                    }
+                }
+            }
+            if (nochmal) continue;
+            g.HardwareZuordnung[n] = static_cast<std::int16_t>(i);
+            auto& e = g.Geraeteliste[static_cast<std::size_t>(i)];
+            switch (e.Typ) {
+            case Geraetetyp::NoDevice:
+            case Geraetetyp::Lumax:
+            case Geraetetyp::MLDriver:
+            case Geraetetyp::EzAudDac:
+            case Geraetetyp::VirtualDevice:
+                break;
+            case Geraetetyp::Riya:
+                g.bibliothek.riya->Ri_InitChanal(static_cast<std::uint8_t>(e.Handle));
+                g.bibliothek.riya->Ri_EnableDMX(static_cast<std::uint8_t>(e.Handle), true, true,
+                                                true);
+                break;
+            case Geraetetyp::JMLaser:
+                if (e.Handle < 0) e.Handle = g.bibliothek.jmlaser->jmLaserOpenDevice(e.Kennung);
+                if (e.Handle >= 0 && g.ausgabeLaeuft)
+                    g.bibliothek.jmlaser->jmLaserStartOutput(e.Handle);
+                if (e.Handle < 0) {
+                    env.dialoge.meldung("Fehler # opening jmlaser.dll device " + e.Anzeigename);
+                    return Fortsetzung::Weiter;
+                }
+                break;
+            default:
+                env.dialoge.meldung("Fehler # fehler im modul hardware_Change... kein passender "
+                                    "dllname  gefunden!");
+            }
+            comboDeviceNrBauen(g);
+            return Fortsetzung::Weiter;
+        } catch (const std::exception& e) {
+            env.log.zeile(std::string("Hardware_Change: ") + e.what());
+            const int nummer = fehlernummerVon(e);
+            if (env.dialoge.frage("Fehler #  in frmHaupt Hardware_Change. Device Nr_" +
+                                      std::to_string(DeviceNr) + " Err = " + std::to_string(nummer),
+                                  Knoepfe::WiederholenAbbrechen,
+                                  Antwort::Abbrechen) == Antwort::Abbrechen)
+                return Fortsetzung::ProgrammBeenden;
+        }
+    }
+}
+
+Fortsetzung geraetWaehlen(Geraete& g, Umgebung& env, int n, int index) {
+    if (n < 0 || n >= kGeraete) return Fortsetzung::Weiter;
+    g.lstHardwareIndex[static_cast<std::size_t>(n)] = index;
+    return Hardware_Change(g, env, n);
+}
+
+void scrPPS_Change(Geraete& g, Umgebung& env, Einstellungen& e, int wert) {
+    if (g.optionenLaden) return;
+    const int n = g.ComboDeviceNrIndex;
+    if (n < 0 || n >= kGeraete) return;
+    auto& pps = g.PPSWert[static_cast<std::size_t>(n)];
+    pps = 2 * wert;
+    g.lblPPS = std::to_string(pps);
+    if (pps > 25000 && e.zahlLesen("PPS_Warnung", "DAC_Angezeigt", 0, e.IniDateiAktuell) == 0) {
+        const std::string text = env.texte.text(
+            kTextPpsWarnung, "More than 25000 points per second can damage the scanners of many "
+                             "lasers. Show this warning again?");
+        if (env.dialoge.frage(text, Knoepfe::JaNein, Antwort::Ja) == Antwort::Nein)
+            e.zahlSchreiben("PPS_Warnung", "DAC_Angezeigt", -1, e.IniDateiAktuell);
+    }
+}
+
+void comboDMXPort_Click(Geraete& g, Umgebung& env, Einstellungen& e, int Index,
+                        const std::string& text) {
+    if (Index < 0 || Index > 1) return;
+    const int neu = geraetNachName(g, text);
+    if (neu < 0) return;
+    mitFehlerfalle(env, " in frmHaupt comboDMXPort_Click", Meldeart::Log, [&] {
+        std::int16_t& ziel = Index == 0 ? g.DmxAusgangsGeraet : g.DmxEingangsGeraet;
+        const int alt = ziel;
+        ziel = static_cast<std::int16_t>(neu);
+        lumaxDmxModus(g, alt);
+        lumaxDmxModus(g, neu);
+        jmLaserDmxOeffnen(g, neu, true);
+        if (alt != neu)
+            jmLaserDmxOeffnen(g, alt, g.DmxAusgangsGeraet == alt || g.DmxEingangsGeraet == alt);
+        const auto& liste = g.comboDMXPort[static_cast<std::size_t>(Index)];
+        for (std::size_t i = 0; i < liste.size(); ++i)
+            if (liste[i] == text)
+                g.comboDMXPortIndex[static_cast<std::size_t>(Index)] = static_cast<int>(i);
+    });
+    e.textSchreiben("Optionen_4_frmdmx", Index == 0 ? "DMX_OutputDevice" : "DMX_InputDevice", text,
+                    e.IniDateiAktuell);
+}
+
+Fortsetzung geraeteLaden(Geraete& g, Umgebung& env, Einstellungen& e) {
+    for (int n = 0; n <= g.MaxHardware; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        g.HardwareZuordnung[i] = 0;
+        const std::string name =
+            e.textLesen("Optionen_Hardware", "Device.DeviceName_" + std::to_string(n), "No Device",
+                        e.IniDateiAktuell);
+        bool gefunden = false;
+        for (std::size_t k = 0; k < g.Geraeteliste.size(); ++k) {
+            if (g.Geraeteliste[k].Kennung != name) continue;
+            gefunden = true;
+            g.HardwareZuordnung[i] = static_cast<std::int16_t>(k);
+            if (geraetWaehlen(g, env, n, static_cast<int>(k)) == Fortsetzung::ProgrammBeenden)
+                return Fortsetzung::ProgrammBeenden;
+            break;
+        }
+        if (!gefunden && name != "No Device")
+            env.dialoge.meldung(env.texte.text(kTextNichtVerbunden1, "The laser device") + " " +
+                                name + " " +
+                                env.texte.text(kTextNichtVerbunden2, "stored for hardware no.") +
+                                " " + std::to_string(n) + " " +
+                                env.texte.text(kTextNichtVerbunden3, "is not connected."));
+        std::int32_t pps = g.PPSWert[i];
+        zahlInWert(e, "Optionen_Optimierung", schluessel("PPS", n), pps);
+        g.PPSWert[i] = pps;
+    }
+    for (int index = 0; index <= 1; ++index) {
+        const std::string name =
+            e.textLesen("Optionen_4_frmdmx", index == 0 ? "DMX_OutputDevice" : "DMX_InputDevice",
+                        "No Device", e.IniDateiAktuell);
+        if (geraetNachName(g, name) >= 0) comboDMXPort_Click(g, env, e, index, name);
+    }
+    return Fortsetzung::Weiter;
+}
+
+void geraeteSpeichern(const Geraete& g, Einstellungen& e) {
+    for (int n = 0; n <= g.MaxHardware; ++n) {
+        e.textSchreiben("Optionen_Hardware", "Device.DeviceName_" + std::to_string(n),
+                        g.eintrag(n).Kennung, e.IniDateiAktuell);
+        wertAlsZahl(e, "Optionen_Optimierung", schluessel("PPS", n),
+                    g.PPSWert[static_cast<std::size_t>(n)]);
+    }
+    e.textSchreiben("Optionen_4_frmdmx", "DMX_OutputDevice",
+                    g.Geraeteliste[static_cast<std::size_t>(g.DmxAusgangsGeraet)].Anzeigename,
+                    e.IniDateiAktuell);
+    e.textSchreiben("Optionen_4_frmdmx", "DMX_InputDevice",
+                    g.Geraeteliste[static_cast<std::size_t>(g.DmxEingangsGeraet)].Anzeigename,
+                    e.IniDateiAktuell);
+}
+
+} // namespace sw

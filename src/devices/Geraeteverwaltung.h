@@ -1,0 +1,33 @@
+#pragma once
+// The device manager: detection at start-up with the selection lists, the assignment of a
+// listed device to a logical device, points per second with the warning above 25000, the DMX
+// device choice, and the devices stored in the settings.
+
+#include "app/Einstellungen.h"
+#include "devices/Geraete.h"
+#include "platform/Umgebung.h"
+
+namespace sw {
+
+// What the operator chose in a Retry/Cancel error box: Cancel ends the program.
+enum class Fortsetzung { Weiter, ProgrammBeenden };
+
+Fortsetzung Init_Hardware(Geraete& g, Umgebung& env);
+// Assigns the item chosen in lstHardware(DeviceNr) (its list index is lstHardwareIndex).
+Fortsetzung Hardware_Change(Geraete& g, Umgebung& env, int DeviceNr);
+// Chooses list item `index` for logical device n, as clicking it in the options window does.
+Fortsetzung geraetWaehlen(Geraete& g, Umgebung& env, int n, int index);
+void scrPPS_Change(Geraete& g, Umgebung& env, Einstellungen& e, int wert);
+// Index 0 chooses the DMX output device, 1 the DMX input device, by list text.
+void comboDMXPort_Click(Geraete& g, Umgebung& env, Einstellungen& e, int Index,
+                        const std::string& text);
+
+// The list index of the entry with that display name, or -1.
+int geraetNachName(const Geraete& g, const std::string& anzeigename);
+
+// Restores "Device.DeviceName_n", "PPS(n)" and the DMX devices from the settings; a stored
+// device that is not connected is reported and its logical device stays on "No Device".
+Fortsetzung geraeteLaden(Geraete& g, Umgebung& env, Einstellungen& e);
+void geraeteSpeichern(const Geraete& g, Einstellungen& e);
+
+} // namespace sw

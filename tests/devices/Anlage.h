@@ -1,0 +1,57 @@
+#pragma once
+// A pipeline with emulated DACs: figure 1 on track 0, side A, devices as assigned.
+
+#include "TestHilfe.h"
+#include "devices/Emulation.h"
+#include "devices/Geraeteverwaltung.h"
+#include "devices/Treiber.h"
+#include "output/Ausgabe.h"
+
+#include <memory>
+
+namespace sw::test {
+
+struct Anlage {
+    TestUmgebung u;
+    FigurenSpeicher s;
+    Paletten p;
+    Geraete g;
+    std::unique_ptr<AusgabeZustand> a = std::make_unique<AusgabeZustand>();
+    std::unique_ptr<Dacausgabe> dac;
+
+    explicit Anlage(const std::string& emulation) {
+        emu::einrichten(g.bibliothek, u.uhr, emulation);
+        Init_Hardware(g, u.env);
+        dac = std::make_unique<Dacausgabe>(g, u.env);
+        a->AusgabeGestoppt = [this] { dac->stoppen(); };
+        FigurenErweitern(s, 1);
+    }
+    // Logical device n gets the listed device of that name, on side A.
+    void zuordnen(int n, const std::string& name, int pps = 20000) {
+        geraetWaehlen(g, u.env, n, geraetNachName(g, name));
+        g.PPSWert[static_cast<std::size_t>(n)] = pps;
+        a->SpurZuordnung[0][static_cast<std::size_t>(n)] = true;
+    }
+    void figur(std::vector<Punkt> punkte) {
+        Figur f;
+        f.Frames[0].Punkte.insert(f.Frames[0].Punkte.end(), punkte.begin(), punkte.end());
+        s.Figuren[1] = f;
+    }
+    void starten() {
+        dac->anmelden(*a);
+        ausgabeVorbereiten(*a, p);
+        dac->starten();
+        AbspielenStarten(*a, u.env);
+        FigurStarten(*a, s, 0, 1, a->JetztMs);
+    }
+    void durchlauf(double ms) {
+        u.uhr.vorstellen(ms / 1000);
+        AbspielenDurchlauf(*a, s, p, u.env);
+    }
+    emu::Lumax& lumax() { return static_cast<emu::Lumax&>(*g.bibliothek.lumax); }
+    emu::JmLaser& jmlaser() { return static_cast<emu::JmLaser&>(*g.bibliothek.jmlaser); }
+    emu::Riya& riya() { return static_cast<emu::Riya&>(*g.bibliothek.riya); }
+    emu::MlDriver& ml() { return static_cast<emu::MlDriver&>(*g.bibliothek.mldriver); }
+};
+
+} // namespace sw::test

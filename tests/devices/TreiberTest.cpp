@@ -1,0 +1,155 @@
+#include "Anlage.h"
+#include "devices/Punktformate.h"
+#include "platform/Text.h"
+
+using namespace sw;
+using sw::test::Anlage;
+
+TEST(Treiber, CountsPassedForOnePoint) {
+    Anlage t("lumax:1,jmlaser:1,riya:1");
+    t.zuordnen(0, "Lumax Emu 1");
+    t.zuordnen(1, "JMLaser Emu 1");
+    t.zuordnen(2, "Riya Multibus1");
+    t.starten();
+    std::map<Geraetetyp, int> anzahl;
+    t.dac->gesendet = [&](int, Geraetetyp typ, int n, int, const std::uint8_t*, std::size_t) {
+        anzahl[typ] = n;
+    };
+    t.u.uhr.vorstellen(1); // every device ready
+    for (int d = 0; d < 3; ++d) {
+        auto& w = t.dac->schreiber(t.g.eintrag(d).Typ);
+        w.zyklusBeginn(d);
+        w.punkt(d, Ausgabepunkt{100, 200, 255, 0, 0, 107});
+        w.senden(d);
+    }
+    EXPECT_EQ(anzahl[Geraetetyp::Lumax], 1);
+    EXPECT_EQ(anzahl[Geraetetyp::JMLaser], 0);
+    EXPECT_EQ(anzahl[Geraetetyp::Riya], 0);
+}
+
+TEST(Treiber, FramesGoOnlyWhenTheDeviceIsReady) {
+    Anlage t("lumax:1,ml:1");
+    t.zuordnen(0, "Lumax Emu 1", 10000);
+    t.zuordnen(1, "ML 0 EmuML", 3000);
+    t.figur({{0, 0, 4095, 4}, {10000, 0, 4095, 4}});
+    t.starten();
+    for (int i = 0; i < 100; ++i) t.durchlauf(1);
+    const auto& lx = t.lumax().geraete[0];
+    // every frame of 1 + 7 + 2 + 7 + 1 ... points takes its time at 10000 points per second
+    ASSERT_GT(lx.frames, 1);
+    const double dauer = static_cast<double>(lx.punkte) / lx.frames / 10000;
+    // the next frame goes at the first pass after the device is free
+    EXPECT_GE(lx.frames, static_cast<long>(0.1 / (dauer + 0.001)) - 1);
+    EXPECT_LE(lx.frames, static_cast<long>(0.1 / dauer) + 1);
+    EXPECT_EQ(lx.abgewiesen, 0);
+    EXPECT_EQ(t.ml().letzteParameter[2], 0xB8); // 3000 = 0x000BB8
+    EXPECT_EQ(t.ml().letzteParameter[3], 0x0B);
+    EXPECT_GT(t.ml().geraete[0].abgewiesen, 0); // ML frames are offered every pass
+}
+
+TEST(Treiber, StoppingSendsABlankFrameThenStops) {
+    Anlage t("lumax:1,jmlaser:1,riya:1,ml:1");
+    t.zuordnen(0, "Lumax Emu 1");
+    t.zuordnen(1, "JMLaser Emu 1");
+    t.zuordnen(2, "Riya Multibus1");
+    t.zuordnen(3, "ML 0 EmuML");
+    t.figur({{-5000, 0, 4095, 4}, {5000, 0, 0xF00, 4}});
+    t.starten();
+    for (int i = 0; i < 20; ++i) t.durchlauf(5);
+    AbspielenStoppen(*t.a);
+    for (auto* g : {&t.lumax().geraete[0], &t.jmlaser().geraete[0], &t.riya().geraete[0],
+                    &t.ml().geraete[0]}) {
+        ASSERT_FALSE(g->letzte.empty()) << g->name;
+        EXPECT_GT(g->frames, 2) << g->name;
+        EXPECT_EQ(g->stopps, 1) << g->name;
+        EXPECT_FALSE(g->laeuft) << g->name;
+        const auto& letzter = g->letzte.back();
+        EXPECT_GE(letzter.punkte, 1) << g->name;
+        // every colour byte of the last frame is 0
+        for (std::size_t i = 0; i < letzter.records.size(); ++i) {
+            const std::size_t groesse =
+                letzter.records.size() / static_cast<std::size_t>(std::max(letzter.punkte, 1));
+            const std::size_t feld = i % groesse;
+            const bool farbe = groesse == 18 ? (feld >= 4 && feld < 10) || feld == 14 || feld == 15
+                               : groesse == 24 ? feld >= 8 && feld < 16
+                               : groesse == 8  ? feld >= 4
+                                               : feld == 6 || feld == 7 || feld == 8 || feld == 12;
+            if (farbe) {
+                EXPECT_EQ(letzter.records[i], 0) << g->name << " byte " << i;
+            }
+        }
+    }
+    EXPECT_EQ(t.jmlaser().geraete[0].starts, 1);
+    EXPECT_FALSE(t.g.ausgabeLaeuft);
+}
+
+TEST(Treiber, AnUnpluggedDeviceIsReportedOnceAndPickedUpAgain) {
+    test::Kratzordner tmp;
+    Anlage t("lumax:2,jmlaser:1");
+    ASSERT_TRUE(t.u.log.oeffnen(tmp / "log.txt"));
+    t.zuordnen(0, "Lumax Emu 1", 30000);
+    t.zuordnen(1, "Lumax Emu 2", 30000);
+    t.zuordnen(2, "JMLaser Emu 1", 30000);
+    t.figur({{-5000, 0, 4095, 4}, {5000, 0, 0xF00, 4}});
+    t.starten();
+    for (int i = 0; i < 50; ++i) t.durchlauf(5);
+    t.lumax().geraete[0].ausgesteckt = true;
+    t.jmlaser().geraete[0].ausgesteckt = true;
+    t.jmlaser().geraete[0].offen = false;
+    const long vorher = t.lumax().geraete[1].frames;
+    for (int i = 0; i < 400; ++i) t.durchlauf(5); // two seconds
+    EXPECT_TRUE(t.dac->gestoert(0));
+    EXPECT_TRUE(t.dac->gestoert(2));
+    EXPECT_GT(t.lumax().geraete[1].frames, vorher + 100); // the others keep playing
+    t.lumax().geraete[0].ausgesteckt = false;
+    t.jmlaser().geraete[0].ausgesteckt = false;
+    const long jmVorher = t.jmlaser().geraete[0].frames;
+    const long lxVorher = t.lumax().geraete[0].frames;
+    for (int i = 0; i < 300; ++i) t.durchlauf(5);
+    EXPECT_FALSE(t.dac->gestoert(0));
+    EXPECT_FALSE(t.dac->gestoert(2));
+    EXPECT_GT(t.lumax().geraete[0].frames, lxVorher);
+    EXPECT_GT(t.jmlaser().geraete[0].frames, jmVorher);
+    t.u.log.schliessen();
+    const std::string log = test::leseDatei(tmp / "log.txt");
+    auto zaehlen = [&](const std::string& s) {
+        std::size_t n = 0;
+        for (auto p = log.find(s); p != std::string::npos; p = log.find(s, p + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(zaehlen("Hardware 0 (Lumax Emu 1) antwortet nicht"), 1u);
+    EXPECT_EQ(zaehlen("Hardware 2 (JMLaser Emu 1) antwortet nicht"), 1u);
+    EXPECT_EQ(zaehlen("Hardware 0 (Lumax Emu 1) antwortet wieder"), 1u);
+}
+
+TEST(Treiber, ClosingOrderAndItsLogLines) {
+    test::Kratzordner tmp;
+    Anlage t("lumax:1,jmlaser:1,riya:1,ml:1");
+    ASSERT_TRUE(t.u.log.oeffnen(tmp / "log.txt"));
+    t.zuordnen(0, "JMLaser Emu 1");
+    t.dac->schliessen();
+    t.u.log.schliessen();
+    const std::string log = test::leseDatei(tmp / "log.txt");
+    std::vector<std::size_t> stellen;
+    for (const char* z :
+         {"ML_driver.mld Schließen", "ML_driver.mld geschlossen", "EzAudDac.dll Schließen",
+          "EzAudDac.dll geschlossen", "JMlaser.dll Schließen", "jmlaser.dll geschlossen"})
+        stellen.push_back(log.find(utf8NachCp1252(z))); // the log is Windows-1252
+    for (std::size_t i = 1; i < stellen.size(); ++i) EXPECT_LT(stellen[i - 1], stellen[i]);
+    EXPECT_NE(stellen.back(), std::string::npos);
+    EXPECT_FALSE(t.lumax().geraete[0].offen);
+    EXPECT_FALSE(t.jmlaser().geraete[0].offen);
+    EXPECT_FALSE(t.jmlaser().dllOffen);
+}
+
+TEST(Treiber, WithoutVendorLibrariesNothingIsSentAndNothingFails) {
+    Anlage t("");
+    geraetWaehlen(t.g, t.u.env, 0, 1);
+    t.a->SpurZuordnung[0][0] = true;
+    t.figur({{0, 0, 4095, 4}});
+    t.starten();
+    for (int i = 0; i < 10; ++i) t.durchlauf(20);
+    AbspielenStoppen(*t.a);
+    t.dac->schliessen();
+    EXPECT_TRUE(t.u.dialoge.meldungen.empty());
+}
