@@ -27,6 +27,10 @@ void befehlInfo(const std::string& datei);
 void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int ildaFormat);
 // Prints the device list found by the detection as JSON.
 void befehlDevices(const std::string& einstellungsDatei);
+// Starts the program without windows (the settings file from a ".Laser_ini" argument), exports
+// its settings to the file or imports the file and saves the result, and ends it in order.
+void befehlSettings(const std::string& aktion, const std::string& datei,
+                    const std::string& einstellungsArgument);
 // Plays a figure for a number of output cycles on a fixed-step clock.
 void befehlPlay(const PlayOptionen& o);
 // Loads a figure file of any version and writes it as the current version.

@@ -63,6 +63,16 @@ int main(int argc, char** argv) {
         "devices", "List the laser devices found (emulated ones with STRAHLWERK_EMULATE).");
     devices->add_option("--settings", devicesEinstellungen, "settings file");
 
+    std::string einstellungsAktion, einstellungsDatei, einstellungsArgument;
+    auto* settings = app.add_subcommand(
+        "settings", "Export the program's settings to a file, or import a file into them.");
+    settings->add_option("ACTION", einstellungsAktion, "export or import")
+        ->required()
+        ->check(CLI::IsMember({"export", "import"}));
+    settings->add_option("FILE", einstellungsDatei, "the file to write or read")->required();
+    settings->add_option("--settings", einstellungsArgument,
+                         "use this settings file (ending in .Laser_ini) instead of the program's");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -80,6 +90,8 @@ int main(int argc, char** argv) {
             sw::cli::befehlPlay(play);
         else if (*devices)
             sw::cli::befehlDevices(devicesEinstellungen);
+        else if (*settings)
+            sw::cli::befehlSettings(einstellungsAktion, einstellungsDatei, einstellungsArgument);
     } catch (const sw::cli::CliFehler& e) {
         std::cerr << "strahlwerk-cli: " << e.what() << "\n";
         return 1;

@@ -3,6 +3,7 @@
 #include "core/Farbpalette.h"
 #include "core/QvbFormat.h"
 #include "core/Testbild.h"
+#include "generators/Sprachtabelle.h"
 #include "generators/Zeichenhilfe.h"
 
 #include <array>
@@ -209,7 +210,7 @@ std::string ildaFarbtabelle() {
 } // namespace
 
 std::vector<MitgelieferteDatei> farbtabellen() {
-    return {{"Pangolin_Farbtabelle.qvp", ildaFarbtabelle()}};
+    return {{"Pangolin_Farbtabelle.qvp", ildaFarbtabelle()}, {"Language.txt", languageTxt()}};
 }
 
 std::vector<MitgelieferteDatei> testbilder() {

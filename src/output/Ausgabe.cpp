@@ -221,12 +221,16 @@ void ausgabeEinstellungenSpeichern(const AusgabeZustand& a, Einstellungen& e) {
         farbkorrekturSpeichern(a.Farben, e, d);
     }
     wertAlsZahl(e, "Allgemein", "EllipsenVorschub", a.EllipsenVorschub);
+    seitenZuordnungSpeichern(a, e);
+    effekteSpeichern(a.Effekt, e);
+}
+
+void seitenZuordnungSpeichern(const AusgabeZustand& a, Einstellungen& e) {
     for (int s = 0; s < kSeiten; ++s)
         for (int d = 0; d < kGeraete; ++d)
             wertAlsZahl(e, "Optionen_Hardware",
                         schluessel("Zuordnung_Spurseite_2_Logischespur", s, d),
                         a.SpurZuordnung[static_cast<std::size_t>(s)][static_cast<std::size_t>(d)]);
-    effekteSpeichern(a.Effekt, e);
 }
 
 } // namespace sw

@@ -107,5 +107,7 @@ void AbspielenStoppen(AusgabeZustand& a);
 // Every per-device and per-track setting of the pipeline, from and to the settings.
 void ausgabeEinstellungenLaden(AusgabeZustand& a, const Paletten& p, Einstellungen& e);
 void ausgabeEinstellungenSpeichern(const AusgabeZustand& a, Einstellungen& e);
+// The side table of section "Optionen_Hardware".
+void seitenZuordnungSpeichern(const AusgabeZustand& a, Einstellungen& e);
 
 } // namespace sw

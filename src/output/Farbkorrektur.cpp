@@ -183,37 +183,58 @@ void farbkorrekturLaden(Farbkorrektur& f, Einstellungen& e, int d) {
         zahlInWert(e, "Farbkorrektur", kanalSchluessel(c, "_mid_Farbkorrektur", d), g.midWert[c]);
         zahlInWert(e, "Optionen_Optimierung", doppelSchluessel("Steigung", d, c), g.Steigung[c]);
         zahlInWert(e, "Optionen_Optimierung", doppelSchluessel("Offset", d, c), g.Offset[c]);
-        zahlInWert(e, "Optionen_Optimierung", doppelSchluessel("TTL_Gesetzt", d, c), g.TTL_Gesetzt[c]);
+        zahlInWert(e, "Optionen_Optimierung", doppelSchluessel("TTL_Gesetzt", d, c),
+                   g.TTL_Gesetzt[c]);
     }
     zahlInWert(e, "Optionen_Optimierung", schluessel("Intensitaet_gleich_HellsteFarbe", d),
                g.Intensitaet_gleich_HellsteFarbe);
     for (std::size_t k = 0; k < 4; ++k)
-        zahlInWert(e, "OptionenAusgabe",
-                   schluessel("AudienceZone", d, static_cast<int>(k)),
+        zahlInWert(e, "OptionenAusgabe", schluessel("AudienceZone", d, static_cast<int>(k)),
                    g.AudienceZone[k]);
     zahlInWert(e, "OptionenAusgabe", schluessel("AudienceHelligkeit", d), g.AudienceHelligkeit);
     zahlInWert(e, " OptionenAusgabe", schluessel("BeamHelligkeit", d), g.BeamHelligkeit);
 }
 
-void farbkorrekturSpeichern(const Farbkorrektur& f, Einstellungen& e, int d) {
+void farbkurvenSpeichern(const Farbkorrektur& f, Einstellungen& e, int d) {
     const auto& g = f.geraete[static_cast<std::size_t>(d)];
     for (std::size_t c = 0; c < 3; ++c) {
         wertAlsZahl(e, "Farbkorrektur", kanalSchluessel(c, "_Min_Farbkorrektur", d), g.minimum[c]);
         wertAlsZahl(e, "Farbkorrektur", kanalSchluessel(c, "_Max_Farbkorrektur", d), g.maximum[c]);
         wertAlsZahl(e, "Farbkorrektur", kanalSchluessel(c, "_Mid_Position", d), g.midPosition[c]);
         wertAlsZahl(e, "Farbkorrektur", kanalSchluessel(c, "_mid_Farbkorrektur", d), g.midWert[c]);
+    }
+}
+
+void farbkanaeleSpeichern(const Farbkorrektur& f, Einstellungen& e, int d) {
+    const auto& g = f.geraete[static_cast<std::size_t>(d)];
+    for (std::size_t c = 0; c < 3; ++c) {
         wertAlsZahl(e, "Optionen_Optimierung", doppelSchluessel("Steigung", d, c), g.Steigung[c]);
         wertAlsZahl(e, "Optionen_Optimierung", doppelSchluessel("Offset", d, c), g.Offset[c]);
-        wertAlsZahl(e, "Optionen_Optimierung", doppelSchluessel("TTL_Gesetzt", d, c), g.TTL_Gesetzt[c]);
+        wertAlsZahl(e, "Optionen_Optimierung", doppelSchluessel("TTL_Gesetzt", d, c),
+                    g.TTL_Gesetzt[c]);
     }
     wertAlsZahl(e, "Optionen_Optimierung", schluessel("Intensitaet_gleich_HellsteFarbe", d),
                 g.Intensitaet_gleich_HellsteFarbe);
+}
+
+void publikumSpeichern(const Farbkorrektur& f, Einstellungen& e, int d) {
+    const auto& g = f.geraete[static_cast<std::size_t>(d)];
     for (std::size_t k = 0; k < 4; ++k)
-        wertAlsZahl(e, "OptionenAusgabe",
-                    schluessel("AudienceZone", d, static_cast<int>(k)),
+        wertAlsZahl(e, "OptionenAusgabe", schluessel("AudienceZone", d, static_cast<int>(k)),
                     g.AudienceZone[k]);
     wertAlsZahl(e, "OptionenAusgabe", schluessel("AudienceHelligkeit", d), g.AudienceHelligkeit);
-    wertAlsZahl(e, " OptionenAusgabe", schluessel("BeamHelligkeit", d), g.BeamHelligkeit);
+}
+
+void strahlhelligkeitSpeichern(const Farbkorrektur& f, Einstellungen& e, int d) {
+    wertAlsZahl(e, " OptionenAusgabe", schluessel("BeamHelligkeit", d),
+                f.geraete[static_cast<std::size_t>(d)].BeamHelligkeit);
+}
+
+void farbkorrekturSpeichern(const Farbkorrektur& f, Einstellungen& e, int d) {
+    farbkurvenSpeichern(f, e, d);
+    farbkanaeleSpeichern(f, e, d);
+    publikumSpeichern(f, e, d);
+    strahlhelligkeitSpeichern(f, e, d);
 }
 
 } // namespace sw

@@ -77,7 +77,15 @@ inline void zonenUndKurven(const GeraeteFarben& g, Ausgabepunkt& p) {
     p.B = kanal(p.B, 2);
 }
 
+// The device's keys in all their sections, or one section at a time (the settings file writes
+// its sections in a fixed order): "Farbkorrektur" (the curves' control points), the slopes, TTL
+// marks and intensity rule of "Optionen_Optimierung", and the zones and brightness of
+// "OptionenAusgabe" and " OptionenAusgabe".
 void farbkorrekturLaden(Farbkorrektur& f, Einstellungen& e, int geraet);
 void farbkorrekturSpeichern(const Farbkorrektur& f, Einstellungen& e, int geraet);
+void farbkurvenSpeichern(const Farbkorrektur& f, Einstellungen& e, int geraet);
+void farbkanaeleSpeichern(const Farbkorrektur& f, Einstellungen& e, int geraet);
+void publikumSpeichern(const Farbkorrektur& f, Einstellungen& e, int geraet);
+void strahlhelligkeitSpeichern(const Farbkorrektur& f, Einstellungen& e, int geraet);
 
 } // namespace sw

@@ -1,0 +1,58 @@
+#pragma once
+// The whole program's state: one object owning the tables of every part, with the services it
+// runs on. The windows, the command-line program and the tests each build one.
+
+#include "app/Einstellungen.h"
+#include "app/Einstellungsmodell.h"
+#include "app/Pfade.h"
+#include "core/Farbpalette.h"
+#include "core/FigurenSpeicher.h"
+#include "core/FrameOperationen.h"
+#include "core/Undo.h"
+#include "devices/Geraete.h"
+#include "devices/Treiber.h"
+#include "output/Ausgabe.h"
+#include "platform/Umgebung.h"
+
+#include <memory>
+#include <string>
+
+namespace sw {
+
+inline constexpr const char* kProgrammVersion = "Strahlwerk 0.1";
+inline constexpr int kIniVersion = 25;
+
+struct Programm {
+    Programm(Dialoge& dialoge, EreignisPumpe& pumpe, Uhr& uhr)
+        : log(uhr), env{dialoge, pumpe, uhr, log, texte}, einstellungen(log, pumpe),
+          ausgabe(std::make_unique<AusgabeZustand>()), dac(geraete, env) {
+        paletten.farbenKorrigieren = [this] { alleFarbenKorrigieren(ausgabe->Farben, paletten); };
+        figuren.hooks.undoSchreiben = [this] { WriteUndo(figuren, undo, env); };
+    }
+    Programm(const Programm&) = delete;
+    Programm& operator=(const Programm&) = delete;
+
+    Protokoll log;
+    Sprachtexte texte;
+    Umgebung env;
+    Pfade pfade;
+    Einstellungen einstellungen;
+    Einstellungsmodell modell;
+
+    FigurenSpeicher figuren;
+    Paletten paletten;
+    UndoZustand undo;
+    FrameAuswahl frames;
+    std::unique_ptr<AusgabeZustand> ausgabe;
+    Geraete geraete;
+    Dacausgabe dac;
+
+    // Program-wide values of the settings.
+    int IniVersion = 0;
+    long MaxPunktzahl = 3000;
+    char Dezimaltrennzeichen = '.';
+    bool schliesst = false;   // the main window is closing
+    std::string Befehlszeile; // the document given on the command line
+};
+
+} // namespace sw

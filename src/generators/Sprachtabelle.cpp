@@ -1,0 +1,103 @@
+#include "generators/Sprachtabelle.h"
+
+#include "platform/Text.h"
+
+namespace sw::gen {
+
+const std::vector<Sprachtext>& sprachtexte() {
+    static const std::vector<Sprachtext> texte = {
+        {42, "Figur speichern", "Save figure"},
+        {62, "Stop", "Stop"},
+        {88, "Das ist keine ILDA-Datei (die Kennung \"ILDA\" fehlt).",
+         "This is not an ILDA file (the signature \"ILDA\" is missing)."},
+        {89, "Die Datei enthält mehr Frames, als ihre Köpfe ankündigen. Weiterlesen?",
+         "The file holds more frames than its headers announce. Go on reading?"},
+        {90, "Bei weiteren Frames wieder fragen?", "Ask again for further frames?"},
+        {91, "Die Datei enthält 3-D-Punkte. X und Y durch Z teilen (Perspektive)?",
+         "The file holds 3-D points. Divide X and Y by Z (perspective)?"},
+        {92, "Der erste Eintrag der Palette wird nicht übernommen; Farbe 0 bleibt schwarz.",
+         "The palette's first entry is not taken; colour 0 stays black."},
+        {184, "Die Verzögerung muss mindestens 250 ms betragen.",
+         "The delay must be at least 250 ms."},
+        {187, "Diese Figur liegt auf keiner Taste.", "No key shows this figure."},
+        {189, "Startverzögerung in Millisekunden:", "Start delay in milliseconds:"},
+        {193, "Show öffnen", "Open show"},
+        {258, "Name der Show:", "Name of the show:"},
+        {303, "Diese Taste kann nicht belegt werden.", "This key cannot be assigned."},
+        {304, "Die Mediendatei kann nicht geöffnet werden.", "The media file cannot be opened."},
+        {306, "Rate", "Rate"},
+        {443, "Startzeit", "Start time"},
+        {444, "Start um", "Start at"},
+        {577, "Die Datei hat einen falschen Kopf.", "The file has a wrong header."},
+        {580, "Die Taste ist schon belegt. Ersetzen?", "The key is assigned already. Replace it?"},
+        {584, "Verschieben um Millisekunden:", "Move by milliseconds:"},
+        {585, "Startzeit (hh:mm:ss):", "Start time (hh:mm:ss):"},
+        {593, "Der Lumax-Treiber ist zu alt; seine API-Version ist ",
+         "The Lumax driver is too old; its API version is "},
+        {594, "Lumax-Treiber gefunden:", "Lumax driver found:"},
+        {745, "Art der ILDA-Datei:", "Kind of ILDA file:"},
+        {746, "1 = Echtfarbtabellen und indizierte Frames",
+         "1 = true-colour tables and indexed frames"},
+        {747, "2 = wie 1, nach einer Palette", "2 = as 1, after a palette"},
+        {748, "3 = indizierte Frames", "3 = indexed frames"},
+        {749, "4 = indizierte Frames nach einer Palette", "4 = indexed frames after a palette"},
+        {750, "5 = Echtfarb-Frames (empfohlen)", "5 = true-colour frames (recommended)"},
+        {792,
+         "Mehr als 25000 Punkte pro Sekunde können die Scanner vieler Laser beschädigen. Diese "
+         "Warnung wieder zeigen?",
+         "More than 25000 points per second can damage the scanners of many lasers. Show this "
+         "warning again?"},
+        {796,
+         "Mehr als 25000 Punkte pro Sekunde können die Scanner vieler Laser beschädigen. Diese "
+         "Warnung wieder zeigen?",
+         "More than 25000 points per second can damage the scanners of many lasers. Show this "
+         "warning again?"},
+        {813,
+         "Dateinamen dürfen keine Umlaute (ä, ö, ü, ß) enthalten. Bitte einen anderen Namen "
+         "wählen.",
+         "File names may not contain umlauts (ä, ö, ü, ß). Please choose another name."},
+        {818, "Das Programm wurde beim letzten Mal nicht normal beendet.",
+         "The program did not end normally the last time."},
+        {819, "Die Undo-Dateien wurden nach \\xxx\\ gerettet.",
+         "The undo files were rescued to \\xxx\\."},
+        {915, "Das Lasergerät", "The laser device"},
+        {1002, "Namen dürfen keine Umlaute (ä, ö, ü, ß) enthalten.",
+         "Names may not contain umlauts (ä, ö, ü, ß)."},
+        {1038, "für die Hardware-Nummer", "stored for hardware no."},
+        {1039, "ist nicht angeschlossen.", "is not connected."},
+        {1096, "Aus den Ereignissen einen Showpart erzeugen?",
+         "Create a showpart from the events?"},
+        {1901,
+         "Die ILDA-Datei endet mitten in einem Abschnitt. Die Frames davor wurden importiert.",
+         "The ILDA file ends in the middle of a section. The frames before it were imported."},
+        {1902,
+         "Die ILDA-Datei enthält einen Abschnitt unbekannten Formats. Die Abschnitte danach "
+         "wurden nicht gelesen.",
+         "The ILDA file holds a section of an unknown format. The sections after it were not "
+         "read."},
+        {1903, "ILDA-Datei importieren", "Import ILDA file"},
+        {1904, "ILDA-Datei exportieren", "Export ILDA file"},
+        {1905, "ILDA-Dateien fassen höchstens 65535 Frames; die Figur wurde nicht exportiert.",
+         "ILDA files hold at most 65535 frames; the figure was not exported."},
+    };
+    return texte;
+}
+
+std::string languageTxt() {
+    std::vector<const Sprachtext*> nachNummer(2001, nullptr);
+    for (const auto& t : sprachtexte()) nachNummer[static_cast<std::size_t>(t.nummer)] = &t;
+    std::string aus;
+    aus.reserve(2001 * 10 * 8);
+    for (int m = 0; m <= 2000; ++m) {
+        const Sprachtext* t = nachNummer[static_cast<std::size_t>(m)];
+        aus += "DE ";
+        if (t) aus += utf8NachCp1252(t->deutsch);
+        aus += "\r\nEN ";
+        if (t) aus += utf8NachCp1252(t->englisch);
+        aus += "\r\n";
+        for (int k = 2; k <= 9; ++k) aus += "L" + std::to_string(k) + " \r\n";
+    }
+    return aus;
+}
+
+} // namespace sw::gen

@@ -1,0 +1,158 @@
+#include "Startumgebung.h"
+#include "app/Einstellungsdatei.h"
+#include "core/QvbFormat.h"
+
+using namespace sw;
+namespace fs = std::filesystem;
+
+TEST(Programmstart, IniFileFromTheCommandLineOnlyWithTheExactEnding) {
+    Pfade p;
+    p.ProgrammDatenPfad = "/daten/";
+    for (const char* ok : {"a.Laser_ini", "/x/b.laser_ini"}) {
+        std::string arg = ok;
+        EXPECT_EQ(IniPfadBestimmen(p, arg), ok);
+        EXPECT_TRUE(arg.empty());
+    }
+    for (const char* nein : {"a.LASER_INI", "a.Laser_Ini", "show.shw"}) {
+        std::string arg = nein;
+        EXPECT_EQ(IniPfadBestimmen(p, arg), "/daten/strahlwerk.ini");
+        EXPECT_EQ(arg, nein);
+    }
+}
+
+TEST(Programmstart, NormaliseNumbersWithBothSeparators) {
+    EXPECT_EQ(NormalisiereZahl("1,5", '.'), "1.5");
+    EXPECT_EQ(NormalisiereZahl("1.5", ','), "1,5");
+    EXPECT_EQ(NormalisiereZahl("1,5,6", '.'), "1.5,6");
+    EXPECT_EQ(NormalisiereZahl("1.5", '.'), "1.5");
+    EXPECT_EQ(NormalisiereZahl("12", ','), "12");
+}
+
+TEST(Programmstart, StartInAScratchFolderThenCrashThenEndNormally) {
+    test::Startumgebung s;
+    s.variablen.setzen("STRAHLWERK_EMULATE", "lumax:1,riya:2");
+    fs::create_directories(s.tmp / "figuren");
+    test::schreibeDatei(s.tmp / "figuren" / "a.qvb", qvbKodieren(Figur{}));
+    {
+        auto p = s.programm();
+        StartHooks h;
+        std::vector<std::string> schritte;
+        h.startfenster = [&](const std::string& t) { schritte.push_back(t); };
+        h.figurenordner = (s.tmp / "figuren").string();
+        ASSERT_EQ(Programmstart(*p, "", h), Fortsetzung::Weiter);
+        EXPECT_TRUE(fs::is_directory(s.temp()));
+        EXPECT_TRUE(fs::is_directory(s.daten()));
+        EXPECT_TRUE(fs::is_directory(s.dokumente()));
+        EXPECT_TRUE(fs::exists(s.daten() / "TestBilder" / "Farbbalken.bin")); // samples copied
+        EXPECT_EQ(p->einstellungen.IniPfad, (s.daten() / "strahlwerk.ini").string());
+        EXPECT_EQ(p->figuren.lstFiguren.size(), 2u);
+        EXPECT_EQ(p->figuren.FigurenUntergrenze, -7);
+        EXPECT_EQ(schritte.front(), "Setting paths...");
+        EXPECT_EQ(schritte.back(), "Ready .....");
+        // assign devices and settings, then "crash": no orderly end, undo files left behind
+        geraetWaehlen(p->geraete, p->env, 3, geraetNachName(p->geraete, "Riya Multibus2"));
+        p->geraete.PPSWert[3] = 22222;
+        p->ausgabe->Geometrie[3].DeckenHoehe = 1234;
+        INI_Speichern(*p);
+        p->figuren.SpurAuswahl[0].Figur = 0;
+        WriteUndo(p->figuren, p->undo, p->env);
+        WriteUndo(p->figuren, p->undo, p->env);
+        test::schreibeDatei(s.temp() / "Temp" / "UndoSequenz1.000", "seq");
+        p->log.schliessen();
+    }
+    const std::string log = test::leseDatei(s.temp() / "Software_Bugsuche_und_Timing.log");
+    std::size_t vorher = 0;
+    for (const char* zeile : {"Programm Gestartet",
+                              "Loading Language file....",
+                              "Pfade ermitteln erledigt",
+                              "Ini Version gelesen",
+                              "Initialice memory......",
+                              "Checking old Undo files...",
+                              "TempDirectory erstellen erledigt",
+                              "Init_Hardware ***aus Routiene",
+                              "Init ML_Driver",
+                              "Init Lumax",
+                              "Init JMlaserDll",
+                              "Init Riya",
+                              "Init_Hardware __________________________Ausgefuehrt",
+                              "Loading ini file ..........",
+                              "*******Optionen 0 (Texte und sms) Laden",
+                              "*******AllgemeineEinstellungen (werden immer gespeichert) Laden",
+                              "IniLaden geschafft",
+                              "Testbilder und FixFiguren Laden geschafft",
+                              "Programm Lauuft",
+                              "Ready ....."}) {
+        const auto pos = log.find(zeile, vorher);
+        ASSERT_NE(pos, std::string::npos) << zeile;
+        vorher = pos;
+    }
+    {
+        auto p = s.programm();
+        StartHooks h;
+        ASSERT_EQ(Programmstart(*p, "", h), Fortsetzung::Weiter);
+        // the devices and settings are back
+        EXPECT_EQ(p->geraete.eintrag(3).Anzeigename, "Riya Multibus2");
+        EXPECT_EQ(p->geraete.PPSWert[3], 22222);
+        EXPECT_EQ(p->ausgabe->Geometrie[3].DeckenHoehe, 1234);
+        EXPECT_EQ(p->ausgabe->Geraetetyp[3], 6);
+        // the snapshots were rescued with their new endings, and the operator was told where
+        const fs::path rettung = s.dokumente() / "UndoFiles_Restore";
+        EXPECT_TRUE(fs::exists(rettung / "UndoFigur1.qvb"));
+        EXPECT_TRUE(fs::exists(rettung / "UndoFigur2.qvb"));
+        EXPECT_TRUE(fs::exists(rettung / "UndoSequenz1.seq"));
+        EXPECT_TRUE(qvbDekodieren(test::leseDatei(rettung / "UndoFigur1.qvb")));
+        ASSERT_FALSE(s.dialoge.meldungen.empty());
+        EXPECT_NE(s.dialoge.meldungen.back().find("==>" + rettung.string() + "/"),
+                  std::string::npos);
+        EXPECT_NE(s.dialoge.meldungen.back().find("did not end normally"), std::string::npos);
+        EXPECT_TRUE(fs::is_empty(s.temp() / "Temp"));
+
+        WriteUndo(p->figuren, p->undo, p->env);
+        Programmende(*p);
+    }
+    EXPECT_FALSE(fs::exists(s.temp() / "Temp"));
+    EXPECT_FALSE(fs::exists(s.dokumente() / "UndoFiles_Restore"));
+    const std::string ende = test::leseDatei(s.temp() / "Software_Bugsuche_und_Timing.log");
+    std::size_t pos = 0;
+    for (const char* zeile :
+         {"Stoping laser output......", "Alltemeine Einstellung Speichern",
+          "Alltemeine Einstellung Speichern beendet", "Programm Beenden aktiviert",
+          "ML_driver.mld Schlie", "jmlaser.dll geschlossen", "TempOrdner l", "Restore Ordner l",
+          "Programm regulaur beendet"}) {
+        const auto p2 = ende.find(zeile, pos);
+        ASSERT_NE(p2, std::string::npos) << zeile;
+        pos = p2;
+    }
+}
+
+TEST(Programmstart, LaserIniArgumentIsTheSettingsFileAndNoDocument) {
+    test::Startumgebung s;
+    const auto datei = s.tmp / "eigen.Laser_ini";
+    test::schreibeDatei(datei, "[MaxValues]\r\nMaxPunktzahl=600000000\r\n");
+    auto p = s.programm();
+    StartHooks h;
+    int geoeffnet = 0;
+    h.dokumentOeffnen = [&](const std::string&) { ++geoeffnet; };
+    ASSERT_EQ(Programmstart(*p, datei.string(), h), Fortsetzung::Weiter);
+    EXPECT_EQ(p->einstellungen.IniPfad, datei.string());
+    EXPECT_TRUE(p->Befehlszeile.empty());
+    EXPECT_EQ(geoeffnet, 0);
+    EXPECT_EQ(p->MaxPunktzahl, 10000); // a stored value above 50000 is replaced
+}
+
+TEST(Programmstart, WindowPositions) {
+    test::Startumgebung s;
+    auto p = s.programm();
+    p->einstellungen.IniPfad = (s.tmp / "s.ini").string();
+    EXPECT_FALSE(fensterpositionLesen(*p, "frmHaupt"));
+    fensterpositionSpeichern(*p, "frmHaupt", Fensterposition{3, 10, 20, 810, 620});
+    auto f = fensterpositionLesen(*p, "frmHaupt");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->showCmd, 3);
+    EXPECT_EQ(f->rechts, 810);
+    EXPECT_EQ(p->einstellungen.ini().lesen(p->einstellungen.IniPfad, "Fensterposition",
+                                           "frmHaupt.WPM.rcNormalPosition.Bottom"),
+              "6200000");
+    cmdResetFensterpositionen_Click(*p);
+    EXPECT_FALSE(fensterpositionLesen(*p, "frmHaupt"));
+}
