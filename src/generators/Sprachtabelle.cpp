@@ -95,7 +95,11 @@ std::string languageTxt() {
         aus += "\r\nEN ";
         if (t) aus += utf8NachCp1252(t->englisch);
         aus += "\r\n";
-        for (int k = 2; k <= 9; ++k) aus += "L" + std::to_string(k) + " \r\n";
+        for (int k = 2; k <= 9; ++k) {
+            aus += 'L';
+            aus += static_cast<char>('0' + k);
+            aus += " \r\n";
+        }
     }
     return aus;
 }

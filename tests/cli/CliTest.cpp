@@ -20,10 +20,11 @@ struct Lauf {
     std::string fehler;
 };
 
-Lauf cli(const Kratzordner& tmp, const std::string& argumente) {
+// Runs the program with the arguments; `umgebung` sets environment variables for it.
+Lauf cli(const Kratzordner& tmp, const std::string& argumente, const std::string& umgebung = "") {
     auto fehlerDatei = tmp / "stderr.txt";
-    std::string befehl =
-        std::string(STRAHLWERK_CLI) + " " + argumente + " 2>" + fehlerDatei.string();
+    std::string befehl = (umgebung.empty() ? "" : "env " + umgebung + " ") +
+                         std::string(STRAHLWERK_CLI) + " " + argumente + " 2>" + fehlerDatei.string();
     Lauf lauf;
     FILE* p = popen(befehl.c_str(), "r");
     std::array<char, 4096> puffer;
@@ -235,4 +236,31 @@ TEST(Cli, PlayWithSettingsAndIldaExport) {
         EXPECT_EQ(l.code, 1) << falsch;
         EXPECT_FALSE(l.fehler.empty()) << falsch;
     }
+}
+
+TEST(Cli, SettingsExportAndImportThroughTheProgramsStartUp) {
+    Kratzordner tmp;
+    // The program's folders lie in the scratch folder.
+    const std::string umgebung = "PROGRAMMDATA=" + q(tmp / "pd") + " PROGRAMDATA=" + q(tmp / "pd2") +
+                                 " XDG_DOCUMENTS_DIR=" + q(tmp / "docs") + " STRAHLWERK_EMULATE=lumax:1";
+    auto befehl = [&](const std::string& argumente) { return cli(tmp, argumente, umgebung); };
+    schreibeDatei(tmp / "ein.Laser_ini",
+                  "[Optionen_Hardware]\r\nDevice.DeviceName_4=Lumax Emu 1\r\n"
+                  "[Optionen_4_FrmHaupt]\r\ntxtRaster.Text=12\r\n");
+    auto lauf = befehl("settings import " + q(tmp / "ein.Laser_ini"));
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler;
+    const std::string programm = leseDatei(tmp / "pd2" / "Strahlwerk_2011" / "strahlwerk.ini");
+    EXPECT_NE(programm.find("Device.DeviceName_4=Lumax Emu 1"), std::string::npos);
+    EXPECT_NE(programm.find("txtRaster.Text=12"), std::string::npos);
+    lauf = befehl("settings export " + q(tmp / "aus.Laser_ini"));
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler;
+    EXPECT_NE(leseDatei(tmp / "aus.Laser_ini").find("Device.DeviceName_4=Lumax Emu 1"), std::string::npos);
+    // a ".Laser_ini" given with --settings is the settings file of that run
+    lauf = befehl("settings export " + q(tmp / "b.Laser_ini") + " --settings " + q(tmp / "ein.Laser_ini"));
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler;
+    EXPECT_NE(lauf.aus.find("ein.Laser_ini"), std::string::npos);
+    EXPECT_EQ(befehl("settings export x --settings " + q(tmp / "ein.ini")).code, 1);
+    EXPECT_EQ(befehl("settings import " + q(tmp / "fehlt.Laser_ini")).code, 1);
+    // a normal end leaves no temporary folder behind
+    EXPECT_FALSE(std::filesystem::exists(tmp / "pd" / "Strahlwerk_2011" / "Temp" / "Temp"));
 }
