@@ -1,0 +1,53 @@
+// strahlwerk: the desktop program. Arguments: a figure folder to show, or a document (figure,
+// show, ".Laser_ini" settings file); --screenshot FILE saves a picture of the main window and
+// quits.
+
+#include "app/Programmstart.h"
+#include "ui/Hauptfenster.h"
+#include "ui/QtDialoge.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <clocale>
+#include <filesystem>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Strahlwerk");
+    std::setlocale(LC_NUMERIC, "C");
+
+    std::string ordner, argument, bild;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        const std::string a = args[i].toStdString();
+        if (a == "--screenshot" && i + 1 < args.size())
+            bild = args[++i].toStdString();
+        else if (std::filesystem::is_directory(a))
+            ordner = std::filesystem::absolute(a).string();
+        else
+            argument = a;
+    }
+
+    sw::ui::QtDialoge dialoge;
+    sw::EreignisPumpe pumpe; // window events run between the playback passes, not inside them
+    sw::SystemUhr uhr;
+    auto programm = std::make_unique<sw::Programm>(dialoge, pumpe, uhr);
+    sw::StartHooks hooks;
+    hooks.figurenordner = ordner;
+    if (sw::Programmstart(*programm, argument, hooks) == sw::Fortsetzung::ProgrammBeenden) return 1;
+
+    sw::ui::Hauptfenster fenster(*programm);
+    dialoge.elternSetzen(&fenster);
+    fenster.show();
+    if (programm->figuren.lstFiguren.size() > 1) fenster.figurWaehlen(1);
+    if (!bild.empty())
+        QTimer::singleShot(500, &fenster, [&] {
+            if (!fenster.grab().save(QString::fromStdString(bild)))
+                std::cerr << "cannot write " << bild << "\n";
+            fenster.close();
+        });
+    const int ergebnis = app.exec();
+    sw::Programmende(*programm);
+    return ergebnis;
+}
