@@ -77,10 +77,15 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
 
     ordnerModell_ = new QFileSystemModel(this);
     ordnerModell_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    ordnerModell_->setRootPath("/");
+    // The browser starts at the home folder when the figures lie there, else at the root.
+    const QString heim = QDir::homePath();
+    const QString figurenordner = q(p_.figuren.lstDirPfad.string());
+    const QString wurzel = figurenordner.startsWith(heim + "/") ? heim : QStringLiteral("/");
+    ordnerModell_->setRootPath(wurzel);
     lstDir_ = new QTreeView;
     lstDir_->setObjectName("lstDir");
     lstDir_->setModel(ordnerModell_);
+    lstDir_->setRootIndex(ordnerModell_->index(wurzel));
     for (int c = 1; c < ordnerModell_->columnCount(); ++c) lstDir_->hideColumn(c);
     lstDir_->header()->hide();
     connect(lstDir_, &QTreeView::activated, this, [this](const QModelIndex& i) {
@@ -96,6 +101,7 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     auto* links = new QSplitter(Qt::Vertical);
     links->addWidget(lstDir_);
     links->addWidget(lstFiguren_);
+    links->setMinimumWidth(220);
 
     scrFrame_ = new QScrollBar(Qt::Horizontal);
     scrFrame_->setObjectName("scrFrame");
@@ -168,10 +174,18 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
         if (pos->showCmd == 3) setWindowState(Qt::WindowMaximized);
         if (pos->showCmd == 2) setWindowState(Qt::WindowMinimized);
     }
-    statusBar()->showMessage(q(p_.figuren.lstDirPfad.string()));
+    ordnerMelden();
 }
 
 Hauptfenster::~Hauptfenster() = default;
+
+void Hauptfenster::ordnerMelden() {
+    const auto& typen = p_.figuren.Listentyp;
+    const auto figuren =
+        typen.empty() ? 0 : std::count(typen.begin() + 1, typen.end(), listentyp::Figur);
+    statusBar()->showMessage(
+        QString("%1: %2 figures").arg(q(p_.figuren.lstDirPfad.filename().string())).arg(figuren));
+}
 
 QAction* Hauptfenster::befehl(QMenu* menu, const char* name, const QString& text,
                               std::function<void()> aktion, const QKeySequence& taste) {
@@ -515,7 +529,7 @@ void Hauptfenster::ordnerZeigen(const std::filesystem::path& ordner) {
     }
     listeAktualisieren();
     frameAnzeigen();
-    statusBar()->showMessage(q(ordner.string()));
+    ordnerMelden();
 }
 
 void Hauptfenster::listeAktualisieren() {

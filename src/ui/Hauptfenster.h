@@ -53,6 +53,7 @@ private:
     QWidget* werkzeugleisteBauen();
     QWidget* rechteSpalteBauen();
     void listeAktualisieren();
+    void ordnerMelden();
     void frameAnzeigen();
     void zustandAktualisieren();
     void geaendert();
