@@ -158,6 +158,24 @@ TEST(Hauptfenster, PlaysTheSimulationAndStaysResponsive) {
     EXPECT_EQ(play->text(), "Play");
 }
 
+TEST(Hauptfenster, StoresItsSettings) {
+    Fenster t;
+    QTest::mouseClick(t.kind<QAbstractButton>("OptFarbAchse(2)"), Qt::LeftButton);
+    EXPECT_EQ(t.p->paletten.OptFarbAchse, 2);
+    t.kind<QScrollBar>("scrFarbe3")->setValue(7);
+    t.ausloesen("cmdReload");
+    const std::string ini = t.p->einstellungen.IniPfad;
+    auto lesen = [&](const char* abschnitt, const char* schluessel) {
+        return t.p->einstellungen.ini().lesen(ini, abschnitt, schluessel).value_or("(absent)");
+    };
+    EXPECT_EQ(lesen("Optionen_4_FrmHaupt", "OptFarbAchse(2).Value"), "-10000");
+    EXPECT_EQ(lesen("Optionen_4_FrmHaupt", "OptFarbAchse(1).Value"), "0");
+    EXPECT_EQ(lesen("Optionen_4_FrmHaupt", "scrFarbe3.Value"), "70000");
+    EXPECT_EQ(lesen("StandardPfade", "StartPfad0"), (t.s.tmp / "figuren").string());
+    t.w->close();
+    EXPECT_NE(lesen("Fensterposition", "frmHaupt.WPM.showCmd"), "(absent)");
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
