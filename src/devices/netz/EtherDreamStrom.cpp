@@ -1,0 +1,213 @@
+#include "devices/netz/EtherDreamStrom.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace sw {
+
+using namespace etherdream;
+
+namespace {
+
+constexpr std::size_t kMaxProPaket = 1000;
+
+// A dark copy of an encoded point: control and colours cleared, position kept.
+void dunkelMachen(std::uint8_t* p) {
+    p[0] = p[1] = 0;
+    std::memset(p + 6, 0, kPunktBytes - 6);
+}
+
+} // namespace
+
+EtherDreamStrom::EtherDreamStrom(Optionen o) : opt_(std::move(o)), gewuenschteRate_(opt_.punktrate) {
+    rate_ = opt_.punktrate;
+    paket_.reserve(3 + kMaxProPaket * kPunktBytes);
+    thread_ = std::thread([this] { lauf(); });
+}
+
+EtherDreamStrom::~EtherDreamStrom() {
+    stoppen();
+}
+
+void EtherDreamStrom::frameSetzen(const std::uint8_t* punkte, std::size_t anzahl) {
+    std::lock_guard l(m_);
+    neuerFrame_.assign(punkte, punkte + anzahl * kPunktBytes);
+    neuerFrameDa_ = true;
+}
+
+void EtherDreamStrom::rateSetzen(std::uint32_t rate) {
+    if (rate > 0) gewuenschteRate_ = rate;
+}
+
+void EtherDreamStrom::stoppen() {
+    ende_ = true;
+    if (thread_.joinable()) thread_.join();
+}
+
+std::string EtherDreamStrom::fehler() const {
+    std::lock_guard l(m_);
+    return fehler_;
+}
+
+void EtherDreamStrom::stoerung(const std::string& grund) {
+    tcp_.schliessen();
+    {
+        std::lock_guard l(m_);
+        fehler_ = grund;
+    }
+    gestoert_ = true;
+}
+
+void EtherDreamStrom::schlafen(double sekunden) const {
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::duration<double>(sekunden);
+    while (!ende_ && std::chrono::steady_clock::now() < ende)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+bool EtherDreamStrom::befehl(const std::vector<std::uint8_t>& daten) {
+    std::uint8_t antwort[kAntwortBytes];
+    if (!tcp_.sendenAlles(daten.data(), daten.size()) ||
+        !tcp_.lesenGenau(antwort, sizeof antwort, 1000)) {
+        stoerung("no answer");
+        return false;
+    }
+    const Antwort a = antwortLesen(antwort);
+    status_ = a.status;
+    statusZeit_ = std::chrono::steady_clock::now();
+    return a.antwort == 'a';
+}
+
+bool EtherDreamStrom::verbinden() {
+    if (!tcp_.verbinden(opt_.ziel, 500)) {
+        stoerung("cannot connect to " + opt_.ziel.ip + ":" + std::to_string(opt_.ziel.port));
+        return false;
+    }
+    std::uint8_t antwort[kAntwortBytes];
+    if (!tcp_.lesenGenau(antwort, sizeof antwort, 1000)) {
+        stoerung("no status after connecting");
+        return false;
+    }
+    status_ = antwortLesen(antwort).status;
+    statusZeit_ = std::chrono::steady_clock::now();
+    // A DAC still playing for an earlier connection starts afresh.
+    if (status_.wiedergabe != Wiedergabe::Leerlauf && !befehl(anhalten()) && !tcp_.offen())
+        return false;
+    gestoert_ = false;
+    return true;
+}
+
+double EtherDreamStrom::fuellungJetzt() const {
+    double f = status_.pufferFuellung;
+    if (status_.wiedergabe == Wiedergabe::Laeuft)
+        f -= std::chrono::duration<double>(std::chrono::steady_clock::now() - statusZeit_).count() *
+             status_.punktrate;
+    return std::max(f, 0.0);
+}
+
+bool EtherDreamStrom::punkteSenden(std::size_t anzahl) {
+    paket_.clear();
+    datenKopf(paket_, static_cast<std::uint16_t>(anzahl));
+    paket_.resize(3 + anzahl * kPunktBytes);
+    std::uint8_t* z = paket_.data() + 3;
+    for (std::size_t k = 0; k < anzahl; ++k, z += kPunktBytes) {
+        if (position_ >= frame_.size()) {
+            position_ = 0;
+            std::lock_guard l(m_);
+            if (neuerFrameDa_) {
+                frame_.swap(neuerFrame_);
+                neuerFrameDa_ = false;
+            }
+        }
+        if (frame_.empty()) {
+            // Nothing to draw yet: a dark point at the centre.
+            std::memset(z, 0, kPunktBytes);
+        } else {
+            std::memcpy(z, frame_.data() + position_, kPunktBytes);
+            position_ += kPunktBytes;
+        }
+        if (rateWechsel_) {
+            z[1] |= static_cast<std::uint8_t>(kRatenwechsel >> 8);
+            rateWechsel_ = false;
+        }
+    }
+    if (anzahl > 0) std::memcpy(letzterPunkt_, z - kPunktBytes, kPunktBytes);
+    const bool ok = befehl(paket_);
+    if (ok) gesendet_ += static_cast<long>(anzahl);
+    return ok || tcp_.offen();
+}
+
+bool EtherDreamStrom::schritt() {
+    if (status_.wiedergabe == Wiedergabe::Leerlauf) {
+        if (!befehl(vorbereiten())) return tcp_.offen();
+        if (gesendet_ > 0) ++neuStarts_;
+        rate_ = gewuenschteRate_;
+    }
+    const double ziel =
+        std::min<double>(opt_.latenz * rate_, static_cast<double>(opt_.kapazitaet) - 1);
+    const double fuellung = fuellungJetzt();
+    const double stueck = std::max(1.0, rate_ * 0.002);
+    if (status_.wiedergabe == Wiedergabe::Laeuft && gewuenschteRate_ != rate_) {
+        if (befehl(rateEinreihen(gewuenschteRate_))) {
+            rate_ = gewuenschteRate_;
+            rateWechsel_ = true;
+        } else if (!tcp_.offen()) {
+            return false;
+        }
+    }
+    if (ziel - fuellung >= stueck) {
+        const auto anzahl = static_cast<std::size_t>(
+            std::min<double>({ziel - fuellung, static_cast<double>(kMaxProPaket)}));
+        if (!punkteSenden(anzahl)) return false;
+    }
+    if (status_.wiedergabe == Wiedergabe::Vorbereitet && status_.pufferFuellung >= ziel / 2) {
+        if (!befehl(beginnen(rate_))) return tcp_.offen();
+    }
+    // Sleep until about one piece has been drawn.
+    if (status_.wiedergabe == Wiedergabe::Laeuft && ziel - fuellungJetzt() < stueck)
+        std::this_thread::sleep_for(std::chrono::microseconds(
+            static_cast<long>(std::min(0.002, stueck / std::max<double>(rate_, 1)) * 1e6)));
+    return true;
+}
+
+void EtherDreamStrom::dunkelUndHalt() {
+    if (!tcp_.offen() || status_.wiedergabe == Wiedergabe::Leerlauf) return;
+    // Dark at the last position first, so the beam does not streak to the centre lit.
+    const std::size_t anzahl = std::max<std::size_t>(20, rate_ / 200);
+    paket_.clear();
+    datenKopf(paket_, static_cast<std::uint16_t>(anzahl));
+    std::uint8_t dunkel[kPunktBytes];
+    std::memcpy(dunkel, letzterPunkt_, kPunktBytes);
+    dunkelMachen(dunkel);
+    std::uint8_t mitte[kPunktBytes] = {};
+    for (std::size_t k = 0; k < anzahl; ++k) {
+        const std::size_t alt = paket_.size();
+        paket_.resize(alt + kPunktBytes);
+        std::memcpy(paket_.data() + alt, k < anzahl / 2 ? dunkel : mitte, kPunktBytes);
+    }
+    if (befehl(paket_) && status_.wiedergabe == Wiedergabe::Vorbereitet)
+        befehl(beginnen(rate_)); // the blank must be drawn even when playback had not begun
+    // Stop once the dark points at the last position are drawn and the centre ones play;
+    // the rest of them keep the buffer from running empty before the stop arrives.
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    while (tcp_.offen() && status_.wiedergabe == Wiedergabe::Laeuft &&
+           fuellungJetzt() > static_cast<double>(anzahl) / 2 &&
+           std::chrono::steady_clock::now() < ende)
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    if (tcp_.offen()) befehl(anhalten());
+    tcp_.schliessen();
+}
+
+void EtherDreamStrom::lauf() {
+    while (!ende_) {
+        if (!tcp_.offen()) {
+            if (!verbinden()) {
+                schlafen(1.0);
+                continue;
+            }
+        }
+        if (!schritt()) schlafen(1.0);
+    }
+    dunkelUndHalt();
+}
+
+} // namespace sw

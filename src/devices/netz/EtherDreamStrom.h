@@ -1,0 +1,86 @@
+#pragma once
+// Streams frames to one Ether Dream from a thread of its own. The output routine hands over
+// each new frame as encoded points; the thread plays the current frame over and over, takes a
+// new one when the current pass ends, and keeps the DAC's buffer filled to the target latency,
+// estimating the fullness between responses from the point rate. A DAC that dropped to idle
+// (an underrun) is prepared and begun again. A lost connection is retried every second;
+// `gestoert` tells the output routine, which reports it.
+//
+// Stopping sends dark points at the last position and at the centre, waits until they are
+// drawn (at most half a second), and then stops the DAC.
+
+#include "devices/netz/EtherDreamProtokoll.h"
+#include "devices/netz/Sockets.h"
+
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace sw {
+
+class EtherDreamStrom {
+public:
+    struct Optionen {
+        netz::Adresse ziel{"127.0.0.1", etherdream::kTcpPort};
+        std::uint32_t punktrate = 30000;
+        double latenz = 0.03; // seconds of points kept in the DAC's buffer
+        std::uint16_t kapazitaet = 1799;
+    };
+
+    explicit EtherDreamStrom(Optionen o);
+    ~EtherDreamStrom();
+    EtherDreamStrom(const EtherDreamStrom&) = delete;
+    EtherDreamStrom& operator=(const EtherDreamStrom&) = delete;
+
+    // A frame of encoded points (kPunktBytes each); the next pass plays it.
+    void frameSetzen(const std::uint8_t* punkte, std::size_t anzahl);
+    // A new point rate, queued at the DAC and applied from the next point sent.
+    void rateSetzen(std::uint32_t rate);
+    // Blanks and stops the DAC and ends the thread.
+    void stoppen();
+
+    bool gestoert() const { return gestoert_; }
+    std::string fehler() const;
+    long gesendetePunkte() const { return gesendet_; }
+    int neuStarts() const { return neuStarts_; }
+
+private:
+    void lauf();
+    bool verbinden();
+    bool befehl(const std::vector<std::uint8_t>& daten);
+    bool schritt();
+    bool punkteSenden(std::size_t anzahl);
+    void dunkelUndHalt();
+    double fuellungJetzt() const;
+    void stoerung(const std::string& grund);
+    void schlafen(double sekunden) const;
+
+    Optionen opt_;
+    netz::TcpVerbindung tcp_;
+    std::thread thread_;
+    std::atomic<bool> ende_{false};
+    std::atomic<bool> gestoert_{false};
+    std::atomic<long> gesendet_{0};
+    std::atomic<int> neuStarts_{0};
+    std::atomic<std::uint32_t> gewuenschteRate_;
+
+    mutable std::mutex m_;
+    std::vector<std::uint8_t> neuerFrame_;
+    bool neuerFrameDa_ = false;
+    std::string fehler_;
+
+    // The thread's own state.
+    std::vector<std::uint8_t> frame_;
+    std::size_t position_ = 0;
+    etherdream::Status status_;
+    std::chrono::steady_clock::time_point statusZeit_;
+    std::uint32_t rate_ = 0;
+    bool rateWechsel_ = false;
+    std::vector<std::uint8_t> paket_;
+    std::uint8_t letzterPunkt_[etherdream::kPunktBytes] = {};
+};
+
+} // namespace sw
