@@ -147,6 +147,7 @@ Fortsetzung Programmstart(Programm& p, std::string argument, StartHooks& h) {
     // 15. Devices; emulated ones where STRAHLWERK_EMULATE or the settings ask for them.
     schrittText(p, h, "Init DAC-Hardware ...");
     emulationEinrichten(p);
+    netzeinstellungenLesen(p.geraete, p.einstellungen);
     p.log.zeile("Init_Hardware ***aus Routiene frmHaupt: frm_Load Aufgerufen");
     if (Init_Hardware(p.geraete, p.env) == Fortsetzung::ProgrammBeenden)
         return Fortsetzung::ProgrammBeenden;

@@ -15,6 +15,7 @@ void geraeteErkennen(Geraete& g, CliUmgebung& u, Einstellungen* einstellungen) {
         if (beschreibung == "<no value>") beschreibung.clear();
     }
     if (!beschreibung.empty()) emu::einrichten(g.bibliothek, u.uhr, beschreibung);
+    if (einstellungen) netzeinstellungenLesen(g, *einstellungen);
     if (Init_Hardware(g, u.env) == Fortsetzung::ProgrammBeenden)
         throw CliFehler("the device detection failed.");
 }

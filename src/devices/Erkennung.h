@@ -12,5 +12,7 @@ void InitMLDrivers(Geraete& g, Umgebung& env);
 void Init_Lumax(Geraete& g, Umgebung& env);
 void Init_JMLaser(Geraete& g, Umgebung& env);
 void Init_Riya(Geraete& g, Umgebung& env);
+// Listens for the status broadcasts of Ether Dream DACs.
+void Init_EtherDream(Geraete& g, Umgebung& env);
 
 } // namespace sw

@@ -22,6 +22,7 @@ enum class Geraetetyp : std::int16_t {
     MLDriver = 4,
     EzAudDac = 5,
     Riya = 6,
+    EtherDream = 7,
 };
 
 struct GeraeteEintrag {
@@ -36,6 +37,8 @@ struct GeraeteEintrag {
     std::int16_t SpeedStep = 0;
     double MaxFrameSize = 0;
     std::int32_t Handle = -1;
+    std::string Netzadresse; // network kinds: where the device answers
+    std::uint16_t Netzport = 0;
     bool DmxIn = false;
     bool DmxOut = false;
     bool Ttl = false;
@@ -51,6 +54,15 @@ struct Bibliotheken {
     std::unique_ptr<RiyaBibliothek> riya = std::make_unique<RiyaBibliothek>();
     std::unique_ptr<EzAudDacBibliothek> ezauddac = std::make_unique<EzAudDacBibliothek>();
     std::unique_ptr<MlDriverBibliothek> mldriver = std::make_unique<MlDriverBibliothek>();
+};
+
+// Where the network kinds are looked for and how they are fed; settings section "Netzwerk".
+struct Netzeinstellungen {
+    std::string suchAdresse = "0.0.0.0";    // "Suchadresse": the address discovery listens on
+    std::uint16_t etherDreamBroadcastPort = 7654; // "EtherDream_BroadcastPort"
+    std::uint16_t etherDreamTcpPort = 7765;       // "EtherDream_TcpPort"
+    int suchzeit = 500;                           // "Suchzeit": milliseconds of listening
+    int latenz = 30;                              // "Latenz": milliseconds kept in a DAC's buffer
 };
 
 struct Geraete {
@@ -76,6 +88,7 @@ struct Geraete {
     std::string lblPPS;
 
     Bibliotheken bibliothek;
+    Netzeinstellungen netz;
     bool ausgabeLaeuft = false; // the play control shows the stop caption
 
     const GeraeteEintrag& eintrag(int hardwarenummer) const {

@@ -3,6 +3,8 @@
 #include "devices/Erkennung.h"
 #include "platform/Fehlerfalle.h"
 
+#include <algorithm>
+
 namespace sw {
 
 namespace {
@@ -58,6 +60,23 @@ int geraetNachName(const Geraete& g, const std::string& anzeigename) {
     return -1;
 }
 
+void netzeinstellungenLesen(Geraete& g, Einstellungen& e) {
+    auto& n = g.netz;
+    const std::string adresse = e.textLesen("Netzwerk", "Suchadresse", n.suchAdresse, e.IniDateiAktuell);
+    if (adresse != "<no value>" && !adresse.empty()) n.suchAdresse = adresse;
+    auto port = [&](const char* schluessel, std::uint16_t& wert) {
+        const double v = e.zahlLesen("Netzwerk", schluessel, wert, e.IniDateiAktuell);
+        if (v >= 1 && v <= 65535) wert = static_cast<std::uint16_t>(v);
+    };
+    port("EtherDream_BroadcastPort", n.etherDreamBroadcastPort);
+    port("EtherDream_TcpPort", n.etherDreamTcpPort);
+    n.suchzeit = std::clamp(static_cast<int>(e.zahlLesen("Netzwerk", "Suchzeit", n.suchzeit,
+                                                         e.IniDateiAktuell)),
+                            0, 5000);
+    n.latenz = std::clamp(
+        static_cast<int>(e.zahlLesen("Netzwerk", "Latenz", n.latenz, e.IniDateiAktuell)), 5, 500);
+}
+
 Fortsetzung Init_Hardware(Geraete& g, Umgebung& env) {
     try {
         schritt(env, "Init ML_Driver");
@@ -68,6 +87,8 @@ Fortsetzung Init_Hardware(Geraete& g, Umgebung& env) {
         Init_JMLaser(g, env);
         schritt(env, "Init Riya");
         Init_Riya(g, env);
+        schritt(env, "Init EtherDream");
+        Init_EtherDream(g, env);
 
         g.lstHardwareEintraege.clear();
         for (const auto& e : g.Geraeteliste) g.lstHardwareEintraege.push_back(e.Anzeigename);
@@ -121,6 +142,7 @@ Fortsetzung Hardware_Change(Geraete& g, Umgebung& env, int DeviceNr) {
             case Geraetetyp::MLDriver:
             case Geraetetyp::EzAudDac:
             case Geraetetyp::VirtualDevice:
+            case Geraetetyp::EtherDream:
                 break;
             case Geraetetyp::Riya:
                 g.bibliothek.riya->Ri_InitChanal(static_cast<std::uint8_t>(e.Handle));

@@ -1,6 +1,8 @@
 #include "devices/Treiber.h"
 
 #include "devices/Punktformate.h"
+#include "devices/netz/EtherDreamProtokoll.h"
+#include "devices/netz/EtherDreamStrom.h"
 #include "platform/Fehler.h"
 
 #include <algorithm>
@@ -13,6 +15,12 @@ bool istVendorArt(Geraetetyp t) {
     return t == Geraetetyp::Lumax || t == Geraetetyp::JMLaser || t == Geraetetyp::Riya ||
            t == Geraetetyp::MLDriver;
 }
+
+void etherDreamKodieren(const Ausgabepunkt& p, std::uint8_t* z) {
+    etherdream::punktSchreiben(etherdream::ausAusgabepunkt(p), z);
+}
+
+constexpr std::uint32_t kStandardRate = 30000;
 
 } // namespace
 
@@ -30,6 +38,8 @@ const char* artName(Geraetetyp typ) {
         return "ezauddac";
     case Geraetetyp::VirtualDevice:
         return "virtual";
+    case Geraetetyp::EtherDream:
+        return "etherdream";
     default:
         return "none";
     }
@@ -70,6 +80,41 @@ Dacausgabe::Dacausgabe(Geraete& g, Umgebung& env) : g_(g), env_(env) {
     schreiber_.push_back(
         std::make_unique<KindSchreiber>(*this, Geraetetyp::MLDriver, format::kMlDriver, 2,
                                         &format::mlDriverKodieren, "MLDriver_Feld"));
+    schreiber_.push_back(std::make_unique<KindSchreiber>(*this, Geraetetyp::EtherDream,
+                                                         etherdream::kPunktBytes, 2,
+                                                         &etherDreamKodieren, "EtherDream_Feld"));
+}
+
+Dacausgabe::~Dacausgabe() {
+    stroemeBeenden();
+}
+
+EtherDreamStrom& Dacausgabe::strom(int d) {
+    const int index = g_.HardwareZuordnung[static_cast<std::size_t>(d)];
+    auto& s = stroeme_[index];
+    if (!s) {
+        const auto& e = g_.eintrag(d);
+        EtherDreamStrom::Optionen o;
+        o.ziel = {e.Netzadresse, e.Netzport};
+        const int pps = g_.PPSWert[static_cast<std::size_t>(d)];
+        o.punktrate = pps > 0 ? static_cast<std::uint32_t>(pps) : kStandardRate;
+        o.latenz = g_.netz.latenz / 1000.0;
+        if (e.MaxSpeed >= 1) o.maxPunktrate = static_cast<std::uint32_t>(e.MaxSpeed);
+        if (e.MaxFrameSize > 1) o.kapazitaet = static_cast<std::uint16_t>(e.MaxFrameSize);
+        s = std::make_unique<EtherDreamStrom>(o);
+    }
+    return *s;
+}
+
+const EtherDreamStrom* Dacausgabe::laufenderStrom(int d) const {
+    const auto it = stroeme_.find(g_.HardwareZuordnung[static_cast<std::size_t>(d)]);
+    return it == stroeme_.end() ? nullptr : it->second.get();
+}
+
+// Every stream blanks and stops its DAC, all at once, then the threads end.
+void Dacausgabe::stroemeBeenden() {
+    for (auto& [index, s] : stroeme_) s->stoppenAnfordern();
+    stroeme_.clear();
 }
 
 KindSchreiber& Dacausgabe::schreiber(Geraetetyp typ) {
@@ -162,6 +207,14 @@ int Dacausgabe::sendeSchritt(KindSchreiber& w, int d) {
         ergebnis = ml.MLDraw(g_.MlTreiberKennung, e.Handle, w.daten(), anzahl);
         break;
     }
+    case Geraetetyp::EtherDream: {
+        auto& s = strom(d);
+        if (pps > 0) s.rateSetzen(static_cast<std::uint32_t>(pps));
+        anzahl = zaehler + 1;
+        s.frameSetzen(w.daten(), static_cast<std::size_t>(anzahl));
+        ergebnis = s.gestoert() ? -1 : 1;
+        break;
+    }
     default:
         return 0;
     }
@@ -208,7 +261,9 @@ void Dacausgabe::senden(KindSchreiber& w, int d) {
     }
     try {
         const int r = sendeSchritt(w, d);
-        if (r < 0)
+        if (r < 0 && g_.eintrag(d).Typ == Geraetetyp::EtherDream)
+            stoerungMelden(d, strom(d).fehler());
+        else if (r < 0)
             stoerungMelden(d, "error from the library");
         else
             wiederDa(d);
@@ -278,10 +333,12 @@ void Dacausgabe::stoppen() {
             stoerungMelden(n, f.what());
         }
     }
+    stroemeBeenden();
     g_.ausgabeLaeuft = false;
 }
 
 void Dacausgabe::schliessen() {
+    stroemeBeenden();
     auto versuche = [](auto&& aufruf) {
         try {
             aufruf();

@@ -7,6 +7,7 @@
 //   JMLaser   jmLaserIsDeviceReady is 1; count = points - 1
 //   Riya      always offered; count = points - 1, point period in 30 ns units
 //   MLDriver  always offered after the parameter block; count = points
+//   EtherDream  handed to the device's streaming thread, which keeps the DAC's buffer filled
 // A device that fails (a library error, an unplugged device) is reported once and left alone
 // while the others go on; it is tried again once a second and used again when it answers.
 // Stopping sends every running device a blanked frame before its stop call.
@@ -17,6 +18,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +26,7 @@
 namespace sw {
 
 class Dacausgabe;
+class EtherDreamStrom;
 
 class KindSchreiber : public Geraeteschreiber {
 public:
@@ -53,6 +56,7 @@ private:
 class Dacausgabe {
 public:
     Dacausgabe(Geraete& g, Umgebung& env);
+    ~Dacausgabe();
 
     // Registers the writers with the pipeline and tells it the kind behind each logical device;
     // run again after an assignment changes.
@@ -78,6 +82,8 @@ public:
 
     bool gestoert(int geraet) const { return stoerung_[static_cast<std::size_t>(geraet)].aktiv; }
     KindSchreiber& schreiber(Geraetetyp typ);
+    // The streaming thread of a logical device with a streaming kind, if it runs.
+    const EtherDreamStrom* laufenderStrom(int geraet) const;
 
 private:
     friend class KindSchreiber;
@@ -88,6 +94,8 @@ private:
     void stoerungMelden(int geraet, const std::string& grund);
     void wiederDa(int geraet);
     void dunklerFrame(KindSchreiber& w, int geraet);
+    EtherDreamStrom& strom(int geraet);
+    void stroemeBeenden();
 
     Geraete& g_;
     Umgebung& env_;
@@ -97,6 +105,8 @@ private:
         double naechsterVersuch = 0;
     };
     std::array<Stoerung, kGeraete> stoerung_{};
+    // The streaming devices' threads, by device list index; they live while playback runs.
+    std::map<int, std::unique_ptr<EtherDreamStrom>> stroeme_;
 };
 
 const char* artName(Geraetetyp typ);

@@ -19,7 +19,16 @@ struct Anlage {
     std::unique_ptr<AusgabeZustand> a = std::make_unique<AusgabeZustand>();
     std::unique_ptr<Dacausgabe> dac;
 
-    explicit Anlage(const std::string& emulation) {
+    // Network discovery is off unless a test asks for it.
+    static Netzeinstellungen ohneNetz() {
+        Netzeinstellungen n;
+        n.suchAdresse = "127.0.0.1";
+        n.suchzeit = 0;
+        return n;
+    }
+
+    explicit Anlage(const std::string& emulation, Netzeinstellungen netz = ohneNetz()) {
+        g.netz = netz;
         emu::einrichten(g.bibliothek, u.uhr, emulation);
         Init_Hardware(g, u.env);
         dac = std::make_unique<Dacausgabe>(g, u.env);

@@ -39,6 +39,8 @@ public:
     std::uint16_t tcpPort() const { return tcpPort_; }
     // Closes the sockets and ends the thread, like a DAC losing power.
     void beenden();
+    // Seconds since the emulator started, the clock of `beiAusgabe`.
+    double sekunden() const;
 
     std::vector<etherdream::Punkt> empfangen() const;
     etherdream::Punkt letzterAusgegeben() const;
@@ -54,7 +56,6 @@ private:
     void befehlAusfuehren(netz::TcpVerbindung& c, std::uint8_t befehl);
     void ablaufen(double jetzt);
     void antworten(netz::TcpVerbindung& c, char antwort, char befehl);
-    double sekunden() const;
 
     Optionen opt_;
     netz::TcpServer server_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ctime>
 
 namespace sw {
 
@@ -20,7 +21,8 @@ void dunkelMachen(std::uint8_t* p) {
 } // namespace
 
 EtherDreamStrom::EtherDreamStrom(Optionen o) : opt_(std::move(o)), gewuenschteRate_(opt_.punktrate) {
-    rate_ = opt_.punktrate;
+    opt_.punktrate = std::clamp<std::uint32_t>(opt_.punktrate, 1, opt_.maxPunktrate);
+    gewuenschteRate_ = rate_ = opt_.punktrate;
     paket_.reserve(3 + kMaxProPaket * kPunktBytes);
     thread_ = std::thread([this] { lauf(); });
 }
@@ -36,7 +38,7 @@ void EtherDreamStrom::frameSetzen(const std::uint8_t* punkte, std::size_t anzahl
 }
 
 void EtherDreamStrom::rateSetzen(std::uint32_t rate) {
-    if (rate > 0) gewuenschteRate_ = rate;
+    if (rate > 0) gewuenschteRate_ = std::min(rate, opt_.maxPunktrate);
 }
 
 void EtherDreamStrom::stoppen() {
@@ -206,6 +208,9 @@ void EtherDreamStrom::lauf() {
             }
         }
         if (!schritt()) schlafen(1.0);
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        cpu_ = static_cast<double>(t.tv_sec) + t.tv_nsec * 1e-9;
     }
     dunkelUndHalt();
 }

@@ -28,6 +28,7 @@ public:
         std::uint32_t punktrate = 30000;
         double latenz = 0.03; // seconds of points kept in the DAC's buffer
         std::uint16_t kapazitaet = 1799;
+        std::uint32_t maxPunktrate = 100000; // what the DAC announced
     };
 
     explicit EtherDreamStrom(Optionen o);
@@ -41,11 +42,15 @@ public:
     void rateSetzen(std::uint32_t rate);
     // Blanks and stops the DAC and ends the thread.
     void stoppen();
+    // Asks the thread to blank and stop without waiting; the destructor waits.
+    void stoppenAnfordern() { ende_ = true; }
 
     bool gestoert() const { return gestoert_; }
     std::string fehler() const;
     long gesendetePunkte() const { return gesendet_; }
     int neuStarts() const { return neuStarts_; }
+    // CPU seconds the streaming thread used so far.
+    double cpuSekunden() const { return cpu_; }
 
 private:
     void lauf();
@@ -65,6 +70,7 @@ private:
     std::atomic<bool> gestoert_{false};
     std::atomic<long> gesendet_{0};
     std::atomic<int> neuStarts_{0};
+    std::atomic<double> cpu_{0};
     std::atomic<std::uint32_t> gewuenschteRate_;
 
     mutable std::mutex m_;

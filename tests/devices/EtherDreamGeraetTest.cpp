@@ -1,0 +1,183 @@
+#include "Anlage.h"
+#include "devices/netz/EtherDreamEmulator.h"
+#include "devices/netz/EtherDreamStrom.h"
+
+#include <chrono>
+#include <thread>
+
+using namespace sw;
+using namespace sw::etherdream;
+using sw::test::Anlage;
+
+namespace {
+
+using Uhrzeit = std::chrono::steady_clock;
+
+std::uint16_t freierPort() {
+    netz::UdpSocket s;
+    s.binden("127.0.0.1", 0);
+    return s.lokalerPort();
+}
+
+std::vector<sw::Punkt> quadrat(std::int32_t farbe) {
+    std::vector<sw::Punkt> p;
+    for (int k = 0; k < 40; ++k) {
+        const int u = (k % 10) * 2000 - 10000;
+        const int seite = k / 10;
+        p.push_back({static_cast<std::int16_t>(seite == 0 ? u : seite == 1 ? 10000 : seite == 2 ? -u : -10000),
+                     static_cast<std::int16_t>(seite == 0 ? -10000 : seite == 1 ? u : seite == 2 ? 10000 : -u),
+                     farbe, 0});
+    }
+    return p;
+}
+
+struct EtherDreamAnlage {
+    std::uint16_t broadcastPort = freierPort();
+    emu::EtherDreamEmulator::Optionen o;
+    std::unique_ptr<emu::EtherDreamEmulator> ed;
+    test::Kratzordner tmp;
+    std::unique_ptr<Anlage> t;
+    std::vector<std::uint8_t> letzterFrame; // the pipeline's last frame for the Ether Dream
+    Uhrzeit::time_point letzterDurchlauf;
+
+    explicit EtherDreamAnlage(std::function<void(const etherdream::Punkt&, double)> beiAusgabe = {}) {
+        o.broadcastZiel = {"127.0.0.1", broadcastPort};
+        o.beiAusgabe = std::move(beiAusgabe);
+        ed = std::make_unique<emu::EtherDreamEmulator>(o);
+        Netzeinstellungen n = Anlage::ohneNetz();
+        n.etherDreamBroadcastPort = broadcastPort;
+        n.etherDreamTcpPort = ed->tcpPort();
+        n.suchzeit = 1100; // one broadcast period: the first may come before the listener
+        t = std::make_unique<Anlage>("lumax:1", n);
+        t->u.log.oeffnen(tmp / "log.txt");
+        t->dac->gesendet = [this](int d, Geraetetyp, int, int, const std::uint8_t* daten,
+                                  std::size_t bytes) {
+            if (d == 0) letzterFrame.assign(daten, daten + bytes);
+        };
+    }
+    void spielen(double sekunden) {
+        const auto ende = Uhrzeit::now() + std::chrono::duration<double>(sekunden);
+        while (Uhrzeit::now() < ende) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            const auto jetzt = Uhrzeit::now();
+            t->durchlauf(std::chrono::duration<double, std::milli>(jetzt - letzterDurchlauf).count());
+            letzterDurchlauf = jetzt;
+        }
+    }
+    std::size_t logZeilen(const std::string& text) {
+        t->u.log.schliessen();
+        const std::string log = test::leseDatei(tmp / "log.txt");
+        std::size_t n = 0;
+        for (auto p = log.find(text); p != std::string::npos; p = log.find(text, p + 1)) ++n;
+        return n;
+    }
+    void starten() {
+        letzterDurchlauf = Uhrzeit::now();
+        t->starten();
+    }
+};
+
+} // namespace
+
+TEST(EtherDreamGeraet, FoundStreamedAndBlankedThroughThePipeline) {
+    EtherDreamAnlage a;
+    auto& t = *a.t;
+    const int index = geraetNachName(t.g, "Ether Dream 102030");
+    ASSERT_GE(index, 0);
+    const auto& e = t.g.Geraeteliste[static_cast<std::size_t>(index)];
+    EXPECT_EQ(e.Kennung, "EtherDream 00:04:a3:10:20:30");
+    EXPECT_EQ(e.MaxFrameSize, 1799);
+    EXPECT_EQ(e.MaxSpeed, 100000);
+
+    t.zuordnen(0, "Ether Dream 102030", 30000);
+    t.zuordnen(1, "Lumax Emu 1", 20000);
+    t.figur(quadrat(4095));
+    a.starten();
+    a.spielen(3);
+    const auto* strom = t.dac->laufenderStrom(0);
+    ASSERT_NE(strom, nullptr);
+    EXPECT_FALSE(strom->gestoert());
+    AbspielenStoppen(*t.a);
+    EXPECT_EQ(t.dac->laufenderStrom(0), nullptr);
+
+    EXPECT_EQ(a.ed->unterlaeufe(), 0);
+    EXPECT_EQ(a.ed->wiedergabe(), Wiedergabe::Leerlauf);
+    EXPECT_TRUE(dunkel(a.ed->letzterAusgegeben()));
+    // What the DAC received is the pipeline's frame, over and over.
+    ASSERT_FALSE(a.letzterFrame.empty());
+    std::vector<etherdream::Punkt> frame;
+    for (std::size_t k = 0; k < a.letzterFrame.size(); k += kPunktBytes)
+        frame.push_back(punktLesen(a.letzterFrame.data() + k));
+    const auto empfangen = a.ed->empfangen();
+    std::size_t k = 0;
+    while (k < empfangen.size() && !(empfangen[k] == frame[0])) ++k;
+    std::size_t wiederholt = 0;
+    for (; k + frame.size() <= empfangen.size(); k += frame.size()) {
+        if (!std::equal(frame.begin(), frame.end(), empfangen.begin() + static_cast<long>(k)))
+            break;
+        wiederholt += frame.size();
+    }
+    EXPECT_GT(wiederholt, empfangen.size() * 9 / 10);
+    EXPECT_GT(wiederholt, 80000u);
+}
+
+TEST(EtherDreamGeraet, ALostDacIsReportedOnceWhileTheOthersPlayOn) {
+    EtherDreamAnlage a;
+    auto& t = *a.t;
+    ASSERT_GE(geraetNachName(t.g, "Ether Dream 102030"), 0);
+    t.zuordnen(0, "Ether Dream 102030", 30000);
+    t.zuordnen(1, "Lumax Emu 1", 20000);
+    t.figur(quadrat(4095));
+    a.starten();
+    a.spielen(0.5);
+    const std::uint16_t port = a.ed->tcpPort();
+    a.ed.reset(); // power lost
+    const long lumaxVorher = t.lumax().geraete[0].frames;
+    a.spielen(2.5);
+    EXPECT_TRUE(t.dac->gestoert(0));
+    EXPECT_GT(t.lumax().geraete[0].frames, lumaxVorher + 20);
+
+    a.o.tcpPort = port;
+    a.ed = std::make_unique<emu::EtherDreamEmulator>(a.o);
+    a.spielen(2.5);
+    EXPECT_FALSE(t.dac->gestoert(0));
+    EXPECT_GT(a.ed->ausgegeben(), 10000);
+    AbspielenStoppen(*t.a);
+    EXPECT_TRUE(dunkel(a.ed->letzterAusgegeben()));
+    EXPECT_EQ(a.logZeilen("(Ether Dream 102030) antwortet nicht"), 1u);
+    EXPECT_EQ(a.logZeilen("(Ether Dream 102030) antwortet wieder"), 1u);
+}
+
+// Measures the time from starting a figure to its first point leaving the DAC, and the CPU
+// time of the streaming thread.
+TEST(EtherDreamGeraet, TriggerToFirstPointAndCpuPerDevice) {
+    std::atomic<double> ersterNeuer{-1};
+    // Figure 2 is green; figure 1 has no green.
+    EtherDreamAnlage a([&](const etherdream::Punkt& p, double s) {
+        if (p.r == 0 && p.g != 0 && ersterNeuer < 0) ersterNeuer = s;
+    });
+    auto& t = *a.t;
+    ASSERT_GE(geraetNachName(t.g, "Ether Dream 102030"), 0);
+    t.zuordnen(0, "Ether Dream 102030", 30000);
+    t.figur(quadrat(0xF00));
+    FigurenErweitern(t.s, 2);
+    Figur gruen;
+    const auto p = quadrat(0x0F0);
+    gruen.Frames[0].Punkte.insert(gruen.Frames[0].Punkte.end(), p.begin(), p.end());
+    t.s.Figuren[2] = gruen;
+    a.starten();
+    a.spielen(1);
+    ASSERT_LT(ersterNeuer.load(), 0);
+    const double ausloeser = a.ed->sekunden();
+    FigurStarten(*t.a, t.s, 0, 2, t.a->JetztMs);
+    a.spielen(0.5);
+    ASSERT_GE(ersterNeuer.load(), 0);
+    const double latenz = ersterNeuer - ausloeser;
+    EXPECT_LT(latenz, 0.2);
+    const auto* strom = t.dac->laufenderStrom(0);
+    ASSERT_NE(strom, nullptr);
+    const double cpu = strom->cpuSekunden();
+    AbspielenStoppen(*t.a);
+    std::printf("trigger to first point: %.1f ms; streaming thread CPU: %.1f ms per second\n",
+                latenz * 1000, cpu * 1000 / 1.5);
+}
