@@ -62,7 +62,7 @@ struct Netzeinstellungen {
     std::uint16_t etherDreamBroadcastPort = 7654; // "EtherDream_BroadcastPort"
     std::uint16_t etherDreamTcpPort = 7765;       // "EtherDream_TcpPort"
     int suchzeit = 500;                           // "Suchzeit": milliseconds of listening
-    int latenz = 30;                              // "Latenz": milliseconds kept in a DAC's buffer
+    int latenz = 50;                              // "Latenz": milliseconds kept in a DAC's buffer
 };
 
 struct Geraete {

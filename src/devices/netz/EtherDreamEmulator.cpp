@@ -188,10 +188,9 @@ void EtherDreamEmulator::befehlAusfuehren(netz::TcpVerbindung& c, std::uint8_t b
 void EtherDreamEmulator::lauf() {
     netz::TcpVerbindung client;
     while (!ende_) {
-        const double jetzt = sekunden();
-        broadcasten(jetzt);
-        ablaufen(jetzt);
+        broadcasten(sekunden());
         if (!client.offen()) {
+            ablaufen(sekunden());
             client = server_.annehmen(1);
             if (client.offen()) {
                 {
@@ -202,13 +201,18 @@ void EtherDreamEmulator::lauf() {
             }
             continue;
         }
-        if (!client.lesbar(1)) continue;
-        std::uint8_t befehl = 0;
-        if (!client.lesenGenau(&befehl, 1, 100)) {
-            client.schliessen(); // the client left; the buffer plays out
-            continue;
+        // Commands that arrived are taken before the buffer drains: a real DAC reads the
+        // network while it plays, so data already sent is in its buffer.
+        while (client.offen() && client.lesbar(0)) {
+            std::uint8_t befehl = 0;
+            if (!client.lesenGenau(&befehl, 1, 100)) {
+                client.schliessen(); // the client left; the buffer plays out
+                break;
+            }
+            befehlAusfuehren(client, befehl);
         }
-        befehlAusfuehren(client, befehl);
+        ablaufen(sekunden());
+        if (client.offen()) client.lesbar(1);
     }
 }
 

@@ -26,7 +26,7 @@ public:
     struct Optionen {
         netz::Adresse ziel{"127.0.0.1", etherdream::kTcpPort};
         std::uint32_t punktrate = 30000;
-        double latenz = 0.03; // seconds of points kept in the DAC's buffer
+        double latenz = 0.05; // seconds of points kept in the DAC's buffer
         std::uint16_t kapazitaet = 1799;
         std::uint32_t maxPunktrate = 100000; // what the DAC announced
     };
