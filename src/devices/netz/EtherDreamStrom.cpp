@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <ctime>
 
 namespace sw {
 
@@ -208,9 +207,7 @@ void EtherDreamStrom::lauf() {
             }
         }
         if (!schritt()) schlafen(1.0);
-        timespec t{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-        cpu_ = static_cast<double>(t.tv_sec) + t.tv_nsec * 1e-9;
+        cpu_ = threadCpuSekunden();
     }
     dunkelUndHalt();
 }

@@ -11,6 +11,7 @@
 
 #include "devices/netz/EtherDreamProtokoll.h"
 #include "devices/netz/Sockets.h"
+#include "devices/netz/Strom.h"
 
 #include <atomic>
 #include <chrono>
@@ -21,7 +22,7 @@
 
 namespace sw {
 
-class EtherDreamStrom {
+class EtherDreamStrom : public Strom {
 public:
     struct Optionen {
         netz::Adresse ziel{"127.0.0.1", etherdream::kTcpPort};
@@ -32,25 +33,25 @@ public:
     };
 
     explicit EtherDreamStrom(Optionen o);
-    ~EtherDreamStrom();
+    ~EtherDreamStrom() override;
     EtherDreamStrom(const EtherDreamStrom&) = delete;
     EtherDreamStrom& operator=(const EtherDreamStrom&) = delete;
 
     // A frame of encoded points (kPunktBytes each); the next pass plays it.
-    void frameSetzen(const std::uint8_t* punkte, std::size_t anzahl);
+    void frameSetzen(const std::uint8_t* punkte, std::size_t anzahl) override;
     // A new point rate, queued at the DAC and applied from the next point sent.
-    void rateSetzen(std::uint32_t rate);
+    void rateSetzen(std::uint32_t rate) override;
     // Blanks and stops the DAC and ends the thread.
     void stoppen();
     // Asks the thread to blank and stop without waiting; the destructor waits.
-    void stoppenAnfordern() { ende_ = true; }
+    void stoppenAnfordern() override { ende_ = true; }
 
-    bool gestoert() const { return gestoert_; }
-    std::string fehler() const;
+    bool gestoert() const override { return gestoert_; }
+    std::string fehler() const override;
     long gesendetePunkte() const { return gesendet_; }
     int neuStarts() const { return neuStarts_; }
     // CPU seconds the streaming thread used so far.
-    double cpuSekunden() const { return cpu_; }
+    double cpuSekunden() const override { return cpu_; }
 
 private:
     void lauf();

@@ -1,0 +1,137 @@
+#include "devices/netz/IdnStrom.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace sw {
+
+using namespace idn;
+using namespace std::chrono_literals;
+
+namespace {
+constexpr std::uint8_t kPingAnfrage = 0x08, kPingAntwort = 0x09;
+constexpr auto kKonfigAbstand = 200ms;
+constexpr auto kPingAbstand = 500ms;
+constexpr auto kVerloren = 1000ms;
+} // namespace
+
+IdnStrom::IdnStrom(Optionen o) : opt_(std::move(o)), rate_(std::max<std::uint32_t>(opt_.punktrate, 1)) {
+    udp_.binden("0.0.0.0", 0);
+    thread_ = std::thread([this] { lauf(); });
+}
+
+IdnStrom::~IdnStrom() {
+    ende_ = true;
+    if (thread_.joinable()) thread_.join();
+}
+
+void IdnStrom::frameSetzen(const std::uint8_t* samples, std::size_t anzahl) {
+    std::lock_guard l(m_);
+    neuerFrame_.assign(samples, samples + anzahl * kSampleBytes);
+    neuerFrameDa_ = true;
+}
+
+void IdnStrom::rateSetzen(std::uint32_t rate) {
+    if (rate > 0) rate_ = rate;
+}
+
+std::string IdnStrom::fehler() const {
+    std::lock_guard l(m_);
+    return fehler_;
+}
+
+double IdnStrom::dauer(std::size_t samples) const {
+    return static_cast<double>(samples) / rate_;
+}
+
+void IdnStrom::frameSenden(const std::vector<std::uint8_t>& samples, bool schliessen, Zeit jetzt) {
+    FrameNachricht n;
+    n.kanal = opt_.kanal;
+    n.zeitstempel = static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::microseconds>(jetzt - start_).count());
+    const std::size_t anzahl = samples.size() / kSampleBytes;
+    n.dauer = static_cast<std::uint32_t>(std::min(dauer(anzahl) * 1e6, 16777215.0));
+    n.konfig = !kanalOffen_ || schliessen || jetzt - letzteKonfig_ >= kKonfigAbstand;
+    n.schliessen = schliessen;
+    for (const auto& d : frameDatagramme(n, samples.data(), anzahl, folge_))
+        udp_.senden(opt_.ziel, d.data(), d.size());
+    if (n.konfig) letzteKonfig_ = jetzt;
+    kanalOffen_ = !schliessen;
+    letzterVersand_ = jetzt;
+    frameEnde_ = jetzt + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                             std::chrono::duration<double>(dauer(anzahl)));
+}
+
+void IdnStrom::pingen(Zeit jetzt) {
+    if (jetzt - letzterPing_ < kPingAbstand) return;
+    letzterPing_ = jetzt;
+    std::uint8_t ping[kKopfBytes];
+    kopfSchreiben({kPingAnfrage, 0, pingFolge_++}, ping);
+    udp_.senden(opt_.ziel, ping, sizeof ping);
+}
+
+void IdnStrom::antwortenLesen(Zeit jetzt) {
+    std::uint8_t puffer[64];
+    while (udp_.lesbar(0)) {
+        const long n = udp_.empfangen(puffer, sizeof puffer, 0);
+        if (n >= static_cast<long>(kKopfBytes) && puffer[0] == kPingAntwort) letzteAntwort_ = jetzt;
+        if (n < 0) break;
+    }
+    const bool verloren = jetzt - letzteAntwort_ > kVerloren;
+    if (verloren && !gestoert_) {
+        {
+            std::lock_guard l(m_);
+            fehler_ = "no answer from " + opt_.ziel.ip + ":" + std::to_string(opt_.ziel.port);
+        }
+        kanalOffen_ = false; // it will need the configuration again
+        gestoert_ = true;
+    } else if (!verloren && gestoert_) {
+        gestoert_ = false;
+    }
+}
+
+void IdnStrom::lauf() {
+    start_ = letzteAntwort_ = std::chrono::steady_clock::now();
+    while (!ende_) {
+        const Zeit jetzt = std::chrono::steady_clock::now();
+        pingen(jetzt);
+        antwortenLesen(jetzt);
+        if (!gestoert_ && jetzt >= frameEnde_) {
+            {
+                std::lock_guard l(m_);
+                if (neuerFrameDa_) {
+                    frame_.swap(neuerFrame_);
+                    neuerFrameDa_ = false;
+                    // A new frame goes at once; the same one again only to keep the link.
+                    if (!frame_.empty()) letzterVersand_ = {};
+                }
+            }
+            if (!frame_.empty() && (jetzt - letzterVersand_ >= kKonfigAbstand || !kanalOffen_ ||
+                                    letzterVersand_ == Zeit{}))
+                frameSenden(frame_, false, jetzt);
+        }
+        udp_.lesbar(1);
+        cpu_ = threadCpuSekunden();
+    }
+    dunkelUndSchliessen();
+}
+
+void IdnStrom::dunkelUndSchliessen() {
+    if (!kanalOffen_ || gestoert_ || frame_.empty()) return;
+    // Dark at the last position, then dark at the centre.
+    const std::size_t anzahl = std::max<std::size_t>(20, rate_ / 200);
+    std::vector<std::uint8_t> dunkel(anzahl * kSampleBytes, 0);
+    Sample letzter = sampleLesen(frame_.data() + frame_.size() - kSampleBytes);
+    letzter.r = letzter.g = letzter.b = letzter.i = 0;
+    for (std::size_t k = 0; k < anzahl / 2; ++k) sampleSchreiben(letzter, dunkel.data() + k * kSampleBytes);
+    // Let the current frame finish, then the dark one, at most half a second in all.
+    const Zeit grenze = std::chrono::steady_clock::now() + 500ms;
+    std::this_thread::sleep_until(std::min(frameEnde_, grenze));
+    frameSenden(dunkel, false, std::chrono::steady_clock::now());
+    std::this_thread::sleep_until(std::min(frameEnde_, grenze));
+    const auto schliessen = schliessenDatagramm(folge_++);
+    udp_.senden(opt_.ziel, schliessen.data(), schliessen.size());
+    kanalOffen_ = false;
+}
+
+} // namespace sw

@@ -1,0 +1,73 @@
+#pragma once
+// Streams frames to one IDN receiver from a thread of its own, in frame mode: each new frame
+// goes out once the previous one has been drawn at the point rate, fragmented to fit the
+// datagram size; the channel configuration rides along every 200 ms, and the current frame is
+// sent again at least as often so the link (one second) never lapses. A ping every half second
+// tells whether the receiver is there; without an answer for a second the stream reports the
+// device lost and reopens the channel when it answers again.
+//
+// Stopping sends a dark frame at the last position and the centre, waits until it is drawn
+// (at most half a second), and closes the channel.
+
+#include "devices/netz/IdnProtokoll.h"
+#include "devices/netz/Sockets.h"
+#include "devices/netz/Strom.h"
+
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace sw {
+
+class IdnStrom : public Strom {
+public:
+    struct Optionen {
+        netz::Adresse ziel{"127.0.0.1", idn::kPort};
+        std::uint32_t punktrate = 30000;
+        std::uint8_t kanal = 0;
+    };
+
+    explicit IdnStrom(Optionen o);
+    ~IdnStrom() override;
+    IdnStrom(const IdnStrom&) = delete;
+    IdnStrom& operator=(const IdnStrom&) = delete;
+
+    void frameSetzen(const std::uint8_t* samples, std::size_t anzahl) override;
+    void rateSetzen(std::uint32_t rate) override;
+    void stoppenAnfordern() override { ende_ = true; }
+    bool gestoert() const override { return gestoert_; }
+    std::string fehler() const override;
+    double cpuSekunden() const override { return cpu_; }
+
+private:
+    using Zeit = std::chrono::steady_clock::time_point;
+    void lauf();
+    void frameSenden(const std::vector<std::uint8_t>& samples, bool schliessen, Zeit jetzt);
+    void pingen(Zeit jetzt);
+    void antwortenLesen(Zeit jetzt);
+    double dauer(std::size_t samples) const;
+    void dunkelUndSchliessen();
+
+    Optionen opt_;
+    netz::UdpSocket udp_;
+    std::thread thread_;
+    std::atomic<bool> ende_{false};
+    std::atomic<bool> gestoert_{false};
+    std::atomic<std::uint32_t> rate_;
+    std::atomic<double> cpu_{0};
+
+    mutable std::mutex m_;
+    std::vector<std::uint8_t> neuerFrame_;
+    bool neuerFrameDa_ = false;
+    std::string fehler_;
+
+    // The thread's own state.
+    std::vector<std::uint8_t> frame_;
+    Zeit start_, frameEnde_, letzteKonfig_, letzterVersand_, letzterPing_, letzteAntwort_;
+    bool kanalOffen_ = false;
+    std::uint16_t folge_ = 0, pingFolge_ = 0;
+};
+
+} // namespace sw

@@ -1,0 +1,177 @@
+#include "TestHilfe.h"
+#include "devices/netz/IdnEmulator.h"
+#include "devices/netz/IdnProtokoll.h"
+#include "devices/netz/IdnStrom.h"
+
+#include <chrono>
+#include <thread>
+
+using namespace sw;
+using namespace sw::idn;
+
+namespace {
+
+std::string hexVon(const std::vector<std::uint8_t>& d, std::size_t von, std::size_t n) {
+    return test::hex(std::string(d.begin() + static_cast<long>(von), d.end()), n);
+}
+
+std::vector<Sample> stern(int n) {
+    std::vector<Sample> s;
+    for (int k = 0; k < n; ++k)
+        s.push_back({static_cast<std::int16_t>(k * 300 - 15000),
+                     static_cast<std::int16_t>((k % 7) * 4000 - 12000),
+                     static_cast<std::uint8_t>(k), static_cast<std::uint8_t>(255 - k), 64, 255});
+    return s;
+}
+
+std::vector<std::uint8_t> kodiert(const std::vector<Sample>& s) {
+    std::vector<std::uint8_t> z(s.size() * kSampleBytes);
+    for (std::size_t k = 0; k < s.size(); ++k) sampleSchreiben(s[k], z.data() + k * kSampleBytes);
+    return z;
+}
+
+template <typename F> bool warteBis(F&& bedingung, double sekunden) {
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::duration<double>(sekunden);
+    while (std::chrono::steady_clock::now() < ende) {
+        if (bedingung()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return bedingung();
+}
+
+} // namespace
+
+TEST(Idn, HelloAndScanLayouts) {
+    const auto anfrage = scanAnfrage(0x1234);
+    EXPECT_EQ(hexVon(anfrage, 0, anfrage.size()), "10 00 12 34");
+    ScanAntwort a;
+    a.status = 0x01;
+    a.unitId = {0x07, 0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
+    a.hostname = "Projektor-1";
+    const auto bytes = scanAntwortSchreiben(7, a);
+    ASSERT_EQ(bytes.size(), 44u);
+    EXPECT_EQ(hexVon(bytes, 0, 16), "11 00 00 07 28 10 01 00 07 00 11 22 33 44 55 00");
+    EXPECT_EQ(std::string(bytes.begin() + 24, bytes.begin() + 35), "Projektor-1");
+    EXPECT_EQ(bytes[35], 0);
+    ScanAntwort z;
+    ASSERT_TRUE(scanAntwortLesen(bytes.data(), bytes.size(), z));
+    EXPECT_EQ(z.hostname, "Projektor-1");
+    EXPECT_EQ(z.unitId, a.unitId);
+    EXPECT_EQ(kennung(z), "IDN 00112233445500"); // length 7: the bytes after the length
+    EXPECT_FALSE(scanAntwortLesen(bytes.data(), 43, z));
+    EXPECT_FALSE(scanAntwortLesen(anfrage.data(), anfrage.size(), z));
+}
+
+TEST(Idn, FrameMessageWithConfigurationByteForByte) {
+    const std::vector<Sample> s{{-32768, 32767, 255, 1, 0, 128}, {0, 0, 0, 0, 0, 0}};
+    const auto daten = kodiert(s);
+    EXPECT_EQ(hexVon(daten, 0, 8), "80 00 7F FF FF 01 00 80");
+    FrameNachricht n;
+    n.kanal = 1;
+    n.zeitstempel = 0x01020304;
+    n.dauer = 66;
+    n.konfig = true;
+    std::uint16_t folge = 0xFFFF;
+    const auto d = frameDatagramme(n, daten.data(), s.size(), folge);
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(folge, 0); // wraps
+    const auto& p = d[0];
+    ASSERT_EQ(p.size(), 4u + 8 + 20 + 4 + 16);
+    EXPECT_EQ(hexVon(p, 0, 12), "40 00 FF FF 00 30 C1 02 01 02 03 04");
+    EXPECT_EQ(hexVon(p, 12, 20),
+              "04 01 00 02 42 00 40 10 42 10 40 10 52 7E 52 14 51 CC 5C 10");
+    EXPECT_EQ(hexVon(p, 32, 4), "00 00 00 42");
+    EXPECT_EQ(sampleLesen(p.data() + 36), s[0]);
+
+    // Without configuration, and closing.
+    n.konfig = false;
+    const auto ohne = frameDatagramme(n, daten.data(), s.size(), folge);
+    EXPECT_EQ(hexVon(ohne[0], 0, 8), "40 00 00 00 00 1C 81 02");
+}
+
+TEST(Idn, LargeFramesAreFragmentedWithinTheDatagramSize) {
+    const auto s = stern(1000);
+    const auto daten = kodiert(s);
+    FrameNachricht n;
+    n.konfig = true;
+    std::uint16_t folge = 10;
+    const auto d = frameDatagramme(n, daten.data(), s.size(), folge);
+    ASSERT_EQ(d.size(), 6u);
+    std::vector<std::uint8_t> zusammen;
+    for (std::size_t k = 0; k < d.size(); ++k) {
+        EXPECT_LE(d[k].size(), kMaxDatagramm);
+        EXPECT_EQ(kopfLesen(d[k].data()).folge, 10 + k);
+        const std::uint16_t inhalt = static_cast<std::uint16_t>((d[k][6] << 8) | d[k][7]);
+        const std::uint8_t chunk = inhalt & 0xFF;
+        if (k == 0) {
+            EXPECT_EQ(chunk, kChunkFrameAnfang);
+            EXPECT_TRUE(inhalt & kInhaltKonfig);
+            zusammen.insert(zusammen.end(), d[k].begin() + 36, d[k].end());
+        } else {
+            EXPECT_EQ(chunk, kChunkFrameFortsetzung);
+            EXPECT_EQ((inhalt & kInhaltKonfig) != 0, k + 1 == d.size()); // last fragment
+            zusammen.insert(zusammen.end(), d[k].begin() + 12, d[k].end());
+        }
+    }
+    EXPECT_EQ(zusammen, daten);
+}
+
+// Streams for a while at 30,000 points per second: every frame arrives whole and in order,
+// the channel never lapses, and the stop leaves a dark frame and a closed channel.
+TEST(Idn, StreamsFramesKeepsTheLinkAndClosesBlanked) {
+    const auto figur = stern(300);
+    std::atomic<long> falsch{0};
+    emu::IdnEmulator::Optionen o;
+    o.beiFrame = [&](const std::vector<Sample>& f, double) {
+        if (!f.empty() && !dunkel(f.back()) && f != figur) ++falsch;
+    };
+    emu::IdnEmulator empfaenger(o);
+    ASSERT_TRUE(empfaenger.bereit());
+    IdnStrom::Optionen so;
+    so.ziel = {"127.0.0.1", empfaenger.port()};
+    const auto bytes = kodiert(figur);
+    const double sekunden = 30;
+    {
+        IdnStrom strom(so);
+        strom.frameSetzen(bytes.data(), figur.size());
+        // A new frame every 20 ms, as the output routine hands them over.
+        const auto ende = std::chrono::steady_clock::now() + std::chrono::duration<double>(sekunden);
+        while (std::chrono::steady_clock::now() < ende) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            strom.frameSetzen(bytes.data(), figur.size());
+        }
+        EXPECT_FALSE(strom.gestoert()) << strom.fehler();
+    }
+    EXPECT_EQ(falsch, 0);
+    // Every frame handed over arrives (one each 20 ms); the receiver repeats it meanwhile.
+    EXPECT_GT(empfaenger.frames(), static_cast<long>(sekunden * 50 * 0.8));
+    EXPECT_EQ(empfaenger.folgeLuecken(), 0);
+    EXPECT_EQ(empfaenger.zeitueberschreitungen(), 0);
+    EXPECT_EQ(empfaenger.falscheKonfig(), 0);
+    EXPECT_GE(empfaenger.konfigurationen(), static_cast<int>(sekunden * 4));
+    EXPECT_FALSE(empfaenger.kanalOffen());
+    EXPECT_EQ(empfaenger.schliessungen(), 1);
+    const auto letzter = empfaenger.letzterFrame();
+    ASSERT_FALSE(letzter.empty());
+    for (const auto& s : letzter) EXPECT_TRUE(dunkel(s));
+}
+
+TEST(Idn, ALostReceiverIsReportedAndUsedAgain) {
+    emu::IdnEmulator::Optionen o;
+    auto empfaenger = std::make_unique<emu::IdnEmulator>(o);
+    const std::uint16_t port = empfaenger->port();
+    IdnStrom::Optionen so;
+    so.ziel = {"127.0.0.1", port};
+    const auto figur = stern(300);
+    const auto bytes = kodiert(figur);
+    IdnStrom strom(so);
+    strom.frameSetzen(bytes.data(), figur.size());
+    ASSERT_TRUE(warteBis([&] { return empfaenger->frames() > 5; }, 3));
+    empfaenger.reset();
+    EXPECT_TRUE(warteBis([&] { return strom.gestoert(); }, 3));
+    o.port = port;
+    empfaenger = std::make_unique<emu::IdnEmulator>(o);
+    // The unchanged frame is sent again to keep the link: five times a second.
+    EXPECT_TRUE(warteBis([&] { return !strom.gestoert() && empfaenger->frames() > 5; }, 3));
+    EXPECT_TRUE(empfaenger->kanalOffen());
+}
