@@ -14,5 +14,7 @@ void Init_JMLaser(Geraete& g, Umgebung& env);
 void Init_Riya(Geraete& g, Umgebung& env);
 // Listens for the status broadcasts of Ether Dream DACs.
 void Init_EtherDream(Geraete& g, Umgebung& env);
+// Scans for IDN receivers with IDN-Hello.
+void Init_IDN(Geraete& g, Umgebung& env);
 
 } // namespace sw

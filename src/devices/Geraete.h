@@ -23,6 +23,7 @@ enum class Geraetetyp : std::int16_t {
     EzAudDac = 5,
     Riya = 6,
     EtherDream = 7,
+    IDN = 8,
 };
 
 struct GeraeteEintrag {
@@ -62,6 +63,8 @@ struct Netzeinstellungen {
     std::uint16_t etherDreamBroadcastPort = 7654; // "EtherDream_BroadcastPort"
     std::uint16_t etherDreamTcpPort = 7765;       // "EtherDream_TcpPort"
     int suchzeit = 500;                           // "Suchzeit": milliseconds of listening
+    std::string idnAdresse;                       // "IDN_Adresse": scan target; empty: every local network
+    std::uint16_t idnPort = 7255;                 // "IDN_Port"
     int latenz = 50;                              // "Latenz": milliseconds kept in a DAC's buffer
 };
 

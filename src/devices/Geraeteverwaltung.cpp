@@ -70,6 +70,9 @@ void netzeinstellungenLesen(Geraete& g, Einstellungen& e) {
     };
     port("EtherDream_BroadcastPort", n.etherDreamBroadcastPort);
     port("EtherDream_TcpPort", n.etherDreamTcpPort);
+    port("IDN_Port", n.idnPort);
+    const std::string idn = e.textLesen("Netzwerk", "IDN_Adresse", n.idnAdresse, e.IniDateiAktuell);
+    if (idn != "<no value>") n.idnAdresse = idn;
     n.suchzeit = std::clamp(static_cast<int>(e.zahlLesen("Netzwerk", "Suchzeit", n.suchzeit,
                                                          e.IniDateiAktuell)),
                             0, 5000);
@@ -89,6 +92,8 @@ Fortsetzung Init_Hardware(Geraete& g, Umgebung& env) {
         Init_Riya(g, env);
         schritt(env, "Init EtherDream");
         Init_EtherDream(g, env);
+        schritt(env, "Init IDN");
+        Init_IDN(g, env);
 
         g.lstHardwareEintraege.clear();
         for (const auto& e : g.Geraeteliste) g.lstHardwareEintraege.push_back(e.Anzeigename);
@@ -143,6 +148,7 @@ Fortsetzung Hardware_Change(Geraete& g, Umgebung& env, int DeviceNr) {
             case Geraetetyp::EzAudDac:
             case Geraetetyp::VirtualDevice:
             case Geraetetyp::EtherDream:
+            case Geraetetyp::IDN:
                 break;
             case Geraetetyp::Riya:
                 g.bibliothek.riya->Ri_InitChanal(static_cast<std::uint8_t>(e.Handle));

@@ -3,6 +3,8 @@
 #include "devices/Punktformate.h"
 #include "devices/netz/EtherDreamProtokoll.h"
 #include "devices/netz/EtherDreamStrom.h"
+#include "devices/netz/IdnProtokoll.h"
+#include "devices/netz/IdnStrom.h"
 #include "platform/Fehler.h"
 
 #include <algorithm>
@@ -18,6 +20,14 @@ bool istVendorArt(Geraetetyp t) {
 
 void etherDreamKodieren(const Ausgabepunkt& p, std::uint8_t* z) {
     etherdream::punktSchreiben(etherdream::ausAusgabepunkt(p), z);
+}
+
+void idnKodieren(const Ausgabepunkt& p, std::uint8_t* z) {
+    idn::sampleSchreiben(idn::ausAusgabepunkt(p), z);
+}
+
+bool istStromArt(Geraetetyp t) {
+    return t == Geraetetyp::EtherDream || t == Geraetetyp::IDN;
 }
 
 constexpr std::uint32_t kStandardRate = 30000;
@@ -40,6 +50,8 @@ const char* artName(Geraetetyp typ) {
         return "virtual";
     case Geraetetyp::EtherDream:
         return "etherdream";
+    case Geraetetyp::IDN:
+        return "idn";
     default:
         return "none";
     }
@@ -83,21 +95,31 @@ Dacausgabe::Dacausgabe(Geraete& g, Umgebung& env) : g_(g), env_(env) {
     schreiber_.push_back(std::make_unique<KindSchreiber>(*this, Geraetetyp::EtherDream,
                                                          etherdream::kPunktBytes, 2,
                                                          &etherDreamKodieren, "EtherDream_Feld"));
+    schreiber_.push_back(std::make_unique<KindSchreiber>(
+        *this, Geraetetyp::IDN, idn::kSampleBytes, 2, &idnKodieren, "IDN_Feld"));
 }
 
 Dacausgabe::~Dacausgabe() {
     stroemeBeenden();
 }
 
-EtherDreamStrom& Dacausgabe::strom(int d) {
+Strom& Dacausgabe::strom(int d) {
     const int index = g_.HardwareZuordnung[static_cast<std::size_t>(d)];
     auto& s = stroeme_[index];
     if (!s) {
         const auto& e = g_.eintrag(d);
+        const int pps = g_.PPSWert[static_cast<std::size_t>(d)];
+        const std::uint32_t rate = pps > 0 ? static_cast<std::uint32_t>(pps) : kStandardRate;
+        if (e.Typ == Geraetetyp::IDN) {
+            IdnStrom::Optionen o;
+            o.ziel = {e.Netzadresse, e.Netzport};
+            o.punktrate = rate;
+            s = std::make_unique<IdnStrom>(o);
+            return *s;
+        }
         EtherDreamStrom::Optionen o;
         o.ziel = {e.Netzadresse, e.Netzport};
-        const int pps = g_.PPSWert[static_cast<std::size_t>(d)];
-        o.punktrate = pps > 0 ? static_cast<std::uint32_t>(pps) : kStandardRate;
+        o.punktrate = rate;
         o.latenz = g_.netz.latenz / 1000.0;
         if (e.MaxSpeed >= 1) o.maxPunktrate = static_cast<std::uint32_t>(e.MaxSpeed);
         if (e.MaxFrameSize > 1) o.kapazitaet = static_cast<std::uint16_t>(e.MaxFrameSize);
@@ -106,7 +128,7 @@ EtherDreamStrom& Dacausgabe::strom(int d) {
     return *s;
 }
 
-const EtherDreamStrom* Dacausgabe::laufenderStrom(int d) const {
+const Strom* Dacausgabe::laufenderStrom(int d) const {
     const auto it = stroeme_.find(g_.HardwareZuordnung[static_cast<std::size_t>(d)]);
     return it == stroeme_.end() ? nullptr : it->second.get();
 }
@@ -207,7 +229,8 @@ int Dacausgabe::sendeSchritt(KindSchreiber& w, int d) {
         ergebnis = ml.MLDraw(g_.MlTreiberKennung, e.Handle, w.daten(), anzahl);
         break;
     }
-    case Geraetetyp::EtherDream: {
+    case Geraetetyp::EtherDream:
+    case Geraetetyp::IDN: {
         auto& s = strom(d);
         if (pps > 0) s.rateSetzen(static_cast<std::uint32_t>(pps));
         anzahl = zaehler + 1;
@@ -261,7 +284,7 @@ void Dacausgabe::senden(KindSchreiber& w, int d) {
     }
     try {
         const int r = sendeSchritt(w, d);
-        if (r < 0 && g_.eintrag(d).Typ == Geraetetyp::EtherDream)
+        if (r < 0 && istStromArt(g_.eintrag(d).Typ))
             stoerungMelden(d, strom(d).fehler());
         else if (r < 0)
             stoerungMelden(d, "error from the library");

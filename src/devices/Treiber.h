@@ -7,7 +7,7 @@
 //   JMLaser   jmLaserIsDeviceReady is 1; count = points - 1
 //   Riya      always offered; count = points - 1, point period in 30 ns units
 //   MLDriver  always offered after the parameter block; count = points
-//   EtherDream  handed to the device's streaming thread, which keeps the DAC's buffer filled
+//   EtherDream, IDN  handed to the device's streaming thread, which keeps it playing
 // A device that fails (a library error, an unplugged device) is reported once and left alone
 // while the others go on; it is tried again once a second and used again when it answers.
 // Stopping sends every running device a blanked frame before its stop call.
@@ -26,7 +26,7 @@
 namespace sw {
 
 class Dacausgabe;
-class EtherDreamStrom;
+class Strom;
 
 class KindSchreiber : public Geraeteschreiber {
 public:
@@ -83,7 +83,7 @@ public:
     bool gestoert(int geraet) const { return stoerung_[static_cast<std::size_t>(geraet)].aktiv; }
     KindSchreiber& schreiber(Geraetetyp typ);
     // The streaming thread of a logical device with a streaming kind, if it runs.
-    const EtherDreamStrom* laufenderStrom(int geraet) const;
+    const Strom* laufenderStrom(int geraet) const;
 
 private:
     friend class KindSchreiber;
@@ -94,7 +94,7 @@ private:
     void stoerungMelden(int geraet, const std::string& grund);
     void wiederDa(int geraet);
     void dunklerFrame(KindSchreiber& w, int geraet);
-    EtherDreamStrom& strom(int geraet);
+    Strom& strom(int geraet);
     void stroemeBeenden();
 
     Geraete& g_;
@@ -106,7 +106,7 @@ private:
     };
     std::array<Stoerung, kGeraete> stoerung_{};
     // The streaming devices' threads, by device list index; they live while playback runs.
-    std::map<int, std::unique_ptr<EtherDreamStrom>> stroeme_;
+    std::map<int, std::unique_ptr<Strom>> stroeme_;
 };
 
 const char* artName(Geraetetyp typ);

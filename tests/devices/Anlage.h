@@ -24,6 +24,7 @@ struct Anlage {
         Netzeinstellungen n;
         n.suchAdresse = "127.0.0.1";
         n.suchzeit = 0;
+        n.idnAdresse = "127.0.0.1";
         return n;
     }
 

@@ -1,6 +1,8 @@
 #include "Anlage.h"
 #include "devices/netz/EtherDreamEmulator.h"
 #include "devices/netz/EtherDreamStrom.h"
+#include "devices/netz/IdnEmulator.h"
+#include "devices/netz/Strom.h"
 
 #include <chrono>
 #include <thread>
@@ -31,20 +33,26 @@ std::vector<sw::Punkt> quadrat(std::int32_t farbe) {
     return p;
 }
 
-struct EtherDreamAnlage {
+// An Ether Dream and an IDN receiver on loopback, and an emulated Lumax, found at start-up.
+struct NetzAnlage {
     std::uint16_t broadcastPort = freierPort();
     emu::EtherDreamEmulator::Optionen o;
     std::unique_ptr<emu::EtherDreamEmulator> ed;
+    emu::IdnEmulator::Optionen io;
+    std::unique_ptr<emu::IdnEmulator> idn;
+    std::vector<std::uint8_t> letzterIdnFrame;
     test::Kratzordner tmp;
     std::unique_ptr<Anlage> t;
     std::vector<std::uint8_t> letzterFrame; // the pipeline's last frame for the Ether Dream
     Uhrzeit::time_point letzterDurchlauf;
 
-    explicit EtherDreamAnlage(std::function<void(const etherdream::Punkt&, double)> beiAusgabe = {}) {
+    explicit NetzAnlage(std::function<void(const etherdream::Punkt&, double)> beiAusgabe = {}) {
         o.broadcastZiel = {"127.0.0.1", broadcastPort};
         o.beiAusgabe = std::move(beiAusgabe);
         ed = std::make_unique<emu::EtherDreamEmulator>(o);
+        idn = std::make_unique<emu::IdnEmulator>(io);
         Netzeinstellungen n = Anlage::ohneNetz();
+        n.idnPort = idn->port();
         n.etherDreamBroadcastPort = broadcastPort;
         n.etherDreamTcpPort = ed->tcpPort();
         n.suchzeit = 1100; // one broadcast period: the first may come before the listener
@@ -53,6 +61,7 @@ struct EtherDreamAnlage {
         t->dac->gesendet = [this](int d, Geraetetyp, int, int, const std::uint8_t* daten,
                                   std::size_t bytes) {
             if (d == 0) letzterFrame.assign(daten, daten + bytes);
+            if (d == 2) letzterIdnFrame.assign(daten, daten + bytes);
         };
     }
     void spielen(double sekunden) {
@@ -79,8 +88,8 @@ struct EtherDreamAnlage {
 
 } // namespace
 
-TEST(EtherDreamGeraet, FoundStreamedAndBlankedThroughThePipeline) {
-    EtherDreamAnlage a;
+TEST(NetzGeraete, FoundStreamedAndBlankedThroughThePipeline) {
+    NetzAnlage a;
     auto& t = *a.t;
     const int index = geraetNachName(t.g, "Ether Dream 102030");
     ASSERT_GE(index, 0);
@@ -88,18 +97,34 @@ TEST(EtherDreamGeraet, FoundStreamedAndBlankedThroughThePipeline) {
     EXPECT_EQ(e.Kennung, "EtherDream 00:04:a3:10:20:30");
     EXPECT_EQ(e.MaxFrameSize, 1799);
     EXPECT_EQ(e.MaxSpeed, 100000);
+    const int idnIndex = geraetNachName(t.g, "IDN IDN-Emu");
+    ASSERT_GE(idnIndex, 0);
+    EXPECT_EQ(t.g.Geraeteliste[static_cast<std::size_t>(idnIndex)].Kennung, "IDN 00112233445500");
 
     t.zuordnen(0, "Ether Dream 102030", 30000);
     t.zuordnen(1, "Lumax Emu 1", 20000);
+    t.zuordnen(2, "IDN IDN-Emu", 30000);
     t.figur(quadrat(4095));
     a.starten();
     a.spielen(3);
+    // The IDN receiver holds the pipeline's frame.
+    ASSERT_FALSE(a.letzterIdnFrame.empty());
+    std::vector<idn::Sample> idnFrame;
+    for (std::size_t k = 0; k < a.letzterIdnFrame.size(); k += idn::kSampleBytes)
+        idnFrame.push_back(idn::sampleLesen(a.letzterIdnFrame.data() + k));
+    EXPECT_EQ(a.idn->letzterFrame(), idnFrame);
+    EXPECT_TRUE(a.idn->kanalOffen());
     const auto* strom = t.dac->laufenderStrom(0);
     ASSERT_NE(strom, nullptr);
     EXPECT_FALSE(strom->gestoert());
     AbspielenStoppen(*t.a);
     EXPECT_EQ(t.dac->laufenderStrom(0), nullptr);
 
+    EXPECT_FALSE(a.idn->kanalOffen());
+    EXPECT_EQ(a.idn->schliessungen(), 1);
+    EXPECT_EQ(a.idn->folgeLuecken(), 0);
+    EXPECT_EQ(a.idn->zeitueberschreitungen(), 0);
+    for (const auto& p : a.idn->letzterFrame()) EXPECT_TRUE(idn::dunkel(p));
     EXPECT_EQ(a.ed->unterlaeufe(), 0);
     EXPECT_EQ(a.ed->wiedergabe(), Wiedergabe::Leerlauf);
     EXPECT_TRUE(dunkel(a.ed->letzterAusgegeben()));
@@ -121,44 +146,61 @@ TEST(EtherDreamGeraet, FoundStreamedAndBlankedThroughThePipeline) {
     EXPECT_GT(wiederholt, 80000u);
 }
 
-TEST(EtherDreamGeraet, ALostDacIsReportedOnceWhileTheOthersPlayOn) {
-    EtherDreamAnlage a;
+TEST(NetzGeraete, ALostDeviceIsReportedOnceWhileTheOthersPlayOn) {
+    NetzAnlage a;
     auto& t = *a.t;
     ASSERT_GE(geraetNachName(t.g, "Ether Dream 102030"), 0);
     t.zuordnen(0, "Ether Dream 102030", 30000);
     t.zuordnen(1, "Lumax Emu 1", 20000);
+    t.zuordnen(2, "IDN IDN-Emu", 30000);
     t.figur(quadrat(4095));
     a.starten();
     a.spielen(0.5);
     const std::uint16_t port = a.ed->tcpPort();
     a.ed.reset(); // power lost
     const long lumaxVorher = t.lumax().geraete[0].frames;
+    const long idnVorher = a.idn->frames();
     a.spielen(2.5);
     EXPECT_TRUE(t.dac->gestoert(0));
+    EXPECT_FALSE(t.dac->gestoert(2));
     EXPECT_GT(t.lumax().geraete[0].frames, lumaxVorher + 20);
+    EXPECT_GT(a.idn->frames(), idnVorher + 20);
+
+    const std::uint16_t idnPort = a.idn->port();
+    a.idn.reset();
+    a.spielen(2);
+    EXPECT_TRUE(t.dac->gestoert(2));
+    a.io.port = idnPort;
+    a.idn = std::make_unique<emu::IdnEmulator>(a.io);
 
     a.o.tcpPort = port;
     a.ed = std::make_unique<emu::EtherDreamEmulator>(a.o);
     a.spielen(2.5);
     EXPECT_FALSE(t.dac->gestoert(0));
+    EXPECT_FALSE(t.dac->gestoert(2));
     EXPECT_GT(a.ed->ausgegeben(), 10000);
+    EXPECT_GT(a.idn->frames(), 20);
     AbspielenStoppen(*t.a);
+    EXPECT_EQ(a.idn->schliessungen(), 1);
     EXPECT_TRUE(dunkel(a.ed->letzterAusgegeben()));
     EXPECT_EQ(a.logZeilen("(Ether Dream 102030) antwortet nicht"), 1u);
     EXPECT_EQ(a.logZeilen("(Ether Dream 102030) antwortet wieder"), 1u);
+    EXPECT_EQ(a.logZeilen("(IDN IDN-Emu) antwortet nicht"), 1u);
+    EXPECT_EQ(a.logZeilen("(IDN IDN-Emu) antwortet wieder"), 1u);
 }
 
 // Measures the time from starting a figure to its first point leaving the DAC, and the CPU
 // time of the streaming thread.
-TEST(EtherDreamGeraet, TriggerToFirstPointAndCpuPerDevice) {
+TEST(NetzGeraete, TriggerToFirstPointAndCpuPerDevice) {
     std::atomic<double> ersterNeuer{-1};
     // Figure 2 is green; figure 1 has no green.
-    EtherDreamAnlage a([&](const etherdream::Punkt& p, double s) {
+    NetzAnlage a([&](const etherdream::Punkt& p, double s) {
         if (p.r == 0 && p.g != 0 && ersterNeuer < 0) ersterNeuer = s;
     });
     auto& t = *a.t;
     ASSERT_GE(geraetNachName(t.g, "Ether Dream 102030"), 0);
     t.zuordnen(0, "Ether Dream 102030", 30000);
+    t.zuordnen(2, "IDN IDN-Emu", 30000);
     t.figur(quadrat(0xF00));
     FigurenErweitern(t.s, 2);
     Figur gruen;
@@ -177,7 +219,10 @@ TEST(EtherDreamGeraet, TriggerToFirstPointAndCpuPerDevice) {
     const auto* strom = t.dac->laufenderStrom(0);
     ASSERT_NE(strom, nullptr);
     const double cpu = strom->cpuSekunden();
+    ASSERT_NE(t.dac->laufenderStrom(2), nullptr);
+    const double idnCpu = t.dac->laufenderStrom(2)->cpuSekunden();
     AbspielenStoppen(*t.a);
-    std::printf("trigger to first point: %.1f ms; streaming thread CPU: %.1f ms per second\n",
-                latenz * 1000, cpu * 1000 / 1.5);
+    std::printf("trigger to first point: %.1f ms; streaming thread CPU per second of output: "
+                "Ether Dream %.1f ms, IDN %.1f ms\n",
+                latenz * 1000, cpu * 1000 / 1.5, idnCpu * 1000 / 1.5);
 }
