@@ -1,5 +1,6 @@
 #include "devices/Emulation.h"
 
+#include "devices/usb/HeliosEmulator.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -457,7 +458,9 @@ std::map<std::string, int> beschreibungLesen(const std::string& beschreibung) {
                 anzahl = 0;
             }
         }
-        if ((art == "lumax" || art == "jmlaser" || art == "riya" || art == "ml") && anzahl > 0)
+        if ((art == "lumax" || art == "jmlaser" || art == "riya" || art == "ml" ||
+             art == "helios") &&
+            anzahl > 0)
             aus[art] = std::min(anzahl, art == "riya" ? 4 : 16);
         start = ende + 1;
     }
@@ -474,6 +477,8 @@ void einrichten(Bibliotheken& b, const Uhr& uhr, const std::string& beschreibung
             b.riya = std::make_unique<Riya>(uhr, anzahl);
         else if (art == "ml")
             b.mldriver = std::make_unique<MlDriver>(uhr, true);
+        else if (art == "helios")
+            b.usb = std::make_shared<HeliosEmulator>(anzahl);
     }
     b.ezauddac = std::make_unique<EzAudDac>();
 }

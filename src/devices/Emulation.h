@@ -6,7 +6,7 @@
 //
 // Choose the emulation with the environment variable STRAHLWERK_EMULATE or the settings key
 // "Geraete" of section "Emulation", both holding kinds with their device counts:
-// "lumax:2,jmlaser:1,riya:1,ml:1".
+// "lumax:2,jmlaser:1,riya:1,ml:1,helios:1".
 
 #include "devices/Bibliotheken.h"
 #include "devices/Geraete.h"

@@ -16,5 +16,7 @@ void Init_Riya(Geraete& g, Umgebung& env);
 void Init_EtherDream(Geraete& g, Umgebung& env);
 // Scans for IDN receivers with IDN-Hello.
 void Init_IDN(Geraete& g, Umgebung& env);
+// Enumerates Helios DACs on USB.
+void Init_Helios(Geraete& g, Umgebung& env);
 
 } // namespace sw

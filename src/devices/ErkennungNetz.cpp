@@ -2,9 +2,12 @@
 #include "devices/netz/EtherDreamProtokoll.h"
 #include "devices/netz/IdnProtokoll.h"
 #include "devices/netz/Sockets.h"
+#include "devices/usb/HeliosProtokoll.h"
+#include "devices/usb/Usb.h"
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <ifaddrs.h>
 #include <net/if.h>
 #include <netinet/in.h>
@@ -120,6 +123,44 @@ void Init_IDN(Geraete& g, Umgebung& env) {
         e.Netzadresse = von.ip;
         e.Netzport = von.port;
         env.log.zeile("IDN found: " + kennung + " (" + a.hostname + ") at " + von.ip);
+        g.Geraeteliste.push_back(e);
+    }
+}
+
+void Init_Helios(Geraete& g, Umgebung& env) {
+    if (!g.bibliothek.usb) g.bibliothek.usb = usb::libusbBus();
+    if (!g.bibliothek.usb) {
+        env.log.zeile("Helios: no USB access (libusb missing or not permitted)");
+        return;
+    }
+    for (const auto& kennung : g.bibliothek.usb->suchen(helios::kHersteller, helios::kProdukt)) {
+        if (bekannt(g, "Helios " + kennung)) continue;
+        auto v = g.bibliothek.usb->oeffnen(kennung, helios::kInterface, helios::kAlternative);
+        if (!v) {
+            env.log.zeile("Helios " + kennung + ": cannot open the device (see the udev rule)");
+            continue;
+        }
+        // The name the owner gave the DAC, when it tells it.
+        std::string name;
+        const auto a = helios::anfrage(helios::kName);
+        std::uint8_t antwort[32] = {};
+        if (v->interruptSchreiben(helios::kInterruptAus, a.data(), a.size(), 100) >= 0 &&
+            v->interruptLesen(helios::kInterruptEin, antwort, sizeof antwort, 100) > 1 &&
+            antwort[0] == 0x85)
+            name.assign(reinterpret_cast<const char*>(antwort + 1),
+                        strnlen(reinterpret_cast<const char*>(antwort + 1), sizeof antwort - 2));
+        GeraeteEintrag e;
+        e.Typ = Geraetetyp::Helios;
+        e.Kennung = "Helios " + kennung;
+        e.Anzeigename = name.empty() ? e.Kennung : name;
+        e.Familie = "Helios";
+        e.Bereit = true;
+        e.Farbkanaele = 4;
+        e.MinSpeed = helios::kMinRate;
+        e.MaxSpeed = helios::kMaxRate;
+        e.SpeedStep = 1;
+        e.MaxFrameSize = helios::kMaxPunkte;
+        env.log.zeile("Helios found: " + e.Kennung + " (" + e.Anzeigename + ")");
         g.Geraeteliste.push_back(e);
     }
 }

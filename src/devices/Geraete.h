@@ -4,6 +4,7 @@
 // choice, the selection lists the options window shows, and the vendor libraries.
 
 #include "devices/Bibliotheken.h"
+#include "devices/usb/Usb.h"
 #include "output/Ausgabetypen.h"
 
 #include <array>
@@ -24,6 +25,7 @@ enum class Geraetetyp : std::int16_t {
     Riya = 6,
     EtherDream = 7,
     IDN = 8,
+    Helios = 9,
 };
 
 struct GeraeteEintrag {
@@ -55,6 +57,7 @@ struct Bibliotheken {
     std::unique_ptr<RiyaBibliothek> riya = std::make_unique<RiyaBibliothek>();
     std::unique_ptr<EzAudDacBibliothek> ezauddac = std::make_unique<EzAudDacBibliothek>();
     std::unique_ptr<MlDriverBibliothek> mldriver = std::make_unique<MlDriverBibliothek>();
+    std::shared_ptr<usb::Bus> usb; // opened by the Helios detection unless emulated
 };
 
 // Where the network kinds are looked for and how they are fed; settings section "Netzwerk".

@@ -94,6 +94,8 @@ Fortsetzung Init_Hardware(Geraete& g, Umgebung& env) {
         Init_EtherDream(g, env);
         schritt(env, "Init IDN");
         Init_IDN(g, env);
+        schritt(env, "Init Helios");
+        Init_Helios(g, env);
 
         g.lstHardwareEintraege.clear();
         for (const auto& e : g.Geraeteliste) g.lstHardwareEintraege.push_back(e.Anzeigename);
@@ -149,6 +151,7 @@ Fortsetzung Hardware_Change(Geraete& g, Umgebung& env, int DeviceNr) {
             case Geraetetyp::VirtualDevice:
             case Geraetetyp::EtherDream:
             case Geraetetyp::IDN:
+            case Geraetetyp::Helios:
                 break;
             case Geraetetyp::Riya:
                 g.bibliothek.riya->Ri_InitChanal(static_cast<std::uint8_t>(e.Handle));

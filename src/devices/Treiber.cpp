@@ -5,6 +5,8 @@
 #include "devices/netz/EtherDreamStrom.h"
 #include "devices/netz/IdnProtokoll.h"
 #include "devices/netz/IdnStrom.h"
+#include "devices/usb/HeliosProtokoll.h"
+#include "devices/usb/HeliosStrom.h"
 #include "platform/Fehler.h"
 
 #include <algorithm>
@@ -26,8 +28,12 @@ void idnKodieren(const Ausgabepunkt& p, std::uint8_t* z) {
     idn::sampleSchreiben(idn::ausAusgabepunkt(p), z);
 }
 
+void heliosKodieren(const Ausgabepunkt& p, std::uint8_t* z) {
+    helios::punktSchreiben(helios::ausAusgabepunkt(p), z);
+}
+
 bool istStromArt(Geraetetyp t) {
-    return t == Geraetetyp::EtherDream || t == Geraetetyp::IDN;
+    return t == Geraetetyp::EtherDream || t == Geraetetyp::IDN || t == Geraetetyp::Helios;
 }
 
 constexpr std::uint32_t kStandardRate = 30000;
@@ -52,6 +58,8 @@ const char* artName(Geraetetyp typ) {
         return "etherdream";
     case Geraetetyp::IDN:
         return "idn";
+    case Geraetetyp::Helios:
+        return "helios";
     default:
         return "none";
     }
@@ -97,6 +105,8 @@ Dacausgabe::Dacausgabe(Geraete& g, Umgebung& env) : g_(g), env_(env) {
                                                          &etherDreamKodieren, "EtherDream_Feld"));
     schreiber_.push_back(std::make_unique<KindSchreiber>(
         *this, Geraetetyp::IDN, idn::kSampleBytes, 2, &idnKodieren, "IDN_Feld"));
+    schreiber_.push_back(std::make_unique<KindSchreiber>(
+        *this, Geraetetyp::Helios, helios::kPunktBytes, 2, &heliosKodieren, "Helios_Feld"));
 }
 
 Dacausgabe::~Dacausgabe() {
@@ -110,6 +120,14 @@ Strom& Dacausgabe::strom(int d) {
         const auto& e = g_.eintrag(d);
         const int pps = g_.PPSWert[static_cast<std::size_t>(d)];
         const std::uint32_t rate = pps > 0 ? static_cast<std::uint32_t>(pps) : kStandardRate;
+        if (e.Typ == Geraetetyp::Helios) {
+            HeliosStrom::Optionen o;
+            o.bus = g_.bibliothek.usb;
+            o.kennung = e.Kennung.substr(e.Kennung.find(' ') + 1);
+            o.punktrate = rate;
+            s = std::make_unique<HeliosStrom>(o);
+            return *s;
+        }
         if (e.Typ == Geraetetyp::IDN) {
             IdnStrom::Optionen o;
             o.ziel = {e.Netzadresse, e.Netzport};
@@ -230,7 +248,8 @@ int Dacausgabe::sendeSchritt(KindSchreiber& w, int d) {
         break;
     }
     case Geraetetyp::EtherDream:
-    case Geraetetyp::IDN: {
+    case Geraetetyp::IDN:
+    case Geraetetyp::Helios: {
         auto& s = strom(d);
         if (pps > 0) s.rateSetzen(static_cast<std::uint32_t>(pps));
         anzahl = zaehler + 1;

@@ -1,0 +1,138 @@
+#include "devices/usb/HeliosStrom.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace sw {
+
+using namespace helios;
+using namespace std::chrono_literals;
+
+namespace {
+constexpr int kZeitlimitMs = 100;
+}
+
+HeliosStrom::HeliosStrom(Optionen o) : opt_(std::move(o)), rate_(opt_.punktrate) {
+    thread_ = std::thread([this] { lauf(); });
+}
+
+HeliosStrom::~HeliosStrom() {
+    ende_ = true;
+    if (thread_.joinable()) thread_.join();
+}
+
+void HeliosStrom::frameSetzen(const std::uint8_t* punkte, std::size_t anzahl) {
+    std::lock_guard l(m_);
+    anzahl = std::min<std::size_t>(anzahl, kMaxPunkte);
+    neuerFrame_.assign(punkte, punkte + anzahl * kPunktBytes);
+    neuerFrameDa_ = true;
+}
+
+void HeliosStrom::rateSetzen(std::uint32_t rate) {
+    if (rate > 0) rate_ = rate;
+}
+
+std::string HeliosStrom::fehler() const {
+    std::lock_guard l(m_);
+    return fehler_;
+}
+
+void HeliosStrom::stoerung(const std::string& grund) {
+    usb_.reset();
+    {
+        std::lock_guard l(m_);
+        fehler_ = grund;
+    }
+    gestoert_ = true;
+}
+
+int HeliosStrom::status() {
+    const auto a = anfrage(kStatus);
+    std::uint8_t antwort[32];
+    if (usb_->interruptSchreiben(kInterruptAus, a.data(), a.size(), kZeitlimitMs) < 0) return -1;
+    const int n = usb_->interruptLesen(kInterruptEin, antwort, sizeof antwort, kZeitlimitMs);
+    if (n < 0) return -1;
+    return bereit(antwort, static_cast<std::size_t>(n)) ? 1 : 0;
+}
+
+bool HeliosStrom::schreiben(const std::vector<std::uint8_t>& punkte) {
+    const auto daten = frame(punkte.data(), punkte.size() / kPunktBytes, rate_, 0);
+    return usb_->bulkSchreiben(kBulkAus, daten.data(), daten.size(), kZeitlimitMs * 5) ==
+           static_cast<int>(daten.size());
+}
+
+void HeliosStrom::lauf() {
+    while (!ende_) {
+        if (!usb_) {
+            usb_ = opt_.bus ? opt_.bus->oeffnen(opt_.kennung, kInterface, kAlternative) : nullptr;
+            if (!usb_) {
+                stoerung("not connected");
+                for (int k = 0; k < 200 && !ende_; ++k) std::this_thread::sleep_for(5ms);
+                continue;
+            }
+            gestoert_ = false;
+        }
+        const int s = status();
+        if (s < 0) {
+            stoerung("no answer to the status request");
+            continue;
+        }
+        bool neu = false;
+        {
+            std::lock_guard l(m_);
+            if (neuerFrameDa_) {
+                frame_.swap(neuerFrame_);
+                neuerFrameDa_ = false;
+                neu = true;
+            }
+        }
+        // A ready DAC gets the newest frame; without a new one the last frame repeats there.
+        if (s == 1 && !frame_.empty() && (neu || !gesendet_)) {
+            if (!schreiben(frame_)) {
+                stoerung("the frame transfer failed");
+                continue;
+            }
+            gesendet_ = true;
+        } else if (neu) {
+            // Not ready: keep the newest frame for the next turn.
+            std::lock_guard l(m_);
+            if (!neuerFrameDa_) {
+                neuerFrame_ = frame_;
+                neuerFrameDa_ = true;
+            }
+        }
+        std::this_thread::sleep_for(500us);
+        cpu_ = threadCpuSekunden();
+    }
+    dunkelUndStopp();
+}
+
+bool HeliosStrom::warteBereit(std::chrono::steady_clock::time_point grenze) {
+    while (std::chrono::steady_clock::now() < grenze) {
+        const int s = status();
+        if (s != 0) return s == 1;
+        std::this_thread::sleep_for(500us);
+    }
+    return false;
+}
+
+void HeliosStrom::dunkelUndStopp() {
+    if (!usb_) return;
+    const auto grenze = std::chrono::steady_clock::now() + 500ms;
+    if (gesendet_ && !frame_.empty() && warteBereit(grenze)) {
+        const std::size_t anzahl = std::max<std::size_t>(20, rate_ / 200);
+        std::vector<std::uint8_t> dunkel(anzahl * kPunktBytes);
+        Punkt letzter = punktLesen(frame_.data() + frame_.size() - kPunktBytes);
+        letzter.r = letzter.g = letzter.b = letzter.i = 0;
+        const Punkt mitte{2047, 2047, 0, 0, 0, 0};
+        for (std::size_t k = 0; k < anzahl; ++k)
+            punktSchreiben(k < anzahl / 2 ? letzter : mitte, dunkel.data() + k * kPunktBytes);
+        // Ready again means the dark frame has started.
+        if (schreiben(dunkel)) warteBereit(grenze);
+    }
+    const auto stopp = anfrage(kStop);
+    usb_->interruptSchreiben(kInterruptAus, stopp.data(), stopp.size(), kZeitlimitMs);
+    usb_.reset();
+}
+
+} // namespace sw
