@@ -8,9 +8,11 @@
 #include "output/Ausgabe.h"
 #include "platform/Text.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <thread>
 
 namespace sw::cli {
 
@@ -180,7 +182,19 @@ void befehlPlay(const PlayOptionen& o) {
     dac.starten(); // before the stopwatch: its wait is not part of the first pass
     AbspielenStarten(*a, u.env);
     FigurStarten(*a, speicher, o.spur, 1, a->JetztMs);
+    // Streaming devices draw in real time, so the passes follow the wall clock for them.
+    bool echtzeit = false;
+    for (int d = 0; d <= geraete.MaxHardware; ++d) {
+        const auto typ = geraete.eintrag(d).Typ;
+        echtzeit = echtzeit || typ == Geraetetyp::EtherDream || typ == Geraetetyp::IDN ||
+                   typ == Geraetetyp::Helios;
+    }
+    const auto beginn = std::chrono::steady_clock::now();
     for (zyklus = 1; zyklus <= o.zyklen; ++zyklus) {
+        if (echtzeit)
+            std::this_thread::sleep_until(
+                beginn + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                             std::chrono::duration<double, std::milli>(o.passMs * (zyklus - 1))));
         u.uhr.vorstellen(o.passMs / 1000.0);
         AbspielenDurchlauf(*a, speicher, paletten, u.env);
         if (mitschnitt) mitschnitt->zyklusEnde(zyklus);
