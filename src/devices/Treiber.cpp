@@ -151,6 +151,18 @@ const Strom* Dacausgabe::laufenderStrom(int d) const {
     return it == stroeme_.end() ? nullptr : it->second.get();
 }
 
+// A streaming device no longer assigned to any logical device is blanked and stopped, so it
+// does not go on drawing its last frame.
+void Dacausgabe::verwaisteStroemeBeenden() {
+    for (auto it = stroeme_.begin(); it != stroeme_.end();) {
+        const bool zugeordnet =
+            std::find(g_.HardwareZuordnung.begin(),
+                      g_.HardwareZuordnung.begin() + g_.MaxHardware + 1,
+                      it->first) != g_.HardwareZuordnung.begin() + g_.MaxHardware + 1;
+        it = zugeordnet ? std::next(it) : stroeme_.erase(it);
+    }
+}
+
 // Every stream blanks and stops its DAC, all at once, then the threads end.
 void Dacausgabe::stroemeBeenden() {
     for (auto& [index, s] : stroeme_) s->stoppenAnfordern();
@@ -286,6 +298,7 @@ void Dacausgabe::wiederDa(int d) {
 
 void Dacausgabe::senden(KindSchreiber& w, int d) {
     if (!g_.ausgabeLaeuft) return;
+    verwaisteStroemeBeenden();
     auto& s = stoerung_[static_cast<std::size_t>(d)];
     if (s.aktiv) {
         if (env_.uhr.sekunden() < s.naechsterVersuch) return;

@@ -96,6 +96,7 @@ private:
     void dunklerFrame(KindSchreiber& w, int geraet);
     Strom& strom(int geraet);
     void stroemeBeenden();
+    void verwaisteStroemeBeenden();
 
     Geraete& g_;
     Umgebung& env_;

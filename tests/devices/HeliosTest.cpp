@@ -126,3 +126,20 @@ TEST(Helios, AnUnpluggedDacIsReportedOnceAndUsedAgain) {
     EXPECT_EQ(zaehlen("(Helios Emu 1) antwortet nicht"), 1u);
     EXPECT_EQ(zaehlen("(Helios Emu 1) antwortet wieder"), 1u);
 }
+
+TEST(Helios, ADacTakenOffItsLogicalDeviceIsStoppedDark) {
+    Anlage t("helios:1,lumax:1");
+    auto& emu = static_cast<emu::HeliosEmulator&>(*t.g.bibliothek.usb);
+    t.zuordnen(0, "Helios Emu 1", 30000);
+    t.zuordnen(1, "Lumax Emu 1", 20000);
+    t.figur(dreieck());
+    t.starten();
+    spielen(t, 0.3);
+    ASSERT_NE(t.dac->laufenderStrom(0), nullptr);
+    geraetWaehlen(t.g, t.u.env, 0, 0); // No Device
+    spielen(t, 0.2);
+    const auto g = emu.geraet(0);
+    EXPECT_EQ(g.stopps, 1);
+    for (const auto& p : g.gezeichnet.punkte) EXPECT_TRUE(dunkel(p));
+    AbspielenStoppen(*t.a);
+}
