@@ -4,12 +4,14 @@
 
 #include "platform/Umgebung.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 
 namespace sw::test {
 
@@ -63,6 +65,23 @@ inline std::string hex(const std::string& bytes, std::size_t anzahl) {
         aus += puffer;
     }
     return aus;
+}
+
+// How often `teil` occurs in `text`.
+inline std::size_t vorkommen(const std::string& text, const std::string& teil) {
+    std::size_t n = 0;
+    for (auto p = text.find(teil); p != std::string::npos; p = text.find(teil, p + 1)) ++n;
+    return n;
+}
+
+// Polls a condition in real time, for tests with threads; true once it holds.
+template <typename F> bool warteBis(F&& bedingung, double sekunden) {
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::duration<double>(sekunden);
+    while (std::chrono::steady_clock::now() < ende) {
+        if (bedingung()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return bedingung();
 }
 
 } // namespace sw::test

@@ -36,15 +36,6 @@ std::vector<Punkt> quadrat() {
     return p;
 }
 
-template <typename F> bool warteBis(F&& bedingung, double sekunden) {
-    const auto ende = std::chrono::steady_clock::now() + std::chrono::duration<double>(sekunden);
-    while (std::chrono::steady_clock::now() < ende) {
-        if (bedingung()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return bedingung();
-}
-
 } // namespace
 
 TEST(EtherDream, WireLayoutsByteForByte) {
@@ -190,16 +181,16 @@ TEST(EtherDream, LostDacIsReportedAndUsedAgainWhenItReturns) {
     const auto bytes = kodiert(figur);
     EtherDreamStrom strom(so);
     strom.frameSetzen(bytes.data(), figur.size());
-    ASSERT_TRUE(warteBis([&] { return dac->ausgegeben() > 3000; }, 3));
+    ASSERT_TRUE(test::warteBis([&] { return dac->ausgegeben() > 3000; }, 3));
 
     dac.reset(); // power lost
-    EXPECT_TRUE(warteBis([&] { return strom.gestoert(); }, 3));
+    EXPECT_TRUE(test::warteBis([&] { return strom.gestoert(); }, 3));
     EXPECT_FALSE(strom.fehler().empty());
 
     o.tcpPort = port;
     dac = std::make_unique<emu::EtherDreamEmulator>(o);
     ASSERT_TRUE(dac->bereit());
-    EXPECT_TRUE(warteBis([&] { return !strom.gestoert() && dac->ausgegeben() > 3000; }, 5));
+    EXPECT_TRUE(test::warteBis([&] { return !strom.gestoert() && dac->ausgegeben() > 3000; }, 5));
     strom.stoppen();
     EXPECT_EQ(dac->wiedergabe(), Wiedergabe::Leerlauf);
     EXPECT_TRUE(dunkel(dac->letzterAusgegeben()));

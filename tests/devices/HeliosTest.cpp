@@ -118,13 +118,8 @@ TEST(Helios, AnUnpluggedDacIsReportedOnceAndUsedAgain) {
     AbspielenStoppen(*t.a);
     t.u.log.schliessen();
     const std::string log = test::leseDatei(tmp / "log.txt");
-    auto zaehlen = [&](const std::string& s) {
-        std::size_t n = 0;
-        for (auto p = log.find(s); p != std::string::npos; p = log.find(s, p + 1)) ++n;
-        return n;
-    };
-    EXPECT_EQ(zaehlen("(Helios Emu 1) antwortet nicht"), 1u);
-    EXPECT_EQ(zaehlen("(Helios Emu 1) antwortet wieder"), 1u);
+    EXPECT_EQ(test::vorkommen(log, "(Helios Emu 1) antwortet nicht"), 1u);
+    EXPECT_EQ(test::vorkommen(log, "(Helios Emu 1) antwortet wieder"), 1u);
 }
 
 TEST(Helios, ADacTakenOffItsLogicalDeviceIsStoppedDark) {

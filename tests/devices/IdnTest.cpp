@@ -30,15 +30,6 @@ std::vector<std::uint8_t> kodiert(const std::vector<Sample>& s) {
     return z;
 }
 
-template <typename F> bool warteBis(F&& bedingung, double sekunden) {
-    const auto ende = std::chrono::steady_clock::now() + std::chrono::duration<double>(sekunden);
-    while (std::chrono::steady_clock::now() < ende) {
-        if (bedingung()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return bedingung();
-}
-
 } // namespace
 
 TEST(Idn, HelloAndScanLayouts) {
@@ -166,12 +157,12 @@ TEST(Idn, ALostReceiverIsReportedAndUsedAgain) {
     const auto bytes = kodiert(figur);
     IdnStrom strom(so);
     strom.frameSetzen(bytes.data(), figur.size());
-    ASSERT_TRUE(warteBis([&] { return empfaenger->frames() > 5; }, 3));
+    ASSERT_TRUE(test::warteBis([&] { return empfaenger->frames() > 5; }, 3));
     empfaenger.reset();
-    EXPECT_TRUE(warteBis([&] { return strom.gestoert(); }, 3));
+    EXPECT_TRUE(test::warteBis([&] { return strom.gestoert(); }, 3));
     o.port = port;
     empfaenger = std::make_unique<emu::IdnEmulator>(o);
     // The unchanged frame is sent again to keep the link: five times a second.
-    EXPECT_TRUE(warteBis([&] { return !strom.gestoert() && empfaenger->frames() > 5; }, 3));
+    EXPECT_TRUE(test::warteBis([&] { return !strom.gestoert() && empfaenger->frames() > 5; }, 3));
     EXPECT_TRUE(empfaenger->kanalOffen());
 }

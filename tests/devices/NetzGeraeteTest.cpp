@@ -75,10 +75,7 @@ struct NetzAnlage {
     }
     std::size_t logZeilen(const std::string& text) {
         t->u.log.schliessen();
-        const std::string log = test::leseDatei(tmp / "log.txt");
-        std::size_t n = 0;
-        for (auto p = log.find(text); p != std::string::npos; p = log.find(text, p + 1)) ++n;
-        return n;
+        return test::vorkommen(test::leseDatei(tmp / "log.txt"), text);
     }
     void starten() {
         letzterDurchlauf = Uhrzeit::now();

@@ -19,7 +19,8 @@ void dunkelMachen(std::uint8_t* p) {
 
 } // namespace
 
-EtherDreamStrom::EtherDreamStrom(Optionen o) : opt_(std::move(o)), gewuenschteRate_(opt_.punktrate) {
+EtherDreamStrom::EtherDreamStrom(Optionen o)
+    : Strom(kPunktBytes), opt_(std::move(o)), gewuenschteRate_(opt_.punktrate) {
     opt_.punktrate = std::clamp<std::uint32_t>(opt_.punktrate, 1, opt_.maxPunktrate);
     gewuenschteRate_ = rate_ = opt_.punktrate;
     paket_.reserve(3 + kMaxProPaket * kPunktBytes);
@@ -28,12 +29,6 @@ EtherDreamStrom::EtherDreamStrom(Optionen o) : opt_(std::move(o)), gewuenschteRa
 
 EtherDreamStrom::~EtherDreamStrom() {
     stoppen();
-}
-
-void EtherDreamStrom::frameSetzen(const std::uint8_t* punkte, std::size_t anzahl) {
-    std::lock_guard l(m_);
-    neuerFrame_.assign(punkte, punkte + anzahl * kPunktBytes);
-    neuerFrameDa_ = true;
 }
 
 void EtherDreamStrom::rateSetzen(std::uint32_t rate) {
@@ -45,18 +40,9 @@ void EtherDreamStrom::stoppen() {
     if (thread_.joinable()) thread_.join();
 }
 
-std::string EtherDreamStrom::fehler() const {
-    std::lock_guard l(m_);
-    return fehler_;
-}
-
 void EtherDreamStrom::stoerung(const std::string& grund) {
     tcp_.schliessen();
-    {
-        std::lock_guard l(m_);
-        fehler_ = grund;
-    }
-    gestoert_ = true;
+    Strom::stoerung(grund);
 }
 
 void EtherDreamStrom::schlafen(double sekunden) const {
@@ -93,7 +79,7 @@ bool EtherDreamStrom::verbinden() {
     // A DAC still playing for an earlier connection starts afresh.
     if (status_.wiedergabe != Wiedergabe::Leerlauf && !befehl(anhalten()) && !tcp_.offen())
         return false;
-    gestoert_ = false;
+    wiederDa();
     return true;
 }
 
@@ -113,11 +99,7 @@ bool EtherDreamStrom::punkteSenden(std::size_t anzahl) {
     for (std::size_t k = 0; k < anzahl; ++k, z += kPunktBytes) {
         if (position_ >= frame_.size()) {
             position_ = 0;
-            std::lock_guard l(m_);
-            if (neuerFrameDa_) {
-                frame_.swap(neuerFrame_);
-                neuerFrameDa_ = false;
-            }
+            neuenFrameNehmen(frame_);
         }
         if (frame_.empty()) {
             // Nothing to draw yet: a dark point at the centre.
@@ -207,7 +189,7 @@ void EtherDreamStrom::lauf() {
             }
         }
         if (!schritt()) schlafen(1.0);
-        cpu_ = threadCpuSekunden();
+        cpuMessen();
     }
     dunkelUndHalt();
 }

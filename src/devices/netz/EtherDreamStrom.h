@@ -15,7 +15,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -34,24 +33,14 @@ public:
 
     explicit EtherDreamStrom(Optionen o);
     ~EtherDreamStrom() override;
-    EtherDreamStrom(const EtherDreamStrom&) = delete;
-    EtherDreamStrom& operator=(const EtherDreamStrom&) = delete;
 
-    // A frame of encoded points (kPunktBytes each); the next pass plays it.
-    void frameSetzen(const std::uint8_t* punkte, std::size_t anzahl) override;
     // A new point rate, queued at the DAC and applied from the next point sent.
     void rateSetzen(std::uint32_t rate) override;
     // Blanks and stops the DAC and ends the thread.
     void stoppen();
-    // Asks the thread to blank and stop without waiting; the destructor waits.
-    void stoppenAnfordern() override { ende_ = true; }
 
-    bool gestoert() const override { return gestoert_; }
-    std::string fehler() const override;
     long gesendetePunkte() const { return gesendet_; }
     int neuStarts() const { return neuStarts_; }
-    // CPU seconds the streaming thread used so far.
-    double cpuSekunden() const override { return cpu_; }
 
 private:
     void lauf();
@@ -67,17 +56,9 @@ private:
     Optionen opt_;
     netz::TcpVerbindung tcp_;
     std::thread thread_;
-    std::atomic<bool> ende_{false};
-    std::atomic<bool> gestoert_{false};
     std::atomic<long> gesendet_{0};
     std::atomic<int> neuStarts_{0};
-    std::atomic<double> cpu_{0};
     std::atomic<std::uint32_t> gewuenschteRate_;
-
-    mutable std::mutex m_;
-    std::vector<std::uint8_t> neuerFrame_;
-    bool neuerFrameDa_ = false;
-    std::string fehler_;
 
     // The thread's own state.
     std::vector<std::uint8_t> frame_;

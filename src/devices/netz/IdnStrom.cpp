@@ -15,7 +15,8 @@ constexpr auto kPingAbstand = 500ms;
 constexpr auto kVerloren = 1000ms;
 } // namespace
 
-IdnStrom::IdnStrom(Optionen o) : opt_(std::move(o)), rate_(std::max<std::uint32_t>(opt_.punktrate, 1)) {
+IdnStrom::IdnStrom(Optionen o)
+    : Strom(kSampleBytes), opt_(std::move(o)), rate_(std::max<std::uint32_t>(opt_.punktrate, 1)) {
     udp_.binden("0.0.0.0", 0);
     thread_ = std::thread([this] { lauf(); });
 }
@@ -25,19 +26,8 @@ IdnStrom::~IdnStrom() {
     if (thread_.joinable()) thread_.join();
 }
 
-void IdnStrom::frameSetzen(const std::uint8_t* samples, std::size_t anzahl) {
-    std::lock_guard l(m_);
-    neuerFrame_.assign(samples, samples + anzahl * kSampleBytes);
-    neuerFrameDa_ = true;
-}
-
 void IdnStrom::rateSetzen(std::uint32_t rate) {
     if (rate > 0) rate_ = rate;
-}
-
-std::string IdnStrom::fehler() const {
-    std::lock_guard l(m_);
-    return fehler_;
 }
 
 double IdnStrom::dauer(std::size_t samples) const {
@@ -78,15 +68,11 @@ void IdnStrom::antwortenLesen(Zeit jetzt) {
         if (n < 0) break;
     }
     const bool verloren = jetzt - letzteAntwort_ > kVerloren;
-    if (verloren && !gestoert_) {
-        {
-            std::lock_guard l(m_);
-            fehler_ = "no answer from " + opt_.ziel.ip + ":" + std::to_string(opt_.ziel.port);
-        }
+    if (verloren && !gestoert()) {
         kanalOffen_ = false; // it will need the configuration again
-        gestoert_ = true;
-    } else if (!verloren && gestoert_) {
-        gestoert_ = false;
+        stoerung("no answer from " + opt_.ziel.ip + ":" + std::to_string(opt_.ziel.port));
+    } else if (!verloren && gestoert()) {
+        wiederDa();
     }
 }
 
@@ -96,28 +82,21 @@ void IdnStrom::lauf() {
         const Zeit jetzt = std::chrono::steady_clock::now();
         pingen(jetzt);
         antwortenLesen(jetzt);
-        if (!gestoert_ && jetzt >= frameEnde_) {
-            {
-                std::lock_guard l(m_);
-                if (neuerFrameDa_) {
-                    frame_.swap(neuerFrame_);
-                    neuerFrameDa_ = false;
-                    // A new frame goes at once; the same one again only to keep the link.
-                    if (!frame_.empty()) letzterVersand_ = {};
-                }
-            }
+        if (!gestoert() && jetzt >= frameEnde_) {
+            // A new frame goes at once; the same one again only to keep the link.
+            if (neuenFrameNehmen(frame_) && !frame_.empty()) letzterVersand_ = {};
             if (!frame_.empty() && (jetzt - letzterVersand_ >= kKonfigAbstand || !kanalOffen_ ||
                                     letzterVersand_ == Zeit{}))
                 frameSenden(frame_, false, jetzt);
         }
         udp_.lesbar(1);
-        cpu_ = threadCpuSekunden();
+        cpuMessen();
     }
     dunkelUndSchliessen();
 }
 
 void IdnStrom::dunkelUndSchliessen() {
-    if (!kanalOffen_ || gestoert_ || frame_.empty()) return;
+    if (!kanalOffen_ || gestoert() || frame_.empty()) return;
     // Dark at the last position, then dark at the centre.
     const std::size_t anzahl = std::max<std::size_t>(20, rate_ / 200);
     std::vector<std::uint8_t> dunkel(anzahl * kSampleBytes, 0);

@@ -15,7 +15,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -31,15 +30,8 @@ public:
 
     explicit IdnStrom(Optionen o);
     ~IdnStrom() override;
-    IdnStrom(const IdnStrom&) = delete;
-    IdnStrom& operator=(const IdnStrom&) = delete;
 
-    void frameSetzen(const std::uint8_t* samples, std::size_t anzahl) override;
     void rateSetzen(std::uint32_t rate) override;
-    void stoppenAnfordern() override { ende_ = true; }
-    bool gestoert() const override { return gestoert_; }
-    std::string fehler() const override;
-    double cpuSekunden() const override { return cpu_; }
 
 private:
     using Zeit = std::chrono::steady_clock::time_point;
@@ -53,15 +45,7 @@ private:
     Optionen opt_;
     netz::UdpSocket udp_;
     std::thread thread_;
-    std::atomic<bool> ende_{false};
-    std::atomic<bool> gestoert_{false};
     std::atomic<std::uint32_t> rate_;
-    std::atomic<double> cpu_{0};
-
-    mutable std::mutex m_;
-    std::vector<std::uint8_t> neuerFrame_;
-    bool neuerFrameDa_ = false;
-    std::string fehler_;
 
     // The thread's own state.
     std::vector<std::uint8_t> frame_;

@@ -1,10 +1,8 @@
 #include "devices/netz/Sockets.h"
-#include "devices/netz/Strom.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
-#include <ctime>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -199,12 +197,3 @@ TcpVerbindung TcpServer::annehmen(int millisekunden) {
 
 } // namespace sw::netz
 
-namespace sw {
-
-double threadCpuSekunden() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-} // namespace sw

@@ -12,7 +12,8 @@ namespace {
 constexpr int kZeitlimitMs = 100;
 }
 
-HeliosStrom::HeliosStrom(Optionen o) : opt_(std::move(o)), rate_(opt_.punktrate) {
+HeliosStrom::HeliosStrom(Optionen o)
+    : Strom(kPunktBytes, kMaxPunkte), opt_(std::move(o)), rate_(opt_.punktrate) {
     thread_ = std::thread([this] { lauf(); });
 }
 
@@ -21,29 +22,13 @@ HeliosStrom::~HeliosStrom() {
     if (thread_.joinable()) thread_.join();
 }
 
-void HeliosStrom::frameSetzen(const std::uint8_t* punkte, std::size_t anzahl) {
-    std::lock_guard l(m_);
-    anzahl = std::min<std::size_t>(anzahl, kMaxPunkte);
-    neuerFrame_.assign(punkte, punkte + anzahl * kPunktBytes);
-    neuerFrameDa_ = true;
-}
-
 void HeliosStrom::rateSetzen(std::uint32_t rate) {
     if (rate > 0) rate_ = rate;
 }
 
-std::string HeliosStrom::fehler() const {
-    std::lock_guard l(m_);
-    return fehler_;
-}
-
 void HeliosStrom::stoerung(const std::string& grund) {
     usb_.reset();
-    {
-        std::lock_guard l(m_);
-        fehler_ = grund;
-    }
-    gestoert_ = true;
+    Strom::stoerung(grund);
 }
 
 int HeliosStrom::status() {
@@ -70,39 +55,24 @@ void HeliosStrom::lauf() {
                 for (int k = 0; k < 200 && !ende_; ++k) std::this_thread::sleep_for(5ms);
                 continue;
             }
-            gestoert_ = false;
+            wiederDa();
+            gesendet_ = false; // the DAC needs the current frame again
         }
         const int s = status();
         if (s < 0) {
             stoerung("no answer to the status request");
             continue;
         }
-        bool neu = false;
-        {
-            std::lock_guard l(m_);
-            if (neuerFrameDa_) {
-                frame_.swap(neuerFrame_);
-                neuerFrameDa_ = false;
-                neu = true;
-            }
-        }
         // A ready DAC gets the newest frame; without a new one the last frame repeats there.
-        if (s == 1 && !frame_.empty() && (neu || !gesendet_)) {
+        if (s == 1 && (neuenFrameNehmen(frame_) || !gesendet_) && !frame_.empty()) {
             if (!schreiben(frame_)) {
                 stoerung("the frame transfer failed");
                 continue;
             }
             gesendet_ = true;
-        } else if (neu) {
-            // Not ready: keep the newest frame for the next turn.
-            std::lock_guard l(m_);
-            if (!neuerFrameDa_) {
-                neuerFrame_ = frame_;
-                neuerFrameDa_ = true;
-            }
         }
         std::this_thread::sleep_for(500us);
-        cpu_ = threadCpuSekunden();
+        cpuMessen();
     }
     dunkelUndStopp();
 }

@@ -14,7 +14,6 @@
 
 #include <atomic>
 #include <memory>
-#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -30,15 +29,8 @@ public:
 
     explicit HeliosStrom(Optionen o);
     ~HeliosStrom() override;
-    HeliosStrom(const HeliosStrom&) = delete;
-    HeliosStrom& operator=(const HeliosStrom&) = delete;
 
-    void frameSetzen(const std::uint8_t* punkte, std::size_t anzahl) override;
     void rateSetzen(std::uint32_t rate) override;
-    void stoppenAnfordern() override { ende_ = true; }
-    bool gestoert() const override { return gestoert_; }
-    std::string fehler() const override;
-    double cpuSekunden() const override { return cpu_; }
 
 private:
     void lauf();
@@ -52,15 +44,7 @@ private:
     Optionen opt_;
     std::unique_ptr<usb::Verbindung> usb_;
     std::thread thread_;
-    std::atomic<bool> ende_{false};
-    std::atomic<bool> gestoert_{false};
     std::atomic<std::uint32_t> rate_;
-    std::atomic<double> cpu_{0};
-
-    mutable std::mutex m_;
-    std::vector<std::uint8_t> neuerFrame_;
-    bool neuerFrameDa_ = false;
-    std::string fehler_;
 
     std::vector<std::uint8_t> frame_;
     bool gesendet_ = false;
