@@ -88,6 +88,9 @@ TEST(Helios, StreamsThroughThePipelineAndStopsDark) {
     for (std::size_t k = 0; k < g.gezeichnet.punkte.size(); ++k)
         EXPECT_EQ(g.gezeichnet.punkte[k], punktLesen(letzter.data() + k * kPunktBytes));
     EXPECT_EQ(g.gezeichnet.rate, 30000);
+    ASSERT_NE(t.dac->laufenderStrom(0), nullptr);
+    std::printf("Helios streaming thread CPU: %.1f ms per second of output\n",
+                t.dac->laufenderStrom(0)->cpuSekunden() * 1000 / 2);
     AbspielenStoppen(*t.a);
     g = emu.geraet(0);
     EXPECT_EQ(g.stopps, 1);
