@@ -218,7 +218,7 @@ void EtherDreamEmulator::lauf() {
 
 std::vector<Punkt> EtherDreamEmulator::empfangen() const {
     std::lock_guard l(m_);
-    return empfangen_;
+    return {empfangen_.begin(), empfangen_.end()};
 }
 Punkt EtherDreamEmulator::letzterAusgegeben() const {
     std::lock_guard l(m_);

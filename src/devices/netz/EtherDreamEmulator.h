@@ -69,7 +69,7 @@ private:
     etherdream::Status status_;
     std::deque<etherdream::Punkt> puffer_;
     std::deque<std::uint32_t> raten_;
-    std::vector<etherdream::Punkt> empfangen_;
+    std::deque<etherdream::Punkt> empfangen_; // grows without copying what it holds
     std::vector<char> befehle_;
     etherdream::Punkt letzter_;
     double basisZeit_ = 0;

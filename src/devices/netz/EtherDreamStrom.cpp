@@ -142,7 +142,8 @@ bool EtherDreamStrom::schritt() {
             std::min<double>({ziel - fuellung, static_cast<double>(kMaxProPaket)}));
         if (!punkteSenden(anzahl)) return false;
     }
-    if (status_.wiedergabe == Wiedergabe::Vorbereitet && status_.pufferFuellung >= ziel / 2) {
+    // Playback begins with the buffer filled to the target, the whole margin against stalls.
+    if (status_.wiedergabe == Wiedergabe::Vorbereitet && status_.pufferFuellung + stueck >= ziel) {
         if (!befehl(beginnen(rate_))) return tcp_.offen();
     }
     // Sleep until about one piece has been drawn.
