@@ -264,3 +264,24 @@ TEST(Cli, SettingsExportAndImportThroughTheProgramsStartUp) {
     // a normal end leaves no temporary folder behind
     EXPECT_FALSE(std::filesystem::exists(tmp / "pd" / "Strahlwerk_2011" / "Temp" / "Temp"));
 }
+
+TEST(Cli, DevicesListAndPlayReachTheStreamingKinds) {
+    Kratzordner tmp;
+    const auto liste = cli(tmp, "devices", "STRAHLWERK_EMULATE=helios:1");
+    ASSERT_EQ(liste.code, 0) << liste.fehler;
+    EXPECT_NE(liste.aus.find("\"typ\":9,\"kennung\":\"Helios EMU1\",\"anzeigename\":\"Helios Emu 1\""),
+              std::string::npos)
+        << liste.aus;
+
+    Figur f;
+    f.Frames[0].Punkte = {{0, 0, 0, 0}, {-3000, 0, 4095, 4}, {3000, 0, 4095, 4}};
+    schreibeDatei(tmp / "f.qvb", qvbKodieren(f));
+    const auto lauf = cli(tmp,
+                          "play " + q(tmp / "f.qvb") + " --cycles 10 --device '0=Helios Emu 1'" +
+                              " --dump-records " + q(tmp / "r.jsonl"),
+                          "STRAHLWERK_EMULATE=helios:1");
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler;
+    const std::string r = leseDatei(tmp / "r.jsonl");
+    EXPECT_GE(std::count(r.begin(), r.end(), '\n'), 9);
+    EXPECT_NE(r.find("\"kind\":\"helios\""), std::string::npos);
+}

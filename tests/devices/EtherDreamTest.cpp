@@ -166,7 +166,7 @@ void streamen(double sekunden) {
 }
 
 TEST(EtherDream, StreamsWithoutUnderrunAndStopsBlanked) {
-    streamen(30.0);
+    streamen(10.0);
 }
 
 TEST(EtherDream, LostDacIsReportedAndUsedAgainWhenItReturns) {

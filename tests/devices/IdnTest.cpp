@@ -121,7 +121,7 @@ TEST(Idn, StreamsFramesKeepsTheLinkAndClosesBlanked) {
     IdnStrom::Optionen so;
     so.ziel = {"127.0.0.1", empfaenger.port()};
     const auto bytes = kodiert(figur);
-    const double sekunden = 30;
+    const double sekunden = 10;
     {
         IdnStrom strom(so);
         strom.frameSetzen(bytes.data(), figur.size());
