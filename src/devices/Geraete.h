@@ -68,6 +68,7 @@ struct Netzeinstellungen {
     int suchzeit = 500;                           // "Suchzeit": milliseconds of listening
     std::string idnAdresse;                       // "IDN_Adresse": scan target; empty: every local network
     std::uint16_t idnPort = 7255;                 // "IDN_Port"
+    bool idnWelle = false;                        // "IDN_Wellenmodus": continuous instead of frames
     int latenz = 50;                              // "Latenz": milliseconds kept in a DAC's buffer
 };
 

@@ -73,6 +73,7 @@ void netzeinstellungenLesen(Geraete& g, Einstellungen& e) {
     port("IDN_Port", n.idnPort);
     const std::string idn = e.textLesen("Netzwerk", "IDN_Adresse", n.idnAdresse, e.IniDateiAktuell);
     if (idn != "<no value>") n.idnAdresse = idn;
+    n.idnWelle = e.zahlLesen("Netzwerk", "IDN_Wellenmodus", n.idnWelle ? 1 : 0, e.IniDateiAktuell) != 0;
     n.suchzeit = std::clamp(static_cast<int>(e.zahlLesen("Netzwerk", "Suchzeit", n.suchzeit,
                                                          e.IniDateiAktuell)),
                             0, 5000);

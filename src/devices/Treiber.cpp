@@ -132,6 +132,8 @@ Strom& Dacausgabe::strom(int d) {
             IdnStrom::Optionen o;
             o.ziel = {e.Netzadresse, e.Netzport};
             o.punktrate = rate;
+            o.welle = g_.netz.idnWelle;
+            o.latenz = g_.netz.latenz / 1000.0;
             s = std::make_unique<IdnStrom>(o);
             return *s;
         }

@@ -166,3 +166,50 @@ TEST(Idn, ALostReceiverIsReportedAndUsedAgain) {
     EXPECT_TRUE(test::warteBis([&] { return !strom.gestoert() && empfaenger->frames() > 5; }, 3));
     EXPECT_TRUE(empfaenger->kanalOffen());
 }
+
+TEST(Idn, WaveChunkLayout) {
+    const std::vector<Sample> s{{1, 2, 3, 4, 5, 6}};
+    const auto daten = kodiert(s);
+    FrameNachricht n;
+    n.welle = true;
+    n.konfig = true;
+    n.zeitstempel = 5000;
+    n.dauer = 33;
+    std::uint16_t folge = 1;
+    const auto d = frameDatagramme(n, daten.data(), 1, folge);
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(hexVon(d[0], 4, 12), "00 28 C0 01 00 00 13 88 04 01 00 01");
+    EXPECT_EQ(hexVon(d[0], 32, 12), "00 00 00 21 00 01 00 02 03 04 05 06");
+    EXPECT_LE(4 + 8 + 20 + 4 + kMaxWelle * kSampleBytes, kMaxDatagramm);
+}
+
+// Wave mode: the frame played over and over as one wave with a gapless timeline, every chunk
+// ahead of its time, dark at the end.
+TEST(Idn, WaveModeStreamsOneContinuousWave) {
+    emu::IdnEmulator empfaenger(emu::IdnEmulator::Optionen{});
+    IdnStrom::Optionen so;
+    so.ziel = {"127.0.0.1", empfaenger.port()};
+    so.welle = true;
+    const auto figur = stern(300);
+    const auto bytes = kodiert(figur);
+    const double sekunden = 5;
+    {
+        IdnStrom strom(so);
+        strom.frameSetzen(bytes.data(), figur.size());
+        std::this_thread::sleep_for(std::chrono::duration<double>(sekunden));
+        EXPECT_FALSE(strom.gestoert()) << strom.fehler();
+    }
+    EXPECT_EQ(empfaenger.wellenLuecken(), 0);
+    EXPECT_EQ(empfaenger.zuSpaet(), 0);
+    EXPECT_EQ(empfaenger.folgeLuecken(), 0);
+    EXPECT_EQ(empfaenger.falscheKonfig(), 0);
+    EXPECT_EQ(empfaenger.schliessungen(), 1);
+    const auto welle = empfaenger.welle();
+    ASSERT_GT(welle.size(), 0u);
+    std::size_t k = 0, abweichend = 0;
+    for (; k < welle.size() && !dunkel(welle[k]); ++k) abweichend += !(welle[k] == figur[k % figur.size()]);
+    EXPECT_EQ(abweichend, 0u);
+    EXPECT_GT(static_cast<double>(k), sekunden * 30000 * 0.95);
+    ASSERT_LT(k, welle.size());
+    for (; k < welle.size(); ++k) EXPECT_TRUE(dunkel(welle[k]));
+}

@@ -112,7 +112,8 @@ void IdnEmulator::nachricht(const std::uint8_t* q, std::size_t bytes, double jet
         const std::uint8_t flags = z[1];
         const std::uint8_t modus = z[3];
         if (static_cast<std::size_t>(ende - z) < 4 + 4 * woerter) return;
-        bool passt = modus == kModusDiskret && woerter * 2 == kDeskriptoren.size();
+        bool passt = (modus == kModusDiskret || modus == kModusKontinuierlich) &&
+                     woerter * 2 == kDeskriptoren.size();
         for (std::size_t d = 0; passt && d < kDeskriptoren.size(); ++d)
             passt = b16(z + 4 + 2 * d) == kDeskriptoren[d];
         passt ? ++konfigurationen_ : ++falscheKonfig_;
@@ -121,6 +122,23 @@ void IdnEmulator::nachricht(const std::uint8_t* q, std::size_t bytes, double jet
         z += 4 + 4 * woerter;
     }
     if (!kanalOffen_) return; // data without a configured channel is dropped
+    if (chunk == kChunkWelle && ende - z >= 4) {
+        const std::uint32_t zeit = (static_cast<std::uint32_t>(m[4]) << 24) | (m[5] << 16) |
+                                   (m[6] << 8) | m[7];
+        const std::uint32_t dauer = (static_cast<std::uint32_t>(z[1]) << 16) | (z[2] << 8) | z[3];
+        if (!welleBegonnen_) {
+            welleBegonnen_ = true;
+            welleStart_ = jetzt;
+            welleNull_ = zeit;
+        } else {
+            const auto abstand = static_cast<std::int32_t>(zeit - welleWeiter_);
+            if (abstand > 2 || abstand < -2) ++wellenLuecken_;
+            if (jetzt > welleStart_ + (zeit - welleNull_) * 1e-6) ++zuSpaet_;
+        }
+        welleWeiter_ = zeit + dauer;
+        for (const std::uint8_t* s = z + 4; s + kSampleBytes <= ende; s += kSampleBytes)
+            welle_.push_back(sampleLesen(s));
+    }
     if ((chunk == kChunkFrame || chunk == kChunkFrameAnfang) && ende - z >= 4) {
         z += 4; // chunk header: flags and duration
         teile_.assign(z, ende);
@@ -164,6 +182,19 @@ int IdnEmulator::zeitueberschreitungen() const {
 int IdnEmulator::schliessungen() const {
     std::lock_guard l(m_);
     return schliessungen_;
+}
+
+std::vector<Sample> IdnEmulator::welle() const {
+    std::lock_guard l(m_);
+    return {welle_.begin(), welle_.end()};
+}
+int IdnEmulator::wellenLuecken() const {
+    std::lock_guard l(m_);
+    return wellenLuecken_;
+}
+int IdnEmulator::zuSpaet() const {
+    std::lock_guard l(m_);
+    return zuSpaet_;
 }
 
 } // namespace sw::emu

@@ -2,12 +2,15 @@
 // An emulated IDN receiver on loopback, for tests and demos: it answers scans and pings, opens
 // the channel on a routing configuration, reassembles frame fragments, and closes the channel
 // on a close message or after one second without a message, as a real receiver does. It
-// counts lost sequence numbers and reports every complete frame.
+// counts lost sequence numbers and reports every complete frame. A wave (continuous mode) is
+// collected sample by sample; a chunk that leaves a gap in the timeline or arrives after its
+// time to play is counted.
 
 #include "devices/netz/IdnProtokoll.h"
 #include "devices/netz/Sockets.h"
 
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -45,6 +48,9 @@ public:
     int folgeLuecken() const;     // sequence numbers missing
     int zeitueberschreitungen() const; // channels closed for lack of messages
     int schliessungen() const;    // channels closed by the sender
+    std::vector<idn::Sample> welle() const; // every wave sample received, in order
+    int wellenLuecken() const;    // chunks that do not continue the timeline
+    int zuSpaet() const;          // chunks that arrived after their time to play
 
 private:
     void lauf();
@@ -67,6 +73,11 @@ private:
     bool inFrame_ = false;
     std::vector<idn::Sample> letzterFrame_;
     long frames_ = 0;
+    std::deque<idn::Sample> welle_;
+    bool welleBegonnen_ = false;
+    double welleStart_ = 0;                  // arrival of the first chunk
+    std::uint32_t welleNull_ = 0, welleWeiter_ = 0; // its timestamp; where the next should start
+    int wellenLuecken_ = 0, zuSpaet_ = 0;
     int konfigurationen_ = 0, falscheKonfig_ = 0, folgeLuecken_ = 0, zeitueberschreitungen_ = 0,
         schliessungen_ = 0;
 };

@@ -116,7 +116,10 @@ std::vector<std::vector<std::uint8_t>> frameDatagramme(const FrameNachricht& n,
         std::vector<std::uint8_t> d(kopf + teil);
         kopfSchreiben({kKanalNachricht, 0, folge++}, d.data());
         std::uint16_t inhalt = kInhaltKanal | kanal;
-        if (erstes) {
+        if (n.welle) {
+            inhalt |= kChunkWelle;
+            if (n.konfig) inhalt |= kInhaltKonfig;
+        } else if (erstes) {
             inhalt |= letztes ? kChunkFrame : kChunkFrameAnfang;
             if (n.konfig) inhalt |= kInhaltKonfig;
         } else {
@@ -131,7 +134,7 @@ std::vector<std::vector<std::uint8_t>> frameDatagramme(const FrameNachricht& n,
             z[0] = static_cast<std::uint8_t>(kDeskriptoren.size() / 2); // 32-bit words
             z[1] = static_cast<std::uint8_t>(kKonfigRouting | (n.schliessen ? kKonfigSchliessen : 0));
             z[2] = 0; // any service of the mode
-            z[3] = kModusDiskret;
+            z[3] = n.welle ? kModusKontinuierlich : kModusDiskret;
             for (std::size_t k = 0; k < kDeskriptoren.size(); ++k) b16(z + 4 + 2 * k, kDeskriptoren[k]);
             z += kKonfigBytes;
         }

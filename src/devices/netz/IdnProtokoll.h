@@ -28,7 +28,8 @@ inline constexpr std::uint8_t kChunkFrameAnfang = 0x03;
 inline constexpr std::uint8_t kChunkFrameFortsetzung = 0xC0;
 inline constexpr std::uint8_t kKonfigRouting = 0x01;
 inline constexpr std::uint8_t kKonfigSchliessen = 0x02;
-inline constexpr std::uint8_t kModusDiskret = 0x02; // laser graphic, individual frames
+inline constexpr std::uint8_t kModusKontinuierlich = 0x01; // laser graphic, a wave of samples
+inline constexpr std::uint8_t kModusDiskret = 0x02;        // laser graphic, individual frames
 
 inline constexpr std::size_t kKopfBytes = 4;        // packet header
 inline constexpr std::size_t kNachrichtKopfBytes = 8; // channel message header
@@ -74,14 +75,20 @@ inline bool dunkel(const Sample& s) { return s.r == 0 && s.g == 0 && s.b == 0 &&
 
 // One frame as the datagrams of a channel message: one datagram when it fits, else a first
 // fragment and sequels, the last one flagged. `konfig` attaches the channel configuration;
-// `schliessen` asks the receiver to close the channel after the frame.
+// `schliessen` asks the receiver to close the channel after the frame. In wave mode the
+// samples are one piece of a continuous wave; they must fit one datagram (kMaxWelle).
 struct FrameNachricht {
     std::uint8_t kanal = 0;
     std::uint32_t zeitstempel = 0; // microseconds
     std::uint32_t dauer = 0;       // microseconds the frame takes
     bool konfig = false;
     bool schliessen = false;
+    bool welle = false;
 };
+// The most samples of one wave chunk with its configuration in one datagram.
+inline constexpr std::size_t kMaxWelle = (kMaxDatagramm - kKopfBytes - kNachrichtKopfBytes - 4 -
+                                          kDeskriptoren.size() * 2 - 4) /
+                                         kSampleBytes;
 std::vector<std::vector<std::uint8_t>> frameDatagramme(const FrameNachricht& n,
                                                        const std::uint8_t* samples,
                                                        std::size_t anzahl, std::uint16_t& folge);

@@ -43,6 +43,7 @@ void IdnStrom::frameSenden(const std::vector<std::uint8_t>& samples, bool schlie
     n.dauer = static_cast<std::uint32_t>(std::min(dauer(anzahl) * 1e6, 16777215.0));
     n.konfig = !kanalOffen_ || schliessen || jetzt - letzteKonfig_ >= kKonfigAbstand;
     n.schliessen = schliessen;
+    n.welle = opt_.welle;
     for (const auto& d : frameDatagramme(n, samples.data(), anzahl, folge_))
         udp_.senden(opt_.ziel, d.data(), d.size());
     if (n.konfig) letzteKonfig_ = jetzt;
@@ -50,6 +51,38 @@ void IdnStrom::frameSenden(const std::vector<std::uint8_t>& samples, bool schlie
     letzterVersand_ = jetzt;
     frameEnde_ = jetzt + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                              std::chrono::duration<double>(dauer(anzahl)));
+}
+
+void IdnStrom::stueckSenden(const std::uint8_t* samples, std::size_t anzahl, Zeit jetzt) {
+    stueck_.assign(samples, samples + anzahl * kSampleBytes);
+    // The chunk's timestamp is where the wave stands, not when it leaves.
+    const Zeit beginn = welleBis_;
+    frameSenden(stueck_, false, beginn);
+    letzterVersand_ = jetzt;
+    welleBis_ = frameEnde_;
+}
+
+void IdnStrom::welleSenden(Zeit jetzt) {
+    if (welleBis_ < jetzt) welleBis_ = jetzt; // nothing queued (start, or after a loss)
+    const auto voraus = std::chrono::duration_cast<Zeit::duration>(
+        std::chrono::duration<double>(opt_.latenz));
+    const std::size_t stueck =
+        std::clamp<std::size_t>(rate_ / 200, 1, kMaxWelle); // about 5 ms each
+    std::vector<std::uint8_t> teil;
+    while (welleBis_ < jetzt + voraus) {
+        teil.clear();
+        for (std::size_t k = 0; k < stueck; ++k) {
+            if (position_ >= frame_.size()) {
+                position_ = 0;
+                neuenFrameNehmen(frame_);
+            }
+            if (frame_.empty()) return;
+            teil.insert(teil.end(), frame_.begin() + static_cast<long>(position_),
+                        frame_.begin() + static_cast<long>(position_ + kSampleBytes));
+            position_ += kSampleBytes;
+        }
+        stueckSenden(teil.data(), stueck, jetzt);
+    }
 }
 
 void IdnStrom::pingen(Zeit jetzt) {
@@ -82,7 +115,9 @@ void IdnStrom::lauf() {
         const Zeit jetzt = std::chrono::steady_clock::now();
         pingen(jetzt);
         antwortenLesen(jetzt);
-        if (!gestoert() && jetzt >= frameEnde_) {
+        if (opt_.welle) {
+            if (!gestoert()) welleSenden(jetzt);
+        } else if (!gestoert() && jetzt >= frameEnde_) {
             // A new frame goes at once; the same one again only to keep the link.
             if (neuenFrameNehmen(frame_) && !frame_.empty()) letzterVersand_ = {};
             if (!frame_.empty() && (jetzt - letzterVersand_ >= kKonfigAbstand || !kanalOffen_ ||
@@ -105,8 +140,15 @@ void IdnStrom::dunkelUndSchliessen() {
     for (std::size_t k = 0; k < anzahl / 2; ++k) sampleSchreiben(letzter, dunkel.data() + k * kSampleBytes);
     // Let the current frame finish, then the dark one, at most half a second in all.
     const Zeit grenze = std::chrono::steady_clock::now() + 500ms;
-    std::this_thread::sleep_until(std::min(frameEnde_, grenze));
-    frameSenden(dunkel, false, std::chrono::steady_clock::now());
+    if (opt_.welle) {
+        // The dark samples continue the wave.
+        for (std::size_t k = 0; k < anzahl; k += kMaxWelle)
+            stueckSenden(dunkel.data() + k * kSampleBytes, std::min(kMaxWelle, anzahl - k),
+                         std::chrono::steady_clock::now());
+    } else {
+        std::this_thread::sleep_until(std::min(frameEnde_, grenze));
+        frameSenden(dunkel, false, std::chrono::steady_clock::now());
+    }
     std::this_thread::sleep_until(std::min(frameEnde_, grenze));
     const auto schliessen = schliessenDatagramm(folge_++);
     udp_.senden(opt_.ziel, schliessen.data(), schliessen.size());

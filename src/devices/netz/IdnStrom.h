@@ -6,8 +6,12 @@
 // tells whether the receiver is there; without an answer for a second the stream reports the
 // device lost and reopens the channel when it answers again.
 //
-// Stopping sends a dark frame at the last position and the centre, waits until it is drawn
-// (at most half a second), and closes the channel.
+// Wave mode, for receivers that need it, plays the current frame over and over as one
+// continuous wave instead: small chunks with contiguous timestamps, kept ahead of the clock
+// by the latency, switching frames at the end of a pass.
+//
+// Stopping sends a dark frame (or dark wave) at the last position and the centre, waits until
+// it is drawn (at most half a second), and closes the channel.
 
 #include "devices/netz/IdnProtokoll.h"
 #include "devices/netz/Sockets.h"
@@ -26,6 +30,8 @@ public:
         netz::Adresse ziel{"127.0.0.1", idn::kPort};
         std::uint32_t punktrate = 30000;
         std::uint8_t kanal = 0;
+        bool welle = false;
+        double latenz = 0.05; // wave mode: seconds sent ahead
     };
 
     explicit IdnStrom(Optionen o);
@@ -40,6 +46,8 @@ private:
     void pingen(Zeit jetzt);
     void antwortenLesen(Zeit jetzt);
     double dauer(std::size_t samples) const;
+    void welleSenden(Zeit jetzt);
+    void stueckSenden(const std::uint8_t* samples, std::size_t anzahl, Zeit jetzt);
     void dunkelUndSchliessen();
 
     Optionen opt_;
@@ -51,6 +59,9 @@ private:
     std::vector<std::uint8_t> frame_;
     Zeit start_, frameEnde_, letzteKonfig_, letzterVersand_, letzterPing_, letzteAntwort_;
     bool kanalOffen_ = false;
+    std::size_t position_ = 0;  // wave mode: the next sample of the frame
+    Zeit welleBis_;             // wave mode: where the wave sent so far ends
+    std::vector<std::uint8_t> stueck_;
     std::uint16_t folge_ = 0, pingFolge_ = 0;
 };
 
