@@ -137,10 +137,17 @@ bool EtherDreamStrom::schritt() {
             return false;
         }
     }
-    if (ziel - fuellung >= stueck) {
-        const auto anzahl = static_cast<std::size_t>(
-            std::min<double>({ziel - fuellung, static_cast<double>(kMaxProPaket)}));
-        if (!punkteSenden(anzahl)) return false;
+    // The DAC can only have drained since its last report, so room for what it reported is
+    // certain: points beyond it could come back as 'buffer full' and be lost.
+    const double sicherFrei =
+        static_cast<double>(opt_.kapazitaet) - 1 - static_cast<double>(status_.pufferFuellung);
+    const double anzahl =
+        std::min({ziel - fuellung, sicherFrei, static_cast<double>(kMaxProPaket)});
+    if (anzahl >= stueck) {
+        if (!punkteSenden(static_cast<std::size_t>(anzahl))) return false;
+    } else if (ziel - fuellung >= stueck && status_.wiedergabe == Wiedergabe::Laeuft) {
+        // Points are due but the last report is too old to be sure of the room: ask again.
+        if (!befehl(ping()) && !tcp_.offen()) return false;
     }
     // Playback begins with the buffer filled to the target, the whole margin against stalls.
     if (status_.wiedergabe == Wiedergabe::Vorbereitet && status_.pufferFuellung + stueck >= ziel) {
