@@ -2,16 +2,13 @@
 #include "devices/netz/EtherDreamProtokoll.h"
 #include "devices/netz/IdnProtokoll.h"
 #include "devices/netz/Sockets.h"
-#include "devices/usb/HeliosProtokoll.h"
-#include "devices/usb/Usb.h"
 
+#include <arpa/inet.h>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <ifaddrs.h>
 #include <net/if.h>
 #include <netinet/in.h>
-#include <arpa/inet.h>
 
 namespace sw {
 
@@ -35,44 +32,44 @@ std::vector<std::string> lokaleBroadcasts() {
     return aus;
 }
 
-long restMs(std::chrono::steady_clock::time_point ende) {
-    return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                 ende - std::chrono::steady_clock::now())
-                                 .count());
-}
-
-bool bekannt(const Geraete& g, const std::string& kennung) {
-    for (const auto& e : g.Geraeteliste)
-        if (e.Kennung == kennung) return true;
-    return false;
-}
-
-} // namespace
-
-void Init_EtherDream(Geraete& g, Umgebung& env) {
-    netz::UdpSocket udp;
-    if (!udp.binden(g.netz.suchAdresse, g.netz.etherDreamBroadcastPort)) {
-        env.log.zeile("EtherDream: cannot listen on " + g.netz.suchAdresse + ":" +
-                      std::to_string(g.netz.etherDreamBroadcastPort));
-        return;
-    }
-    // Real time, not program time: the broadcasts arrive on the network's clock.
-    const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(g.netz.suchzeit);
+// Receives datagrams on the socket until the deadline (real time: they arrive on the
+// network's clock) and hands each one with its sender to `nehmen`.
+template <typename F>
+void empfangenBis(netz::UdpSocket& udp, std::chrono::steady_clock::time_point ende, F&& nehmen) {
     for (;;) {
         const auto rest = std::chrono::duration_cast<std::chrono::milliseconds>(
                               ende - std::chrono::steady_clock::now())
                               .count();
-        if (rest <= 0) break;
-        std::uint8_t puffer[64];
+        if (rest <= 0) return;
+        std::uint8_t puffer[128];
         netz::Adresse von;
         const long n = udp.empfangen(puffer, sizeof puffer, static_cast<int>(rest), &von);
+        if (n >= 0) nehmen(puffer, static_cast<std::size_t>(n), von);
+    }
+}
+
+void fundHinzufuegen(std::vector<Netzsuche::Fund>& funde, GeraeteEintrag e, std::string zeile) {
+    for (const auto& f : funde)
+        if (f.eintrag.Kennung == e.Kennung) return;
+    funde.push_back({std::move(e), std::move(zeile)});
+}
+
+std::vector<Netzsuche::Fund> etherDreamHoeren(const Netzeinstellungen& netz,
+                                              std::chrono::steady_clock::time_point ende) {
+    std::vector<Netzsuche::Fund> funde;
+    netz::UdpSocket udp;
+    if (!udp.binden(netz.suchAdresse, netz.etherDreamBroadcastPort)) {
+        funde.push_back({GeraeteEintrag{}, "EtherDream: cannot listen on " + netz.suchAdresse +
+                                               ":" +
+                                               std::to_string(netz.etherDreamBroadcastPort)});
+        return funde;
+    }
+    empfangenBis(udp, ende, [&](const std::uint8_t* d, std::size_t n, const netz::Adresse& von) {
         etherdream::Broadcast b;
-        if (n < 0 || !etherdream::broadcastLesen(puffer, static_cast<std::size_t>(n), b)) continue;
-        const std::string kennung = etherdream::kennung(b.mac);
-        if (bekannt(g, kennung)) continue;
+        if (!etherdream::broadcastLesen(d, n, b)) return;
         GeraeteEintrag e;
         e.Typ = Geraetetyp::EtherDream;
-        e.Kennung = kennung;
+        e.Kennung = etherdream::kennung(b.mac);
         char name[32];
         std::snprintf(name, sizeof name, "Ether Dream %02x%02x%02x", b.mac[3], b.mac[4], b.mac[5]);
         e.Anzeigename = name;
@@ -84,85 +81,76 @@ void Init_EtherDream(Geraete& g, Umgebung& env) {
         e.SpeedStep = 1;
         e.MaxFrameSize = b.pufferKapazitaet;
         e.Netzadresse = von.ip;
-        e.Netzport = g.netz.etherDreamTcpPort;
-        env.log.zeile("EtherDream found: " + kennung + " at " + von.ip);
-        g.Geraeteliste.push_back(e);
-    }
+        e.Netzport = netz.etherDreamTcpPort;
+        const std::string zeile = "EtherDream found: " + e.Kennung + " at " + von.ip;
+        fundHinzufuegen(funde, std::move(e), zeile);
+    });
+    return funde;
 }
 
-void Init_IDN(Geraete& g, Umgebung& env) {
+std::vector<Netzsuche::Fund> idnScannen(const Netzeinstellungen& netz,
+                                        std::chrono::steady_clock::time_point ende) {
+    std::vector<Netzsuche::Fund> funde;
     netz::UdpSocket udp;
-    if (!udp.binden(g.netz.suchAdresse, 0)) {
-        env.log.zeile("IDN: cannot open a socket on " + g.netz.suchAdresse);
-        return;
+    if (!udp.binden(netz.suchAdresse, 0)) {
+        funde.push_back({GeraeteEintrag{}, "IDN: cannot open a socket on " + netz.suchAdresse});
+        return funde;
     }
-    const auto ziele = g.netz.idnAdresse.empty() ? lokaleBroadcasts()
-                                                 : std::vector<std::string>{g.netz.idnAdresse};
+    const auto ziele = netz.idnAdresse.empty() ? lokaleBroadcasts()
+                                               : std::vector<std::string>{netz.idnAdresse};
     const auto anfrage = idn::scanAnfrage(1);
-    for (const auto& ziel : ziele) udp.senden({ziel, g.netz.idnPort}, anfrage.data(), anfrage.size());
-    const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(g.netz.suchzeit);
-    for (long rest = restMs(ende); rest > 0; rest = restMs(ende)) {
-        std::uint8_t puffer[128];
-        netz::Adresse von;
-        const long n = udp.empfangen(puffer, sizeof puffer, static_cast<int>(rest), &von);
+    for (const auto& ziel : ziele) udp.senden({ziel, netz.idnPort}, anfrage.data(), anfrage.size());
+    empfangenBis(udp, ende, [&](const std::uint8_t* d, std::size_t n, const netz::Adresse& von) {
         idn::ScanAntwort a;
-        if (n < 0 || !idn::scanAntwortLesen(puffer, static_cast<std::size_t>(n), a)) continue;
-        const std::string kennung = idn::kennung(a);
-        if (bekannt(g, kennung)) continue;
+        if (!idn::scanAntwortLesen(d, n, a)) return;
         GeraeteEintrag e;
         e.Typ = Geraetetyp::IDN;
-        e.Kennung = kennung;
-        e.Anzeigename = "IDN " + (a.hostname.empty() ? kennung.substr(4) : a.hostname);
+        e.Kennung = idn::kennung(a);
+        e.Anzeigename = "IDN " + (a.hostname.empty() ? e.Kennung.substr(4) : a.hostname);
         e.Familie = "IDN";
         e.Bereit = true;
         e.Farbkanaele = 4;
         e.MinSpeed = 1;
-        e.MaxSpeed = 100000;
+        e.MaxSpeed = 100000; // IDN-Hello does not tell; the pipeline's own limits apply
         e.SpeedStep = 1;
         e.MaxFrameSize = 10000;
         e.Netzadresse = von.ip;
         e.Netzport = von.port;
-        env.log.zeile("IDN found: " + kennung + " (" + a.hostname + ") at " + von.ip);
-        g.Geraeteliste.push_back(e);
+        const std::string zeile = "IDN found: " + e.Kennung + " (" + a.hostname + ") at " + von.ip;
+        fundHinzufuegen(funde, std::move(e), zeile);
+    });
+    return funde;
+}
+
+void eintragen(Geraete& g, Umgebung& env, std::vector<Netzsuche::Fund> funde) {
+    for (auto& f : funde) {
+        env.log.zeile(f.zeile);
+        if (f.eintrag.Typ == Geraetetyp::NoDevice) continue; // a failure, logged
+        bool bekannt = false;
+        for (const auto& e : g.Geraeteliste) bekannt = bekannt || e.Kennung == f.eintrag.Kennung;
+        if (!bekannt) g.Geraeteliste.push_back(std::move(f.eintrag));
     }
 }
 
-void Init_Helios(Geraete& g, Umgebung& env) {
-    if (!g.bibliothek.usb) g.bibliothek.usb = usb::libusbBus();
-    if (!g.bibliothek.usb) {
-        env.log.zeile("Helios: no USB access (libusb missing or not permitted)");
-        return;
-    }
-    for (const auto& kennung : g.bibliothek.usb->suchen(helios::kHersteller, helios::kProdukt)) {
-        if (bekannt(g, "Helios " + kennung)) continue;
-        auto v = g.bibliothek.usb->oeffnen(kennung, helios::kInterface, helios::kAlternative);
-        if (!v) {
-            env.log.zeile("Helios " + kennung + ": cannot open the device (see the udev rule)");
-            continue;
-        }
-        // The name the owner gave the DAC, when it tells it.
-        std::string name;
-        const auto a = helios::anfrage(helios::kName);
-        std::uint8_t antwort[32] = {};
-        if (v->interruptSchreiben(helios::kInterruptAus, a.data(), a.size(), 100) >= 0 &&
-            v->interruptLesen(helios::kInterruptEin, antwort, sizeof antwort, 100) > 1 &&
-            antwort[0] == 0x85)
-            name.assign(reinterpret_cast<const char*>(antwort + 1),
-                        strnlen(reinterpret_cast<const char*>(antwort + 1), sizeof antwort - 2));
-        GeraeteEintrag e;
-        e.Typ = Geraetetyp::Helios;
-        e.Kennung = "Helios " + kennung;
-        e.Anzeigename = name.empty() ? e.Kennung : name;
-        e.Familie = "Helios";
-        e.Bereit = true;
-        e.Farbkanaele = 4;
-        e.MinSpeed = helios::kMinRate;
-        e.MaxSpeed = helios::kMaxRate;
-        e.SpeedStep = 1;
-        e.MaxFrameSize = helios::kMaxPunkte;
-        env.log.zeile("Helios found: " + e.Kennung + " (" + e.Anzeigename + ")");
-        g.Geraeteliste.push_back(e);
-    }
+} // namespace
+
+Netzsuche::Netzsuche(const Netzeinstellungen& netz) {
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(netz.suchzeit);
+    etherDream_ = std::async(std::launch::async, etherDreamHoeren, netz, ende);
+    idn_ = std::async(std::launch::async, idnScannen, netz, ende);
+}
+
+Netzsuche::~Netzsuche() {
+    if (etherDream_.valid()) etherDream_.wait();
+    if (idn_.valid()) idn_.wait();
+}
+
+void Netzsuche::Init_EtherDream(Geraete& g, Umgebung& env) {
+    if (etherDream_.valid()) eintragen(g, env, etherDream_.get());
+}
+
+void Netzsuche::Init_IDN(Geraete& g, Umgebung& env) {
+    if (idn_.valid()) eintragen(g, env, idn_.get());
 }
 
 } // namespace sw

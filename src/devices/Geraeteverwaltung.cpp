@@ -83,6 +83,7 @@ void netzeinstellungenLesen(Geraete& g, Einstellungen& e) {
 
 Fortsetzung Init_Hardware(Geraete& g, Umgebung& env) {
     try {
+        Netzsuche netz(g.netz);
         schritt(env, "Init ML_Driver");
         InitMLDrivers(g, env);
         schritt(env, "Init Lumax");
@@ -92,9 +93,9 @@ Fortsetzung Init_Hardware(Geraete& g, Umgebung& env) {
         schritt(env, "Init Riya");
         Init_Riya(g, env);
         schritt(env, "Init EtherDream");
-        Init_EtherDream(g, env);
+        netz.Init_EtherDream(g, env);
         schritt(env, "Init IDN");
-        Init_IDN(g, env);
+        netz.Init_IDN(g, env);
         schritt(env, "Init Helios");
         Init_Helios(g, env);
 
