@@ -132,6 +132,8 @@ TEST(NetzGeraete, FoundStreamedAndBlankedThroughThePipeline) {
     EXPECT_EQ(a.idn->schliessungen(), 1);
     EXPECT_EQ(a.idn->folgeLuecken(), 0);
     EXPECT_EQ(a.idn->zeitueberschreitungen(), 0);
+    EXPECT_EQ(a.idn->falscheKonfig(), 0);
+    EXPECT_GE(a.idn->konfigurationen(), 30 * 4); // the configuration every 200 ms or so
     for (const auto& p : a.idn->letzterFrame()) EXPECT_TRUE(idn::dunkel(p));
     // Every frame the receiver got was the pipeline's frame, but for the dark one at the end.
     std::lock_guard l(m);
