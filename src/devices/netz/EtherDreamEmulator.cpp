@@ -96,10 +96,6 @@ void EtherDreamEmulator::antworten(netz::TcpVerbindung& c, char antwort, char be
 
 void EtherDreamEmulator::befehlAusfuehren(netz::TcpVerbindung& c, std::uint8_t befehl) {
     const char b = static_cast<char>(befehl);
-    {
-        std::lock_guard l(m_);
-        befehle_.push_back(b);
-    }
     auto lesen = [&](void* z, std::size_t n) {
         if (c.lesenGenau(z, n, 1000)) return true;
         c.schliessen();
@@ -192,13 +188,7 @@ void EtherDreamEmulator::lauf() {
         if (!client.offen()) {
             ablaufen(sekunden());
             client = server_.annehmen(1);
-            if (client.offen()) {
-                {
-                    std::lock_guard l(m_);
-                    ++verbindungen_;
-                }
-                antworten(client, 'a', '?'); // a new client first hears the status
-            }
+            if (client.offen()) antworten(client, 'a', '?'); // a new client first hears the status
             continue;
         }
         // Commands that arrived are taken before the buffer drains: a real DAC reads the
@@ -236,13 +226,4 @@ int EtherDreamEmulator::unterlaeufe() const {
     std::lock_guard l(m_);
     return unterlaeufe_;
 }
-int EtherDreamEmulator::verbindungen() const {
-    std::lock_guard l(m_);
-    return verbindungen_;
-}
-std::vector<char> EtherDreamEmulator::befehle() const {
-    std::lock_guard l(m_);
-    return befehle_;
-}
-
 } // namespace sw::emu

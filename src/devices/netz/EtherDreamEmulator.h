@@ -47,8 +47,6 @@ public:
     etherdream::Wiedergabe wiedergabe() const;
     long ausgegeben() const;
     int unterlaeufe() const;
-    int verbindungen() const;
-    std::vector<char> befehle() const; // every command byte in order
 
 private:
     void lauf();
@@ -70,13 +68,11 @@ private:
     std::deque<etherdream::Punkt> puffer_;
     std::deque<std::uint32_t> raten_;
     std::deque<etherdream::Punkt> empfangen_; // grows without copying what it holds
-    std::vector<char> befehle_;
     etherdream::Punkt letzter_;
     double basisZeit_ = 0;
     long basisZahl_ = 0;
     long ausgegeben_ = 0;
     int unterlaeufe_ = 0;
-    int verbindungen_ = 0;
     double naechsterBroadcast_ = 0;
 };
 

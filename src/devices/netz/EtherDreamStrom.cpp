@@ -114,15 +114,12 @@ bool EtherDreamStrom::punkteSenden(std::size_t anzahl) {
         }
     }
     if (anzahl > 0) std::memcpy(letzterPunkt_, z - kPunktBytes, kPunktBytes);
-    const bool ok = befehl(paket_);
-    if (ok) gesendet_ += static_cast<long>(anzahl);
-    return ok || tcp_.offen();
+    return befehl(paket_) || tcp_.offen();
 }
 
 bool EtherDreamStrom::schritt() {
     if (status_.wiedergabe == Wiedergabe::Leerlauf) {
         if (!befehl(vorbereiten())) return tcp_.offen();
-        if (gesendet_ > 0) ++neuStarts_;
         rate_ = gewuenschteRate_;
     }
     const double ziel =

@@ -39,9 +39,6 @@ public:
     // Blanks and stops the DAC and ends the thread.
     void stoppen();
 
-    long gesendetePunkte() const { return gesendet_; }
-    int neuStarts() const { return neuStarts_; }
-
 private:
     void lauf();
     bool verbinden();
@@ -56,8 +53,6 @@ private:
     Optionen opt_;
     netz::TcpVerbindung tcp_;
     std::thread thread_;
-    std::atomic<long> gesendet_{0};
-    std::atomic<int> neuStarts_{0};
     std::atomic<std::uint32_t> gewuenschteRate_;
 
     // The thread's own state.
