@@ -1,5 +1,7 @@
 #include "devices/netz/EtherDreamProtokoll.h"
 
+#include "devices/Punktumrechnung.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -33,11 +35,9 @@ std::vector<std::uint8_t> mitRate(char befehl, std::uint32_t rate, bool tiefWass
     anhaengen16(z, static_cast<std::uint16_t>(rate >> 16));
     return z;
 }
+// A byte spread over 16 bits: 255 becomes 65535.
 std::uint16_t farbe16(double c) {
-    return static_cast<std::uint16_t>(std::clamp(std::lround(c), 0L, 255L) * 257);
-}
-std::int16_t koordinate(double v) {
-    return static_cast<std::int16_t>(std::clamp(std::lround(v) - 32767L, -32768L, 32767L));
+    return static_cast<std::uint16_t>(umrechnung::farbe8(c) * 257);
 }
 
 } // namespace
@@ -170,8 +170,8 @@ Punkt punktLesen(const std::uint8_t* q) {
 
 Punkt ausAusgabepunkt(const Ausgabepunkt& a) {
     Punkt p;
-    p.x = koordinate(a.X);
-    p.y = koordinate(a.Y);
+    p.x = umrechnung::koordinateMitVorzeichen(a.X);
+    p.y = umrechnung::koordinateMitVorzeichen(a.Y);
     p.r = farbe16(a.R);
     p.g = farbe16(a.G);
     p.b = farbe16(a.B);

@@ -1,5 +1,7 @@
 #include "devices/netz/IdnProtokoll.h"
 
+#include "devices/Punktumrechnung.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -19,12 +21,6 @@ void b32(std::uint8_t* z, std::uint32_t v) {
 }
 std::uint16_t l16(const std::uint8_t* q) {
     return static_cast<std::uint16_t>((q[0] << 8) | q[1]);
-}
-std::uint8_t farbe8(double c) {
-    return static_cast<std::uint8_t>(std::clamp(std::lround(c), 0L, 255L));
-}
-std::int16_t koordinate(double v) {
-    return static_cast<std::int16_t>(std::clamp(std::lround(v) - 32767L, -32768L, 32767L));
 }
 
 constexpr std::size_t kKonfigBytes = 4 + kDeskriptoren.size() * 2;
@@ -95,7 +91,9 @@ Sample sampleLesen(const std::uint8_t* q) {
 }
 
 Sample ausAusgabepunkt(const Ausgabepunkt& p) {
-    return {koordinate(p.X), koordinate(p.Y), farbe8(p.R), farbe8(p.G), farbe8(p.B), farbe8(p.I)};
+    using namespace umrechnung;
+    return {koordinateMitVorzeichen(p.X), koordinateMitVorzeichen(p.Y), farbe8(p.R), farbe8(p.G),
+            farbe8(p.B), farbe8(p.I)};
 }
 
 std::vector<std::vector<std::uint8_t>> frameDatagramme(const FrameNachricht& n,

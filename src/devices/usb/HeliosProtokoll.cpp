@@ -1,5 +1,7 @@
 #include "devices/usb/HeliosProtokoll.h"
 
+#include "devices/Punktumrechnung.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -21,13 +23,9 @@ Punkt punktLesen(const std::uint8_t* q) {
 }
 
 Punkt ausAusgabepunkt(const Ausgabepunkt& p) {
-    auto achse = [](double v) {
-        return static_cast<std::uint16_t>(std::clamp(std::lround(v), 0L, 65535L) >> 4);
-    };
-    auto farbe = [](double c) {
-        return static_cast<std::uint8_t>(std::clamp(std::lround(c), 0L, 255L));
-    };
-    return {achse(p.X), achse(p.Y), farbe(p.R), farbe(p.G), farbe(p.B), farbe(p.I)};
+    using namespace umrechnung;
+    return {koordinateOhneVorzeichen(p.X, 12), koordinateOhneVorzeichen(p.Y, 12), farbe8(p.R),
+            farbe8(p.G), farbe8(p.B), farbe8(p.I)};
 }
 
 std::vector<std::uint8_t> frame(const std::uint8_t* punkte, std::size_t anzahl, std::uint32_t rate,
