@@ -30,25 +30,50 @@ void tabellenwechsel(Paletten& p) {
     if (p.anzeigeAktualisieren) p.anzeigeAktualisieren();
 }
 
-// The lines of a text file with CR LF or LF endings.
-std::vector<std::string_view> zeilen(std::string_view text) {
-    std::vector<std::string_view> aus;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        auto nl = text.find('\n', start);
-        auto ende = nl == std::string_view::npos ? text.size() : nl;
-        auto z = text.substr(start, ende - start);
-        if (!z.empty() && z.back() == '\r') z.remove_suffix(1);
-        aus.push_back(z);
-        start = ende + 1;
+// The lines of a text file with CR LF or LF endings, one at a time, so that reading the
+// values needs neither a copy nor a list of the lines.
+class ZeilenLeser {
+public:
+    explicit ZeilenLeser(std::string_view text) : text_(text) {}
+
+    // The next line without its ending; false after the last line.
+    bool naechste(std::string_view& zeile) {
+        if (start_ >= text_.size()) return false;
+        const auto nl = text_.find('\n', start_);
+        beendet_ = nl != std::string_view::npos;
+        const auto ende = beendet_ ? nl : text_.size();
+        zeile = text_.substr(start_, ende - start_);
+        if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
+        start_ = ende + 1;
+        ++anzahl_;
+        return true;
     }
-    return aus;
+    // Whether the line returned last ended in a line feed.
+    bool beendet() const { return beendet_; }
+    std::size_t anzahl() const { return anzahl_; }
+
+private:
+    std::string_view text_;
+    std::size_t start_ = 0;
+    std::size_t anzahl_ = 0;
+    bool beendet_ = false;
+};
+
+std::string kopfZeile(std::string_view text) {
+    ZeilenLeser leser(text);
+    std::string_view zeile;
+    return leser.naechste(zeile) ? cp1252NachUtf8(zeile) : std::string();
 }
 
 // A value line as a 16-bit integer: blanks around it allowed, an empty line is 0.
 std::int16_t wertLesen(std::string_view zeile, std::size_t nummer) {
     auto t = trimmen(zeile);
     if (t.empty()) return 0;
+    // Whole numbers, which is what the writer writes, need no floating-point parse.
+    int ganz = 0;
+    auto [endeGanz, ecGanz] = std::from_chars(t.data(), t.data() + t.size(), ganz);
+    if (ecGanz == std::errc() && endeGanz == t.data() + t.size() && ganz >= -32768 && ganz <= 32767)
+        return static_cast<std::int16_t>(ganz);
     double wert = 0;
     auto [ende, ec] = std::from_chars(t.data(), t.data() + t.size(), wert);
     if (ec != std::errc() || ende != t.data() + t.size())
@@ -148,27 +173,33 @@ PalettenKopf palettenKopfErkennen(const std::string& ersteZeile) {
 }
 
 PalettenInhalt palettendateiDekodieren(std::string_view bytes) {
-    auto z = zeilen(bytes);
+    ZeilenLeser leser(bytes);
+    std::string_view zeile;
     PalettenInhalt inhalt;
-    inhalt.kopf = z.empty() ? std::string() : cp1252NachUtf8(z[0]);
+    inhalt.kopf = leser.naechste(zeile) ? cp1252NachUtf8(zeile) : std::string();
     auto art = palettenKopfErkennen(inhalt.kopf);
     if (art == PalettenKopf::Unbekannt)
         throw Formatfehler(0, "the first line \"" + inhalt.kopf + "\" is no palette header");
     inhalt.alteArt = art == PalettenKopf::Alt;
     const std::size_t n = inhalt.alteArt ? kAltePalettenGroesse : kAktuelleGroesse;
-    // The last value line must be complete: a file cut inside it would give a wrong value.
-    const bool letzteOffen = !bytes.empty() && bytes.back() != '\n' && z.size() == 1 + 3 * n;
-    if (z.size() < 1 + 3 * n || letzteOffen)
-        throw Formatfehler(z.size(), "the file ends after " + std::to_string(z.size()) +
-                                         " lines; its " + std::to_string(n) + " colours need " +
-                                         std::to_string(1 + 3 * n));
+    auto fehlt = [&] {
+        return Formatfehler(leser.anzahl(), "the file ends after " +
+                                                std::to_string(leser.anzahl()) + " lines; its " +
+                                                std::to_string(n) + " colours need " +
+                                                std::to_string(1 + 3 * n));
+    };
+    auto wert = [&] {
+        if (!leser.naechste(zeile)) throw fehlt();
+        return wertLesen(zeile, leser.anzahl());
+    };
     inhalt.eintraege.resize(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        auto& e = inhalt.eintraege[i];
-        e.R = wertLesen(z[1 + 3 * i], 2 + 3 * i);
-        e.G = wertLesen(z[2 + 3 * i], 3 + 3 * i);
-        e.B = wertLesen(z[3 + 3 * i], 4 + 3 * i);
+    for (auto& e : inhalt.eintraege) {
+        e.R = wert();
+        e.G = wert();
+        e.B = wert();
     }
+    // The last value line must be complete: a file cut inside it would give a wrong value.
+    if (!leser.beendet()) throw fehlt();
     return inhalt;
 }
 
@@ -200,13 +231,12 @@ bool FarbpaletteLaden(Paletten& p, Umgebung& env) {
                             datei);
         return false;
     }
-    const auto ersteZeile =
-        zeilen(bytes).empty() ? std::string() : cp1252NachUtf8(zeilen(bytes)[0]);
-    if (palettenKopfErkennen(ersteZeile) == PalettenKopf::Unbekannt) {
+    const auto kopf = kopfZeile(bytes);
+    if (palettenKopfErkennen(kopf) == PalettenKopf::Unbekannt) {
         env.log.roh(std::string(65, '*'));
         env.log.roh(std::to_string(env.log.sekunden()) +
                     "  Problem: Farbpalette laden. Dateiname: " + datei +
-                    "        ErsteZeile=" + ersteZeile);
+                    "        ErsteZeile=" + kopf);
         env.log.roh(std::string(65, '*'));
         cmdNewFarbpalette_Click(p);
         return false;
@@ -266,6 +296,32 @@ std::array<PalettenZelle, 256> Palette_Darstellen(const Paletten& p, int achse, 
             z.farbe = p.farbe(index);
         }
     return zellen;
+}
+
+const std::array<RGB, kIldaStandardFarben>& ildaStandardpalette() {
+    static const std::array<RGB, kIldaStandardFarben> palette = {{
+        {255, 0, 0},     {255, 16, 0},    {255, 32, 0},    {255, 48, 0},    {255, 64, 0},
+        {255, 80, 0},    {255, 96, 0},    {255, 112, 0},   {255, 128, 0},   {255, 144, 0},
+        {255, 160, 0},   {255, 176, 0},   {255, 192, 0},   {255, 208, 0},   {255, 224, 0},
+        {255, 240, 0},   {255, 255, 0},   {224, 255, 0},   {192, 255, 0},   {160, 255, 0},
+        {128, 255, 0},   {96, 255, 0},    {64, 255, 0},    {32, 255, 0},    {0, 255, 0},
+        {0, 255, 36},    {0, 255, 73},    {0, 255, 109},   {0, 255, 146},   {0, 255, 182},
+        {0, 255, 219},   {0, 255, 255},   {0, 227, 255},   {0, 198, 255},   {0, 170, 255},
+        {0, 142, 255},   {0, 113, 255},   {0, 85, 255},    {0, 56, 255},    {0, 28, 255},
+        {0, 0, 255},     {32, 0, 255},    {64, 0, 255},    {96, 0, 255},    {128, 0, 255},
+        {160, 0, 255},   {192, 0, 255},   {224, 0, 255},   {255, 0, 255},   {255, 32, 255},
+        {255, 64, 255},  {255, 96, 255},  {255, 128, 255}, {255, 160, 255}, {255, 192, 255},
+        {255, 224, 255}, {255, 255, 255}, {255, 224, 224}, {255, 192, 192}, {255, 160, 160},
+        {255, 128, 128}, {255, 96, 96},   {255, 64, 64},   {255, 32, 32},
+    }};
+    return palette;
+}
+
+bool istIldaFarbtabelle(const Paletten& p) {
+    const auto& standard = ildaStandardpalette();
+    for (long i = 1; i < kIldaStandardFarben; ++i)
+        if (p.Farbpalette[i] != standard[static_cast<std::size_t>(i)]) return false;
+    return true;
 }
 
 } // namespace sw

@@ -97,4 +97,14 @@ struct PalettenZelle {
 // `wert`); cell (a, b) has column a and row b.
 std::array<PalettenZelle, 256> Palette_Darstellen(const Paletten& p, int achse, int wert);
 
+// The default palette of the ILDA standard for indexed frames, 64 colours: red to yellow,
+// green, cyan, blue, magenta, white and back to red. The shipped ILDA colour table
+// ("Pangolin_Farbtabelle.qvp") holds them in entries 0 to 63.
+inline constexpr int kIldaStandardFarben = 64;
+const std::array<RGB, kIldaStandardFarben>& ildaStandardpalette();
+// Whether the table is the ILDA one: entries 1 to 63 hold the standard palette's colours, as
+// after loading the shipped ILDA table or importing a palette section of the standard colours.
+// Entry 0 is left out: palette sections do not set it (it is the figures' dark colour).
+bool istIldaFarbtabelle(const Paletten& p);
+
 } // namespace sw

@@ -176,34 +176,13 @@ Figur welle() {
     return neueFigur(std::move(alle), 2000); // 25 frames per second
 }
 
-// The default palette of the ILDA standard for indexed frames, 64 colours: red to yellow,
-// green, cyan, blue, magenta, white and back to red.
-constexpr std::array<std::array<int, 3>, 64> kIldaStandardpalette = {{
-    {255, 0, 0},     {255, 16, 0},    {255, 32, 0},    {255, 48, 0},    {255, 64, 0},
-    {255, 80, 0},    {255, 96, 0},    {255, 112, 0},   {255, 128, 0},   {255, 144, 0},
-    {255, 160, 0},   {255, 176, 0},   {255, 192, 0},   {255, 208, 0},   {255, 224, 0},
-    {255, 240, 0},   {255, 255, 0},   {224, 255, 0},   {192, 255, 0},   {160, 255, 0},
-    {128, 255, 0},   {96, 255, 0},    {64, 255, 0},    {32, 255, 0},    {0, 255, 0},
-    {0, 255, 36},    {0, 255, 73},    {0, 255, 109},   {0, 255, 146},   {0, 255, 182},
-    {0, 255, 219},   {0, 255, 255},   {0, 227, 255},   {0, 198, 255},   {0, 170, 255},
-    {0, 142, 255},   {0, 113, 255},   {0, 85, 255},    {0, 56, 255},    {0, 28, 255},
-    {0, 0, 255},     {32, 0, 255},    {64, 0, 255},    {96, 0, 255},    {128, 0, 255},
-    {160, 0, 255},   {192, 0, 255},   {224, 0, 255},   {255, 0, 255},   {255, 32, 255},
-    {255, 64, 255},  {255, 96, 255},  {255, 128, 255}, {255, 160, 255}, {255, 192, 255},
-    {255, 224, 255}, {255, 255, 255}, {255, 224, 224}, {255, 192, 192}, {255, 160, 160},
-    {255, 128, 128}, {255, 96, 96},   {255, 64, 64},   {255, 32, 32},
-}};
-
 // The ILDA colour table as a palette file: the standard's 64 colours in entries 0 to 63, every
 // other entry black, so that indices the standard leaves open stay dark.
 std::string ildaFarbtabelle() {
     Paletten p;
     for (long i = 0; i <= kFarbObergrenze; ++i) p.Farbpalette[i] = RGB{};
-    for (std::size_t i = 0; i < kIldaStandardpalette.size(); ++i) {
-        const auto& c = kIldaStandardpalette[i];
-        p.Farbpalette[static_cast<long>(i)] =
-            RGB{static_cast<double>(c[0]), static_cast<double>(c[1]), static_cast<double>(c[2])};
-    }
+    for (long i = 0; i < kIldaStandardFarben; ++i)
+        p.Farbpalette[i] = ildaStandardpalette()[static_cast<std::size_t>(i)];
     return palettendateiKodieren(p);
 }
 
