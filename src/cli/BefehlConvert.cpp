@@ -8,15 +8,21 @@
 
 namespace sw::cli {
 
-void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int ildaFormat) {
+void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int ildaFormat,
+                   const std::string& ildaFarben) {
     CliUmgebung u;
     FigurenSpeicher speicher;
     Paletten paletten;
     if (hatEndung(eingabe, ".ild") && hatEndung(ausgabe, ".qvb")) {
-        eingabeLesen(eingabe); // a missing or unreadable file gets its own sentence
-        auto ergebnis = IldaLaden(speicher, paletten, u.env, eingabe);
+        // a missing or unreadable file gets its own sentence
+        const std::string bytes = eingabeLesen(eingabe);
+        const auto indexFarben =
+            ildaFarben == "index" ? IldaIndexFarben::Index : IldaIndexFarben::Standardpalette;
+        auto ergebnis = IldaLesen(speicher, paletten, u.env, bytes, {}, indexFarben);
         if (!ergebnis.vollstaendig)
             throw CliFehler(eingabe + ": " + ergebnis.problem + "; nothing was written.");
+        if (ergebnis.frames == 0)
+            throw CliFehler(eingabe + ": the file holds no frames; nothing was written.");
         figurSchreiben(speicher, u, ausgabe);
         std::cout << "imported " << ergebnis.frames << " frames from " << eingabe << " into "
                   << ausgabe << "\n";

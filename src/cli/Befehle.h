@@ -23,8 +23,10 @@ struct PlayOptionen {
 // Prints the file's content as one JSON object.
 void befehlInfo(const std::string& datei);
 // Converts an ILDA file into a figure file, or a figure file into an ILDA file of the given
-// kind (1 to 5).
-void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int ildaFormat);
+// kind (1 to 5). `ildaFarben` ("standard" or "index") decides what the colour indices of an
+// ILDA file without a palette become.
+void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int ildaFormat,
+                   const std::string& ildaFarben = "standard");
 // Prints the device list found by the detection as JSON.
 void befehlDevices(const std::string& einstellungsDatei);
 // Starts the program without windows (the settings file from a ".Laser_ini" argument), exports

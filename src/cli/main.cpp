@@ -33,6 +33,12 @@ int main(int argc, char** argv) {
                      "after a palette, 3 indexed frames, 4 indexed frames after a palette, "
                      "5 true-colour frames")
         ->check(CLI::Range(1, 5));
+    std::string ildaFarben = "standard";
+    convert
+        ->add_option("--ilda-colours", ildaFarben,
+                     "colour indices of an ILDA file without a palette: standard takes the "
+                     "colours of the ILDA standard palette (default), index keeps the indices")
+        ->check(CLI::IsMember({"standard", "index"}));
 
     sw::cli::PlayOptionen play;
     auto* playBefehl = app.add_subcommand(
@@ -85,7 +91,7 @@ int main(int argc, char** argv) {
         else if (*upgrade)
             sw::cli::befehlUpgrade(upgradeEin, upgradeAus);
         else if (*convert)
-            sw::cli::befehlConvert(convertEin, convertAus, ildaFormat);
+            sw::cli::befehlConvert(convertEin, convertAus, ildaFormat, ildaFarben);
         else if (*playBefehl)
             sw::cli::befehlPlay(play);
         else if (*devices)

@@ -7,6 +7,9 @@
 #include "platform/Vb.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
 
 namespace sw {
 
@@ -15,16 +18,18 @@ namespace {
 // One import run: the reader, the questions' state and the figure's frame counter.
 class Import {
 public:
-    Import(FigurenSpeicher& s, Paletten& p, Umgebung& env, std::string_view bytes)
-        : s_(s), p_(p), env_(env), l_(bytes), groesse_(bytes.size()) {}
+    Import(FigurenSpeicher& s, Paletten& p, Umgebung& env, std::string_view bytes,
+           IldaIndexFarben indexFarben)
+        : s_(s), p_(p), env_(env), l_(bytes), groesse_(bytes.size()), indexFarben_(indexFarben) {}
 
     IldaImportErgebnis lesen(const std::function<void(double)>& fortschritt);
 
 private:
     enum class Weiter { Ja, Ende };
 
-    Figur& figur() { return s_.Figuren[0]; }
     Weiter bildLesen(const ilda::Kopf& k);
+    bool standardFarbenNehmen(const ilda::Kopf& k);
+    void uebernehmen();
     void paletteLesen(const ilda::Kopf& k);
     void farbtabelleLesen(const ilda::Kopf& k);
     std::int16_t koordinate(double wert) const;
@@ -37,6 +42,11 @@ private:
     BinaerLeser l_;
     std::size_t groesse_;
     IldaImportErgebnis ergebnis_;
+    IldaIndexFarben indexFarben_;
+
+    // What the file brings, taken over only when a frame was read.
+    std::vector<Frame> frames_;
+    std::vector<std::pair<long, RGB>> paletteAenderungen_;
 
     long frameZaehler_ = -1;
     bool frage89_ = true;
@@ -45,6 +55,10 @@ private:
     bool echtfarbRiegel_ = false; // from the first true-colour section on
     bool farbtabelleGelesen_ = false;
     bool tabelleWartet_ = false; // a format 3 table waits for its picture section
+    bool paletteGelesen_ = false;
+    bool standardFragenOffen_ = true; // text 1940 not yet decided in this import
+    bool standardFarben_ = false;
+    std::array<std::int32_t, 256> standardFarbe_{}; // index byte -> its standard colour's index
 };
 
 void Import::abgeschnitten() {
@@ -99,14 +113,16 @@ Import::Weiter Import::bildLesen(const ilda::Kopf& k) {
     if (dreiD && !zGefragt_) zFragen(k);
 
     ++frameZaehler_;
-    auto& frames = figur().Frames;
-    if (static_cast<long>(frames.size()) < frameZaehler_ + 1)
-        frames.resize(static_cast<std::size_t>(frameZaehler_ + 1));
+    if (static_cast<long>(frames_.size()) < frameZaehler_ + 1)
+        frames_.resize(static_cast<std::size_t>(frameZaehler_ + 1));
     tabelleWartet_ = false;
-    auto& punkte = frames[static_cast<std::size_t>(frameZaehler_)].Punkte;
+    auto& punkte = frames_[static_cast<std::size_t>(frameZaehler_)].Punkte;
     punkte.resize(k.records);
 
     const bool indiziert = k.format == 0 || k.format == 1;
+    // Indices before any palette section mean the ILDA standard palette.
+    const bool standard =
+        indiziert && !echtfarbRiegel_ && !paletteGelesen_ && standardFarbenNehmen(k);
     const std::size_t ende = l_.position() + groesse * k.records;
     for (auto& p : punkte) {
         double x = l_.i16be();
@@ -125,7 +141,10 @@ Import::Weiter Import::bildLesen(const ilda::Kopf& k) {
         const bool dunkel = status == ilda::kStatusDunkel || status > ilda::kStatusLetzter;
         if (indiziert) {
             const int index = l_.u8();
-            if (!echtfarbRiegel_) p.Farbe = index;
+            if (standard)
+                p.Farbe = standardFarbe_[static_cast<std::size_t>(index)];
+            else if (!echtfarbRiegel_)
+                p.Farbe = index;
         } else {
             const int b = l_.u8(), g = l_.u8(), r = l_.u8();
             p.Farbe = FarbIndexAusRGB(r, g, b);
@@ -138,20 +157,40 @@ Import::Weiter Import::bildLesen(const ilda::Kopf& k) {
     return Weiter::Ja;
 }
 
+// Decided once per import, at the first indexed section: not asked when the table already is
+// the ILDA one (the indices show the standard colours as they are) or when the section was
+// written by our own export, whose indices are those of our tables.
+bool Import::standardFarbenNehmen(const ilda::Kopf& k) {
+    if (!standardFragenOffen_) return standardFarben_;
+    standardFragenOffen_ = false;
+    if (istIldaFarbtabelle(p_) || indexFarben_ == IldaIndexFarben::Index ||
+        k.name + k.firma == ilda::kKennung)
+        return false;
+    standardFarben_ = indexFarben_ == IldaIndexFarben::Standardpalette ||
+                      env_.dialoge.frage(env_.texte.text(meldung::IldaStandardpaletteFrage,
+                                                         meldung::IldaStandardpaletteFrageText),
+                                         Knoepfe::JaNein, Antwort::Ja) == Antwort::Ja;
+    if (standardFarben_) {
+        const auto& palette = ildaStandardpalette();
+        standardFarbe_.fill(0); // indices the standard leaves open are dark
+        for (std::size_t i = 0; i < palette.size(); ++i)
+            standardFarbe_[i] = FarbIndexAusRGB(palette[i].R, palette[i].G, palette[i].B);
+    }
+    return standardFarben_;
+}
+
 void Import::paletteLesen(const ilda::Kopf& k) {
+    paletteGelesen_ = true;
     for (std::uint32_t i = 0; i < k.records; ++i) {
         const double r = l_.u8(), g = l_.u8(), b = l_.u8();
-        if (i > 0 && i < 255) p_.Farbpalette[static_cast<long>(i)] = RGB{r, g, b};
+        if (i > 0 && i < 255) paletteAenderungen_.emplace_back(static_cast<long>(i), RGB{r, g, b});
     }
-    if (p_.farbenKorrigieren) p_.farbenKorrigieren();
-    if (p_.anzeigeAktualisieren) p_.anzeigeAktualisieren();
 }
 
 void Import::farbtabelleLesen(const ilda::Kopf& k) {
-    auto& frames = figur().Frames;
     const auto index = static_cast<std::size_t>(frameZaehler_ + 1);
-    if (frames.size() < index + 1) frames.resize(index + 1);
-    auto& punkte = frames[index].Punkte;
+    if (frames_.size() < index + 1) frames_.resize(index + 1);
+    auto& punkte = frames_[index].Punkte;
     punkte.assign(std::max<std::uint32_t>(k.records, 1), Punkt{});
     for (std::uint32_t j = 0; j < k.records; ++j) {
         const int r = l_.u8(), g = l_.u8(), b = l_.u8();
@@ -212,33 +251,50 @@ IldaImportErgebnis Import::lesen(const std::function<void(double)>& fortschritt)
         if (fortschritt) fortschritt(static_cast<double>(l_.position()) / groesse_);
     }
 
-    auto& frames = figur().Frames;
-    // A colour table whose picture section never came leaves no frame of lit points behind.
-    if (tabelleWartet_ && static_cast<long>(frames.size()) > frameZaehler_ + 1) {
-        if (frameZaehler_ < 0)
-            frames.assign(1, Frame{});
-        else
-            frames.resize(static_cast<std::size_t>(frameZaehler_ + 1));
-    }
-    if (farbtabelleGelesen_) StandardPaletteErstellen(p_);
+    ergebnis_.frames = frameZaehler_ + 1;
+    if (ergebnis_.frames > 0) uebernehmen();
+    return ergebnis_;
+}
 
-    const long ober = static_cast<long>(frames.size()) - 1;
+// Figure 0 becomes the frames read: "new figure" on it records the undo snapshot of what it
+// held and clears it; then the palette sections and a true-colour table's standard table apply.
+void Import::uebernehmen() {
+    // A colour table whose picture section never came leaves no frame behind.
+    frames_.resize(static_cast<std::size_t>(frameZaehler_ + 1));
+    s_.SpurAuswahl[s_.EditorSpur].Figur = 0;
+    cmdNeu_Click(s_);
+    s_.Figuren[0].Frames = std::move(frames_);
+
+    for (const auto& [index, farbe] : paletteAenderungen_) p_.Farbpalette[index] = farbe;
+    if (farbtabelleGelesen_)
+        StandardPaletteErstellen(p_);
+    else if (paletteGelesen_) {
+        if (p_.farbenKorrigieren) p_.farbenKorrigieren();
+        if (p_.anzeigeAktualisieren) p_.anzeigeAktualisieren();
+    }
+
+    const long ober = ergebnis_.frames - 1;
     if (ober > kMaxFrameObergrenze) {
         s_.FrameBalkenMax = kMaxFrameObergrenze;
         env_.dialoge.meldung("To manny frames in figure");
     } else {
         s_.FrameBalkenMax = ober;
     }
-    ergebnis_.frames = frameZaehler_ + 1;
-    return ergebnis_;
 }
 
 } // namespace
 
+IldaImportErgebnis IldaLesen(FigurenSpeicher& s, Paletten& p, Umgebung& env, std::string_view bytes,
+                             const std::function<void(double anteil)>& fortschritt,
+                             IldaIndexFarben indexFarben) {
+    Import import(s, p, env, bytes, indexFarben);
+    return import.lesen(fortschritt);
+}
+
 IldaImportErgebnis IldaLaden(FigurenSpeicher& s, Paletten& p, Umgebung& env,
                              const std::filesystem::path& Dateiname,
-                             const std::function<void(double anteil)>& fortschritt) {
-    cmdNeu_Click(s);
+                             const std::function<void(double anteil)>& fortschritt,
+                             IldaIndexFarben indexFarben) {
     std::string bytes;
     try {
         bytes = dateiLesen(Dateiname);
@@ -254,8 +310,7 @@ IldaImportErgebnis IldaLaden(FigurenSpeicher& s, Paletten& p, Umgebung& env,
                          : std::string("the file cannot be read (") + e.what() + ")";
         return e2;
     }
-    Import import(s, p, env, bytes);
-    auto ergebnis = import.lesen(fortschritt);
+    auto ergebnis = IldaLesen(s, p, env, bytes, fortschritt, indexFarben);
     if (!ergebnis.problem.empty())
         env.log.zeile("IldaLaden: " + Dateiname.string() + ": " + ergebnis.problem);
     return ergebnis;
@@ -263,7 +318,6 @@ IldaImportErgebnis IldaLaden(FigurenSpeicher& s, Paletten& p, Umgebung& env,
 
 IldaImportErgebnis cmdImportIlda_Click(FigurenSpeicher& s, Paletten& p, Umgebung& env,
                                        std::string& IldaDateiname) {
-    cmdNeu_Click(s);
     DateiAuswahl auswahl;
     auswahl.titel = env.texte.text(meldung::IldaImportTitel, meldung::IldaImportTitelText);
     auswahl.filter = "*.ild(Ilda)|*.ild";

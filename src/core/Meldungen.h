@@ -26,5 +26,10 @@ inline constexpr const char* IldaExportTitelText = "Export ILDA file";
 inline constexpr int IldaZuVieleFrames = 1905;
 inline constexpr const char* IldaZuVieleFrameText =
     "ILDA files hold at most 65535 frames; the figure was not exported.";
+inline constexpr int IldaStandardpaletteFrage = 1940;
+inline constexpr const char* IldaStandardpaletteFrageText =
+    "The ILDA file has colour indices without a palette; they refer to the ILDA standard "
+    "palette. Take the colours of the ILDA standard palette? (No keeps the indices in the "
+    "current colour table.)";
 
 } // namespace sw::meldung

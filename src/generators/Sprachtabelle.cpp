@@ -79,6 +79,13 @@ const std::vector<Sprachtext>& sprachtexte() {
         {1904, "ILDA-Datei exportieren", "Export ILDA file"},
         {1905, "ILDA-Dateien fassen höchstens 65535 Frames; die Figur wurde nicht exportiert.",
          "ILDA files hold at most 65535 frames; the figure was not exported."},
+        {1940,
+         "Die ILDA-Datei hat Farbindizes ohne Palette; sie beziehen sich auf die "
+         "ILDA-Standardpalette. Die Farben der ILDA-Standardpalette übernehmen? (Nein behält die "
+         "Indizes in der aktuellen Farbtabelle.)",
+         "The ILDA file has colour indices without a palette; they refer to the ILDA standard "
+         "palette. Take the colours of the ILDA standard palette? (No keeps the indices in the "
+         "current colour table.)"},
     };
     return texte;
 }

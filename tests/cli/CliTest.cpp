@@ -176,6 +176,34 @@ TEST(Cli, ConvertRefusesBadIldaAndWritesNothing) {
     EXPECT_NE(falsch.fehler.find("neither"), std::string::npos);
 }
 
+TEST(Cli, ConvertTakesIndexedIldaColoursFromTheStandardPalette) {
+    Kratzordner tmp;
+    test::IldaBauer b;
+    b.kopf(1, 2).p1(1, 1, 0, 56).p1(2, 2, 128, 16);
+    schreibeDatei(tmp / "in.ild", b.bytes);
+    for (const std::string wahl : {"", " --ilda-colours standard", " --ilda-colours index"}) {
+        auto lauf = cli(tmp, "convert " + q(tmp / "in.ild") + " " + q(tmp / "f.qvb") + wahl);
+        ASSERT_EQ(lauf.code, 0) << lauf.fehler;
+        auto figur = qvbDekodieren(leseDatei(tmp / "f.qvb"));
+        ASSERT_TRUE(figur);
+        const auto& punkte = figur->figur.Frames.at(0).Punkte;
+        const bool index = wahl.find("index") != std::string::npos;
+        EXPECT_EQ(punkte.at(0).Farbe, index ? 56 : 4095) << wahl; // white
+        EXPECT_EQ(punkte.at(1).Farbe, index ? 16 : 4080) << wahl; // yellow
+    }
+    EXPECT_NE(cli(tmp, "convert " + q(tmp / "in.ild") + " " + q(tmp / "g.qvb") +
+                           " --ilda-colours rgb")
+                  .code,
+              0);
+    EXPECT_FALSE(std::filesystem::exists(tmp / "g.qvb"));
+    // a file that holds no frame writes nothing
+    schreibeDatei(tmp / "leer.ild", test::IldaBauer().kopf(5, 0).bytes);
+    auto leer = cli(tmp, "convert " + q(tmp / "leer.ild") + " " + q(tmp / "g.qvb"));
+    EXPECT_EQ(leer.code, 1);
+    EXPECT_NE(leer.fehler.find("no frames"), std::string::npos) << leer.fehler;
+    EXPECT_FALSE(std::filesystem::exists(tmp / "g.qvb"));
+}
+
 TEST(Cli, PlayDumpsReproduciblyAtBothStages) {
     Kratzordner tmp;
     Figur f;

@@ -1,6 +1,8 @@
 #include "core/IldaImport.h"
 #include "IldaBauer.h"
 #include "TestHilfe.h"
+#include "core/Meldungen.h"
+#include "core/Undo.h"
 
 using namespace sw;
 using sw::test::IldaBauer;
@@ -15,9 +17,10 @@ struct IldaImportTest : ::testing::Test {
     FigurenSpeicher s;
     Paletten p;
 
-    IldaImportErgebnis laden(const std::string& bytes) {
-        schreibeDatei(tmp / "f.ild", bytes);
-        return IldaLaden(s, p, u.env, tmp / "f.ild");
+    // Indices stay indices unless a test asks for the standard palette's colours.
+    IldaImportErgebnis laden(const std::string& bytes,
+                             IldaIndexFarben farben = IldaIndexFarben::Index) {
+        return IldaLesen(s, p, u.env, bytes, {}, farben);
     }
     const std::vector<Frame>& frames() { return s.Figuren[0].Frames; }
     const Punkt& punkt(std::size_t f, std::size_t i) { return frames()[f].Punkte[i]; }
@@ -112,13 +115,15 @@ TEST_F(IldaImportTest, TrueColourTableColoursTheFollowingFrame) {
     // the standard table is back after the import
     EXPECT_EQ(p.Farbpalette[1], (RGB{0, 0, 17}));
 
-    // a table whose picture section never comes leaves no lit frame behind
+    // a table whose picture section never comes gives no frame: nothing changes
     IldaBauer allein;
     allein.farbtabelleKopf(2).rgb(255, 255, 255).rgb(255, 255, 255);
-    EXPECT_TRUE(laden(allein.bytes).vollstaendig);
-    ASSERT_EQ(frames().size(), 1u);
-    EXPECT_EQ(frames()[0].Punkte.size(), 1u);
-    EXPECT_EQ(punkt(0, 0).Farbe, 0);
+    p.Farbpalette[1] = RGB{1, 2, 3};
+    auto leer = laden(allein.bytes);
+    EXPECT_TRUE(leer.vollstaendig);
+    EXPECT_EQ(leer.frames, 0);
+    EXPECT_EQ(frames().size(), 2u);
+    EXPECT_EQ(p.Farbpalette[1], (RGB{1, 2, 3}));
 }
 
 TEST_F(IldaImportTest, FramesBeyondTheAnnouncedTotalAreAskedFor) {
@@ -172,6 +177,8 @@ TEST_F(IldaImportTest, BadFilesKeepWhatWasReadAndSaySo) {
     EXPECT_FALSE(unbekannt.vollstaendig);
     EXPECT_NE(unbekannt.problem.find("unknown format 9"), std::string::npos);
 
+    schreibeDatei(tmp / "f.ild", b.bytes);
+    EXPECT_EQ(IldaLaden(s, p, u.env, tmp / "f.ild").frames, 1);
     auto fehlt = IldaLaden(s, p, u.env, tmp / "none.ild");
     EXPECT_FALSE(fehlt.geoeffnet);
     EXPECT_EQ(u.dialoge.meldungen.back(),
@@ -204,6 +211,111 @@ TEST_F(IldaImportTest, EveryTruncationIsReadWholeOrReported) {
     }
 }
 
+TEST_F(IldaImportTest, AnImportThatReadsNothingChangesNothingAndEachImportIsOneUndoStep) {
+    UndoZustand undo;
+    undo.ordner = tmp / "Temp";
+    s.hooks.undoSchreiben = [&] { WriteUndo(s, undo, u.env); };
+    FigurenErweitern(s, 2);
+    s.Figuren[2].Frames[0].Punkte = {{9, 9, 9, 0}};
+    s.SpurAuswahl[s.EditorSpur].Figur = 2; // the editor shows another figure
+
+    IldaBauer a;
+    a.kopf(1, 2, 0, 2).p1(1, 1, 0, 1).p1(2, 2, 128, 2).kopf(1, 1, 1, 2).p1(3, 3, 128, 3);
+    schreibeDatei(tmp / "a.ild", a.bytes);
+    u.dialoge.dateinamen = {(tmp / "a.ild").string()};
+    std::string name;
+    EXPECT_EQ(cmdImportIlda_Click(s, p, u.env, name).frames, 2);
+    EXPECT_EQ(undo.UndoZaehler, 1);
+    EXPECT_EQ(s.SpurAuswahl[s.EditorSpur].Figur, 0);
+    const auto figurA = s.Figuren[0];
+    ASSERT_EQ(figurA.Frames.size(), 2u);
+    EXPECT_EQ(s.FrameBalkenMax, 1);
+
+    // a palette section, then a picture section cut off in its first record; a file that is
+    // no ILDA file; a file that holds only the end-of-file marker; a cancelled dialog
+    IldaBauer kaputt;
+    kaputt.kopf(2, 2, 0, 0).rgb(0, 0, 0).rgb(1, 2, 3).kopf(1, 2, 0, 1).p1(5, 5, 0, 1);
+    const std::vector<std::string> nichts = {kaputt.bytes.substr(0, kaputt.bytes.size() - 3),
+                                             "JUNK, not an ILDA file at all",
+                                             IldaBauer().kopf(1, 0).bytes, ""};
+    for (std::size_t i = 0; i < nichts.size(); ++i) {
+        s.SpurAuswahl[s.EditorSpur].Figur = 2;
+        u.dialoge.dateinamen = {i == nichts.size() - 1 ? "" : (tmp / "n.ild").string()};
+        schreibeDatei(tmp / "n.ild", nichts[i]);
+        EXPECT_EQ(cmdImportIlda_Click(s, p, u.env, name).frames, 0) << i;
+        EXPECT_EQ(s.Figuren[0].Frames, figurA.Frames) << i;
+        EXPECT_EQ(s.Figuren[2].Frames[0].Punkte[0].X, 9) << i;
+        EXPECT_EQ(p.Farbpalette[1], (RGB{0, 0, 17})) << i;
+        EXPECT_EQ(s.FrameBalkenMax, 1) << i;
+        EXPECT_EQ(undo.UndoZaehler, 1) << i;
+    }
+
+    // a partial import keeps the frames before the cut, says so and is one undo step
+    IldaBauer b;
+    b.kopf(1, 1, 0, 2).p1(7, 7, 128, 7).kopf(1, 4, 1, 2).p1(8, 8, 0, 1);
+    schreibeDatei(tmp / "b.ild", b.bytes);
+    u.dialoge.dateinamen = {(tmp / "b.ild").string()};
+    s.SpurAuswahl[s.EditorSpur].Figur = 2;
+    auto teil = cmdImportIlda_Click(s, p, u.env, name);
+    EXPECT_FALSE(teil.vollstaendig);
+    EXPECT_EQ(teil.frames, 1);
+    ASSERT_EQ(s.Figuren[0].Frames.size(), 1u);
+    EXPECT_EQ(s.Figuren[0].Frames[0].Punkte[0], (Punkt{7, 7, FarbIndexAusRGB(255, 112, 0), 0}));
+    EXPECT_EQ(u.dialoge.meldungen.back(), meldung::IldaAbgeschnittenText);
+    EXPECT_EQ(undo.UndoZaehler, 2);
+
+    cmdUndo_Click(s, undo, u.env);
+    EXPECT_EQ(s.Figuren[0].Frames, figurA.Frames);
+    EXPECT_EQ(s.Figuren[2].Frames[0].Punkte[0].X, 9);
+    cmdUndo_Click(s, undo, u.env);
+    EXPECT_EQ(s.Figuren[0].Frames, Figur().Frames); // before the first import
+}
+
+TEST_F(IldaImportTest, IndexedColoursWithoutAPaletteMeanTheIldaStandardPalette) {
+    IldaBauer b;
+    b.kopf(1, 4, 0, 2).p1(0, 0, 0, 0).p1(1, 1, 0, 16).p1(2, 2, 64, 16).p1(3, 3, 0, 56);
+    b.kopf(0, 3, 1, 2).p0(4, 4, 0, 0, 63).p0(5, 5, 0, 0, 64).p0(6, 6, 0, 128, 255);
+    const std::vector<std::int32_t> standard = {3840, 4080, -1, 4095, 3857, 0, 0};
+    const std::vector<std::int32_t> indizes = {0, 16, -1, 56, 63, 64, 255};
+    auto farben = [&] {
+        std::vector<std::int32_t> f;
+        for (const auto& frame : frames())
+            for (const auto& pt : frame.Punkte) f.push_back(pt.Farbe);
+        return f;
+    };
+    u.texte.setzen(1, 1940, "Standard palette?");
+
+    // asked once, default Yes
+    EXPECT_TRUE(laden(b.bytes, IldaIndexFarben::Fragen).vollstaendig);
+    EXPECT_EQ(farben(), standard);
+    EXPECT_EQ(u.dialoge.meldungen, std::vector<std::string>{"Standard palette?"});
+    u.dialoge.antworten = {Antwort::Nein};
+    laden(b.bytes, IldaIndexFarben::Fragen);
+    EXPECT_EQ(farben(), indizes);
+    EXPECT_EQ(u.dialoge.meldungen.size(), 2u);
+    // the CLI's choices do not ask
+    laden(b.bytes, IldaIndexFarben::Standardpalette);
+    EXPECT_EQ(farben(), standard);
+    laden(b.bytes, IldaIndexFarben::Index);
+    EXPECT_EQ(farben(), indizes);
+    EXPECT_EQ(u.dialoge.meldungen.size(), 2u);
+
+    // a palette section before the frames: the indices refer to it
+    IldaBauer mitPalette;
+    mitPalette.kopf(2, 2, 0, 0).rgb(0, 0, 0).rgb(0, 0, 255).bytes += b.bytes;
+    laden(mitPalette.bytes, IldaIndexFarben::Fragen);
+    EXPECT_EQ(farben(), indizes);
+    EXPECT_EQ(u.dialoge.meldungen.size(), 2u);
+
+    // with the ILDA table loaded the indices already show the standard colours
+    Paletten ilda;
+    ASSERT_TRUE(mnuPangolinFarbtabelleLaden_Click(ilda, u.env, STRAHLWERK_DATA_DIR));
+    p = ilda;
+    laden(b.bytes, IldaIndexFarben::Fragen);
+    EXPECT_EQ(farben(), indizes);
+    EXPECT_EQ(u.dialoge.meldungen.size(), 2u);
+}
+
 TEST_F(IldaImportTest, ReadsFilesWrittenByOtherPrograms) {
     for (const char* name : {"LMTESTF.ild", "quadsqwv.ild"}) {
         auto pfad = std::filesystem::path(STRAHLWERK_SOURCE_DIR) / ".." / "shared" / "testdata" /
@@ -212,6 +324,21 @@ TEST_F(IldaImportTest, ReadsFilesWrittenByOtherPrograms) {
         auto e = IldaLaden(s, p, u.env, pfad);
         EXPECT_TRUE(e.vollstaendig) << name << ": " << e.problem;
         ASSERT_EQ(frames().size(), 1u) << name;
-        EXPECT_EQ(frames()[0].Punkte.size(), 256u) << name;
+        ASSERT_EQ(frames()[0].Punkte.size(), 256u) << name;
+        // format 0 without a palette: with the default Yes every lit point has its colour
+        // from the standard palette (index byte 56 is white, not the table's dark blue)
+        const std::string bytes = test::leseDatei(pfad);
+        int weiss = 0;
+        for (std::size_t i = 0; i < 256; ++i) {
+            const auto status = static_cast<unsigned char>(bytes[32 + 8 * i + 6]);
+            const auto index = static_cast<unsigned char>(bytes[32 + 8 * i + 7]);
+            const auto& c = ildaStandardpalette()[index % 64];
+            const std::int32_t erwartet = status == 64 || status > 128 ? -1
+                                          : index >= 64                ? 0
+                                                        : FarbIndexAusRGB(c.R, c.G, c.B);
+            EXPECT_EQ(punkt(0, i).Farbe, erwartet) << name << " point " << i;
+            weiss += index == 56 && punkt(0, i).Farbe == 4095;
+        }
+        EXPECT_GT(weiss, 0) << name;
     }
 }
