@@ -141,6 +141,34 @@ TEST(Farbpalette, ShippedIldaColourTableKeepsTheCurrentName) {
     EXPECT_EQ(p.Farbpalette[56], (RGB{255, 255, 255}));
     EXPECT_EQ(p.Farbpalette[63], (RGB{255, 32, 32}));
     EXPECT_EQ(p.Farbpalette[64], (RGB{0, 0, 0}));
+    // the shipped table is the engine's standard palette, and is recognised as the ILDA one
+    for (long i = 0; i < kIldaStandardFarben; ++i)
+        EXPECT_EQ(p.Farbpalette[i], ildaStandardpalette()[static_cast<std::size_t>(i)]) << i;
+    EXPECT_TRUE(istIldaFarbtabelle(p));
+    p.Farbpalette[0] = RGB{}; // entry 0 is not compared
+    EXPECT_TRUE(istIldaFarbtabelle(p));
+    p.Farbpalette[63] = RGB{255, 32, 33};
+    EXPECT_FALSE(istIldaFarbtabelle(p));
+    EXPECT_FALSE(istIldaFarbtabelle(Paletten()));
+}
+
+TEST(Farbpalette, ValueLinesAreWholeOrDecimalNumbersOf16Bits) {
+    auto mit = [](std::vector<std::string> erste) {
+        std::string s = "Farbpalette alt\n";
+        erste.resize(3 * 255, " 1");
+        for (const auto& z : erste) s += z + "\n";
+        return s;
+    };
+    auto inhalt = palettendateiDekodieren(mit({" -32768", "32767 ", "", "  12.5", "13.5", "7e1"}));
+    EXPECT_EQ(inhalt.eintraege[0], (RGB{-32768, 32767, 0}));
+    EXPECT_EQ(inhalt.eintraege[1], (RGB{12, 14, 70})); // rounded half to even
+    for (const char* falsch : {"32768", "-32769", "1e9", "0x10", "+1", "1 2", "nan"})
+        EXPECT_THROW(palettendateiDekodieren(mit({falsch})), Formatfehler) << falsch;
+    // the last value line needs its line end; the header alone is too short
+    std::string ohneEnde = mit({});
+    ohneEnde.pop_back();
+    EXPECT_THROW(palettendateiDekodieren(ohneEnde), Formatfehler);
+    EXPECT_THROW(palettendateiDekodieren("Farbpalette alt"), Formatfehler);
 }
 
 TEST(Farbpalette, DisplayCellsPerAxis) {
