@@ -111,6 +111,10 @@ Import::Weiter Import::bildLesen(const ilda::Kopf& k) {
 
     const bool dreiD = k.format == 0 || k.format == 4;
     if (dreiD && !zGefragt_) zFragen(k);
+    const bool indiziert = k.format == 0 || k.format == 1;
+    // Indices before any palette section mean the ILDA standard palette.
+    const bool standard =
+        indiziert && !echtfarbRiegel_ && !paletteGelesen_ && standardFarbenNehmen(k);
 
     ++frameZaehler_;
     if (static_cast<long>(frames_.size()) < frameZaehler_ + 1)
@@ -119,10 +123,6 @@ Import::Weiter Import::bildLesen(const ilda::Kopf& k) {
     auto& punkte = frames_[static_cast<std::size_t>(frameZaehler_)].Punkte;
     punkte.resize(k.records);
 
-    const bool indiziert = k.format == 0 || k.format == 1;
-    // Indices before any palette section mean the ILDA standard palette.
-    const bool standard =
-        indiziert && !echtfarbRiegel_ && !paletteGelesen_ && standardFarbenNehmen(k);
     const std::size_t ende = l_.position() + groesse * k.records;
     for (auto& p : punkte) {
         double x = l_.i16be();
