@@ -191,10 +191,10 @@ TEST(Cli, ConvertTakesIndexedIldaColoursFromTheStandardPalette) {
         EXPECT_EQ(punkte.at(0).Farbe, index ? 56 : 4095) << wahl; // white
         EXPECT_EQ(punkte.at(1).Farbe, index ? 16 : 4080) << wahl; // yellow
     }
-    EXPECT_NE(cli(tmp, "convert " + q(tmp / "in.ild") + " " + q(tmp / "g.qvb") +
-                           " --ilda-colours rgb")
-                  .code,
-              0);
+    EXPECT_NE(
+        cli(tmp, "convert " + q(tmp / "in.ild") + " " + q(tmp / "g.qvb") + " --ilda-colours rgb")
+            .code,
+        0);
     EXPECT_FALSE(std::filesystem::exists(tmp / "g.qvb"));
     // a file that holds no frame writes nothing
     schreibeDatei(tmp / "leer.ild", test::IldaBauer().kopf(5, 0).bytes);
