@@ -218,8 +218,8 @@ TEST(Sprung, TestPicturesDrawAsTheyDid) {
             t.geraet(0);
             t.a->Optimierung[0].SprungDunkelVorher = vorher;
             t.a->Optimierung[0].SprungDunkelNachher = nachher;
-            t.s.Figuren[1] = testbildDekodieren(test::leseDatei(datei.path()));
-            t.s.Figuren[1].Parameter[parameter::Echtzeitoptimierung] = optimierung ? 1 : 0;
+            EXPECT_TRUE(TestbildLaden(t.s, t.u.env, 1, datei.path()));
+            if (optimierung) t.s.Figuren[1].Parameter[parameter::Echtzeitoptimierung] = 1;
             t.starten();
             t.zyklus();
             return t.schreiber.punkte[0];
