@@ -87,8 +87,10 @@ void optimierungLaden(Optimierungseinstellungen& o, Einstellungen& e, int d) {
     // Counts that cannot be negative.
     o.MinimumFrameStartPunkte = std::max(o.MinimumFrameStartPunkte, 0);
     o.MinimumFrammeEndPunkte = std::max(o.MinimumFrammeEndPunkte, 0);
-    o.SprungDunkelVorher = std::max(o.SprungDunkelVorher, 0);
-    o.SprungDunkelNachher = std::max(o.SprungDunkelNachher, 0);
+    // Dark points of a jump: 100 is several milliseconds at any scan rate; more would only
+    // stall the output.
+    o.SprungDunkelVorher = std::clamp(o.SprungDunkelVorher, 0, kSprungDunkelHoechstens);
+    o.SprungDunkelNachher = std::clamp(o.SprungDunkelNachher, 0, kSprungDunkelHoechstens);
 }
 
 void optimierungSpeichern(const Optimierungseinstellungen& o, Einstellungen& e, int d) {

@@ -253,8 +253,10 @@ TEST(Sprung, DarkCountsLoadAndSaveRoundTrip) {
     optimierungLaden(c, e, 5);
     EXPECT_EQ(c.SprungDunkelVorher, 3);
     EXPECT_EQ(c.SprungDunkelNachher, 5);
-    // negative counts are 0
+    // counts are kept within 0 to 100
+    e.zahlSchreiben("Optionen_Optimierung", "SprungDunkelVorher(4)", 50000);
     e.zahlSchreiben("Optionen_Optimierung", "SprungDunkelNachher(4)", -4);
     optimierungLaden(b, e, 4);
+    EXPECT_EQ(b.SprungDunkelVorher, 100);
     EXPECT_EQ(b.SprungDunkelNachher, 0);
 }
