@@ -1,7 +1,7 @@
 // The output pipeline at full load: 12 tracks each showing a 1000-point frame on all four
 // sides, 16 Virtual Devices (four per side), default path optimisation, non-linear colour
 // curves and an audience zone. Reports emitted points per second and heap allocations per
-// output cycle.
+// output cycle. The second run makes every tenth point a jump, whose way is blanked.
 
 #include "output/Ausgabe.h"
 
@@ -36,7 +36,7 @@ struct Last {
     std::unique_ptr<sw::AusgabeZustand> a = std::make_unique<sw::AusgabeZustand>();
     Zaehler schreiber;
 
-    Last() {
+    explicit Last(bool spruenge = false) {
         sw::FigurenErweitern(s, 1);
         sw::Figur& f = s.Figuren[1];
         f.Parameter[398] = 1;
@@ -48,7 +48,9 @@ struct Last {
             punkte.push_back(sw::Punkt{static_cast<std::int16_t>(20000 * std::cos(w)),
                                        static_cast<std::int16_t>(20000 * std::sin(3 * w)),
                                        index[farbe],
-                                       static_cast<std::uint8_t>(i % 50 == 0 ? 3 : 0)});
+                                       static_cast<std::uint8_t>(spruenge && i % 10 == 0 ? 4
+                                                                 : i % 50 == 0           ? 3
+                                                                                         : 0)});
         }
         a->Schreiber[sw::geraetetyp::VirtuellesGeraet] = &schreiber;
         for (int d = 0; d < sw::kGeraete; ++d) {
@@ -65,8 +67,8 @@ struct Last {
     }
 };
 
-void Ausgabezyklus(benchmark::State& state) {
-    Last last;
+void zyklen(benchmark::State& state, bool spruenge) {
+    Last last(spruenge);
     sw::Ausgabezyklus(*last.a, last.s, last.p, last.env); // warm-up: the lists reach their size
     // Allocations of 100 steady cycles, counted apart from the benchmark's own bookkeeping.
     const long allokVorher = allokationen.load();
@@ -83,6 +85,14 @@ void Ausgabezyklus(benchmark::State& state) {
     state.counters["allocations_per_cycle"] = allokProZyklus;
 }
 
+void Ausgabezyklus(benchmark::State& state) {
+    zyklen(state, false);
+}
+
+void AusgabezyklusMitSpruengen(benchmark::State& state) {
+    zyklen(state, true);
+}
+
 } // namespace
 
 // Counting allocations: every allocation of the program goes through here.
@@ -92,8 +102,13 @@ void* operator new(std::size_t n) {
     if (void* p = std::malloc(n ? n : 1)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 BENCHMARK(Ausgabezyklus)->Unit(benchmark::kMillisecond);
+BENCHMARK(AusgabezyklusMitSpruengen)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

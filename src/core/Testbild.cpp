@@ -45,6 +45,7 @@ Figur testbildDekodieren(std::string_view bytes) {
         throw Formatfehler(6, "the frame count " + std::to_string(frames) + " is out of range");
     Figur figur;
     figur.Parameter[parameter::Framedauer] = l.u32();
+    figur.Parameter[parameter::Echtzeitoptimierung] = 0; // drawn as stored, jumps lit
     figur.Frames.assign(frames, Frame{});
     for (auto& frame : figur.Frames) {
         std::size_t offset = l.position();

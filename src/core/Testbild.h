@@ -10,7 +10,8 @@
 //   12     N frames: point count P (2 bytes, 1 to 32767), then P points of 8 bytes:
 //          X, Y (signed 16-bit), red, green, blue (0 to 255), flags (bit 0: blanked)
 // The loader turns each colour into its 12-bit table index (blanked points get -1) and marks
-// every point as a jump, so that the path optimisation does not add points of its own. The
+// every point as a jump and leaves the figure's real-time optimisation off, so that the path
+// optimisation adds no points of its own (neither steps nor the blanking of jumps). The
 // file's points become points 1 to P of the frame; point 0 is the frame's dark placeholder,
 // which the output leaves out, as in every frame.
 

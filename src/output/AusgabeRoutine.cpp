@@ -140,6 +140,9 @@ void AusgabeRoutine(AusgabeZustand& a, const FigurenSpeicher& s, const Paletten&
 
                     Listenpunkt eintrag;
                     eintrag.Strecke = (pt.Status & status::Sprung) == 0;
+                    // The walk blanks jumps of figures with real-time optimisation on; test
+                    // pictures have it off, so their points (all jumps) are drawn as stored.
+                    eintrag.Sprung = !eintrag.Strecke && flagA;
                     eintrag.Farbwechsel = (pt.Status & status::Farbwechsel) && flagA && !flagB;
                     eintrag.Ecke = (pt.Status & status::Ecke) && flagA;
                     eintrag.Weich = flagB;

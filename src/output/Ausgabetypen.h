@@ -21,6 +21,7 @@ struct Listenpunkt {
     bool Ecke = false;        // corner point
     bool Weich = false;       // soft-colour point
     bool Text = false;        // text point
+    bool Sprung = false;      // a jump the walk blanks (jump mark, real-time optimisation on)
 
     bool operator==(const Listenpunkt&) const = default;
 };

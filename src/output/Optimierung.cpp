@@ -82,9 +82,15 @@ void optimierungLaden(Optimierungseinstellungen& o, Einstellungen& e, int d) {
     zahlInWert(e, s, schluessel("NoPointStyle", d), o.NoPointStyle);
     for (int k = 0; k < 3; ++k)
         zahlInWert(e, s, schluessel("Blankshift", d, k), o.Blankshift[static_cast<std::size_t>(k)]);
+    zahlInWert(e, s, schluessel("SprungDunkelVorher", d), o.SprungDunkelVorher);
+    zahlInWert(e, s, schluessel("SprungDunkelNachher", d), o.SprungDunkelNachher);
     // Counts that cannot be negative.
     o.MinimumFrameStartPunkte = std::max(o.MinimumFrameStartPunkte, 0);
     o.MinimumFrammeEndPunkte = std::max(o.MinimumFrammeEndPunkte, 0);
+    // Dark points of a jump: 100 is several milliseconds at any scan rate; more would only
+    // stall the output.
+    o.SprungDunkelVorher = std::clamp(o.SprungDunkelVorher, 0, kSprungDunkelHoechstens);
+    o.SprungDunkelNachher = std::clamp(o.SprungDunkelNachher, 0, kSprungDunkelHoechstens);
 }
 
 void optimierungSpeichern(const Optimierungseinstellungen& o, Einstellungen& e, int d) {
@@ -106,6 +112,8 @@ void optimierungSpeichern(const Optimierungseinstellungen& o, Einstellungen& e, 
     for (int k = 0; k < 3; ++k)
         wertAlsZahl(e, s, schluessel("Blankshift", d, k),
                     o.Blankshift[static_cast<std::size_t>(k)]);
+    wertAlsZahl(e, s, schluessel("SprungDunkelVorher", d), o.SprungDunkelVorher);
+    wertAlsZahl(e, s, schluessel("SprungDunkelNachher", d), o.SprungDunkelNachher);
 }
 
 } // namespace sw

@@ -2,7 +2,8 @@
 // Path optimisation of one device's raw list: the path is closed (back to its first point, or
 // out of and into the centre), the geometry pass runs, and the walk emits every point in order:
 // old-colour repeats, steps of limited length along segments (with fading colour for soft-colour
-// points), new-colour repeats and corner dwell. An empty list first gets the configured filling.
+// points), the dark way of a jump to a lit point, new-colour repeats and corner dwell. An empty
+// list first gets the configured filling.
 
 #include "app/Einstellungen.h"
 #include "output/Ausgabetypen.h"
@@ -26,7 +27,12 @@ struct Optimierungseinstellungen {
     std::array<std::int32_t, 4> NoPointValue{0, 0, 0, 0};
     std::uint8_t NoPointStyle = 0; // 0 point, 1 line, 2 circle
     std::array<double, 3> Blankshift{-3, -3, -3};
+    // Dark points at the start and at the end of a jump's blanked way, 0 to
+    // kSprungDunkelHoechstens when loaded; both 0 draw jumps lit.
+    int SprungDunkelVorher = 3;
+    int SprungDunkelNachher = 5;
 };
+inline constexpr int kSprungDunkelHoechstens = 100;
 
 void optimierungLaden(Optimierungseinstellungen& o, Einstellungen& e, int geraet);
 void optimierungSpeichern(const Optimierungseinstellungen& o, Einstellungen& e, int geraet);

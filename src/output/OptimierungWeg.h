@@ -4,6 +4,7 @@
 
 #include "platform/Vb.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sw {
@@ -21,6 +22,41 @@ inline void ausgabepunkt(Ausgabepunkt& a, const Listenpunkt& p) {
 
 inline bool farbeAnders(const Listenpunkt& a, const Listenpunkt& b) {
     return a.R != b.R || a.G != b.G || a.B != b.B;
+}
+
+// A jump to a lit entry that moves the beam is blanked, unless both dark counts are 0. Any
+// colour counts as lit: a faint colour can have intensity 0.
+inline bool sprungBlanken(const Optimierungseinstellungen& o, const Listenpunkt& vor,
+                          const Listenpunkt& p) {
+    return p.Sprung && (p.I != 0 || p.R != 0 || p.G != 0 || p.B != 0) &&
+           (p.X != vor.X || p.Y != vor.Y) &&
+           (o.SprungDunkelVorher > 0 || o.SprungDunkelNachher > 0);
+}
+
+// The dark way of a jump: dark points at the predecessor, dark steps of at most the blanked
+// limit (rounded up, so that no step is longer), dark points at the target.
+template <typename Ausgeben>
+void sprungDunkel(const Optimierungseinstellungen& o, const Listenpunkt& vor, const Listenpunkt& p,
+                  Ausgeben& ausgeben) {
+    Ausgabepunkt d;
+    d.X = vor.X;
+    d.Y = vor.Y;
+    for (int k = 0; k < o.SprungDunkelVorher; ++k) ausgeben(d);
+    const double grenze = std::max(o.MaxStreckenLaengeGeblankt, 1.0);
+    if (grenze < 32767) {
+        const double dx = static_cast<double>(vor.X) - p.X;
+        const double dy = static_cast<double>(vor.Y) - p.Y;
+        const double n = std::ceil(std::sqrt(dx * dx + dy * dy) / grenze);
+        const double sX = dx / n, sY = dy / n;
+        for (double k = 1; k < n; ++k) {
+            d.X = vor.X - k * sX;
+            d.Y = vor.Y - k * sY;
+            ausgeben(d);
+        }
+    }
+    d.X = p.X;
+    d.Y = p.Y;
+    for (int k = 0; k < o.SprungDunkelNachher; ++k) ausgeben(d);
 }
 
 } // namespace optimierung_detail
@@ -54,8 +90,11 @@ void OptimiceAusgabe(const Optimierungseinstellungen& o, bool messmodus, Rohlist
         const Listenpunkt& p = liste[i];
         const Listenpunkt& vor = liste[i == erster ? letzter : i - 1];
         const Listenpunkt& nach = liste[i == letzter ? erster : i + 1];
+        const bool blanken = sprungBlanken(o, vor, p);
 
-        if (p.Farbwechsel && farbeAnders(p, vor)) {
+        // The old-colour repeats prepare a drawn segment at the predecessor: a blanked jump has
+        // none, and they would light the predecessor in the target's colour.
+        if (p.Farbwechsel && !blanken && farbeAnders(p, vor)) {
             ausgabepunkt(a, p);
             a.X = vor.X;
             a.Y = vor.Y;
@@ -69,7 +108,10 @@ void OptimiceAusgabe(const Optimierungseinstellungen& o, bool messmodus, Rohlist
         if (p.Text) grenze = o.MaxTextAbstand;
 
         ausgabepunkt(a, p);
-        if (grenze >= 32767) {
+        if (blanken) {
+            sprungDunkel(o, vor, p, ausgeben);
+            ausgeben(a);
+        } else if (grenze >= 32767) {
             ausgeben(a);
         } else {
             if (grenze < 1) grenze = 1; // a limit of 0 would make endless steps
