@@ -13,10 +13,14 @@ void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int i
     FigurenSpeicher speicher;
     Paletten paletten;
     if (hatEndung(eingabe, ".ild") && hatEndung(ausgabe, ".qvb")) {
-        eingabeLesen(eingabe); // a missing or unreadable file gets its own sentence
+        // a missing or unreadable file gets its own sentence
+        if (eingabeLesen(eingabe).empty())
+            throw CliFehler(eingabe + ": the ILDA file is empty; nothing was written.");
         auto ergebnis = IldaLaden(speicher, paletten, u.env, eingabe);
         if (!ergebnis.vollstaendig)
             throw CliFehler(eingabe + ": " + ergebnis.problem + "; nothing was written.");
+        if (ergebnis.frames == 0)
+            throw CliFehler(eingabe + ": the ILDA file holds no frames; nothing was written.");
         figurSchreiben(speicher, u, ausgabe);
         std::cout << "imported " << ergebnis.frames << " frames from " << eingabe << " into "
                   << ausgabe << "\n";
