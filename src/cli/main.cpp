@@ -16,6 +16,7 @@ namespace {
 CLI::Validator zahlBereich(double min, double max, bool ganz, bool ueberMin = false) {
     auto zahl = [](double v) {
         std::ostringstream s;
+        s.precision(12);
         s << v;
         return s.str();
     };
