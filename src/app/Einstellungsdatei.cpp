@@ -239,13 +239,23 @@ namespace {
 
 // The sections the loader reads besides those of the settings model; an import needs a key in
 // one of them or in a section of the model.
-constexpr const char* kLadeAbschnitte[] = {
-    "IniVersion",       "Optionen_Optimierung", "Optionen_Hardware",
-    "OptionenAusgabe",  "Farbkorrektur",        "Optionen_frmAusgabe",
-    "Optionen_4_FrmEffekts", "Optionen_4_frmdmx", "Optionen_SonstigeSettings",
-    "Allgemein",        "MaxValues",            "Sonstiges",
-    "PPS_Warnung",      "Netzwerk",             "Emulation",
-    "Programmverison",  "Fensterposition"};
+constexpr const char* kLadeAbschnitte[] = {"IniVersion",
+                                           "Optionen_Optimierung",
+                                           "Optionen_Hardware",
+                                           "OptionenAusgabe",
+                                           "Farbkorrektur",
+                                           "Optionen_frmAusgabe",
+                                           "Optionen_4_FrmEffekts",
+                                           "Optionen_4_frmdmx",
+                                           "Optionen_SonstigeSettings",
+                                           "Allgemein",
+                                           "MaxValues",
+                                           "Sonstiges",
+                                           "PPS_Warnung",
+                                           "Netzwerk",
+                                           "Emulation",
+                                           "Programmverison",
+                                           "Fensterposition"};
 
 bool bekannterAbschnitt(const Einstellungsmodell& m, std::string_view name) {
     if (name.size() > 19 && gleichOhneGross(name.substr(0, 19), "Geometriekorrektur(")) return true;
@@ -323,7 +333,8 @@ bool einstellungenImportieren(Programm& p, const std::string& datei, std::string
     } catch (const Laufzeitfehler& fehler) {
         p.env.dialoge.meldung(fehlerMeldung(fehler.nummer(), kImportFehler));
         if (problem)
-            *problem = fehler.nummer() == fehlernummer::DateiNichtGefunden ? "the file does not exist"
+            *problem = fehler.nummer() == fehlernummer::DateiNichtGefunden
+                           ? "the file does not exist"
                        : fs::is_directory(datei, ec)
                            ? "it is a folder"
                            : std::string("the file cannot be read (") + fehler.what() + ")";
@@ -334,8 +345,7 @@ bool einstellungenImportieren(Programm& p, const std::string& datei, std::string
     return ok;
 }
 
-bool einstellungenImportierenAusInhalt(Programm& p, std::string_view inhalt,
-                                       std::string& problem) {
+bool einstellungenImportierenAusInhalt(Programm& p, std::string_view inhalt, std::string& problem) {
     return importieren(p, "(import)", inhalt, problem);
 }
 

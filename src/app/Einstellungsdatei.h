@@ -34,8 +34,7 @@ bool einstellungenExportieren(Programm& p, const std::string& datei,
 bool einstellungenImportieren(Programm& p, const std::string& datei,
                               std::string* problem = nullptr);
 // The import of a settings file's text, without a file.
-bool einstellungenImportierenAusInhalt(Programm& p, std::string_view inhalt,
-                                       std::string& problem);
+bool einstellungenImportierenAusInhalt(Programm& p, std::string_view inhalt, std::string& problem);
 // The options window's buttons: a file dialog, then export or import.
 bool cmdExportINI_Click(Programm& p);
 bool cmdImportINI_Click(Programm& p);

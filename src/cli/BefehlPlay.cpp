@@ -188,8 +188,8 @@ void befehlPlay(const PlayOptionen& o) {
         dac.gesendet = [&](int d, Geraetetyp typ, int anzahl, int pps, const std::uint8_t* daten,
                            std::size_t bytes) {
             records.schreiben("{\"cycle\":" + std::to_string(zyklus) +
-                              ",\"device\":" + std::to_string(d) + ",\"kind\":\"" +
-                              artName(typ) + "\",\"count\":" + std::to_string(anzahl) +
+                              ",\"device\":" + std::to_string(d) + ",\"kind\":\"" + artName(typ) +
+                              "\",\"count\":" + std::to_string(anzahl) +
                               ",\"pps\":" + std::to_string(pps) + ",\"records\":\"" +
                               hexText(daten, bytes) + "\"}\n");
         };
@@ -197,8 +197,8 @@ void befehlPlay(const PlayOptionen& o) {
     IldaShowExport export_;
     if (!o.ildaExport.empty()) {
         if (!export_.starten(u.env, o.ildaExport, 5, false))
-            throw CliFehler(o.ildaExport + ": the ILDA file cannot be created (" +
-                            export_.grund() + ").");
+            throw CliFehler(o.ildaExport + ": the ILDA file cannot be created (" + export_.grund() +
+                            ").");
         a->IldaExport = &export_;
         a->IldaShowExportAn = true;
     }
@@ -233,8 +233,8 @@ void befehlPlay(const PlayOptionen& o) {
         throw CliFehler(o.dumpRecords + ": the record dump could not be written (" +
                         records.grund() + ").");
     if (!o.ildaExport.empty() && !export_.beenden(u.env))
-        throw CliFehler(o.ildaExport + ": the ILDA file could not be written (" +
-                        export_.grund() + ").");
+        throw CliFehler(o.ildaExport + ": the ILDA file could not be written (" + export_.grund() +
+                        ").");
     ausgabeAbschliessen(dump, o.dump, "dump file");
     ausgabeAbschliessen(records, o.dumpRecords, "record dump");
     std::cout << "played " << o.figur << " on track " << o.spur << " for " << o.zyklen

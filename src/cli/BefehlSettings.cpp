@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 void laufEinstellungenPruefen(const std::string& datei) {
     const std::string ende = datei.size() >= 10 ? datei.substr(datei.size() - 10) : "";
     if (ende != ".Laser_ini" && ende != ".laser_ini")
-        throw CliFehler(datei + ": a settings file given with --settings must end in \".Laser_ini\".");
+        throw CliFehler(datei +
+                        ": a settings file given with --settings must end in \".Laser_ini\".");
     std::error_code ec;
     const fs::path ordner = fs::path(datei).parent_path();
     if (!ordner.empty() && !fs::is_directory(ordner, ec))
@@ -37,9 +38,9 @@ void befehlSettings(const std::string& aktion, const std::string& datei,
     if (!einstellungsArgument.empty()) laufEinstellungenPruefen(einstellungsArgument);
     if (aktion == "import") {
         // Refused before the program starts, so that a wrong file changes nothing at all.
-        const std::string problem = einstellungsdateiPruefen(Einstellungsmodell{}, eingabeLesen(datei));
-        if (!problem.empty())
-            throw CliFehler(datei + ": " + problem + "; nothing was imported.");
+        const std::string problem =
+            einstellungsdateiPruefen(Einstellungsmodell{}, eingabeLesen(datei));
+        if (!problem.empty()) throw CliFehler(datei + ": " + problem + "; nothing was imported.");
     }
     SkriptDialoge dialoge;
     EreignisPumpe pumpe;

@@ -20,10 +20,9 @@ CLI::Validator zahlBereich(double min, double max, bool ganz, bool ueberMin = fa
         s << v;
         return s.str();
     };
-    const std::string bereich =
-        std::string(ganz ? "a whole number " : "a number ") +
-        (ueberMin ? "above " + zahl(min) + " and at most " + zahl(max)
-                  : "from " + zahl(min) + " to " + zahl(max));
+    const std::string bereich = std::string(ganz ? "a whole number " : "a number ") +
+                                (ueberMin ? "above " + zahl(min) + " and at most " + zahl(max)
+                                          : "from " + zahl(min) + " to " + zahl(max));
     return CLI::Validator(
         [=](std::string& text) -> std::string {
             bool ok = !text.empty() && text.size() <= 24;
@@ -87,8 +86,7 @@ int main(int argc, char** argv) {
         ->check(zahlBereich(0, 11, true));
     playBefehl->add_option("--cycles", play.zyklen, "output cycles to run (default 1)")
         ->check(zahlBereich(0, sw::cli::kMaxZyklen, true));
-    playBefehl
-        ->add_option("--pass-ms", play.passMs, "duration of each pass in ms (default 20)")
+    playBefehl->add_option("--pass-ms", play.passMs, "duration of each pass in ms (default 20)")
         ->check(zahlBereich(0, sw::cli::kMaxPassMs, false, true));
     playBefehl->add_option("--settings", play.einstellungen,
                            "settings file with the pipeline's keys and the side table");

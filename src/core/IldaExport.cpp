@@ -213,6 +213,7 @@ bool IldaShowExport::starten(Umgebung& env, const std::filesystem::path& datei, 
 }
 
 void IldaShowExport::IldaShowExport_Feld(double X, double Y, double R, double G, double B) {
+    if (!datei_.offen()) return; // stopped or failed: nothing collects
     auto koordinate = [](double v) {
         return static_cast<std::int16_t>(std::clamp(vb::runden(v) - 32767.0, -32768.0, 32767.0));
     };
@@ -234,7 +235,10 @@ bool IldaShowExport::schreiben(Umgebung& env, const std::string& bytes) {
 }
 
 bool IldaShowExport::Ilda_RGBFrameHinzufuegen(Umgebung& env) {
-    if (!datei_.offen()) return false;
+    if (!datei_.offen()) {
+        puffer_.clear();
+        return false;
+    }
     if (frames_ >= kMaxFrames) {
         if (!voll_) env.log.zeile("Ilda show export: 65535 frames recorded, the rest is left out");
         voll_ = true;

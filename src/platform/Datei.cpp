@@ -145,8 +145,7 @@ void AtomareDatei::oeffnen(const fs::path& ziel) {
     static thread_local std::mt19937_64 zufall{std::random_device{}()};
     for (int versuch = 0; fd_ < 0; ++versuch) {
         temp_ = ziel_;
-        temp_ += kTempMarke + std::to_string(::getpid()) + "-" +
-                 std::to_string(zufall() % 1000000);
+        temp_ += kTempMarke + std::to_string(::getpid()) + "-" + std::to_string(zufall() % 1000000);
         fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ < 0 && (errno != EEXIST || versuch >= 10)) {
             const int nummer = errno;

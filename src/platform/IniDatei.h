@@ -54,7 +54,7 @@ private:
         std::filesystem::file_time_type zeit{};
         std::uintmax_t groesse = 0;
         bool vorhanden = false;
-        bool gehalten = false; // in memory only: see festhalten
+        bool gehalten = false;           // in memory only: see festhalten
         std::vector<std::string> zeilen; // raw Windows-1252, without line ends
     };
     Stand& laden(const std::filesystem::path& datei);

@@ -27,7 +27,8 @@ Lauf cli(const Kratzordner& tmp, const std::string& argumente, const std::string
     auto fehlerDatei = tmp / "stderr.txt";
     // A run that hangs fails after a while instead of holding up the tests.
     std::string befehl = "timeout 60 " + (umgebung.empty() ? "" : "env " + umgebung + " ") +
-                         std::string(STRAHLWERK_CLI) + " " + argumente + " 2>" + fehlerDatei.string();
+                         std::string(STRAHLWERK_CLI) + " " + argumente + " 2>" +
+                         fehlerDatei.string();
     Lauf lauf;
     FILE* p = popen(befehl.c_str(), "r");
     std::array<char, 4096> puffer;
@@ -360,7 +361,8 @@ TEST(Cli, SettingsImportReadsItsFileOnlyAndRefusesOtherFiles) {
         << lauf.fehler;
     EXPECT_TRUE(leseDatei(tmp / "b.Laser_ini") == figur);
     lauf = cli(tmp,
-               "settings export " + q(tmp / "x.ini") + " --settings " + q(tmp / "nope" / "a.Laser_ini"),
+               "settings export " + q(tmp / "x.ini") + " --settings " +
+                   q(tmp / "nope" / "a.Laser_ini"),
                umgebung);
     EXPECT_EQ(lauf.code, 1);
     EXPECT_NE(lauf.fehler.find("a.Laser_ini: the folder of the settings file does not exist"),
@@ -390,7 +392,8 @@ TEST(Cli, NumbersCommandsAndOptionsAreChecked) {
         EXPECT_EQ(lauf.code, 1) << fall.argumente;
         EXPECT_NE(lauf.fehler.find(fall.erwartet), std::string::npos) << lauf.fehler;
     }
-    auto lauf = cli(tmp, "convert " + q(tmp / "f.qvb") + " " + q(tmp / "x.ild") + " --ilda-format 0");
+    auto lauf =
+        cli(tmp, "convert " + q(tmp / "f.qvb") + " " + q(tmp / "x.ild") + " --ilda-format 0");
     EXPECT_EQ(lauf.code, 1);
     EXPECT_NE(lauf.fehler.find("--ilda-format: must be a whole number from 1 to 5"),
               std::string::npos)
@@ -427,8 +430,9 @@ TEST(Cli, FailedWritesAreReportedAndLeaveThePreviousFiles) {
     auto lauf = cli(tmp, "play " + q(tmp / "f.qvb") + " --dump " + q(tmp / "d.jsonl") +
                              " --export-ilda " + q(tmp / "fehlt" / "e.ild"));
     EXPECT_EQ(lauf.code, 1);
-    EXPECT_NE(lauf.fehler.find("e.ild: the ILDA file cannot be created (the folder does not exist)"),
-              std::string::npos)
+    EXPECT_NE(
+        lauf.fehler.find("e.ild: the ILDA file cannot be created (the folder does not exist)"),
+        std::string::npos)
         << lauf.fehler;
     EXPECT_EQ(leseDatei(tmp / "d.jsonl"), "previous dump");
 
@@ -449,7 +453,8 @@ TEST(Cli, FailedWritesAreReportedAndLeaveThePreviousFiles) {
     schreibeDatei(klein / "e.ild", "previous show");
     schreibeDatei(klein / "g.qvb", "previous figure");
     schreibeDatei(tmp / "gross.qvb", figurMitPunkten(20000));
-    lauf = cli(tmp, "play " + q(tmp / "f.qvb") + " --cycles 3000 --export-ilda " + q(klein / "e.ild"));
+    lauf =
+        cli(tmp, "play " + q(tmp / "f.qvb") + " --cycles 3000 --export-ilda " + q(klein / "e.ild"));
     EXPECT_EQ(lauf.code, 1);
     EXPECT_NE(lauf.fehler.find("e.ild: the ILDA file could not be written (the disk is full)."),
               std::string::npos)
@@ -473,8 +478,9 @@ TEST(Cli, FailedWritesAreReportedAndLeaveThePreviousFiles) {
     EXPECT_NE(lauf.fehler.find("read-only"), std::string::npos) << lauf.fehler;
     lauf = cli(tmp, "settings export " + q(klein / "s.ini"), umgebung);
     EXPECT_EQ(lauf.code, 1);
-    EXPECT_NE(lauf.fehler.find("s.ini: the settings cannot be written (the file system is read-only)"),
-              std::string::npos)
+    EXPECT_NE(
+        lauf.fehler.find("s.ini: the settings cannot be written (the file system is read-only)"),
+        std::string::npos)
         << lauf.fehler;
     EXPECT_EQ(leseDatei(klein / "g.qvb"), "previous figure");
 }

@@ -1,6 +1,6 @@
+#include "platform/Datei.h"
 #include "KleinesDateisystem.h"
 #include "TestHilfe.h"
-#include "platform/Datei.h"
 #include "platform/Fehler.h"
 #include "platform/IniDatei.h"
 

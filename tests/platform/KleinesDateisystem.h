@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
-#include <vector>
 #include <sys/mount.h>
 #include <unistd.h>
+#include <vector>
 
 namespace sw::test {
 
@@ -51,5 +51,5 @@ private:
 
 } // namespace sw::test
 
-#define SW_KLEINES_DATEISYSTEM_ODER_UEBERSPRINGEN(fs)                                          \
+#define SW_KLEINES_DATEISYSTEM_ODER_UEBERSPRINGEN(fs)                                              \
     if (!(fs).bereit()) GTEST_SKIP() << "needs root to mount a small tmpfs"
