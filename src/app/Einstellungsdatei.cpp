@@ -2,7 +2,9 @@
 
 #include "app/Sprache.h"
 #include "devices/Geraeteverwaltung.h"
+#include "platform/Datei.h"
 #include "platform/Fehlerfalle.h"
+#include "platform/Text.h"
 
 namespace sw {
 
@@ -42,13 +44,44 @@ void sonstigesSpeichern(Programm& p) {
     undoEinstellungSpeichern(p.undo, p.einstellungen);
 }
 
+// Runs the writes of a save on the file held in memory and writes it to disk once: what the
+// writes reached is saved even after a trapped error, and a failed write leaves the file as
+// it was. False when either was trapped; the write's reason goes to `problem`.
+template <typename Schreiben>
+bool gesammeltSpeichern(Programm& p, std::string_view fehlertext, Meldeart art,
+                        std::string* problem, Schreiben&& schreiben) {
+    auto& e = p.einstellungen;
+    const std::string datei = e.IniDateiAktuell.empty() ? e.IniPfad : e.IniDateiAktuell;
+    e.ini().festhalten(datei);
+    const bool geschrieben = mitFehlerfalle(p.env, fehlertext, art, schreiben);
+    return mitFehlerfalle(p.env, fehlertext, art,
+                          [&] {
+                              try {
+                                  e.ini().zurueckschreiben(datei);
+                              } catch (const std::exception& fehler) {
+                                  if (problem) *problem = fehler.what();
+                                  throw;
+                              }
+                          }) &&
+           geschrieben;
+}
+
+bool iniSpeichern(Programm& p, std::string* problem);
+
 } // namespace
 
-void INI_Speichern(Programm& p) {
+bool INI_Speichern(Programm& p, std::string* problem) {
+    return iniSpeichern(p, problem);
+}
+
+namespace {
+
+bool iniSpeichern(Programm& p, std::string* problem) {
     auto& e = p.einstellungen;
     auto& a = *p.ausgabe;
-    mitFehlerfalle(
-        p.env, " wurde ausgeloest in Sub INI_Speichern frmHaupt von ", Meldeart::Nachricht, [&] {
+    return gesammeltSpeichern(
+        p, " wurde ausgeloest in Sub INI_Speichern frmHaupt von ", Meldeart::Nachricht, problem,
+        [&] {
             p.modell.abschnittSpeichern(e, "IgnoreNoteOfValue");
             for (const auto& k : p.modell.schluessel())
                 if (k.abschnitt == "Sonstiges" && k.schluessel == "AutoUpdate")
@@ -92,11 +125,13 @@ void INI_Speichern(Programm& p) {
         });
 }
 
-void Speichere_AllgemeineEinstellungen(Programm& p) {
+} // namespace
+
+bool Speichere_AllgemeineEinstellungen(Programm& p) {
     auto& e = p.einstellungen;
-    mitFehlerfalle(
-        p.env, " wurde ausgeloest in Sub Speichere_AllgemeineEinstellungen frmHaupt von ",
-        Meldeart::Log, [&] {
+    return gesammeltSpeichern(
+        p, " wurde ausgeloest in Sub Speichere_AllgemeineEinstellungen frmHaupt von ",
+        Meldeart::Log, nullptr, [&] {
             e.zahlSchreiben("IniVersion", "Version", kIniVersion, e.IniDateiAktuell);
             e.textSchreiben("IniVersion", "Programm Vesion",
                             std::string("Programmversion: ") + kProgrammVersion, e.IniDateiAktuell);
@@ -200,25 +235,118 @@ void IniLaden(Programm& p) {
             " Zeilen ohne Einstellung (behalten), die erste: " + unlesbar.front().substr(0, 80));
 }
 
-bool einstellungenExportieren(Programm& p, const std::string& datei) {
+namespace {
+
+// The sections the loader reads besides those of the settings model; an import needs a key in
+// one of them or in a section of the model.
+constexpr const char* kLadeAbschnitte[] = {"IniVersion",
+                                           "Optionen_Optimierung",
+                                           "Optionen_Hardware",
+                                           "OptionenAusgabe",
+                                           "Farbkorrektur",
+                                           "Optionen_frmAusgabe",
+                                           "Optionen_4_FrmEffekts",
+                                           "Optionen_4_frmdmx",
+                                           "Optionen_SonstigeSettings",
+                                           "Allgemein",
+                                           "MaxValues",
+                                           "Sonstiges",
+                                           "PPS_Warnung",
+                                           "Netzwerk",
+                                           "Emulation",
+                                           "Programmverison",
+                                           "Fensterposition"};
+
+bool bekannterAbschnitt(const Einstellungsmodell& m, std::string_view name) {
+    if (name.size() > 19 && gleichOhneGross(name.substr(0, 19), "Geometriekorrektur(")) return true;
+    for (const char* a : kLadeAbschnitte)
+        if (gleichOhneGross(name, a)) return true;
+    for (const auto& k : m.schluessel())
+        if (gleichOhneGross(name, k.abschnitt)) return true;
+    return false;
+}
+
+const char* kImportFehler = " in formOptionen, cmdImportIni_click";
+
+// Loads the text as the import under the name (a file's, for the log): held in memory, so the
+// keys the loader writes back (the DMX devices) never reach a file.
+bool importieren(Programm& p, const std::string& name, std::string_view inhalt,
+                 std::string& problem) {
+    problem = einstellungsdateiPruefen(p.modell, inhalt);
+    if (!problem.empty()) {
+        p.env.dialoge.meldung(fehlerMeldung(fehlernummer::Typenkonflikt, kImportFehler) + ": " +
+                              name + ": " + problem);
+        return false;
+    }
+    auto& e = p.einstellungen;
+    e.ini().vorgeben(name, inhalt);
+    e.IniDateiAktuell = name;
+    const bool ok = mitFehlerfalle(p.env, kImportFehler, Meldeart::Nachricht, [&] { IniLaden(p); });
+    e.IniDateiAktuell.clear();
+    e.ini().freigeben(name);
+    if (!ok) problem = "the settings could not be loaded";
+    return ok;
+}
+
+} // namespace
+
+std::string einstellungsdateiPruefen(const Einstellungsmodell& m, std::string_view inhalt) {
+    if (trimmen(inhalt).empty()) return "the file is empty";
+    for (unsigned char c : inhalt)
+        if (c < 32 && c != '\t' && c != '\r' && c != '\n')
+            return "the file is no settings file (it holds binary data)";
+    bool imBekannten = false;
+    std::size_t start = 0;
+    while (start < inhalt.size()) {
+        const auto nl = inhalt.find('\n', start);
+        const auto ende = nl == std::string_view::npos ? inhalt.size() : nl;
+        const auto zeile = trimmen(inhalt.substr(start, ende - start));
+        start = ende + 1;
+        if (zeile.empty() || zeile.front() == ';') continue;
+        if (zeile.front() == '[') {
+            auto name = zeile.substr(1);
+            name = trimmen(name.substr(0, name.find(']')));
+            imBekannten = bekannterAbschnitt(m, name);
+        } else if (imBekannten) {
+            const auto gleich = zeile.find('=');
+            if (gleich != std::string_view::npos && !trimmen(zeile.substr(0, gleich)).empty())
+                return "";
+        }
+    }
+    return "the file holds none of the program's settings (no key in a section such as "
+           "[Optionen_Hardware])";
+}
+
+bool einstellungenExportieren(Programm& p, const std::string& datei, std::string* problem) {
     p.einstellungen.IniDateiAktuell = datei;
-    bool ok = mitFehlerfalle(p.env, " in formOptionen, cmdExportIni_click", Meldeart::Nachricht,
-                             [&] { INI_Speichern(p); });
+    const bool ok = iniSpeichern(p, problem);
     p.einstellungen.IniDateiAktuell.clear();
     return ok;
 }
 
-bool einstellungenImportieren(Programm& p, const std::string& datei) {
+bool einstellungenImportieren(Programm& p, const std::string& datei, std::string* problem) {
+    std::string inhalt, grund;
     std::error_code ec;
-    if (!fs::is_regular_file(datei, ec)) {
-        p.env.dialoge.meldung("Fehler # 53 in formOptionen, cmdImportIni_click");
+    try {
+        if (fs::is_directory(datei, ec)) throw Laufzeitfehler(fehlernummer::Dateizugriff);
+        inhalt = dateiLesen(datei);
+    } catch (const Laufzeitfehler& fehler) {
+        p.env.dialoge.meldung(fehlerMeldung(fehler.nummer(), kImportFehler));
+        if (problem)
+            *problem = fehler.nummer() == fehlernummer::DateiNichtGefunden
+                           ? "the file does not exist"
+                       : fs::is_directory(datei, ec)
+                           ? "it is a folder"
+                           : std::string("the file cannot be read (") + fehler.what() + ")";
         return false;
     }
-    p.einstellungen.IniDateiAktuell = datei;
-    bool ok = mitFehlerfalle(p.env, " in formOptionen, cmdImportIni_click", Meldeart::Nachricht,
-                             [&] { IniLaden(p); });
-    p.einstellungen.IniDateiAktuell.clear();
+    const bool ok = importieren(p, datei, inhalt, grund);
+    if (!ok && problem) *problem = grund;
     return ok;
+}
+
+bool einstellungenImportierenAusInhalt(Programm& p, std::string_view inhalt, std::string& problem) {
+    return importieren(p, "(import)", inhalt, problem);
 }
 
 namespace {

@@ -16,13 +16,15 @@ void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int i
     if (hatEndung(eingabe, ".ild") && hatEndung(ausgabe, ".qvb")) {
         // a missing or unreadable file gets its own sentence
         const std::string bytes = eingabeLesen(eingabe);
+        if (bytes.empty())
+            throw CliFehler(eingabe + ": the ILDA file is empty; nothing was written.");
         const auto indexFarben =
             ildaFarben == "index" ? IldaIndexFarben::Index : IldaIndexFarben::Standardpalette;
         auto ergebnis = IldaLesen(speicher, paletten, u.env, bytes, {}, indexFarben);
         if (!ergebnis.vollstaendig)
             throw CliFehler(eingabe + ": " + ergebnis.problem + "; nothing was written.");
         if (ergebnis.frames == 0)
-            throw CliFehler(eingabe + ": the file holds no frames; nothing was written.");
+            throw CliFehler(eingabe + ": the ILDA file holds no frames; nothing was written.");
         figurSchreiben(speicher, u, ausgabe);
         std::cout << "imported " << ergebnis.frames << " frames from " << eingabe << " into "
                   << ausgabe << "\n";

@@ -2,7 +2,6 @@
 #include "cli/Geraetewahl.h"
 #include "cli/Json.h"
 
-#include <filesystem>
 #include <iostream>
 
 namespace sw::cli {
@@ -10,13 +9,7 @@ namespace sw::cli {
 void befehlDevices(const std::string& einstellungsDatei) {
     CliUmgebung u;
     Geraete g;
-    std::unique_ptr<Einstellungen> e;
-    if (!einstellungsDatei.empty()) {
-        if (!std::filesystem::is_regular_file(einstellungsDatei))
-            throw CliFehler(einstellungsDatei + ": the settings file does not exist.");
-        e = std::make_unique<Einstellungen>(u.log, u.pumpe);
-        e->IniPfad = einstellungsDatei;
-    }
+    auto e = einstellungsdateiOeffnen(u, einstellungsDatei);
     geraeteErkennen(g, u, e.get());
     std::string aus = "{\"devices\":[";
     for (std::size_t i = 0; i < g.Geraeteliste.size(); ++i) {

@@ -1,4 +1,5 @@
 #include "app/Einstellungen.h"
+#include "app/Einstellungsdatei.h"
 #include "cli/Befehle.h"
 #include "cli/Dateien.h"
 #include "cli/Geraetewahl.h"
@@ -6,11 +7,12 @@
 #include "devices/Geraeteverwaltung.h"
 #include "devices/Treiber.h"
 #include "output/Ausgabe.h"
+#include "platform/Datei.h"
+#include "platform/Fehler.h"
 #include "platform/Text.h"
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <thread>
 
@@ -21,7 +23,7 @@ namespace {
 // Writes one JSON line per cycle and device with the points handed over to the writers.
 class Mitschnitt : public Punktbeobachter {
 public:
-    explicit Mitschnitt(std::ostream& aus) : aus_(aus) {}
+    explicit Mitschnitt(AtomareDatei& aus) : aus_(aus) {}
     void punkt(int geraet, const Ausgabepunkt& p) override {
         std::string& z = zeilen_[static_cast<std::size_t>(geraet)];
         z += z.empty() ? "[" : ",[";
@@ -35,18 +37,22 @@ public:
         for (int d = 0; d < kGeraete; ++d) {
             std::string& z = zeilen_[static_cast<std::size_t>(d)];
             if (z.empty()) continue;
-            aus_ << "{\"cycle\":" << zyklus << ",\"device\":" << d << ",\"points\":[" << z
-                 << "]}\n";
+            zeile_ = "{\"cycle\":" + std::to_string(zyklus) + ",\"device\":" + std::to_string(d) +
+                     ",\"points\":[";
+            zeile_ += z;
+            zeile_ += "]}\n";
+            aus_.schreiben(zeile_);
             z.clear();
         }
     }
 
 private:
-    std::ostream& aus_;
+    AtomareDatei& aus_;
     std::array<std::string, kGeraete> zeilen_;
+    std::string zeile_;
 };
 
-void rohlisteSchreiben(std::ostream& aus, int zyklus, int geraet, const Rohliste& l) {
+void rohlisteSchreiben(AtomareDatei& aus, int zyklus, int geraet, const Rohliste& l) {
     std::string z = "{\"cycle\":" + std::to_string(zyklus) +
                     ",\"device\":" + std::to_string(geraet) + ",\"points\":[";
     for (long i = l.erster(); i <= l.anzahl(); ++i) {
@@ -63,7 +69,8 @@ void rohlisteSchreiben(std::ostream& aus, int zyklus, int geraet, const Rohliste
         }
         z.back() = ']';
     }
-    aus << z << "]}\n";
+    z += "]}\n";
+    aus.schreiben(z);
 }
 
 // "N=NAME": the logical device N gets the listed device of that display name ("virtual" is the
@@ -71,10 +78,10 @@ void rohlisteSchreiben(std::ostream& aus, int zyklus, int geraet, const Rohliste
 int geraetZuweisen(Geraete& g, Umgebung& env, const std::string& angabe) {
     const auto gleich = angabe.find('=');
     int nummer = -1;
-    try {
-        if (gleich != std::string::npos) nummer = std::stoi(angabe.substr(0, gleich));
-    } catch (const std::exception&) {
-    }
+    if (gleich != std::string::npos && gleich >= 1 && gleich <= 2 &&
+        std::all_of(angabe.begin(), angabe.begin() + static_cast<long>(gleich),
+                    [](char c) { return c >= '0' && c <= '9'; }))
+        nummer = std::stoi(angabe.substr(0, gleich));
     if (nummer < 0 || nummer >= kGeraete)
         throw CliFehler("--device " + angabe + ": expected N=NAME with N from 0 to 15.");
     std::string name = angabe.substr(gleich + 1);
@@ -104,12 +111,33 @@ std::string hexText(const std::uint8_t* daten, std::size_t n) {
     return s;
 }
 
+// Creates the temporary file of an output, or CliFehler naming it.
+void ausgabeOeffnen(AtomareDatei& datei, const std::string& name, const char* was) {
+    try {
+        datei.oeffnen(name);
+    } catch (const Laufzeitfehler& e) {
+        throw CliFehler(name + ": the " + was + " cannot be created (" + e.what() + ").");
+    }
+}
+
+// Puts a finished output in place, or CliFehler naming it.
+void ausgabeAbschliessen(AtomareDatei& datei, const std::string& name, const char* was) {
+    if (!datei.offen()) return;
+    try {
+        datei.abschliessen();
+    } catch (const Laufzeitfehler& e) {
+        throw CliFehler(name + ": the " + was + " could not be written (" + e.what() + ").");
+    }
+}
+
 } // namespace
 
 void befehlPlay(const PlayOptionen& o) {
     if (o.spur < 0 || o.spur >= kSpurZahl) throw CliFehler("--track must be 0 to 11.");
-    if (o.zyklen < 0) throw CliFehler("--cycles must not be negative.");
-    if (!(o.passMs > 0)) throw CliFehler("--pass-ms must be above 0.");
+    if (o.zyklen < 0 || o.zyklen > kMaxZyklen)
+        throw CliFehler("--cycles must be from 0 to " + std::to_string(kMaxZyklen) + ".");
+    if (!(o.passMs > 0 && o.passMs <= kMaxPassMs))
+        throw CliFehler("--pass-ms must be above 0 and at most 60000.");
     if (o.stufe != "out" && o.stufe != "raw") throw CliFehler("--stage must be out or raw.");
 
     CliUmgebung u;
@@ -119,13 +147,7 @@ void befehlPlay(const PlayOptionen& o) {
     paletten.farbenKorrigieren = [&] { alleFarbenKorrigieren(a->Farben, paletten); };
     figurLaden(speicher, u, o.figur);
 
-    std::unique_ptr<Einstellungen> e;
-    if (!o.einstellungen.empty()) {
-        if (!std::filesystem::is_regular_file(o.einstellungen))
-            throw CliFehler(o.einstellungen + ": the settings file does not exist.");
-        e = std::make_unique<Einstellungen>(u.log, u.pumpe);
-        e->IniPfad = o.einstellungen;
-    }
+    auto e = einstellungsdateiOeffnen(u, o.einstellungen);
     Geraete geraete;
     geraeteErkennen(geraete, u, e.get());
     if (e) {
@@ -145,12 +167,13 @@ void befehlPlay(const PlayOptionen& o) {
     dac.anmelden(*a);
     a->AusgabeGestoppt = [&] { dac.stoppen(); };
 
-    std::ofstream dump, records;
+    // Every output goes to a temporary file that replaces its target only when the whole run
+    // succeeded: a failure leaves the previous files as they were.
+    AtomareDatei dump, records;
     std::unique_ptr<Mitschnitt> mitschnitt;
     int zyklus = 0;
     if (!o.dump.empty()) {
-        dump.open(o.dump, std::ios::binary);
-        if (!dump) throw CliFehler(o.dump + ": the dump file cannot be created.");
+        ausgabeOeffnen(dump, o.dump, "dump file");
         if (o.stufe == "out") {
             mitschnitt = std::make_unique<Mitschnitt>(dump);
             a->Beobachter = mitschnitt.get();
@@ -161,19 +184,21 @@ void befehlPlay(const PlayOptionen& o) {
         }
     }
     if (!o.dumpRecords.empty()) {
-        records.open(o.dumpRecords, std::ios::binary);
-        if (!records) throw CliFehler(o.dumpRecords + ": the record dump cannot be created.");
+        ausgabeOeffnen(records, o.dumpRecords, "record dump");
         dac.gesendet = [&](int d, Geraetetyp typ, int anzahl, int pps, const std::uint8_t* daten,
                            std::size_t bytes) {
-            records << "{\"cycle\":" << zyklus << ",\"device\":" << d << ",\"kind\":\""
-                    << artName(typ) << "\",\"count\":" << anzahl << ",\"pps\":" << pps
-                    << ",\"records\":\"" << hexText(daten, bytes) << "\"}\n";
+            records.schreiben("{\"cycle\":" + std::to_string(zyklus) +
+                              ",\"device\":" + std::to_string(d) + ",\"kind\":\"" + artName(typ) +
+                              "\",\"count\":" + std::to_string(anzahl) +
+                              ",\"pps\":" + std::to_string(pps) + ",\"records\":\"" +
+                              hexText(daten, bytes) + "\"}\n");
         };
     }
     IldaShowExport export_;
     if (!o.ildaExport.empty()) {
         if (!export_.starten(u.env, o.ildaExport, 5, false))
-            throw CliFehler(o.ildaExport + ": the ILDA file cannot be created.");
+            throw CliFehler(o.ildaExport + ": the ILDA file cannot be created (" + export_.grund() +
+                            ").");
         a->IldaExport = &export_;
         a->IldaShowExportAn = true;
     }
@@ -201,16 +226,17 @@ void befehlPlay(const PlayOptionen& o) {
     }
     AbspielenStoppen(*a);
     dac.schliessen();
-    if (export_.laeuft() && !export_.beenden(u.env))
-        throw CliFehler(o.ildaExport + ": the ILDA file could not be completed.");
-    if (dump.is_open()) {
-        dump.close();
-        if (!dump) throw CliFehler(o.dump + ": the dump file could not be written.");
-    }
-    if (records.is_open()) {
-        records.close();
-        if (!records) throw CliFehler(o.dumpRecords + ": the record dump could not be written.");
-    }
+    // A failed write of any output fails the run before any output replaces its target.
+    if (dump.fehlerhaft())
+        throw CliFehler(o.dump + ": the dump file could not be written (" + dump.grund() + ").");
+    if (records.fehlerhaft())
+        throw CliFehler(o.dumpRecords + ": the record dump could not be written (" +
+                        records.grund() + ").");
+    if (!o.ildaExport.empty() && !export_.beenden(u.env))
+        throw CliFehler(o.ildaExport + ": the ILDA file could not be written (" + export_.grund() +
+                        ").");
+    ausgabeAbschliessen(dump, o.dump, "dump file");
+    ausgabeAbschliessen(records, o.dumpRecords, "record dump");
     std::cout << "played " << o.figur << " on track " << o.spur << " for " << o.zyklen
               << " cycles of " << o.passMs << " ms\n";
 }

@@ -7,6 +7,10 @@
 
 namespace sw::cli {
 
+// The ranges of play's numbers beyond the track: at most ten million passes of at most a minute.
+inline constexpr int kMaxZyklen = 10'000'000;
+inline constexpr double kMaxPassMs = 60'000;
+
 struct PlayOptionen {
     std::string figur;
     int spur = 0;

@@ -15,6 +15,9 @@ std::string eingabeLesen(const std::string& datei) {
     } catch (const Laufzeitfehler& e) {
         if (e.nummer() == fehlernummer::DateiNichtGefunden)
             throw CliFehler(datei + ": the file does not exist.");
+        std::error_code ec;
+        if (std::filesystem::is_directory(datei, ec))
+            throw CliFehler(datei + ": it is a folder, not a file.");
         throw CliFehler(datei + ": the file cannot be read (" + e.what() + ").");
     }
 }

@@ -6,7 +6,14 @@
 #include "cli/CliUmgebung.h"
 #include "devices/Geraete.h"
 
+#include <memory>
+#include <string>
+
 namespace sw::cli {
+
+// The settings file given to a file tool (--settings), held in memory so that the run never
+// writes it; nullptr for "". CliFehler when it is missing or no settings file.
+std::unique_ptr<Einstellungen> einstellungsdateiOeffnen(CliUmgebung& u, const std::string& datei);
 
 // Sets up the libraries (emulated where described) and runs the detection.
 void geraeteErkennen(Geraete& g, CliUmgebung& u, Einstellungen* einstellungen);

@@ -4,7 +4,49 @@
 #include "cli/CliUmgebung.h"
 
 #include <CLI/CLI.hpp>
+#include <cmath>
+#include <cstdlib>
 #include <iostream>
+#include <sstream>
+
+namespace {
+
+// The check of a numeric option: a whole number (`ganz`), or any finite number, from `min`
+// (exclusive with `ueberMin`) to `max`; the message names the range and what was given.
+CLI::Validator zahlBereich(double min, double max, bool ganz, bool ueberMin = false) {
+    auto zahl = [](double v) {
+        std::ostringstream s;
+        s.precision(12);
+        s << v;
+        return s.str();
+    };
+    const std::string bereich = std::string(ganz ? "a whole number " : "a number ") +
+                                (ueberMin ? "above " + zahl(min) + " and at most " + zahl(max)
+                                          : "from " + zahl(min) + " to " + zahl(max));
+    return CLI::Validator(
+        [=](std::string& text) -> std::string {
+            bool ok = !text.empty() && text.size() <= 24;
+            double v = 0;
+            if (ok && ganz) {
+                for (std::size_t i = 0; i < text.size(); ++i)
+                    ok = ok && (std::isdigit(static_cast<unsigned char>(text[i])) ||
+                                (i == 0 && text[i] == '-' && text.size() > 1));
+                ok = ok && text.size() <= 10;
+            }
+            if (ok) {
+                char* ende = nullptr;
+                v = std::strtod(text.c_str(), &ende);
+                ok = ende == text.c_str() + text.size() && std::isfinite(v);
+            }
+            ok = ok && (ueberMin ? v > min : v >= min) && v <= max;
+            return ok ? std::string() : "must be " + bereich + ", not \"" + text + "\"";
+        },
+        bereich);
+}
+
+const char* kBefehle = "info, upgrade, convert, play, devices and settings";
+
+} // namespace
 
 int main(int argc, char** argv) {
     CLI::App app{"Strahlwerk command-line program: inspect, convert and play laser figures."};
@@ -32,7 +74,7 @@ int main(int argc, char** argv) {
                      "kind of ILDA file: 1 true-colour tables and indexed frames, 2 the same "
                      "after a palette, 3 indexed frames, 4 indexed frames after a palette, "
                      "5 true-colour frames")
-        ->check(CLI::Range(1, 5));
+        ->check(zahlBereich(1, 5, true));
     std::string ildaFarben = "standard";
     convert
         ->add_option("--ilda-colours", ildaFarben,
@@ -46,9 +88,12 @@ int main(int argc, char** argv) {
                 "fixed-step clock.");
     playBefehl->add_option("FIGURE", play.figur, "figure file (.qvb), loaded into figure 1")
         ->required();
-    playBefehl->add_option("--track", play.spur, "output track 0 to 11 (default 0)");
-    playBefehl->add_option("--cycles", play.zyklen, "output cycles to run (default 1)");
-    playBefehl->add_option("--pass-ms", play.passMs, "duration of each pass in ms (default 20)");
+    playBefehl->add_option("--track", play.spur, "output track 0 to 11 (default 0)")
+        ->check(zahlBereich(0, 11, true));
+    playBefehl->add_option("--cycles", play.zyklen, "output cycles to run (default 1)")
+        ->check(zahlBereich(0, sw::cli::kMaxZyklen, true));
+    playBefehl->add_option("--pass-ms", play.passMs, "duration of each pass in ms (default 20)")
+        ->check(zahlBereich(0, sw::cli::kMaxPassMs, false, true));
     playBefehl->add_option("--settings", play.einstellungen,
                            "settings file with the pipeline's keys and the side table");
     playBefehl->add_option(
@@ -82,7 +127,15 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return app.exit(e);
+        if (e.get_exit_code() == 0) return app.exit(e); // --help
+        std::string satz = e.what();
+        if (app.get_subcommands().empty() && argc > 1 && argv[1][0] != '-')
+            satz = std::string("\"") + argv[1] + "\" is no command; the commands are " + kBefehle;
+        else if (app.get_subcommands().empty() && dynamic_cast<const CLI::RequiredError*>(&e))
+            satz = std::string("a command is required: ") + kBefehle + " (see --help)";
+        if (!satz.empty() && satz.back() != '.') satz += '.';
+        std::cerr << "strahlwerk-cli: " << satz << "\n";
+        return 1;
     }
 
     try {

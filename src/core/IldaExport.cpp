@@ -184,24 +184,24 @@ bool IldaFarbPalettenHeaderSchreiben(const Paletten& p, Umgebung& env,
 
 // The show export.
 
-IldaShowExport::~IldaShowExport() {
-    if (datei_) std::fclose(datei_);
-}
+IldaShowExport::~IldaShowExport() = default;
 
 bool IldaShowExport::starten(Umgebung& env, const std::filesystem::path& datei, int art,
                              bool palettenFarben) {
-    if (datei_) beenden(env);
+    if (datei_.offen()) beenden(env);
     pfad_ = datei;
     art_ = art == 0 ? 3 : art;
     palettenFarben_ = palettenFarben;
     frames_ = 0;
     voll_ = false;
+    grund_.clear();
     gesamtFelder_.clear();
     puffer_.clear();
     puffer_.reserve(4096);
-    datei_ = std::fopen(datei.c_str(), "wb");
-    if (!datei_) {
-        meldeZugriffsfehler(env, "Ilda_RGBFrameHinzufuegen", datei.string(), "cannot create");
+    try {
+        datei_.oeffnen(datei);
+    } catch (const Laufzeitfehler& e) {
+        fehlschlag(env, e.what());
         return false;
     }
     if (art_ == 2 || art_ == 4) {
@@ -213,6 +213,7 @@ bool IldaShowExport::starten(Umgebung& env, const std::filesystem::path& datei, 
 }
 
 void IldaShowExport::IldaShowExport_Feld(double X, double Y, double R, double G, double B) {
+    if (!datei_.offen()) return; // stopped or failed: nothing collects
     auto koordinate = [](double v) {
         return static_cast<std::int16_t>(std::clamp(vb::runden(v) - 32767.0, -32768.0, 32767.0));
     };
@@ -220,16 +221,24 @@ void IldaShowExport::IldaShowExport_Feld(double X, double Y, double R, double G,
         IldaPunkt{koordinate(X), koordinate(Y), farbByte(R), farbByte(G), farbByte(B)});
 }
 
+void IldaShowExport::fehlschlag(Umgebung& env, const std::string& grund) {
+    grund_ = grund;
+    meldeZugriffsfehler(env, "Ilda_RGBFrameHinzufuegen", pfad_.string(), grund);
+    datei_.verwerfen();
+}
+
 bool IldaShowExport::schreiben(Umgebung& env, const std::string& bytes) {
-    if (std::fwrite(bytes.data(), 1, bytes.size(), datei_) == bytes.size()) return true;
-    meldeZugriffsfehler(env, "Ilda_RGBFrameHinzufuegen", pfad_.string(), "write failed");
-    std::fclose(datei_);
-    datei_ = nullptr;
+    datei_.schreiben(bytes);
+    if (!datei_.fehlerhaft()) return true;
+    fehlschlag(env, datei_.grund());
     return false;
 }
 
 bool IldaShowExport::Ilda_RGBFrameHinzufuegen(Umgebung& env) {
-    if (!datei_) return false;
+    if (!datei_.offen()) {
+        puffer_.clear();
+        return false;
+    }
     if (frames_ >= kMaxFrames) {
         if (!voll_) env.log.zeile("Ilda show export: 65535 frames recorded, the rest is left out");
         voll_ = true;
@@ -242,7 +251,7 @@ bool IldaShowExport::Ilda_RGBFrameHinzufuegen(Umgebung& env) {
     ildaFrameSchreiben(schreiber_, art_, puffer_, static_cast<std::uint16_t>(frames_), 0,
                        palettenFarben_);
     // The total-frames field of the picture header, filled in when the recording stops.
-    const long anfang = std::ftell(datei_);
+    const auto anfang = static_cast<long>(datei_.groesse());
     const long kopf =
         static_cast<long>(schreiber_.daten().size()) -
         static_cast<long>(ilda::kKopf + puffer_.size() * ilda::recordGroesse(art_ == 5 ? 5 : 1));
@@ -253,21 +262,21 @@ bool IldaShowExport::Ilda_RGBFrameHinzufuegen(Umgebung& env) {
 }
 
 bool IldaShowExport::beenden(Umgebung& env) {
-    if (!datei_) return false;
+    if (!datei_.offen()) return false;
     const auto gesamt = static_cast<std::uint16_t>(frames_);
     BinaerSchreiber ende;
     ilda::kopfSchreiben(ende, art_ == 5 ? 5 : 1, 0, 0, gesamt);
     if (!schreiben(env, ende.daten())) return false;
-    const unsigned char feld[2] = {static_cast<unsigned char>(gesamt >> 8),
-                                   static_cast<unsigned char>(gesamt & 0xFF)};
-    bool ok = true;
+    const char feld[2] = {static_cast<char>(gesamt >> 8), static_cast<char>(gesamt & 0xFF)};
     for (long offset : gesamtFelder_)
-        ok =
-            ok && std::fseek(datei_, offset, SEEK_SET) == 0 && std::fwrite(feld, 1, 2, datei_) == 2;
-    ok = std::fclose(datei_) == 0 && ok;
-    datei_ = nullptr;
-    if (!ok) meldeZugriffsfehler(env, "Ilda_RGBFrameHinzufuegen", pfad_.string(), "write failed");
-    return ok;
+        datei_.schreibenBei(static_cast<std::uint64_t>(offset), std::string_view(feld, 2));
+    try {
+        datei_.abschliessen();
+        return true;
+    } catch (const Laufzeitfehler& e) {
+        fehlschlag(env, e.what());
+        return false;
+    }
 }
 
 } // namespace sw

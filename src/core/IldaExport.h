@@ -14,8 +14,8 @@
 #include "core/Farbpalette.h"
 #include "core/FigurenSpeicher.h"
 #include "core/IldaFormat.h"
+#include "platform/Datei.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -61,6 +61,9 @@ bool IldaFarbPalettenHeaderSchreiben(const Paletten& p, Umgebung& env,
 // The show export: output points arrive in device coordinates (0 to 65535, centre 32767) with
 // their colour; each output cycle appends one frame. When the recording stops, the total
 // frames of every header are filled in and an end-of-file header closes the file.
+// The recording goes to a temporary file beside the target that replaces it only when it is
+// complete: a failed write (a full disk) ends the recording, removes the temporary file and
+// leaves any previous file as it was; so does an export destroyed before `beenden`.
 class IldaShowExport {
 public:
     IldaShowExport() = default;
@@ -68,9 +71,9 @@ public:
     IldaShowExport(const IldaShowExport&) = delete;
     IldaShowExport& operator=(const IldaShowExport&) = delete;
 
-    // Creates (replaces) the file; false, with the error message, when it cannot be created.
+    // Starts the recording; false, with the error message, when the file cannot be created.
     bool starten(Umgebung& env, const std::filesystem::path& datei, int art, bool palettenFarben);
-    bool laeuft() const { return datei_ != nullptr; }
+    bool laeuft() const { return datei_.offen(); }
     long frames() const { return frames_; }
 
     // Collects one output point.
@@ -78,13 +81,18 @@ public:
     // Appends the points collected since the last call as one frame; a cycle without points
     // gives one dark point at the centre, so that the recording keeps its timing.
     bool Ilda_RGBFrameHinzufuegen(Umgebung& env);
-    // Finishes the file; returns whether it is complete.
+    // Finishes the file and puts it in place; returns whether it is complete. False as well
+    // when the recording ended on a failure before, or never started.
     bool beenden(Umgebung& env);
+    // Why the recording failed (English, "the disk is full"), or "".
+    const std::string& grund() const { return grund_; }
 
 private:
     bool schreiben(Umgebung& env, const std::string& bytes);
+    void fehlschlag(Umgebung& env, const std::string& grund);
 
-    std::FILE* datei_ = nullptr;
+    AtomareDatei datei_;
+    std::string grund_;
     std::filesystem::path pfad_;
     int art_ = 5;
     bool palettenFarben_ = false;

@@ -56,10 +56,26 @@ std::string_view anfuehrungOhne(std::string_view wert) {
     return wert;
 }
 
+// The lines of the text, without their line ends (CR LF or LF).
+std::vector<std::string> zeilenVon(std::string_view inhalt) {
+    std::vector<std::string> zeilen;
+    std::size_t start = 0;
+    while (start < inhalt.size()) {
+        auto nl = inhalt.find('\n', start);
+        std::size_t ende = nl == std::string_view::npos ? inhalt.size() : nl;
+        std::string zeile(inhalt.substr(start, ende - start));
+        if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+        zeilen.push_back(std::move(zeile));
+        start = ende + 1;
+    }
+    return zeilen;
+}
+
 } // namespace
 
 IniDatei::Stand& IniDatei::laden(const fs::path& datei) {
     Stand& stand = cache_[datei];
+    if (stand.gehalten) return stand;
     std::error_code ec;
     bool vorhanden = fs::is_regular_file(datei, ec);
     auto zeit = vorhanden ? fs::last_write_time(datei, ec) : fs::file_time_type{};
@@ -77,15 +93,7 @@ IniDatei::Stand& IniDatei::laden(const fs::path& datei) {
         } catch (const Laufzeitfehler&) {
             return stand; // unreadable: as if absent, so reads give their defaults
         }
-        std::size_t start = 0;
-        while (start < inhalt.size()) {
-            auto nl = inhalt.find('\n', start);
-            std::size_t ende = nl == std::string::npos ? inhalt.size() : nl;
-            std::string zeile = inhalt.substr(start, ende - start);
-            if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
-            stand.zeilen.push_back(std::move(zeile));
-            start = ende + 1;
-        }
+        stand.zeilen = zeilenVon(inhalt);
         stand.vorhanden = true;
         stand.zeit = zeit;
         stand.groesse = groesse;
@@ -94,6 +102,7 @@ IniDatei::Stand& IniDatei::laden(const fs::path& datei) {
 }
 
 void IniDatei::speichern(const fs::path& datei, Stand& stand) {
+    if (stand.gehalten) return;
     std::string inhalt;
     for (const auto& z : stand.zeilen) {
         inhalt += z;
@@ -167,6 +176,29 @@ void IniDatei::abschnittLoeschen(const fs::path& datei, const std::string& absch
     auto ende = abschnittsEnde(stand.zeilen, static_cast<std::size_t>(kopf));
     stand.zeilen.erase(stand.zeilen.begin() + kopf, stand.zeilen.begin() + static_cast<long>(ende));
     speichern(datei, stand);
+}
+
+void IniDatei::festhalten(const fs::path& datei) {
+    laden(datei).gehalten = true;
+}
+
+void IniDatei::vorgeben(const fs::path& name, std::string_view inhalt) {
+    Stand& stand = cache_[name];
+    stand = Stand{};
+    stand.zeilen = zeilenVon(inhalt);
+    stand.vorhanden = true;
+    stand.gehalten = true;
+}
+
+void IniDatei::zurueckschreiben(const fs::path& datei) {
+    auto it = cache_.find(datei);
+    if (it == cache_.end() || !it->second.gehalten) return;
+    it->second.gehalten = false;
+    speichern(datei, it->second);
+}
+
+void IniDatei::freigeben(const fs::path& datei) {
+    cache_.erase(datei);
 }
 
 std::vector<std::string> IniDatei::unlesbareZeilen(const fs::path& datei) {

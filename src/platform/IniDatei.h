@@ -10,11 +10,15 @@
 // The file holds Windows-1252 text with CR LF; names and values are UTF-8 in memory. Every
 // write replaces the file atomically. Parsed files are cached and re-read when they change
 // on disk.
+// A file can be held in memory: reads and writes then use the held lines only, the disk is
+// neither read nor written until `zurueckschreiben`. A save of many keys writes the file once
+// that way, and an import reads a text that never came from (or goes back to) a file.
 
 #include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sw {
@@ -31,6 +35,16 @@ public:
                    const std::string& schluessel, const std::string& wert);
     void abschnittLoeschen(const std::filesystem::path& datei, const std::string& abschnitt);
 
+    // Holds the file in memory, with its lines as on disk now (none when it does not exist).
+    void festhalten(const std::filesystem::path& datei);
+    // Holds the text under the name instead of a file.
+    void vorgeben(const std::filesystem::path& name, std::string_view inhalt);
+    // Writes a held file to disk once (atomically) and ends the holding; Laufzeitfehler 75 when
+    // it cannot be written, the file on disk is then unchanged.
+    void zurueckschreiben(const std::filesystem::path& datei);
+    // Ends the holding without writing; the next read looks at the disk again.
+    void freigeben(const std::filesystem::path& datei);
+
     // Lines that are neither blank, a comment, a section header nor key=value, as read from
     // the file last loaded (for the report of a damaged settings file).
     std::vector<std::string> unlesbareZeilen(const std::filesystem::path& datei);
@@ -40,6 +54,7 @@ private:
         std::filesystem::file_time_type zeit{};
         std::uintmax_t groesse = 0;
         bool vorhanden = false;
+        bool gehalten = false;           // in memory only: see festhalten
         std::vector<std::string> zeilen; // raw Windows-1252, without line ends
     };
     Stand& laden(const std::filesystem::path& datei);

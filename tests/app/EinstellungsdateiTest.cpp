@@ -117,3 +117,68 @@ TEST(Einstellungsdatei, GeneralSettingsAtEveryEnd) {
     EXPECT_EQ(e.ini().lesen(e.IniPfad, "Programmverison", "ProgrammVersionString"),
               "Strahlwerk 0.1");
 }
+
+TEST(Einstellungsdatei, ImportNeverWritesAndRefusesWhatIsNoSettingsFile) {
+    test::Startumgebung s;
+    auto p = gestartet(s);
+    // the loader stores the DMX devices it sets; that must not reach the imported file
+    const std::string inhalt = "[Optionen_4_FrmHaupt]\r\ntxtRaster.Text=41\r\n";
+    const auto datei = s.tmp / "ein.Laser_ini";
+    test::schreibeDatei(datei, inhalt);
+    std::string problem;
+    ASSERT_TRUE(einstellungenImportieren(*p, datei.string(), &problem)) << problem;
+    EXPECT_EQ(test::leseDatei(datei), inhalt);
+    EXPECT_EQ(p->modell.text("Optionen_4_FrmHaupt", "txtRaster.Text"), "41");
+
+    ASSERT_TRUE(einstellungenImportierenAusInhalt(
+        *p, "; from memory\n[optionen_4_frmhaupt]\ntxtRaster.Text = 42\n", problem));
+    EXPECT_EQ(p->modell.text("Optionen_4_FrmHaupt", "txtRaster.Text"), "42");
+    EXPECT_TRUE(p->einstellungen.IniDateiAktuell.empty());
+
+    const std::pair<std::string, std::string> falsch[] = {
+        {"", "the file is empty"},
+        {" \r\n\r\n", "the file is empty"},
+        {std::string("\x0b\0\0\0[Optionen_4_FrmHaupt]\r\ntxtRaster.Text=1\r\n", 38),
+         "the file is no settings file (it holds binary data)"},
+        {"[Optionen_4_FrmHaupt]\r\n; txtRaster.Text=1\r\n[Fremd]\r\nx=1\r\n",
+         "the file holds none of the program's settings"},
+        {"txtRaster.Text=1\r\n", "the file holds none of the program's settings"},
+    };
+    for (const auto& [text, grund] : falsch) {
+        EXPECT_FALSE(einstellungenImportierenAusInhalt(*p, text, problem));
+        EXPECT_EQ(problem.substr(0, grund.size()), grund);
+    }
+    EXPECT_EQ(p->modell.text("Optionen_4_FrmHaupt", "txtRaster.Text"), "42");
+    EXPECT_FALSE(einstellungenImportieren(*p, (s.tmp / "fehlt.ini").string(), &problem));
+    EXPECT_EQ(problem, "the file does not exist");
+    EXPECT_EQ(einstellungsdateiPruefen(p->modell, "[Geometriekorrektur(7)]\nSpiegelnX=1\n"), "");
+}
+
+TEST(Einstellungsdatei, FailedSavesAreReportedAndWrittenOnce) {
+    test::Startumgebung s;
+    auto p = gestartet(s);
+    fs::create_directory(s.tmp / "ordner");
+    std::string problem;
+    EXPECT_FALSE(einstellungenExportieren(*p, (s.tmp / "ordner").string(), &problem));
+    EXPECT_EQ(problem, "it is a folder");
+    EXPECT_FALSE(einstellungenExportieren(*p, (s.tmp / "fehlt" / "a.ini").string(), &problem));
+    EXPECT_EQ(problem, "the folder does not exist");
+    EXPECT_TRUE(fs::is_directory(s.tmp / "ordner"));
+    EXPECT_TRUE(p->einstellungen.IniDateiAktuell.empty());
+
+    // an export into an existing file keeps its other lines
+    const auto datei = s.tmp / "a.ini";
+    test::schreibeDatei(datei, "; notes\r\n[Eigenes]\r\nx=1\r\n");
+    ASSERT_TRUE(einstellungenExportieren(*p, datei.string(), &problem)) << problem;
+    const std::string inhalt = test::leseDatei(datei);
+    EXPECT_EQ(inhalt.substr(0, 25), "; notes\r\n[Eigenes]\r\nx=1\r\n");
+    EXPECT_NE(inhalt.find("[Optionen_Hardware]"), std::string::npos);
+    for (const auto& e : fs::directory_iterator(s.tmp.pfad()))
+        EXPECT_EQ(e.path().filename().string().find(".tmp-"), std::string::npos);
+
+    // the program's own settings file in a folder that went away
+    p->einstellungen.IniPfad = (s.tmp / "weg" / "strahlwerk.ini").string();
+    EXPECT_FALSE(INI_Speichern(*p, &problem));
+    EXPECT_EQ(problem, "the folder does not exist");
+    EXPECT_FALSE(Speichere_AllgemeineEinstellungen(*p));
+}

@@ -1,10 +1,12 @@
 #include "../core/IldaBauer.h"
 #include "../core/QvbSchreiber.h"
+#include "../platform/KleinesDateisystem.h"
 #include "TestHilfe.h"
 #include "core/QvbFormat.h"
 
 #include <array>
 #include <cstdio>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 using namespace sw;
@@ -23,8 +25,10 @@ struct Lauf {
 // Runs the program with the arguments; `umgebung` sets environment variables for it.
 Lauf cli(const Kratzordner& tmp, const std::string& argumente, const std::string& umgebung = "") {
     auto fehlerDatei = tmp / "stderr.txt";
-    std::string befehl = (umgebung.empty() ? "" : "env " + umgebung + " ") +
-                         std::string(STRAHLWERK_CLI) + " " + argumente + " 2>" + fehlerDatei.string();
+    // A run that hangs fails after a while instead of holding up the tests.
+    std::string befehl = "timeout 60 " + (umgebung.empty() ? "" : "env " + umgebung + " ") +
+                         std::string(STRAHLWERK_CLI) + " " + argumente + " 2>" +
+                         fehlerDatei.string();
     Lauf lauf;
     FILE* p = popen(befehl.c_str(), "r");
     std::array<char, 4096> puffer;
@@ -312,4 +316,235 @@ TEST(Cli, DevicesListAndPlayReachTheStreamingKinds) {
     const std::string r = leseDatei(tmp / "r.jsonl");
     EXPECT_GE(std::count(r.begin(), r.end(), '\n'), 9);
     EXPECT_NE(r.find("\"kind\":\"helios\""), std::string::npos);
+}
+
+namespace {
+
+// The environment that puts the program's folders into the scratch folder.
+std::string programmOrdner(const Kratzordner& tmp) {
+    return "PROGRAMMDATA=" + q(tmp / "pd") + " PROGRAMDATA=" + q(tmp / "pd2") +
+           " XDG_DOCUMENTS_DIR=" + q(tmp / "docs");
+}
+
+std::string figurMitPunkten(std::size_t punkte) {
+    Figur f;
+    f.Frames[0].Punkte.assign(punkte, Punkt{100, -100, 4095, 0});
+    return qvbKodieren(f);
+}
+
+} // namespace
+
+TEST(Cli, SettingsImportReadsItsFileOnlyAndRefusesOtherFiles) {
+    Kratzordner tmp;
+    const std::string umgebung = programmOrdner(tmp);
+    const std::string einstellungen = "[Optionen_4_FrmHaupt]\r\ntxtRaster.Text=12\r\n";
+    schreibeDatei(tmp / "s.Laser_ini", einstellungen);
+    auto lauf = cli(tmp, "settings import " + q(tmp / "s.Laser_ini"), umgebung);
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler;
+    EXPECT_EQ(leseDatei(tmp / "s.Laser_ini"), einstellungen);
+    const auto programm = tmp / "pd2" / "Strahlwerk_2011" / "strahlwerk.ini";
+    const std::string vorher = leseDatei(programm);
+    EXPECT_NE(vorher.find("txtRaster.Text=12"), std::string::npos);
+
+    // a figure given by mistake, an empty file, a text that holds no settings, a folder
+    const std::string figur = figurMitPunkten(3);
+    schreibeDatei(tmp / "f.qvb", figur);
+    schreibeDatei(tmp / "leer.ini", "");
+    schreibeDatei(tmp / "text.ini", "just some notes\r\n[Fremd]\r\na=b\r\n");
+    std::filesystem::create_directory(tmp / "ordner.ini");
+    for (const auto& [name, grund] : {std::pair<std::string, std::string>{"f.qvb", "binary"},
+                                      {"leer.ini", "empty"},
+                                      {"text.ini", "none of the program's settings"},
+                                      {"ordner.ini", "folder"},
+                                      {"fehlt.ini", "does not exist"}}) {
+        lauf = cli(tmp, "settings import " + q(tmp / name), umgebung);
+        EXPECT_EQ(lauf.code, 1) << name;
+        EXPECT_NE(lauf.fehler.find(name + ": "), std::string::npos) << lauf.fehler;
+        EXPECT_NE(lauf.fehler.find(grund), std::string::npos) << lauf.fehler;
+        EXPECT_TRUE(lauf.aus.empty()) << name;
+    }
+    EXPECT_TRUE(leseDatei(tmp / "f.qvb") == figur);
+    EXPECT_EQ(leseDatei(programm), vorher);
+
+    // the file tools read their settings file and never write it
+    lauf = cli(tmp, "play " + q(tmp / "f.qvb") + " --settings " + q(tmp / "s.Laser_ini"));
+    EXPECT_EQ(lauf.code, 0) << lauf.fehler;
+    EXPECT_EQ(cli(tmp, "devices --settings " + q(tmp / "s.Laser_ini")).code, 0);
+    EXPECT_EQ(leseDatei(tmp / "s.Laser_ini"), einstellungen);
+    for (const char* name : {"f.qvb", "leer.ini"}) {
+        lauf = cli(tmp, "play " + q(tmp / "f.qvb") + " --settings " + q(tmp / name));
+        EXPECT_EQ(lauf.code, 1) << name;
+        EXPECT_NE(lauf.fehler.find(std::string(name) + ": the file is"), std::string::npos)
+            << lauf.fehler;
+    }
+    // the settings file of the run: a binary file or a missing folder is named
+    lauf = cli(tmp, "settings export " + q(tmp / "x.ini") + " --settings " + q(tmp / "f.Laser_ini"),
+               umgebung);
+    EXPECT_EQ(lauf.code, 0) << lauf.fehler;
+    schreibeDatei(tmp / "b.Laser_ini", figur);
+    lauf = cli(tmp, "settings export " + q(tmp / "x.ini") + " --settings " + q(tmp / "b.Laser_ini"),
+               umgebung);
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_NE(lauf.fehler.find("b.Laser_ini: the file is no settings file"), std::string::npos)
+        << lauf.fehler;
+    EXPECT_TRUE(leseDatei(tmp / "b.Laser_ini") == figur);
+    lauf = cli(tmp,
+               "settings export " + q(tmp / "x.ini") + " --settings " +
+                   q(tmp / "nope" / "a.Laser_ini"),
+               umgebung);
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_NE(lauf.fehler.find("a.Laser_ini: the folder of the settings file does not exist"),
+              std::string::npos)
+        << lauf.fehler;
+}
+
+TEST(Cli, NumbersCommandsAndOptionsAreChecked) {
+    Kratzordner tmp;
+    schreibeDatei(tmp / "f.qvb", figurMitPunkten(2));
+    struct Fall {
+        std::string argumente, erwartet;
+    } faelle[] = {
+        {"--pass-ms inf", "--pass-ms: must be a number above 0 and at most 60000, not \"inf\""},
+        {"--pass-ms 1e308", "--pass-ms: must be a number above 0 and at most 60000"},
+        {"--pass-ms nan", "--pass-ms: must be"},
+        {"--pass-ms 0", "--pass-ms: must be"},
+        {"--cycles -1", "--cycles: must be a whole number from 0 to 10000000"},
+        {"--cycles 1e3", "--cycles: must be a whole number"},
+        {"--cycles 99999999999", "--cycles: must be"},
+        {"--track 12", "--track: must be a whole number from 0 to 11, not \"12\""},
+        {"--track x", "--track: must be"},
+        {"--device 1x=virtual", "expected N=NAME with N from 0 to 15"},
+    };
+    for (const auto& fall : faelle) {
+        auto lauf = cli(tmp, "play " + q(tmp / "f.qvb") + " " + fall.argumente);
+        EXPECT_EQ(lauf.code, 1) << fall.argumente;
+        EXPECT_NE(lauf.fehler.find(fall.erwartet), std::string::npos) << lauf.fehler;
+    }
+    auto lauf =
+        cli(tmp, "convert " + q(tmp / "f.qvb") + " " + q(tmp / "x.ild") + " --ilda-format 0");
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_NE(lauf.fehler.find("--ilda-format: must be a whole number from 1 to 5"),
+              std::string::npos)
+        << lauf.fehler;
+    lauf = cli(tmp, "frobnicate " + q(tmp / "f.qvb"));
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_NE(lauf.fehler.find("\"frobnicate\" is no command; the commands are info,"),
+              std::string::npos)
+        << lauf.fehler;
+    lauf = cli(tmp, "");
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_NE(lauf.fehler.find("a command is required"), std::string::npos) << lauf.fehler;
+}
+
+TEST(Cli, FailedWritesAreReportedAndLeaveThePreviousFiles) {
+    Kratzordner tmp;
+    const std::string umgebung = programmOrdner(tmp);
+    schreibeDatei(tmp / "f.qvb", figurMitPunkten(2));
+    std::filesystem::create_directory(tmp / "ordner");
+    for (const auto& [ziel, grund] :
+         {std::pair<std::string, std::string>{q(tmp / "ordner"), "it is a folder"},
+          {q(tmp / "fehlt" / "x.ini"), "the folder does not exist"}}) {
+        auto lauf = cli(tmp, "settings export " + ziel, umgebung);
+        EXPECT_EQ(lauf.code, 1) << ziel;
+        EXPECT_NE(lauf.fehler.find("the settings cannot be written (" + grund + ")"),
+                  std::string::npos)
+            << lauf.fehler;
+        EXPECT_TRUE(lauf.aus.empty());
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(tmp / "ordner"));
+
+    // one failing output of play leaves the others as they were
+    schreibeDatei(tmp / "d.jsonl", "previous dump");
+    auto lauf = cli(tmp, "play " + q(tmp / "f.qvb") + " --dump " + q(tmp / "d.jsonl") +
+                             " --export-ilda " + q(tmp / "fehlt" / "e.ild"));
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_NE(
+        lauf.fehler.find("e.ild: the ILDA file cannot be created (the folder does not exist)"),
+        std::string::npos)
+        << lauf.fehler;
+    EXPECT_EQ(leseDatei(tmp / "d.jsonl"), "previous dump");
+
+    // an ILDA file without frames gives no figure
+    schreibeDatei(tmp / "leer.ild", "");
+    test::IldaBauer nurEnde;
+    nurEnde.kopf(5, 0, 0, 0);
+    schreibeDatei(tmp / "ende.ild", nurEnde.bytes);
+    for (const char* name : {"leer.ild", "ende.ild"}) {
+        lauf = cli(tmp, "convert " + q(tmp / name) + " " + q(tmp / "aus.qvb"));
+        EXPECT_EQ(lauf.code, 1) << name;
+        EXPECT_NE(lauf.fehler.find(std::string(name) + ": the ILDA file"), std::string::npos);
+        EXPECT_FALSE(std::filesystem::exists(tmp / "aus.qvb"));
+    }
+
+    test::KleinesDateisystem klein(tmp / "klein");
+    SW_KLEINES_DATEISYSTEM_ODER_UEBERSPRINGEN(klein);
+    schreibeDatei(klein / "e.ild", "previous show");
+    schreibeDatei(klein / "g.qvb", "previous figure");
+    schreibeDatei(tmp / "gross.qvb", figurMitPunkten(20000));
+    lauf =
+        cli(tmp, "play " + q(tmp / "f.qvb") + " --cycles 3000 --export-ilda " + q(klein / "e.ild"));
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_NE(lauf.fehler.find("e.ild: the ILDA file could not be written (the disk is full)."),
+              std::string::npos)
+        << lauf.fehler;
+    EXPECT_TRUE(lauf.aus.empty());
+    lauf = cli(tmp, "upgrade " + q(tmp / "gross.qvb") + " " + q(klein / "g.qvb"));
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_NE(lauf.fehler.find("the disk is full"), std::string::npos) << lauf.fehler;
+    lauf = cli(tmp, "play " + q(tmp / "f.qvb") + " --cycles 3000 --dump " + q(klein / "d.jsonl"));
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_NE(lauf.fehler.find("d.jsonl: the dump file could not be written (the disk is full)."),
+              std::string::npos)
+        << lauf.fehler;
+    EXPECT_EQ(klein.namen(), (std::vector<std::string>{"e.ild", "g.qvb"}));
+    EXPECT_EQ(leseDatei(klein / "e.ild"), "previous show");
+    EXPECT_EQ(leseDatei(klein / "g.qvb"), "previous figure");
+
+    ASSERT_TRUE(klein.nurLesen());
+    lauf = cli(tmp, "upgrade " + q(tmp / "f.qvb") + " " + q(klein / "g.qvb"));
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_NE(lauf.fehler.find("read-only"), std::string::npos) << lauf.fehler;
+    lauf = cli(tmp, "settings export " + q(klein / "s.ini"), umgebung);
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_NE(
+        lauf.fehler.find("s.ini: the settings cannot be written (the file system is read-only)"),
+        std::string::npos)
+        << lauf.fehler;
+    EXPECT_EQ(leseDatei(klein / "g.qvb"), "previous figure");
+}
+
+TEST(Cli, SavesFollowLinksKeepTheModeAndReplaceOnlyRegularFiles) {
+    Kratzordner tmp;
+    const std::string figur = figurMitPunkten(2);
+    schreibeDatei(tmp / "gut.qvb", figur);
+    schreibeDatei(tmp / "echt.qvb", "old");
+    ::chmod((tmp / "echt.qvb").c_str(), 0600);
+    std::filesystem::create_symlink("echt.qvb", tmp / "link.qvb");
+    auto lauf = cli(tmp, "upgrade " + q(tmp / "gut.qvb") + " " + q(tmp / "link.qvb"));
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler;
+    EXPECT_TRUE(std::filesystem::is_symlink(tmp / "link.qvb"));
+    EXPECT_TRUE(qvbDekodieren(leseDatei(tmp / "echt.qvb")));
+    struct stat st {};
+    ASSERT_EQ(::stat((tmp / "echt.qvb").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+
+    // a pipe (as a device node would be) is refused and stays what it is
+    ASSERT_EQ(::mkfifo((tmp / "rohr.qvb").c_str(), 0644), 0);
+    lauf = cli(tmp, "upgrade " + q(tmp / "gut.qvb") + " " + q(tmp / "rohr.qvb"));
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_NE(lauf.fehler.find("rohr.qvb: the file cannot be written (it is not a regular file)"),
+              std::string::npos)
+        << lauf.fehler;
+    EXPECT_TRUE(std::filesystem::is_fifo(tmp / "rohr.qvb"));
+
+    // the temporary file of a save that was killed goes at the next save of that file
+    const pid_t kind = ::fork();
+    if (kind == 0) ::_exit(0);
+    ::waitpid(kind, nullptr, 0);
+    const auto rest = tmp / ("echt.qvb.tmp-" + std::to_string(kind) + "-42");
+    schreibeDatei(rest, figur.substr(0, 100));
+    std::filesystem::last_write_time(rest, std::filesystem::file_time_type::clock::now() -
+                                               std::chrono::minutes(2));
+    ASSERT_EQ(cli(tmp, "upgrade " + q(tmp / "gut.qvb") + " " + q(tmp / "link.qvb")).code, 0);
+    EXPECT_FALSE(std::filesystem::exists(rest));
 }

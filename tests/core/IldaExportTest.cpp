@@ -1,4 +1,5 @@
 #include "core/IldaExport.h"
+#include "../platform/KleinesDateisystem.h"
 #include "TestHilfe.h"
 #include "core/IldaImport.h"
 
@@ -189,4 +190,50 @@ TEST(IldaShowExport, RecordsOneFramePerCycleAndClosesTheFile) {
             EXPECT_EQ(fr[0].Punkte[0].Farbe, 0xF00) << art;
         }
     }
+}
+
+TEST(IldaShowExport, ReplacesThePreviousFileOnlyWhenComplete) {
+    Kratzordner tmp;
+    test::TestUmgebung u;
+    const auto datei = tmp / "show.ild";
+    test::schreibeDatei(datei, "previous show");
+    {
+        IldaShowExport rec;
+        ASSERT_TRUE(rec.starten(u.env, datei, 5, false));
+        rec.IldaShowExport_Feld(32767, 32767, 255, 0, 0);
+        ASSERT_TRUE(rec.Ilda_RGBFrameHinzufuegen(u.env));
+        EXPECT_EQ(leseDatei(datei), "previous show"); // still recording
+    } // destroyed without beenden: the recording is dropped
+    EXPECT_EQ(leseDatei(datei), "previous show");
+    IldaShowExport rec;
+    EXPECT_FALSE(rec.beenden(u.env)); // never started
+    ASSERT_TRUE(rec.starten(u.env, datei, 5, false));
+    ASSERT_TRUE(rec.Ilda_RGBFrameHinzufuegen(u.env));
+    ASSERT_TRUE(rec.beenden(u.env));
+    EXPECT_EQ(leseDatei(datei).size(), 32u + 8 + 32);
+    EXPECT_FALSE(rec.starten(u.env, tmp / "fehlt" / "s.ild", 5, false));
+    EXPECT_EQ(rec.grund(), "the folder does not exist");
+}
+
+TEST(IldaShowExport, AFullDiskEndsTheRecordingAndKeepsThePreviousFile) {
+    Kratzordner tmp;
+    test::KleinesDateisystem klein(tmp / "klein");
+    SW_KLEINES_DATEISYSTEM_ODER_UEBERSPRINGEN(klein);
+    test::TestUmgebung u;
+    test::schreibeDatei(klein / "show.ild", "previous show");
+    IldaShowExport rec;
+    ASSERT_TRUE(rec.starten(u.env, klein / "show.ild", 5, false));
+    bool geschrieben = true;
+    for (int i = 0; i < 3000 && geschrieben; ++i) {
+        for (int k = 0; k < 10; ++k) rec.IldaShowExport_Feld(k * 1000, 0, 255, 255, 255);
+        geschrieben = rec.Ilda_RGBFrameHinzufuegen(u.env);
+    }
+    EXPECT_FALSE(geschrieben);
+    EXPECT_FALSE(rec.laeuft());
+    EXPECT_FALSE(rec.beenden(u.env));
+    EXPECT_EQ(rec.grund(), "the disk is full");
+    EXPECT_EQ(leseDatei(klein / "show.ild"), "previous show");
+    EXPECT_EQ(klein.namen(), std::vector<std::string>{"show.ild"});
+    ASSERT_FALSE(u.dialoge.meldungen.empty());
+    EXPECT_NE(u.dialoge.meldungen.back().find("show.ild"), std::string::npos);
 }
