@@ -82,7 +82,7 @@ fs::path undoDateienRetten(Programm& p) {
     if (dateien.empty()) return {};
 
     // One folder per run, named after its last change; an earlier rescue is never overwritten.
-    fs::file_time_type neueste{};
+    auto neueste = fs::file_time_type::min();
     for (const auto& d : dateien) {
         std::error_code f;
         neueste = std::max(neueste, fs::last_write_time(d.first, f));

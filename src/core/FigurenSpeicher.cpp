@@ -83,7 +83,8 @@ void FigurenErweitern(FigurenSpeicher& s, long obergrenze) {
 }
 
 void alsGeaendertMarkieren(FigurenSpeicher& s, long figur) {
-    if (!s.Figuren.enthaelt(figur)) return;
+    // Slots below 0 hold test pictures and fixed figures, which the editor does not change.
+    if (figur < 0 || !s.Figuren.enthaelt(figur)) return;
     s.Geaendert.insert(figur);
     s.OhneAbsturzkopie.insert(figur);
     s.AbsturzkopienVeraltet = true;

@@ -103,6 +103,9 @@ TEST(Programmstart, StartInAScratchFolderThenCrashThenEndNormally) {
             laeufe.push_back(e.path());
         ASSERT_EQ(laeufe.size(), 1u);
         const fs::path rettung = laeufe[0];
+        // named after the time of the last file of that run
+        EXPECT_EQ(rettung.filename().string().substr(0, 10),
+                  zeitText(fs::last_write_time(rettung / "UndoFigur2.qvb")).substr(0, 10));
         EXPECT_TRUE(fs::exists(rettung / "UndoFigur1.qvb"));
         EXPECT_TRUE(fs::exists(rettung / "UndoFigur2.qvb"));
         EXPECT_TRUE(fs::exists(rettung / "UndoSequenz1.seq"));
