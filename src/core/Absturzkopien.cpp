@@ -42,7 +42,9 @@ void absturzkopienSchreiben(FigurenSpeicher& s, Umgebung& env, const fs::path& o
     if (!geaendert.empty()) fs::create_directories(ordner, ec);
     bool fehler = false;
     for (long f : geaendert) {
-        if (!s.OhneAbsturzkopie.count(f)) continue;
+        // A copy that went missing (another start of the program rescued it) is written anew.
+        std::error_code da;
+        if (!s.OhneAbsturzkopie.count(f) && fs::exists(kopieName(ordner, f, ".qvb"), da)) continue;
         try {
             const std::string datei =
                 f > 0 && !s.lstDirPfad.empty() ? (s.lstDirPfad / figurName(s, f)).string() : "";

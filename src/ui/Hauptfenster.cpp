@@ -238,18 +238,14 @@ void Hauptfenster::menusBauen() {
         datei, "mnuSpeichern", "&Save",
         [this, &s, &env] {
             bool schnell = true;
-            Speichern(s, env, schnell, "");
-            listeAktualisieren();
-            ordnerMelden();
+            speichernUndFolgen([&] { Speichern(s, env, schnell, ""); });
         },
         QKeySequence::Save);
     befehl(
         datei, "mnuSpeichernUnter", "Save &as...",
         [this, &s, &env] {
             bool schnell = false;
-            Speichern(s, env, schnell, "");
-            listeAktualisieren();
-            ordnerMelden();
+            speichernUndFolgen([&] { Speichern(s, env, schnell, ""); });
         },
         QKeySequence::SaveAs);
     datei->addSeparator();
@@ -672,6 +668,16 @@ void Hauptfenster::aenderungenAnzeigen() {
 
 void Hauptfenster::geaendert() {
     frameAnzeigen();
+}
+
+void Hauptfenster::speichernUndFolgen(const std::function<void()>& speichern) {
+    const long vorher = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur;
+    speichern();
+    listeAktualisieren();
+    // A figure saved into the folder under a new name is shown (and played) in its new slot.
+    const long jetzt = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur;
+    if (jetzt != vorher && jetzt >= 0) figurWaehlen(static_cast<int>(jetzt));
+    ordnerMelden();
 }
 
 void Hauptfenster::figurGeaendert() {
