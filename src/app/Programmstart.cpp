@@ -111,7 +111,7 @@ fs::path undoDateienRetten(Programm& p) {
         else
             p.log.zeile("Retten: " + quelle.string() + ": " + f.message());
     }
-    fs::remove_all(kopien, ec);
+    fs::remove(kopien, ec); // only when every copy moved
     p.log.zeile("Gerettet nach " + rettung.string() + ": " + std::to_string(gerettet) + " Dateien");
     if (undoDateien == dateien.size())
         p.env.dialoge.meldung(
