@@ -292,7 +292,7 @@ TEST(Hauptfenster, ANewFigureSavedStaysInTheEditorAndInTheList) {
 TEST(Hauptfenster, CrashCopiesFollowTheChanges) {
     Fenster t([](const fs::path& o) { test::schreibeDatei(o / "a.qvb", figurMit(1)); });
     auto* takt = t.kind<QTimer>("tmrAbsturzkopie");
-    takt->setInterval(5);
+    takt->setInterval(300);
     const fs::path kopien = absturzkopienOrdner(t.p->pfade);
     t.w->figurWaehlen(1);
     linieZiehen(t);
