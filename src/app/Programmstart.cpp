@@ -2,10 +2,14 @@
 
 #include "app/Einstellungsdatei.h"
 #include "app/Sprache.h"
+#include "core/Absturzkopien.h"
+#include "core/FigurDatei.h"
+#include "core/Meldungen.h"
 #include "core/Ordnerwechsel.h"
 #include "devices/Emulation.h"
 #include "platform/Text.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
@@ -49,37 +53,164 @@ std::string NormalisiereZahl(const std::string& text, char dezimaltrennzeichen) 
     return aus;
 }
 
-int undoDateienRetten(Programm& p) {
-    const fs::path temp = fs::path(p.pfade.TempPfad) / "Temp";
-    const fs::path rettung = fs::path(p.pfade.DokumentePfad) / "UndoFiles_Restore";
+fs::path absturzkopienOrdner(const Pfade& pfade) {
+    return fs::path(pfade.ProgrammDatenPfad) / "Absturzkopien";
+}
+
+fs::path rettungsordner(const Pfade& pfade) {
+    return fs::path(pfade.DokumentePfad) / "UndoFiles_Restore";
+}
+
+fs::path undoDateienRetten(Programm& p) {
+    // What the last run left: its undo snapshots and its crash copies, with their new names.
+    std::vector<std::pair<fs::path, std::string>> dateien;
     std::error_code ec;
-    int gerettet = 0;
+    const fs::path temp = fs::path(p.pfade.TempPfad) / "Temp";
     for (fs::directory_iterator it(temp, ec), ende; !ec && it != ende; it.increment(ec)) {
         const std::string name = it->path().filename().string();
         const bool figur = name.rfind("UndoFigur", 0) == 0;
         const bool sequenz = name.rfind("UndoSequenz", 0) == 0;
-        if (!figur && !sequenz) continue;
-        fs::create_directories(rettung, ec);
-        fs::path ziel = rettung / it->path().stem();
-        ziel += figur ? ".qvb" : ".seq";
-        std::error_code f;
-        fs::rename(it->path(), ziel, f);
-        if (f) { // another file system: copy, then remove
-            fs::copy_file(it->path(), ziel, fs::copy_options::overwrite_existing, f);
-            if (!f) fs::remove(it->path(), f);
-        }
-        if (!f) ++gerettet;
+        if (figur || sequenz)
+            dateien.emplace_back(it->path(),
+                                 it->path().stem().string() + (figur ? ".qvb" : ".seq"));
     }
-    if (gerettet > 0) {
-        std::string text2 = p.texte.text(kTextGerettet, "The undo files were rescued to \\xxx\\.");
-        const std::string ordner = rettung.string() + "/";
-        if (auto pos = text2.find("\\xxx\\"); pos != std::string::npos)
-            text2.replace(pos, 5, ordner);
+    const std::size_t undoDateien = dateien.size();
+    const fs::path kopien = absturzkopienOrdner(p.pfade);
+    for (fs::directory_iterator it(kopien, ec), ende; !ec && it != ende; it.increment(ec))
+        if (it->is_regular_file(ec))
+            dateien.emplace_back(it->path(), it->path().filename().string());
+    if (dateien.empty()) return {};
+
+    // One folder per run, named after its last change; an earlier rescue is never overwritten.
+    auto neueste = fs::file_time_type::min();
+    for (const auto& d : dateien) {
+        std::error_code f;
+        neueste = std::max(neueste, fs::last_write_time(d.first, f));
+    }
+    std::string name = zeitText(neueste);
+    std::replace(name.begin(), name.end(), ' ', '_');
+    std::replace(name.begin(), name.end(), ':', '-');
+    fs::path rettung = rettungsordner(p.pfade) / name;
+    for (int n = 2; fs::exists(rettung, ec); ++n)
+        rettung = rettungsordner(p.pfade) / (name + "_" + std::to_string(n));
+    fs::create_directories(rettung, ec);
+
+    int gerettet = 0;
+    for (const auto& [quelle, neuerName] : dateien) {
+        const fs::path ziel = rettung / neuerName;
+        std::error_code f;
+        fs::rename(quelle, ziel, f);
+        if (f) { // another file system: copy with its time, then remove
+            const auto zeit = fs::last_write_time(quelle, f);
+            fs::copy_file(quelle, ziel, fs::copy_options::overwrite_existing, f);
+            if (!f) fs::last_write_time(ziel, zeit, f);
+            if (!f) fs::remove(quelle, f);
+        }
+        if (!f)
+            ++gerettet;
+        else
+            p.log.zeile("Retten: " + quelle.string() + ": " + f.message());
+    }
+    fs::remove(kopien, ec); // only when every copy moved
+    p.log.zeile("Gerettet nach " + rettung.string() + ": " + std::to_string(gerettet) + " Dateien");
+    if (undoDateien == dateien.size())
         p.env.dialoge.meldung(
             p.texte.text(kTextAbsturz, "The program did not end normally the last time.") + "\n" +
-            text2 + "\n==>" + ordner);
+            meldung::einsetzen(
+                p.texte.text(kTextGerettet, "The undo files were rescued to \\xxx\\."),
+                rettung.string() + "/"));
+    return rettung;
+}
+
+namespace {
+
+// Puts the crash copies back as changed figures; returns the names of those that found no
+// place. The copies put back are deleted.
+std::vector<std::string> zuruecklegen(Programm& p, const std::vector<Absturzkopie>& kopien) {
+    auto& s = p.figuren;
+    fs::path herkunft;
+    for (const auto& k : kopien)
+        if (!k.datei.empty()) {
+            herkunft = k.datei.parent_path();
+            break;
+        }
+    std::error_code ec;
+    if (!herkunft.empty() && !gleicherOrdner(herkunft, s.lstDirPfad) &&
+        fs::is_directory(herkunft, ec) && geaenderteFiguren(s).empty())
+        lstDir_Change(s, p.env, herkunft);
+
+    std::vector<std::string> ohnePlatz;
+    long erste = -1;
+    for (const auto& k : kopien) {
+        long slot = -1;
+        if (!k.datei.empty() && gleicherOrdner(k.datei.parent_path(), s.lstDirPfad))
+            for (std::size_t i = 1; i < s.lstFiguren.size(); ++i)
+                if (s.Listentyp[i] == listentyp::Figur &&
+                    s.lstFiguren[i] == k.datei.filename().string() &&
+                    !istGeaendert(s, static_cast<long>(i)))
+                    slot = static_cast<long>(i);
+        if (slot < 0 && !istGeaendert(s, 0)) slot = 0;
+        if (slot < 0 || Qvb_Laden(s, p.env, slot, k.kopie).art != QvbLadeErgebnis::Art::Geladen) {
+            ohnePlatz.push_back(k.name);
+            continue;
+        }
+        alsGeaendertMarkieren(s, slot);
+        if (erste < 0) erste = slot;
+        fs::remove(k.kopie, ec);
+        fs::path info = k.kopie;
+        fs::remove(info.replace_extension(".txt"), ec);
     }
-    return gerettet;
+    if (erste >= 0) {
+        s.SpurAuswahl[s.EditorSpur].Figur = static_cast<std::int16_t>(erste);
+        s.SpurAuswahl[s.EditorSpur].Frame = 0;
+    }
+    // Safe in the running program's crash copies before the rescue goes.
+    absturzkopienSchreiben(s, p.env, absturzkopienOrdner(p.pfade));
+    return ohnePlatz;
+}
+
+} // namespace
+
+void gerettetAnbieten(Programm& p, const fs::path& neu) {
+    std::vector<fs::path> ordner;
+    std::error_code ec;
+    for (fs::directory_iterator it(rettungsordner(p.pfade), ec), ende; !ec && it != ende;
+         it.increment(ec))
+        if (it->is_directory(ec) && !absturzkopienLesen(it->path()).empty())
+            ordner.push_back(it->path());
+    std::sort(ordner.rbegin(), ordner.rend());
+    for (const auto& o : ordner) {
+        const auto kopien = absturzkopienLesen(o);
+        std::string text;
+        if (!neu.empty() && gleicherOrdner(o, neu))
+            text = p.texte.text(kTextAbsturz, "The program did not end normally the last time.") +
+                   "\n";
+        text += p.texte.text(meldung::GeretteteFiguren, meldung::GeretteteFigurenText) + "\n";
+        for (const auto& k : kopien) text += "    " + k.name + "  (" + zeitText(k.zeit) + ")\n";
+        text +=
+            meldung::einsetzen(
+                p.texte.text(kTextGerettet, "The undo files were rescued to \\xxx\\."),
+                o.string() + "/") +
+            "\n" +
+            p.texte.text(meldung::GerettetWiederherstellen, meldung::GerettetWiederherstellenText);
+        const auto antwort =
+            p.env.dialoge.frage(text, Knoepfe::JaNeinAbbrechen, Antwort::Abbrechen);
+        if (antwort == Antwort::Abbrechen) continue;
+        if (antwort == Antwort::Ja) {
+            const auto ohnePlatz = zuruecklegen(p, kopien);
+            if (!ohnePlatz.empty()) {
+                std::string liste;
+                for (const auto& n : ohnePlatz) liste += "\n    " + n;
+                p.env.dialoge.meldung(
+                    meldung::einsetzen(p.texte.text(meldung::GerettetNichtPlatziert,
+                                                    meldung::GerettetNichtPlatziertText),
+                                       o.string() + "/") +
+                    liste);
+                continue;
+            }
+        }
+        fs::remove_all(o, ec);
+    }
 }
 
 Fortsetzung Programmstart(Programm& p, std::string argument, StartHooks& h) {
@@ -132,7 +263,7 @@ Fortsetzung Programmstart(Programm& p, std::string argument, StartHooks& h) {
     p.log.zeile("FixFiguren suchen erledigt");
     // 13. Undo files of a run that did not end normally.
     schrittText(p, h, "Checking old Undo files...");
-    undoDateienRetten(p);
+    const fs::path gerettet = undoDateienRetten(p);
     const fs::path undoOrdner = fs::path(p.pfade.TempPfad) / "Temp";
     std::error_code ec;
     fs::remove_all(undoOrdner, ec);
@@ -196,6 +327,8 @@ Fortsetzung Programmstart(Programm& p, std::string argument, StartHooks& h) {
             h.dokumentOeffnen(p.Befehlszeile);
         }
     }
+    // Figures rescued from a run that did not end normally, once their folder can be shown.
+    gerettetAnbieten(p, gerettet);
     return Fortsetzung::Weiter;
 }
 
@@ -216,8 +349,10 @@ void Programmende(Programm& p) {
     std::error_code ec;
     p.log.zeile("TempOrdner löschen");
     fs::remove_all(fs::path(p.pfade.TempPfad) / "Temp", ec);
+    fs::remove_all(absturzkopienOrdner(p.pfade), ec);
+    // Rescued files stay until the operator put them back or discarded them.
     p.log.zeile("Restore Ordner löschen");
-    fs::remove_all(fs::path(p.pfade.DokumentePfad) / "UndoFiles_Restore", ec);
+    fs::remove(rettungsordner(p.pfade), ec);
     p.log.zeile("Programm regulaur beendet");
     p.log.schliessen();
 }

@@ -6,6 +6,7 @@
 #include "app/Programm.h"
 #include "devices/Geraeteverwaltung.h"
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -29,12 +30,30 @@ struct StartHooks {
 // an error box.
 Fortsetzung Programmstart(Programm& p, std::string argument, StartHooks& hooks);
 
-// Moves undo snapshots of a previous run into DokumentePfad/UndoFiles_Restore/ with the
-// extensions ".qvb" and ".seq" and reports the folder; returns how many were rescued.
-int undoDateienRetten(Programm& p);
+// Where the running program keeps the crash copies of its changed figures
+// (ProgrammDatenPfad/Absturzkopien/), and the rescue folder (DokumentePfad/UndoFiles_Restore/).
+std::filesystem::path absturzkopienOrdner(const Pfade& pfade);
+std::filesystem::path rettungsordner(const Pfade& pfade);
 
-// The orderly end: output stopped, general settings saved, devices closed, temporary and
-// restore folders deleted, the log closed.
+// Moves what a run that did not end normally left behind, its undo snapshots (with the
+// extensions ".qvb" and ".seq") and the crash copies of its changed figures, into a folder of
+// its own inside the rescue folder, named after the time of its newest file. When no crash
+// copy came, the operator is told the folder at once; crash copies are offered by
+// `gerettetAnbieten`. Returns that folder, or an empty path when nothing was left behind.
+std::filesystem::path undoDateienRetten(Programm& p);
+
+// Offers the rescued figures of every folder in the rescue folder that holds crash copies,
+// newest first, by name and time. Yes puts them back as changed figures: into their slots of
+// the shown folder (which changes to their folder first while nothing is changed), the
+// scratch figure and a figure whose file is gone into figure 0 while it is unchanged. No
+// discards them, Cancel keeps them for the next start. A rescue folder is deleted once its
+// figures were all put back or discarded, and never otherwise. `neu` is the folder this start
+// rescued (its message begins with the notice that the last run did not end normally).
+void gerettetAnbieten(Programm& p, const std::filesystem::path& neu);
+
+// The orderly end: output stopped, general settings saved, devices closed, the temporary
+// folder and the crash copies deleted (the operator has saved or discarded every change), the
+// rescue folder deleted when nothing is left in it, the log closed.
 void Programmende(Programm& p);
 
 // Emulated vendor libraries in place of the missing ones, as STRAHLWERK_EMULATE or the settings

@@ -1,11 +1,13 @@
 #include "core/FigurDatei.h"
 
-#include "core/Ordnerwechsel.h"
+#include "core/Meldungen.h"
 #include "core/QvbFormat.h"
 #include "platform/Binaer.h"
 #include "platform/Datei.h"
 #include "platform/Fehler.h"
 #include "platform/Text.h"
+
+#include <algorithm>
 
 namespace sw {
 
@@ -15,14 +17,6 @@ namespace {
 
 constexpr int kTextSpeichernTitel = 42;
 constexpr int kTextUmlaute = 813;
-
-std::size_t dateienZaehlen(const fs::path& ordner) {
-    std::error_code ec;
-    std::size_t n = 0;
-    for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec))
-        if (it->is_regular_file(ec)) ++n;
-    return n;
-}
 
 // The name with its umlauts replaced in the file-name part; the folders stay as they are,
 // since they exist on disk under their own names.
@@ -34,7 +28,62 @@ std::string umlauteImDateinamen(const std::string& pfad) {
     return (p.parent_path() / ersetzt).string();
 }
 
+bool qvbEndung(const fs::path& p) {
+    return gleichOhneGross(p.extension().string(), ".qvb");
+}
+
+// After a figure was saved: the list of the shown folder holds the saved state under the file's
+// name, the editor track follows it there, and the figure it came from goes back to its file.
+void listeNachSpeichern(FigurenSpeicher& s, Umgebung& env, long quelle, const fs::path& ziel) {
+    const bool imOrdner =
+        !s.lstDirPfad.empty() && qvbEndung(ziel) &&
+        gleicherOrdner(ziel.has_parent_path() ? ziel.parent_path() : ".", s.lstDirPfad);
+    const std::string name = ziel.filename().string();
+    long eintrag = -1;
+    for (std::size_t k = 1; imOrdner && k < s.lstFiguren.size(); ++k)
+        if (s.Listentyp[k] == listentyp::Figur && s.lstFiguren[k] == name)
+            eintrag = static_cast<long>(k);
+    if (eintrag == quelle || (!imOrdner && quelle == 0)) {
+        alsUnveraendertMarkieren(s, quelle);
+        return;
+    }
+    if (!imOrdner) return; // a copy elsewhere; the figure's own file still lacks the change
+
+    if (eintrag > 0) {
+        s.Figuren[eintrag] = s.Figuren[quelle];
+    } else {
+        eintrag = figurEinreihen(s, name, s.Figuren[quelle]);
+        if (quelle >= eintrag) ++quelle;
+    }
+    alsUnveraendertMarkieren(s, eintrag);
+    auto& editor = s.SpurAuswahl[s.EditorSpur];
+    if (editor.Figur == quelle) editor.Figur = static_cast<std::int16_t>(eintrag);
+
+    if (quelle == 0) {
+        Figur neu;
+        neu.Parameter[parameter::Echtzeitoptimierung] = 1.0;
+        neu.Parameter[parameter::Reserviert303] = 2.0;
+        s.Figuren[0] = std::move(neu);
+        alsUnveraendertMarkieren(s, 0);
+        return;
+    }
+    std::error_code ec;
+    const fs::path eigene = s.lstDirPfad / figurName(s, quelle);
+    if (fs::exists(eigene, ec)) Qvb_Laden(s, env, quelle, eigene);
+}
+
 } // namespace
+
+bool gleicherOrdner(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec)) return true;
+    auto normal = [](const fs::path& p) {
+        std::error_code f;
+        auto n = fs::absolute(p, f).lexically_normal();
+        return n.has_filename() ? n : n.parent_path();
+    };
+    return normal(a) == normal(b);
+}
 
 QvbLadeErgebnis Qvb_Laden(FigurenSpeicher& s, Umgebung& env, long Figurnummer,
                           const fs::path& Dateiname) {
@@ -52,6 +101,7 @@ QvbLadeErgebnis Qvb_Laden(FigurenSpeicher& s, Umgebung& env, long Figurnummer,
         }
         ergebnis.version = inhalt->version;
         s.Figuren[Figurnummer] = std::move(inhalt->figur);
+        alsUnveraendertMarkieren(s, Figurnummer);
         ergebnis.art = QvbLadeErgebnis::Art::Geladen;
         return ergebnis;
     } catch (const Laufzeitfehler& e) {
@@ -73,8 +123,13 @@ QvbLadeErgebnis Qvb_Laden(FigurenSpeicher& s, Umgebung& env, long Figurnummer,
 
 bool Speichern(FigurenSpeicher& s, Umgebung& env, bool& SchnellSpeichern,
                const std::string& Dateiname, std::string* fehlergrund) {
+    return figurSpeichern(s, env, s.SpurAuswahl[s.EditorSpur].Figur, SchnellSpeichern, Dateiname,
+                          fehlergrund);
+}
+
+bool figurSpeichern(FigurenSpeicher& s, Umgebung& env, long figurNr, bool& SchnellSpeichern,
+                    const std::string& Dateiname, std::string* fehlergrund) {
     const bool undo = Dateiname.find("Undo") != std::string::npos;
-    const long figurNr = s.SpurAuswahl[s.EditorSpur].Figur;
     if (s.Figuren.enthaelt(figurNr)) s.Figuren[figurNr].Parameter[parameter::Reserviert303] = 2.0;
 
     // Choose the name; a name with umlauts is refused and the dialog asks again.
@@ -92,6 +147,8 @@ bool Speichern(FigurenSpeicher& s, Umgebung& env, bool& SchnellSpeichern,
             auswahl.ordner = s.lstDirPfad.string();
             ziel = env.dialoge.dateiSpeichern(auswahl);
             if (ziel.empty()) return false;
+            // The folder lists only "*.qvb": a name without the ending would never show up.
+            if (!qvbEndung(ziel)) ziel += ".qvb";
         }
         if (undo || umlauteImDateinamen(ziel) == ziel) break;
         env.dialoge.meldung(env.texte.text(kTextUmlaute));
@@ -100,9 +157,6 @@ bool Speichern(FigurenSpeicher& s, Umgebung& env, bool& SchnellSpeichern,
     if (!s.Figuren.enthaelt(figurNr) || figurNr < 0) return false;
 
     const fs::path zielPfad(ziel);
-    const fs::path ordner = zielPfad.has_parent_path() ? zielPfad.parent_path() : fs::path(".");
-    const std::size_t vorher = undo ? 0 : dateienZaehlen(ordner);
-
     Figur& figur = s.Figuren[figurNr];
     for (int i = 0; i < parameter::EffektBlock; ++i)
         figur.Parameter[i] = figur.Parameter[parameter::EffektBasis + i];
@@ -119,10 +173,36 @@ bool Speichern(FigurenSpeicher& s, Umgebung& env, bool& SchnellSpeichern,
 
     if (!undo) {
         if (!SchnellSpeichern) env.warten(400);
-        const std::size_t nachher = dateienZaehlen(ordner);
-        if ((nachher > vorher || figurNr == 0) && !s.lstDirPfad.empty()) {
-            env.warten(500);
-            lstDir_Change(s, env, s.lstDirPfad);
+        listeNachSpeichern(s, env, figurNr, zielPfad);
+    }
+    return true;
+}
+
+bool aenderungenSichernFragen(FigurenSpeicher& s, Umgebung& env, std::vector<long> figuren) {
+    // Folder figures first, figure 0 last; found again by name before each question, since
+    // saving into the folder can move slots.
+    std::sort(figuren.begin(), figuren.end(),
+              [](long a, long b) { return (a == 0) != (b == 0) ? b == 0 : a < b; });
+    figuren.erase(std::unique(figuren.begin(), figuren.end()), figuren.end());
+    std::vector<std::pair<long, std::string>> gefragt;
+    for (long f : figuren)
+        if (istGeaendert(s, f)) gefragt.emplace_back(f, figurName(s, f));
+
+    for (auto [f, name] : gefragt) {
+        if (f > 0) {
+            const auto it = std::find(s.lstFiguren.begin(), s.lstFiguren.end(), name);
+            if (it != s.lstFiguren.end()) f = static_cast<long>(it - s.lstFiguren.begin());
+        }
+        if (!istGeaendert(s, f)) continue;
+        const auto antwort =
+            env.dialoge.frage(meldung::einsetzen(env.texte.text(meldung::AenderungenSpeichern,
+                                                                meldung::AenderungenSpeichernText),
+                                                 name),
+                              Knoepfe::SpeichernVerwerfenAbbrechen, Antwort::Abbrechen);
+        if (antwort == Antwort::Abbrechen) return false;
+        if (antwort == Antwort::Ja) {
+            bool schnell = true;
+            if (!figurSpeichern(s, env, f, schnell, "")) return false;
         }
     }
     return true;

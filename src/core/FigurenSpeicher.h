@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,14 @@ struct FigurenSpeicher {
 
     FigurenHooks hooks;
 
+    // Figures changed since they were loaded or saved, by slot (drawing, frame operations,
+    // undo and redo, imports); and those of them whose crash copy does not hold their newest
+    // state yet. `AbsturzkopienVeraltet` says that the crash copies on disk no longer match
+    // the changed figures (one was changed, saved, discarded or moved to another slot).
+    std::set<long> Geaendert;
+    std::set<long> OhneAbsturzkopie;
+    bool AbsturzkopienVeraltet = false;
+
     // The figure and frame on the editor track. Valid only while a figure is selected.
     Figur& aktuelleFigur() { return Figuren.at(SpurAuswahl[EditorSpur].Figur); }
     Frame& aktuellerFrame();
@@ -81,14 +90,32 @@ void UboundChange(FigurenSpeicher& s, long anzahl);
 // bar cannot show gives "To many frames in figure" and leaves it unchanged.
 void FrameBalkenAktualisieren(FigurenSpeicher& s, Umgebung& env);
 
-// "New figure": undo snapshot, figure 0 on the editor track, reset to one frame of one point.
+// "New figure": figure 0 on the editor track, undo snapshot of it (so that undo brings back
+// what figure 0 held), reset to one frame of one point. The empty figure counts as unchanged.
 void cmdNeu_Click(FigurenSpeicher& s);
 
 // Selecting entry k of lstFiguren at the given program time (ms).
 void lstFiguren_Click(FigurenSpeicher& s, long k, double zeitpunktMs);
 
 // Enlarges `Figuren` (keeping its content) so that it ends at `obergrenze`; new slots are
-// fresh figures.
+// fresh, unchanged figures.
 void FigurenErweitern(FigurenSpeicher& s, long obergrenze);
+
+// The changed marks of a slot. Marking a slot changed also makes its crash copy outdated.
+void alsGeaendertMarkieren(FigurenSpeicher& s, long figur);
+void alsUnveraendertMarkieren(FigurenSpeicher& s, long figur);
+bool istGeaendert(const FigurenSpeicher& s, long figur);
+// The changed figures that exist in the table, ascending.
+std::vector<long> geaenderteFiguren(const FigurenSpeicher& s);
+// Forgets every change mark: the folder change replaces the figures.
+void aenderungenVergessen(FigurenSpeicher& s);
+
+// The name a figure has in lstFiguren ("***Figur 0***" for the scratch figure).
+std::string figurName(const FigurenSpeicher& s, long figur);
+
+// Puts a figure of the shown folder into the list under `name`, in the list's sorted order
+// among the figure files, and into the slot of that list index. Slots, changed marks, track
+// and show-part selections at and above it move up by one. Returns the new slot.
+long figurEinreihen(FigurenSpeicher& s, const std::string& name, Figur figur);
 
 } // namespace sw

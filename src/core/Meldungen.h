@@ -2,7 +2,15 @@
 // Numbers of the language texts the engine shows. Texts 1900 and above are our own additions;
 // the English wording after each is used while the language file has no text for it.
 
+#include <string>
+
 namespace sw::meldung {
+
+// Puts `wert` in place of the placeholder "\xxx\" that some texts hold.
+inline std::string einsetzen(std::string text, const std::string& wert) {
+    if (auto pos = text.find("\\xxx\\"); pos != std::string::npos) text.replace(pos, 5, wert);
+    return text;
+}
 
 inline constexpr int SpeichernTitel = 42;
 inline constexpr int IldaKeineSignatur = 88;
@@ -31,5 +39,22 @@ inline constexpr const char* IldaStandardpaletteFrageText =
     "The ILDA file has colour indices without a palette; they refer to the ILDA standard "
     "palette. Take the colours of the ILDA standard palette? (No keeps the indices in the "
     "current colour table.)";
+
+inline constexpr int AenderungenSpeichern = 1920; // \xxx\ is the figure's name
+inline constexpr const char* AenderungenSpeichernText =
+    "The figure \"\\xxx\\\" has changes that are not saved. Save them?";
+inline constexpr int GeretteteFiguren = 1921;
+inline constexpr const char* GeretteteFigurenText =
+    "The unsaved changes of these figures were rescued:";
+inline constexpr int GerettetWiederherstellen = 1922;
+inline constexpr const char* GerettetWiederherstellenText =
+    "Restore them? No discards them; Cancel asks again at the next start.";
+inline constexpr int GerettetNichtPlatziert = 1923; // \xxx\ is the rescue folder
+inline constexpr const char* GerettetNichtPlatziertText =
+    "These figures could not be put back and stay in \\xxx\\:";
+inline constexpr int FarbenFehlen = 1924; // \xxx\ is the number of points
+inline constexpr const char* FarbenFehlenText =
+    "\\xxx\\ points of this figure are black with the new colour table: it does not hold "
+    "their colours.";
 
 } // namespace sw::meldung

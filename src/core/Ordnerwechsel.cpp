@@ -65,6 +65,7 @@ std::vector<std::string> ordnerDateienMitUmlautErsatz(Umgebung& env, const fs::p
 
 void lstDir_Change(FigurenSpeicher& s, Umgebung& env, const fs::path& ordner) {
     s.lstDirPfad = ordner;
+    aenderungenVergessen(s);
     s.Figuren.redimPreserve(s.FigurenUntergrenze, 0);
     s.Figuren[0] = Figur{};
 

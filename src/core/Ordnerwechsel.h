@@ -16,8 +16,9 @@ std::vector<std::string> ordnerDateienMitUmlautErsatz(Umgebung& env,
                                                       const std::filesystem::path& ordner,
                                                       const std::string& endung);
 
-// Shows the folder: figure 0 reset, lstFiguren rebuilt with the folder's figure files (file k
-// loaded into figure k) and then its show parts, the key order and mapping files read.
+// Shows the folder: change marks forgotten (the caller asked before), figure 0 reset, lstFiguren
+// rebuilt with the folder's figure files (file k loaded into figure k) and then its show parts, the
+// key order and mapping files read.
 void lstDir_Change(FigurenSpeicher& s, Umgebung& env, const std::filesystem::path& ordner);
 
 // Counts "TestBilder/*.bin" and "FixFiguren/*.qvb" under the program folder, sets

@@ -38,6 +38,7 @@ std::filesystem::path UndoZustand::snapshot(long nummer) const {
 }
 
 void WriteUndo(FigurenSpeicher& s, UndoZustand& u, Umgebung& env) {
+    alsGeaendertMarkieren(s, s.SpurAuswahl[s.EditorSpur].Figur);
     undoSchreiben(s, u, env, true);
 }
 
@@ -53,6 +54,7 @@ void cmdUndo_Click(FigurenSpeicher& s, UndoZustand& u, Umgebung& env) {
             env.warten(200);
             --u.UndoZaehler;
             Qvb_Laden(s, env, s.SpurAuswahl[s.EditorSpur].Figur, u.snapshot(u.UndoZaehler));
+            alsGeaendertMarkieren(s, s.SpurAuswahl[s.EditorSpur].Figur);
             --u.UndoZaehler;
             if (u.UndoZaehler < 1) u.cmdUndoEnabled = false;
             u.cmdRedoEnabled = true;
@@ -69,6 +71,7 @@ void cmdRedo_Click(FigurenSpeicher& s, UndoZustand& u, Umgebung& env) {
     }
     if (!figurGewaehlt(s)) return;
     Qvb_Laden(s, env, s.SpurAuswahl[s.EditorSpur].Figur, u.snapshot(nummer));
+    alsGeaendertMarkieren(s, s.SpurAuswahl[s.EditorSpur].Figur);
     env.warten(200);
     ++u.UndoZaehler;
     u.cmdUndoEnabled = true;

@@ -31,7 +31,8 @@ struct UndoZustand {
     std::filesystem::path snapshot(long nummer) const;
 };
 
-// Records the current figure before an edit changes it.
+// Records the current figure before an edit changes it, and marks it changed. Undo and redo
+// mark the figure they load into as changed too.
 void WriteUndo(FigurenSpeicher& s, UndoZustand& u, Umgebung& env);
 void cmdUndo_Click(FigurenSpeicher& s, UndoZustand& u, Umgebung& env);
 void cmdRedo_Click(FigurenSpeicher& s, UndoZustand& u, Umgebung& env);

@@ -79,6 +79,19 @@ const std::vector<Sprachtext>& sprachtexte() {
         {1904, "ILDA-Datei exportieren", "Export ILDA file"},
         {1905, "ILDA-Dateien fassen höchstens 65535 Frames; die Figur wurde nicht exportiert.",
          "ILDA files hold at most 65535 frames; the figure was not exported."},
+        {1920, "Die Figur \"\\xxx\\\" hat ungespeicherte Änderungen. Speichern?",
+         "The figure \"\\xxx\\\" has changes that are not saved. Save them?"},
+        {1921, "Die ungespeicherten Änderungen dieser Figuren wurden gerettet:",
+         "The unsaved changes of these figures were rescued:"},
+        {1922, "Wiederherstellen? Nein verwirft sie; Abbrechen fragt beim nächsten Start wieder.",
+         "Restore them? No discards them; Cancel asks again at the next start."},
+        {1923, "Diese Figuren konnten nicht zurückgelegt werden und bleiben in \\xxx\\:",
+         "These figures could not be put back and stay in \\xxx\\:"},
+        {1924,
+         "\\xxx\\ Punkte dieser Figur sind mit der neuen Farbtabelle schwarz: sie enthält "
+         "ihre Farben nicht.",
+         "\\xxx\\ points of this figure are black with the new colour table: it does not "
+         "hold their colours."},
         {1940,
          "Die ILDA-Datei hat Farbindizes ohne Palette; sie beziehen sich auf die "
          "ILDA-Standardpalette. Die Farben der ILDA-Standardpalette übernehmen? (Nein behält die "

@@ -14,7 +14,16 @@
 namespace sw {
 
 enum class Antwort { Ok, Abbrechen, Ja, Nein, Wiederholen };
-enum class Knoepfe { Ok, OkAbbrechen, JaNein, JaNeinAbbrechen, WiederholenAbbrechen };
+// SpeichernVerwerfenAbbrechen shows Save, Discard and Cancel, answered as Ja, Nein and
+// Abbrechen.
+enum class Knoepfe {
+    Ok,
+    OkAbbrechen,
+    JaNein,
+    JaNeinAbbrechen,
+    WiederholenAbbrechen,
+    SpeichernVerwerfenAbbrechen
+};
 
 struct DateiAuswahl {
     std::string titel;

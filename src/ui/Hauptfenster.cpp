@@ -1,9 +1,12 @@
 #include "ui/Hauptfenster.h"
 
 #include "app/Programmstart.h"
+#include "core/Absturzkopien.h"
+#include "core/Farbtabellenwechsel.h"
 #include "core/FigurDatei.h"
 #include "core/IldaExport.h"
 #include "core/IldaImport.h"
+#include "core/Meldungen.h"
 #include "core/Ordnerwechsel.h"
 #include "devices/Geraeteverwaltung.h"
 #include "ui/Ausgabefenster.h"
@@ -153,7 +156,15 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     p_.paletten.anzeigeAktualisieren = [this] {
         palette_->update();
         for (auto* l : lieblinge_) l->update();
+        figur_->update();
+        if (ausgabe_->isVisible()) ausgabe_->update();
     };
+    absturzkopie_ = new QTimer(this);
+    absturzkopie_->setObjectName("tmrAbsturzkopie");
+    absturzkopie_->setSingleShot(true);
+    absturzkopie_->setInterval(1500);
+    connect(absturzkopie_, &QTimer::timeout, this,
+            [this] { absturzkopienSchreiben(p_.figuren, p_.env, absturzkopienOrdner(p_.pfade)); });
     takt_ = new QTimer(this);
     takt_->setInterval(0);
     connect(takt_, &QTimer::timeout, this, [this] { durchlauf(); });
@@ -206,6 +217,7 @@ void Hauptfenster::menusBauen() {
     befehl(
         datei, "mnuNeu", "&New figure",
         [this] {
+            if (!aenderungenSichernFragen(p_.figuren, p_.env, {0})) return;
             cmdNeu_Click(p_.figuren);
             listeAktualisieren();
             frameAnzeigen();
@@ -226,21 +238,22 @@ void Hauptfenster::menusBauen() {
         datei, "mnuSpeichern", "&Save",
         [this, &s, &env] {
             bool schnell = true;
-            Speichern(s, env, schnell, "");
-            listeAktualisieren();
+            speichernUndFolgen([&] { Speichern(s, env, schnell, ""); });
         },
         QKeySequence::Save);
     befehl(
         datei, "mnuSpeichernUnter", "Save &as...",
         [this, &s, &env] {
             bool schnell = false;
-            Speichern(s, env, schnell, "");
-            listeAktualisieren();
+            speichernUndFolgen([&] { Speichern(s, env, schnell, ""); });
         },
         QKeySequence::SaveAs);
     datei->addSeparator();
     befehl(datei, "cmdImportIlda", "&Import ILDA...", [this] {
-        cmdImportIlda_Click(p_.figuren, p_.paletten, p_.env, IldaDateiname_);
+        // The import goes into figure 0.
+        if (!aenderungenSichernFragen(p_.figuren, p_.env, {0})) return;
+        const auto ergebnis = cmdImportIlda_Click(p_.figuren, p_.paletten, p_.env, IldaDateiname_);
+        if (ergebnis.geoeffnet && ergebnis.frames > 0) alsGeaendertMarkieren(p_.figuren, 0);
         listeAktualisieren();
         frameAnzeigen();
     });
@@ -312,8 +325,10 @@ void Hauptfenster::menusBauen() {
         a.filter = "QV-Palette (*.qvp)|*.qvp";
         const std::string name = p_.env.dialoge.dateiOeffnen(a);
         if (name.empty()) return;
-        p_.paletten.Palettendatei = name;
-        FarbpaletteLaden(p_.paletten, p_.env);
+        farbtabelleWechseln([this, name] {
+            p_.paletten.Palettendatei = name;
+            FarbpaletteLaden(p_.paletten, p_.env);
+        });
     });
     befehl(palette, "cmdSavePalette", "&Save palette...", [this] {
         DateiAuswahl a;
@@ -324,12 +339,14 @@ void Hauptfenster::menusBauen() {
         FarbpaletteSpeichern(p_.paletten, p_.env);
     });
     befehl(palette, "cmdNewFarbpalette", "&New palette",
-           [this] { cmdNewFarbpalette_Click(p_.paletten); });
+           [this] { farbtabelleWechseln([this] { cmdNewFarbpalette_Click(p_.paletten); }); });
     befehl(palette, "mnuPangolinFarbtabelleLaden", "&ILDA colour table", [this] {
-        mnuPangolinFarbtabelleLaden_Click(p_.paletten, p_.env, p_.pfade.Programmordner);
+        farbtabelleWechseln([this] {
+            mnuPangolinFarbtabelleLaden_Click(p_.paletten, p_.env, p_.pfade.Programmordner);
+        });
     });
     befehl(palette, "mnuAltePalette", "&Old 255-colour table",
-           [this] { alte_PaletteErstellen(p_.paletten); });
+           [this] { farbtabelleWechseln([this] { alte_PaletteErstellen(p_.paletten); }); });
 
     // Arrow keys step through the frames.
     for (auto [taste, schritt] : {std::pair{Qt::Key_Left, -1}, std::pair{Qt::Key_Right, 1}}) {
@@ -459,15 +476,19 @@ QWidget* Hauptfenster::rechteSpalteBauen() {
     }
     connect(optFramelauf_, &QButtonGroup::idToggled, this, [this](int i, bool an) {
         const long f = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur;
-        if (an && !aktualisiert_ && p_.figuren.Figuren.enthaelt(f))
+        if (an && !aktualisiert_ && p_.figuren.Figuren.enthaelt(f)) {
             p_.figuren.Figuren[f].Parameter[parameter::Abspielart] = i;
+            figurGeaendert();
+        }
     });
     checkFrameRepeat_ = new QCheckBox("Repeat");
     checkFrameRepeat_->setObjectName("CheckFrameRepeat");
     connect(checkFrameRepeat_, &QCheckBox::toggled, this, [this](bool an) {
         const long f = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur;
-        if (!aktualisiert_ && p_.figuren.Figuren.enthaelt(f))
+        if (!aktualisiert_ && p_.figuren.Figuren.enthaelt(f)) {
             p_.figuren.Figuren[f].Parameter[parameter::EinmalAbspielen] = an ? 0 : 1;
+            figurGeaendert();
+        }
     });
     tempoLayout->addWidget(checkFrameRepeat_, 2, 0);
     layout->addWidget(tempo);
@@ -516,7 +537,14 @@ void Hauptfenster::modellSpeichern(const std::string& abschnitt, const std::stri
             p_.modell.schluesselSpeichern(p_.einstellungen, k);
 }
 
-void Hauptfenster::ordnerZeigen(const std::filesystem::path& ordner) {
+bool Hauptfenster::ordnerZeigen(const std::filesystem::path& ordner) {
+    if (!aenderungenSichernFragen(p_.figuren, p_.env, geaenderteFiguren(p_.figuren))) {
+        // The browser goes back to the folder still shown.
+        const QModelIndex i = ordnerModell_->index(q(p_.figuren.lstDirPfad.string()));
+        if (i.isValid()) lstDir_->setCurrentIndex(i);
+        zustandAktualisieren();
+        return false;
+    }
     if (spielt()) abspielen(false);
     lstDir_Change(p_.figuren, p_.env, ordner);
     p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur = 0;
@@ -530,6 +558,7 @@ void Hauptfenster::ordnerZeigen(const std::filesystem::path& ordner) {
     listeAktualisieren();
     frameAnzeigen();
     ordnerMelden();
+    return true;
 }
 
 void Hauptfenster::listeAktualisieren() {
@@ -607,16 +636,70 @@ void Hauptfenster::fpsUebernehmen(double wert) {
     if (wert > 0)
         dauer = fpsArt_ == 0 ? 50000 / wert : fpsArt_ == 1 ? wert * 50 : 60 * 50000 / wert;
     p_.figuren.Figuren[a.Figur].Parameter[parameter::Framedauer] = dauer;
+    figurGeaendert();
 }
 
 void Hauptfenster::zustandAktualisieren() {
     cmdUndo_->setEnabled(p_.undo.cmdUndoEnabled);
     cmdRedo_->setEnabled(p_.undo.cmdRedoEnabled);
     cmdPlay_->setText(spielt() ? q(p_.texte.text(kTextStop, "Stop")) : QString("Play"));
+    aenderungenAnzeigen();
+}
+
+void Hauptfenster::aenderungenAnzeigen() {
+    // A changed figure carries "*" in the list, and the title names the figure on the editor
+    // track and how many figures hold unsaved changes.
+    const auto& s = p_.figuren;
+    for (int i = 0; i < lstFiguren_->count() && i < static_cast<int>(s.lstFiguren.size()); ++i) {
+        const QString text = q(s.lstFiguren[static_cast<std::size_t>(i)]) +
+                             (istGeaendert(s, i) ? QStringLiteral(" *") : QString());
+        if (lstFiguren_->item(i)->text() != text) lstFiguren_->item(i)->setText(text);
+    }
+    const long f = s.SpurAuswahl[s.EditorSpur].Figur;
+    const auto geaendert = geaenderteFiguren(s);
+    QString titel = "Strahlwerk";
+    if (f >= 0 && s.Figuren.enthaelt(f))
+        titel = q(figurName(s, f)) + (istGeaendert(s, f) ? "*" : "") + " - " + titel;
+    if (!geaendert.empty()) titel += QString(" (%1 unsaved)").arg(geaendert.size());
+    if (windowTitle() != titel) setWindowTitle(titel);
+    // The crash copies follow a moment after the last change.
+    if (s.AbsturzkopienVeraltet) absturzkopie_->start();
 }
 
 void Hauptfenster::geaendert() {
     frameAnzeigen();
+}
+
+void Hauptfenster::speichernUndFolgen(const std::function<void()>& speichern) {
+    const long vorher = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur;
+    speichern();
+    listeAktualisieren();
+    // A figure saved into the folder under a new name is shown (and played) in its new slot.
+    const long jetzt = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur;
+    if (jetzt != vorher && jetzt >= 0) figurWaehlen(static_cast<int>(jetzt));
+    ordnerMelden();
+}
+
+void Hauptfenster::figurGeaendert() {
+    alsGeaendertMarkieren(p_.figuren, p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur);
+    aenderungenAnzeigen();
+}
+
+void Hauptfenster::farbtabelleWechseln(const std::function<void()>& wechsel) {
+    const LBArray<RGB> alt = p_.paletten.Farbpalette;
+    wechsel();
+    figur_->update();
+    const long f = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur;
+    const long dunkel =
+        f >= 0 && p_.figuren.Figuren.enthaelt(f)
+            ? dunkelGewordenePunkte(p_.figuren.Figuren[f], alt, p_.paletten.Farbpalette)
+            : 0;
+    if (dunkel > 0)
+        statusBar()->showMessage(
+            q(meldung::einsetzen(p_.texte.text(meldung::FarbenFehlen, meldung::FarbenFehlenText),
+                                 std::to_string(dunkel))));
+    else
+        ordnerMelden();
 }
 
 bool Hauptfenster::spielt() const {
@@ -661,6 +744,12 @@ void Hauptfenster::durchlauf() {
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* e) {
+    if (!aenderungenSichernFragen(p_.figuren, p_.env, geaenderteFiguren(p_.figuren))) {
+        e->ignore();
+        zustandAktualisieren();
+        return;
+    }
+    absturzkopie_->stop();
     abspielen(false);
     const QRect r = normalGeometry();
     fensterpositionSpeichern(p_, "frmHaupt",

@@ -36,7 +36,9 @@ public:
     explicit Hauptfenster(Programm& p);
     ~Hauptfenster() override;
 
-    void ordnerZeigen(const std::filesystem::path& ordner);
+    // Shows another folder (or the same one again) after asking about unsaved changes; false
+    // when the operator kept the current one.
+    bool ordnerZeigen(const std::filesystem::path& ordner);
     void figurWaehlen(int listenIndex);
     void abspielen(bool an);
     bool spielt() const;
@@ -57,6 +59,13 @@ private:
     void frameAnzeigen();
     void zustandAktualisieren();
     void geaendert();
+    // The figure on the editor track was changed by a control of the window.
+    void figurGeaendert();
+    // Saves, then shows the list and the figure the editor track holds afterwards.
+    void speichernUndFolgen(const std::function<void()>& speichern);
+    void aenderungenAnzeigen();
+    // Runs a colour table command and tells when the figure's colours went dark with it.
+    void farbtabelleWechseln(const std::function<void()>& wechsel);
     void durchlauf();
     void fpsAnzeigen();
     void fpsUebernehmen(double wert);
@@ -93,6 +102,7 @@ private:
     QPushButton* cmdUndo_ = nullptr;
     QPushButton* cmdRedo_ = nullptr;
     QTimer* takt_ = nullptr;
+    QTimer* absturzkopie_ = nullptr; // writes the crash copies a moment after the last change
     Ausgabefenster* ausgabe_ = nullptr;
 };
 

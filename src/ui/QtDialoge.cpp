@@ -60,17 +60,21 @@ Antwort QtDialoge::frage(const std::string& text, Knoepfe knoepfe, Antwort stand
     case Knoepfe::WiederholenAbbrechen:
         knoepfeQt = B::Retry | B::Cancel;
         break;
+    case Knoepfe::SpeichernVerwerfenAbbrechen:
+        knoepfeQt = B::Save | B::Discard | B::Cancel;
+        break;
     }
-    auto nachQt = [](Antwort a) {
+    const bool speichernFrage = knoepfe == Knoepfe::SpeichernVerwerfenAbbrechen;
+    auto nachQt = [speichernFrage](Antwort a) {
         switch (a) {
         case Antwort::Ok:
             return B::Ok;
         case Antwort::Abbrechen:
             return B::Cancel;
         case Antwort::Ja:
-            return B::Yes;
+            return speichernFrage ? B::Save : B::Yes;
         case Antwort::Nein:
-            return B::No;
+            return speichernFrage ? B::Discard : B::No;
         case Antwort::Wiederholen:
             return B::Retry;
         }
@@ -80,8 +84,10 @@ Antwort QtDialoge::frage(const std::string& text, Knoepfe knoepfe, Antwort stand
         QMessageBox::question(eltern_, titelOder(titel), q(text), knoepfeQt, nachQt(standard));
     switch (r) {
     case B::Yes:
+    case B::Save:
         return Antwort::Ja;
     case B::No:
+    case B::Discard:
         return Antwort::Nein;
     case B::Retry:
         return Antwort::Wiederholen;

@@ -40,7 +40,12 @@ int main(int argc, char** argv) {
     sw::ui::Hauptfenster fenster(*programm);
     dialoge.elternSetzen(&fenster);
     fenster.show();
-    if (programm->figuren.lstFiguren.size() > 1) fenster.figurWaehlen(1);
+    // The first figure of the folder, unless the start put a rescued figure on the editor track.
+    const auto& editor = programm->figuren.SpurAuswahl[programm->figuren.EditorSpur];
+    if (editor.Figur >= 0)
+        fenster.figurWaehlen(editor.Figur);
+    else if (programm->figuren.lstFiguren.size() > 1)
+        fenster.figurWaehlen(1);
     if (!bild.empty())
         QTimer::singleShot(500, &fenster, [&] {
             if (!fenster.grab().save(QString::fromStdString(bild)))

@@ -1,5 +1,6 @@
 #include "Startumgebung.h"
 #include "app/Einstellungsdatei.h"
+#include "core/Absturzkopien.h"
 #include "core/QvbFormat.h"
 
 using namespace sw;
@@ -95,15 +96,22 @@ TEST(Programmstart, StartInAScratchFolderThenCrashThenEndNormally) {
         EXPECT_EQ(p->geraete.PPSWert[3], 22222);
         EXPECT_EQ(p->ausgabe->Geometrie[3].DeckenHoehe, 1234);
         EXPECT_EQ(p->ausgabe->Geraetetyp[3], 6);
-        // the snapshots were rescued with their new endings, and the operator was told where
-        const fs::path rettung = s.dokumente() / "UndoFiles_Restore";
+        // the snapshots were rescued with their new endings into a folder of that run, and the
+        // operator was told where, once
+        std::vector<fs::path> laeufe;
+        for (const auto& e : fs::directory_iterator(s.dokumente() / "UndoFiles_Restore"))
+            laeufe.push_back(e.path());
+        ASSERT_EQ(laeufe.size(), 1u);
+        const fs::path rettung = laeufe[0];
+        // named after the time of the last file of that run
+        EXPECT_EQ(rettung.filename().string().substr(0, 10),
+                  zeitText(fs::last_write_time(rettung / "UndoFigur2.qvb")).substr(0, 10));
         EXPECT_TRUE(fs::exists(rettung / "UndoFigur1.qvb"));
         EXPECT_TRUE(fs::exists(rettung / "UndoFigur2.qvb"));
         EXPECT_TRUE(fs::exists(rettung / "UndoSequenz1.seq"));
         EXPECT_TRUE(qvbDekodieren(test::leseDatei(rettung / "UndoFigur1.qvb")));
         ASSERT_FALSE(s.dialoge.meldungen.empty());
-        EXPECT_NE(s.dialoge.meldungen.back().find("==>" + rettung.string() + "/"),
-                  std::string::npos);
+        EXPECT_EQ(test::vorkommen(s.dialoge.meldungen.back(), rettung.string()), 1u);
         EXPECT_NE(s.dialoge.meldungen.back().find("did not end normally"), std::string::npos);
         EXPECT_TRUE(fs::is_empty(s.temp() / "Temp"));
 
@@ -111,7 +119,8 @@ TEST(Programmstart, StartInAScratchFolderThenCrashThenEndNormally) {
         Programmende(*p);
     }
     EXPECT_FALSE(fs::exists(s.temp() / "Temp"));
-    EXPECT_FALSE(fs::exists(s.dokumente() / "UndoFiles_Restore"));
+    // Nobody decided about the rescued undo files: they stay.
+    EXPECT_EQ(std::distance(fs::directory_iterator(s.dokumente() / "UndoFiles_Restore"), {}), 1);
     const std::string ende = test::leseDatei(s.temp() / "Software_Bugsuche_und_Timing.log");
     std::size_t pos = 0;
     for (const char* zeile :
@@ -122,6 +131,79 @@ TEST(Programmstart, StartInAScratchFolderThenCrashThenEndNormally) {
         const auto p2 = ende.find(zeile, pos);
         ASSERT_NE(p2, std::string::npos) << zeile;
         pos = p2;
+    }
+}
+
+TEST(Programmstart, ARescuedFigureIsOfferedUntilItIsPutBackOrDiscarded) {
+    test::Startumgebung s;
+    const fs::path figuren = s.tmp / "figuren";
+    fs::create_directories(figuren);
+    test::schreibeDatei(figuren / "a.qvb", qvbKodieren(Figur{}));
+    test::schreibeDatei(figuren / "b.qvb", qvbKodieren(Figur{}));
+    StartHooks h;
+    h.figurenordner = figuren.string();
+    // A run edits b.qvb and figure 0 and does not end normally; the crash copies hold the
+    // edits made after the last undo snapshot.
+    auto absturz = [&] {
+        auto p = s.programm();
+        ASSERT_EQ(Programmstart(*p, "", h), Fortsetzung::Weiter);
+        auto& f = p->figuren;
+        for (long nr : {2, 0}) {
+            f.SpurAuswahl[f.EditorSpur].Figur = static_cast<std::int16_t>(nr);
+            WriteUndo(f, p->undo, p->env);
+            f.Figuren[nr].Frames[0].Punkte[0].X = static_cast<std::int16_t>(100 + nr);
+        }
+        absturzkopienSchreiben(f, p->env, absturzkopienOrdner(p->pfade));
+        p->log.schliessen();
+    };
+    absturz();
+
+    // The next start offers them by name and time; Cancel keeps them past a normal end.
+    s.dialoge.meldungen.clear();
+    {
+        auto p = s.programm();
+        ASSERT_EQ(Programmstart(*p, "", h), Fortsetzung::Weiter);
+        ASSERT_EQ(s.dialoge.meldungen.size(), 1u);
+        const std::string frage = s.dialoge.meldungen[0];
+        EXPECT_NE(frage.find("did not end normally"), std::string::npos);
+        EXPECT_NE(frage.find("b.qvb  (20"), std::string::npos) << frage;
+        EXPECT_NE(frage.find("***Figur 0***  (20"), std::string::npos) << frage;
+        EXPECT_EQ(test::vorkommen(frage, (s.dokumente() / "UndoFiles_Restore").string()), 1u);
+        EXPECT_TRUE(geaenderteFiguren(p->figuren).empty());
+        Programmende(*p);
+    }
+    s.dialoge.meldungen.clear();
+    {
+        s.dialoge.antworten = {Antwort::Ja};
+        auto p = s.programm();
+        ASSERT_EQ(Programmstart(*p, "", h), Fortsetzung::Weiter);
+        ASSERT_EQ(s.dialoge.meldungen.size(), 1u);
+        EXPECT_EQ(s.dialoge.meldungen[0].find("did not end normally"), std::string::npos);
+        // Put back as changed figures with their last edit, the editor on the first of them.
+        auto& f = p->figuren;
+        EXPECT_EQ(geaenderteFiguren(f), (std::vector<long>{0, 2}));
+        EXPECT_EQ(f.Figuren[2].Frames[0].Punkte[0].X, 102);
+        EXPECT_EQ(f.Figuren[0].Frames[0].Punkte[0].X, 100);
+        EXPECT_EQ(f.Figuren[1].Frames[0].Punkte[0].X, 0);
+        EXPECT_EQ(f.SpurAuswahl[f.EditorSpur].Figur, 0);
+        EXPECT_TRUE(fs::is_empty(s.dokumente() / "UndoFiles_Restore"));
+        EXPECT_EQ(absturzkopienLesen(absturzkopienOrdner(p->pfade)).size(), 2u);
+        Programmende(*p);
+    }
+    EXPECT_FALSE(fs::exists(s.dokumente() / "UndoFiles_Restore"));
+    EXPECT_FALSE(fs::exists(s.daten() / "Absturzkopien"));
+
+    // No discards them.
+    absturz();
+    s.dialoge.meldungen.clear();
+    {
+        s.dialoge.antworten = {Antwort::Nein};
+        auto p = s.programm();
+        ASSERT_EQ(Programmstart(*p, "", h), Fortsetzung::Weiter);
+        EXPECT_EQ(s.dialoge.meldungen.size(), 1u);
+        EXPECT_TRUE(geaenderteFiguren(p->figuren).empty());
+        EXPECT_TRUE(fs::is_empty(s.dokumente() / "UndoFiles_Restore"));
+        Programmende(*p);
     }
 }
 

@@ -129,25 +129,116 @@ TEST_F(FigurDateiTest, AFailedSaveReportsAndKeepsWhatWasThere) {
     EXPECT_TRUE(std::filesystem::is_directory(tmp / "ziel.qvb" / "inhalt"));
 }
 
-TEST_F(FigurDateiTest, SavingANewFileRefreshesTheFigureList) {
+TEST_F(FigurDateiTest, ANewFigureSavedIntoTheFolderTakesItsPlaceInTheListAndTheEditor) {
     schreibeFigur("a.qvb", 1);
+    schreibeFigur("c.qvb", 3);
     lstDir_Change(s, u.env, tmp.pfad());
-    ASSERT_EQ(s.lstFiguren.size(), 2u);
+    ASSERT_EQ(s.lstFiguren.size(), 3u);
+    // c.qvb holds an unsaved change; figure 0 a drawing.
+    s.Figuren[2].Frames[0].Punkte[0].X = 33;
+    alsGeaendertMarkieren(s, 2);
     s.SpurAuswahl[s.EditorSpur].Figur = 0;
     s.Figuren[0] = figurMit(77);
-    u.dialoge.dateinamen = {(tmp / "b.qvb").string()};
-    bool schnell = false;
+    alsGeaendertMarkieren(s, 0);
+    s.SpurAuswahl[3].Figur = 2; // another track plays c.qvb
+
+    // Saved without the ending: it is added, and the file shows up in the list.
+    u.dialoge.dateinamen = {(tmp / "b").string()};
+    bool schnell = true;
     ASSERT_TRUE(Speichern(s, u.env, schnell, ""));
-    ASSERT_EQ(s.lstFiguren.size(), 3u);
-    EXPECT_EQ(s.lstFiguren[2], "b.qvb");
+    EXPECT_FALSE(std::filesystem::exists(tmp / "b"));
+    ASSERT_TRUE(std::filesystem::exists(tmp / "b.qvb"));
+    EXPECT_EQ(s.lstFiguren, (std::vector<std::string>{"***Figur 0***", "a.qvb", "b.qvb", "c.qvb"}));
+    EXPECT_EQ(s.Listentyp.size(), 4u);
+    // The editor shows the saved figure; figure 0 is a new empty one again.
+    EXPECT_EQ(s.SpurAuswahl[s.EditorSpur].Figur, 2);
     EXPECT_EQ(s.Figuren[2].Frames[0].Punkte[0].X, 77);
-    EXPECT_TRUE(s.Figuren[0] == Figur{}); // the folder change resets figure 0
+    EXPECT_EQ(s.Figuren[0].Frames[0].Punkte.size(), 1u);
+    EXPECT_EQ(s.Figuren[0].Frames[0].Punkte[0].X, 0);
+    EXPECT_EQ(s.Figuren[0].Parameter[398], 1.0);
+    // c.qvb moved one slot up with its unsaved change and its track.
+    EXPECT_EQ(s.Figuren[3].Frames[0].Punkte[0].X, 33);
+    EXPECT_EQ(geaenderteFiguren(s), std::vector<long>{3});
+    EXPECT_EQ(s.SpurAuswahl[3].Figur, 3);
+
+    // "Save as" over another figure of the list: that figure takes the saved state, the one it
+    // came from goes back to its file.
+    s.SpurAuswahl[s.EditorSpur].Figur = 1;
+    s.Figuren[1].Frames[0].Punkte[0].X = 11;
+    alsGeaendertMarkieren(s, 1);
+    u.dialoge.dateinamen = {(tmp / "c.qvb").string()};
+    schnell = false;
+    ASSERT_TRUE(Speichern(s, u.env, schnell, ""));
+    EXPECT_EQ(s.lstFiguren.size(), 4u);
+    EXPECT_EQ(s.SpurAuswahl[s.EditorSpur].Figur, 3);
+    EXPECT_EQ(s.Figuren[3].Frames[0].Punkte[0].X, 11);
+    EXPECT_EQ(s.Figuren[1].Frames[0].Punkte[0].X, 1);
+    EXPECT_TRUE(geaenderteFiguren(s).empty());
+    EXPECT_EQ(qvbDekodieren(leseDatei(tmp / "c.qvb"))->figur.Frames[0].Punkte[0].X, 11);
 
     // Quick-saving a folder figure uses its list name and changes no list.
     s.SpurAuswahl[s.EditorSpur].Figur = 1;
-    s.Figuren[1].Frames[0].Punkte[0].X = 11;
+    s.Figuren[1].Frames[0].Punkte[0].X = 12;
+    alsGeaendertMarkieren(s, 1);
     schnell = true;
     ASSERT_TRUE(Speichern(s, u.env, schnell, ""));
-    auto wieder = qvbDekodieren(leseDatei(tmp / "a.qvb"));
-    EXPECT_EQ(wieder->figur.Frames[0].Punkte[0].X, 11);
+    EXPECT_EQ(qvbDekodieren(leseDatei(tmp / "a.qvb"))->figur.Frames[0].Punkte[0].X, 12);
+    EXPECT_EQ(s.lstFiguren.size(), 4u);
+    EXPECT_FALSE(istGeaendert(s, 1));
+
+    // Figure 0 saved outside the folder stays where it is, as saved.
+    std::filesystem::create_directories(tmp / "anderswo");
+    s.SpurAuswahl[s.EditorSpur].Figur = 0;
+    s.Figuren[0] = figurMit(5);
+    alsGeaendertMarkieren(s, 0);
+    u.dialoge.dateinamen = {(tmp / "anderswo" / "Test2.qvb").string()};
+    schnell = false;
+    ASSERT_TRUE(Speichern(s, u.env, schnell, ""));
+    EXPECT_TRUE(std::filesystem::exists(tmp / "anderswo" / "Test2.qvb"));
+    EXPECT_EQ(s.SpurAuswahl[s.EditorSpur].Figur, 0);
+    EXPECT_EQ(s.Figuren[0].Frames[0].Punkte[0].X, 5);
+    EXPECT_FALSE(istGeaendert(s, 0));
+    EXPECT_EQ(s.lstFiguren.size(), 4u);
+}
+
+TEST_F(FigurDateiTest, ChangesAreAskedAboutBeforeTheyAreLost) {
+    schreibeFigur("a.qvb", 1);
+    schreibeFigur("b.qvb", 2);
+    lstDir_Change(s, u.env, tmp.pfad());
+    s.SpurAuswahl[s.EditorSpur].Figur = 0;
+    s.Figuren[0] = figurMit(70);
+    s.Figuren[1].Frames[0].Punkte[0].X = 10;
+    s.Figuren[2].Frames[0].Punkte[0].X = 20;
+    for (long f : {0, 1, 2}) alsGeaendertMarkieren(s, f);
+    u.texte.setzen(1, 1920, "Save \\xxx\\?");
+
+    // Cancel stops at once, before anything is written.
+    EXPECT_FALSE(aenderungenSichernFragen(s, u.env, geaenderteFiguren(s)));
+    EXPECT_EQ(u.dialoge.meldungen, std::vector<std::string>{"Save a.qvb?"});
+    EXPECT_EQ(geaenderteFiguren(s).size(), 3u);
+
+    // Folder figures first, figure 0 last: keep a, discard b, save figure 0 under a new name.
+    u.dialoge.meldungen.clear();
+    u.dialoge.antworten = {Antwort::Ja, Antwort::Nein, Antwort::Ja};
+    u.dialoge.dateinamen = {(tmp / "neu.qvb").string()};
+    EXPECT_TRUE(aenderungenSichernFragen(s, u.env, geaenderteFiguren(s)));
+    EXPECT_EQ(u.dialoge.meldungen,
+              (std::vector<std::string>{"Save a.qvb?", "Save b.qvb?", "Save ***Figur 0***?"}));
+    EXPECT_EQ(qvbDekodieren(leseDatei(tmp / "a.qvb"))->figur.Frames[0].Punkte[0].X, 10);
+    EXPECT_EQ(qvbDekodieren(leseDatei(tmp / "b.qvb"))->figur.Frames[0].Punkte[0].X, 2);
+    EXPECT_EQ(qvbDekodieren(leseDatei(tmp / "neu.qvb"))->figur.Frames[0].Punkte[0].X, 70);
+    EXPECT_EQ(geaenderteFiguren(s), std::vector<long>{2}); // b was discarded, not reloaded
+
+    // A save dialog closed without a name counts as Cancel.
+    alsGeaendertMarkieren(s, 0);
+    u.dialoge.antworten = {Antwort::Nein, Antwort::Ja};
+    EXPECT_FALSE(aenderungenSichernFragen(s, u.env, {0, 2}));
+    EXPECT_TRUE(istGeaendert(s, 0));
+
+    // Loading and saving clear the mark; unchanged figures are not asked about.
+    u.dialoge.meldungen.clear();
+    EXPECT_EQ(Qvb_Laden(s, u.env, 0, tmp / "a.qvb").art, QvbLadeErgebnis::Art::Geladen);
+    EXPECT_FALSE(istGeaendert(s, 0));
+    EXPECT_TRUE(aenderungenSichernFragen(s, u.env, {0, 1}));
+    EXPECT_TRUE(u.dialoge.meldungen.empty());
 }

@@ -6,13 +6,20 @@ using namespace sw;
 
 TEST(FigurenSpeicher, NewFigureIsOneFrameOfOnePoint) {
     FigurenSpeicher s;
+    FigurenErweitern(s, 4);
     int undos = 0;
-    s.hooks.undoSchreiben = [&] { ++undos; };
+    // The snapshot is taken of figure 0, which the new figure replaces.
+    s.hooks.undoSchreiben = [&] {
+        ++undos;
+        EXPECT_EQ(s.SpurAuswahl[s.EditorSpur].Figur, 0);
+        alsGeaendertMarkieren(s, 0);
+    };
     s.Figuren[0].Frames.resize(5);
     s.Figuren[0].Parameter[17] = 3;
     s.SpurAuswahl[s.EditorSpur] = {4, 3, 0};
     cmdNeu_Click(s);
     EXPECT_EQ(undos, 1);
+    EXPECT_TRUE(geaenderteFiguren(s).empty());
     EXPECT_EQ(s.SpurAuswahl[s.EditorSpur].Figur, 0);
     EXPECT_EQ(s.SpurAuswahl[s.EditorSpur].Frame, 0);
     ASSERT_EQ(s.Figuren[0].Frames.size(), 1u);
@@ -56,4 +63,44 @@ TEST(FigurenSpeicher, FrameBarRefusesMoreFramesThanItCanShow) {
     FrameBalkenAktualisieren(s, u.env);
     EXPECT_EQ(s.FrameBalkenMax, 32767);
     EXPECT_EQ(u.dialoge.meldungen, std::vector<std::string>{"To many frames in figure"});
+}
+
+TEST(FigurenSpeicher, AFigureTakenIntoTheListMovesEverythingBehindIt) {
+    FigurenSpeicher s;
+    FigurenErweitern(s, 2);
+    s.lstFiguren = {"***Figur 0***", "a.qvb", "c.qvb", "teil.prt"};
+    s.Listentyp = {listentyp::Figur, listentyp::Figur, listentyp::Figur, listentyp::Showpart};
+    s.Figuren[2].Frames[0].Punkte[0].X = 2;
+    alsGeaendertMarkieren(s, 0);
+    alsGeaendertMarkieren(s, 2);
+    s.SpurAuswahl[s.EditorSpur].Figur = 2;
+    s.SpurAuswahl[-1].Figur = 1;
+    s.ShowpartAuswahl[5].Showpart = 3;
+
+    Figur neu;
+    neu.Frames[0].Punkte[0].X = 9;
+    EXPECT_EQ(figurEinreihen(s, "b.qvb", neu), 2);
+    EXPECT_EQ(s.lstFiguren,
+              (std::vector<std::string>{"***Figur 0***", "a.qvb", "b.qvb", "c.qvb", "teil.prt"}));
+    EXPECT_EQ(s.Listentyp.back(), listentyp::Showpart);
+    EXPECT_EQ(s.Listentyp[2], listentyp::Figur);
+    ASSERT_EQ(s.Figuren.obergrenze(), 3);
+    EXPECT_EQ(s.Figuren[2].Frames[0].Punkte[0].X, 9);
+    EXPECT_EQ(s.Figuren[3].Frames[0].Punkte[0].X, 2);
+    EXPECT_EQ(geaenderteFiguren(s), (std::vector<long>{0, 3}));
+    EXPECT_EQ(s.SpurAuswahl[s.EditorSpur].Figur, 3);
+    EXPECT_EQ(s.SpurAuswahl[-1].Figur, 1);
+    EXPECT_EQ(s.ShowpartAuswahl[5].Showpart, 4);
+    // Every changed figure needs a new crash copy under its new slot.
+    EXPECT_EQ(s.OhneAbsturzkopie, (std::set<long>{0, 3}));
+
+    // A name after every file goes behind the last figure file, before the show parts.
+    EXPECT_EQ(figurEinreihen(s, "z.qvb", Figur{}), 4);
+    EXPECT_EQ(s.lstFiguren[5], "teil.prt");
+    EXPECT_EQ(s.ShowpartAuswahl[5].Showpart, 5);
+    // Slots beyond the table are fresh and unchanged; marks of gone slots do not count.
+    alsGeaendertMarkieren(s, 9);
+    EXPECT_FALSE(istGeaendert(s, 9));
+    aenderungenVergessen(s);
+    EXPECT_TRUE(geaenderteFiguren(s).empty());
 }

@@ -110,3 +110,21 @@ TEST_F(UndoTest, TheSwitchLivesInTheSettings) {
     undoEinstellungLaden(undo, e);
     EXPECT_FALSE(undo.checkWriteUndos);
 }
+
+TEST_F(UndoTest, EditsUndoAndRedoLeaveTheFigureChanged) {
+    bearbeiten(1);
+    EXPECT_EQ(geaenderteFiguren(s), std::vector<long>{2});
+    alsUnveraendertMarkieren(s, 2); // saved
+    cmdUndo_Click(s, undo, u.env);
+    EXPECT_EQ(x(), 0);
+    EXPECT_TRUE(istGeaendert(s, 2));
+    alsUnveraendertMarkieren(s, 2);
+    cmdRedo_Click(s, undo, u.env);
+    EXPECT_EQ(x(), 1);
+    EXPECT_TRUE(istGeaendert(s, 2));
+    // Switched off, an edit still counts as a change.
+    alsUnveraendertMarkieren(s, 2);
+    undo.checkWriteUndos = false;
+    bearbeiten(4);
+    EXPECT_TRUE(istGeaendert(s, 2));
+}

@@ -1,6 +1,7 @@
 #include "ui/Hauptfenster.h"
 #include "../app/Startumgebung.h"
 #include "../core/IldaBauer.h"
+#include "core/Absturzkopien.h"
 #include "core/FigurDatei.h"
 #include "core/QvbFormat.h"
 #include "ui/Ausgabefenster.h"
@@ -9,10 +10,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -60,6 +63,25 @@ std::string figurMit(std::int16_t x) {
     f.Frames[0].Punkte.push_back(Punkt{x, 0, 4095, 4});
     return qvbKodieren(f);
 }
+
+// Draws a line with the line tool into the figure on the editor track.
+void linieZiehen(Fenster& t) {
+    QTest::mouseClick(t.kind<QAbstractButton>("optLinie"), Qt::LeftButton);
+    auto* leinwand = t.kind<ui::Figurenansicht>("picFigur");
+    const QPoint a = leinwand->nachWidget(-10000, -10000).toPoint();
+    const QPoint b = leinwand->nachWidget(10000, 10000).toPoint();
+    QTest::mousePress(leinwand, Qt::LeftButton, {}, a);
+    QTest::mouseMove(leinwand, b);
+    QTest::mouseRelease(leinwand, Qt::LeftButton, {}, b);
+}
+
+struct Malzaehler : QObject {
+    int malen = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++malen;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -174,6 +196,142 @@ TEST(Hauptfenster, StoresItsSettings) {
     EXPECT_EQ(lesen("StandardPfade", "StartPfad0"), (t.s.tmp / "figuren").string());
     t.w->close();
     EXPECT_NE(lesen("Fensterposition", "frmHaupt.WPM.showCmd"), "(absent)");
+}
+
+TEST(Hauptfenster, UnsavedChangesAreMarkedAndAskedAboutBeforeTheyAreLost) {
+    Fenster t([](const fs::path& o) {
+        test::schreibeDatei(o / "a.qvb", figurMit(1));
+        test::schreibeDatei(o / "b.qvb", figurMit(2));
+    });
+    const fs::path ordner = t.s.tmp / "figuren";
+    auto* liste = t.kind<QListWidget>("lstFiguren");
+    liste->setCurrentRow(1);
+    EXPECT_EQ(t.w->windowTitle(), "a.qvb - Strahlwerk");
+    linieZiehen(t);
+    EXPECT_EQ(liste->item(1)->text(), "a.qvb *");
+    EXPECT_EQ(liste->item(2)->text(), "b.qvb");
+    EXPECT_EQ(t.w->windowTitle(), "a.qvb* - Strahlwerk (1 unsaved)");
+
+    // Quitting asks about the figure; Cancel keeps the window and the change.
+    t.s.dialoge.meldungen.clear();
+    t.w->close();
+    EXPECT_TRUE(t.w->isVisible());
+    ASSERT_EQ(t.s.dialoge.meldungen.size(), 1u);
+    EXPECT_NE(t.s.dialoge.meldungen[0].find("\"a.qvb\""), std::string::npos);
+    EXPECT_EQ(t.figur(1).Frames[0].Punkte.size(), 4u);
+
+    // Reloading the folder asks too; Discard throws the change away.
+    t.s.dialoge.antworten = {Antwort::Nein};
+    t.ausloesen("cmdReload");
+    EXPECT_EQ(liste->item(1)->text(), "a.qvb");
+    EXPECT_EQ(t.figur(1).Frames[0].Punkte.size(), 2u);
+
+    // A change of the frame rate counts; Cancel at the folder change keeps it.
+    liste->setCurrentRow(2);
+    t.kind<QDoubleSpinBox>("txtFPS")->setValue(25);
+    EXPECT_EQ(liste->item(2)->text(), "b.qvb *");
+    t.s.dialoge.meldungen.clear();
+    t.ausloesen("cmdReload");
+    EXPECT_EQ(t.s.dialoge.meldungen.size(), 1u);
+    EXPECT_EQ(t.figur(2).Parameter[parameter::Framedauer], 2000);
+
+    // An ILDA import replaces figure 0: with a drawing there it asks first.
+    t.ausloesen("mnuNeu");
+    linieZiehen(t);
+    EXPECT_EQ(liste->item(0)->text(), "***Figur 0*** *");
+    t.s.dialoge.meldungen.clear();
+    t.s.dialoge.dateiDialoge.clear();
+    t.ausloesen("cmdImportIlda");
+    EXPECT_EQ(t.s.dialoge.meldungen.size(), 1u);
+    EXPECT_TRUE(t.s.dialoge.dateiDialoge.empty());
+    EXPECT_EQ(t.figur(0).Frames[0].Punkte.size(), 3u);
+    // So does a new figure.
+    t.ausloesen("mnuNeu");
+    EXPECT_EQ(t.figur(0).Frames[0].Punkte.size(), 3u);
+
+    // Quitting with Save writes both: b.qvb under its name, figure 0 through the dialog.
+    t.s.dialoge.antworten = {Antwort::Ja, Antwort::Ja};
+    t.s.dialoge.dateinamen = {(ordner / "Neu").string()};
+    t.w->close();
+    EXPECT_FALSE(t.w->isVisible());
+    EXPECT_EQ(qvbDekodieren(test::leseDatei(ordner / "b.qvb"))->figur.Parameter[400], 2000);
+    ASSERT_TRUE(fs::exists(ordner / "Neu.qvb"));
+    EXPECT_EQ(qvbDekodieren(test::leseDatei(ordner / "Neu.qvb"))->figur.Frames[0].Punkte.size(),
+              3u);
+}
+
+TEST(Hauptfenster, ANewFigureSavedStaysInTheEditorAndInTheList) {
+    Fenster t([](const fs::path& o) { test::schreibeDatei(o / "a.qvb", figurMit(1)); });
+    const fs::path ordner = t.s.tmp / "figuren";
+    auto* liste = t.kind<QListWidget>("lstFiguren");
+    t.ausloesen("mnuNeu");
+    linieZiehen(t);
+    const Figur gezeichnet = t.figur(0);
+    ASSERT_EQ(gezeichnet.Frames[0].Punkte.size(), 3u);
+
+    t.s.dialoge.dateinamen = {(ordner / "MeineFigur").string()};
+    t.ausloesen("mnuSpeichern");
+    ASSERT_TRUE(fs::exists(ordner / "MeineFigur.qvb"));
+    EXPECT_FALSE(fs::exists(ordner / "MeineFigur"));
+    ASSERT_EQ(liste->count(), 3);
+    EXPECT_EQ(liste->item(1)->text(), "MeineFigur.qvb");
+    EXPECT_EQ(liste->currentRow(), 1);
+    EXPECT_EQ(t.p->figuren.SpurAuswahl[0].Figur, 1);
+    EXPECT_TRUE(t.figur(1).Frames == gezeichnet.Frames);
+    EXPECT_EQ(t.w->windowTitle(), "MeineFigur.qvb - Strahlwerk");
+
+    // Undo goes on from there, in the saved figure.
+    QTest::mouseClick(t.kind<QPushButton>("cmdUndo"), Qt::LeftButton);
+    EXPECT_EQ(t.figur(1).Frames[0].Punkte.size(), 1u);
+    EXPECT_EQ(liste->item(1)->text(), "MeineFigur.qvb *");
+    QTest::mouseClick(t.kind<QPushButton>("cmdRedo"), Qt::LeftButton);
+    EXPECT_TRUE(t.figur(1).Frames == gezeichnet.Frames);
+    t.s.dialoge.antworten = {Antwort::Nein};
+}
+
+TEST(Hauptfenster, CrashCopiesFollowTheChanges) {
+    Fenster t([](const fs::path& o) { test::schreibeDatei(o / "a.qvb", figurMit(1)); });
+    auto* takt = t.kind<QTimer>("tmrAbsturzkopie");
+    takt->setInterval(300);
+    const fs::path kopien = absturzkopienOrdner(t.p->pfade);
+    t.w->figurWaehlen(1);
+    linieZiehen(t);
+    EXPECT_TRUE(takt->isActive());
+    EXPECT_FALSE(fs::exists(kopien / "Figur1.qvb")); // not on the drawing path
+    EXPECT_TRUE(test::warteBis(
+        [&] {
+            QApplication::processEvents();
+            return fs::exists(kopien / "Figur1.qvb");
+        },
+        5));
+    EXPECT_TRUE(qvbDekodieren(test::leseDatei(kopien / "Figur1.qvb"))->figur.Frames ==
+                t.figur(1).Frames);
+    t.ausloesen("mnuSpeichern");
+    EXPECT_TRUE(test::warteBis(
+        [&] {
+            QApplication::processEvents();
+            return !fs::exists(kopien / "Figur1.qvb");
+        },
+        5));
+}
+
+TEST(Hauptfenster, SwitchingTheColourTableRepaintsAndSaysWhatWentDark) {
+    Fenster t([](const fs::path& o) { test::schreibeDatei(o / "a.qvb", figurMit(1)); });
+    t.w->figurWaehlen(1);
+    auto* leinwand = t.kind<ui::Figurenansicht>("picFigur");
+    QApplication::processEvents();
+    Malzaehler zaehler;
+    leinwand->installEventFilter(&zaehler);
+    t.ausloesen("mnuPangolinFarbtabelleLaden");
+    QApplication::processEvents();
+    EXPECT_GT(zaehler.malen, 0);
+    const QString meldung = t.w->statusBar()->currentMessage();
+    EXPECT_TRUE(meldung.startsWith("1 points of this figure are black")) << meldung.toStdString();
+    zaehler.malen = 0;
+    t.ausloesen("cmdNewFarbpalette");
+    QApplication::processEvents();
+    EXPECT_GT(zaehler.malen, 0);
+    EXPECT_FALSE(t.w->statusBar()->currentMessage().contains("black"));
 }
 
 int main(int argc, char** argv) {
