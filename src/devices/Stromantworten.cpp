@@ -12,8 +12,10 @@ namespace {
 
 std::string zeichen(std::uint8_t c) {
     char text[16];
-    if (c >= 0x20 && c < 0x7F) std::snprintf(text, sizeof text, "'%c'", c);
-    else std::snprintf(text, sizeof text, "0x%02x", c);
+    if (c >= 0x20 && c < 0x7F)
+        std::snprintf(text, sizeof text, "'%c'", c);
+    else
+        std::snprintf(text, sizeof text, "0x%02x", c);
     return text;
 }
 
@@ -36,7 +38,8 @@ Antwortfolge antwortAuswerten(const std::uint8_t* q, std::size_t bytes, char bef
         return f;
     }
     if (a.status.wiedergabe != Wiedergabe::Leerlauf &&
-        a.status.wiedergabe != Wiedergabe::Vorbereitet && a.status.wiedergabe != Wiedergabe::Laeuft) {
+        a.status.wiedergabe != Wiedergabe::Vorbereitet &&
+        a.status.wiedergabe != Wiedergabe::Laeuft) {
         f.grund = "unknown playback state " + std::to_string(q[4]);
         return f;
     }

@@ -99,7 +99,8 @@ void IdnStrom::antwortenLesen(Zeit jetzt) {
     while (udp_.lesbar(0)) {
         const long n = udp_.empfangen(puffer, sizeof puffer, 0);
         if (n < 0) break;
-        if (pingBeantwortet(puffer, static_cast<std::size_t>(n), pingFolge_)) letzteAntwort_ = jetzt;
+        if (pingBeantwortet(puffer, static_cast<std::size_t>(n), pingFolge_))
+            letzteAntwort_ = jetzt;
     }
     const bool verloren = jetzt - letzteAntwort_ > kVerloren;
     if (verloren && !gestoert()) {

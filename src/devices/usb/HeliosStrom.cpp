@@ -38,12 +38,8 @@ int HeliosStrom::status() {
     std::uint8_t antwort[32];
     if (usb_->interruptSchreiben(kInterruptAus, a.data(), a.size(), kZeitlimitMs) < 0) return -1;
     const int n = usb_->interruptLesen(kInterruptEin, antwort, sizeof antwort, kZeitlimitMs);
-    switch (statusAuswerten(antwort, n, sizeof antwort)) {
-    case Statusfolge::Bereit: return 1;
-    case Statusfolge::Beschaeftigt: return 0;
-    case Statusfolge::Stoerung: break;
-    }
-    return -1;
+    const Statusfolge s = statusAuswerten(antwort, n, sizeof antwort);
+    return s == Statusfolge::Bereit ? 1 : s == Statusfolge::Beschaeftigt ? 0 : -1;
 }
 
 bool HeliosStrom::schreiben(const std::vector<std::uint8_t>& punkte) {
