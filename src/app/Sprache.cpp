@@ -17,16 +17,21 @@ void sprachtexteLesen(Sprachtexte& t, std::string_view inhalt) {
         if (!z.empty() && z.back() == '\r') z.remove_suffix(1);
         return z;
     };
-    for (int m = 0; m < Sprachtexte::kNachrichten; ++m)
+    // Past the end of the text every entry stays empty, so only the blocks the text reaches
+    // are visited: reading a short file costs little.
+    t.leeren();
+    int bloecke = 0;
+    for (; bloecke < Sprachtexte::kNachrichten && pos < inhalt.size(); ++bloecke)
         for (int k = 0; k < Sprachtexte::kSprachen; ++k) {
             const auto zeile = naechsteZeile();
-            t.setzen(k, m, zeile.size() > 3 ? cp1252NachUtf8(zeile.substr(3)) : std::string());
+            if (zeile.size() > 3) t.setzen(k, bloecke, cp1252NachUtf8(zeile.substr(3)));
         }
-    for (int m = 0; m < Sprachtexte::kNachrichten; ++m)
+    // An entry of nothing but at most two blanks counts as empty.
+    for (int m = 0; m < bloecke; ++m)
         for (int k = 2; k <= 8; ++k) {
-            std::string e = t.eintrag(k, m);
-            while (e.find(' ') != std::string::npos && e.size() < 3) e.erase(e.find(' '), 1);
-            if (e.empty()) t.setzen(k, m, t.eintrag(1, m));
+            const std::string& e = t.eintrag(k, m);
+            if (e.size() <= 2 && e.find_first_not_of(' ') == std::string::npos)
+                t.setzen(k, m, t.eintrag(1, m));
         }
 }
 

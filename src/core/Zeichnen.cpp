@@ -166,7 +166,9 @@ void markierteVerschieben(FigurenSpeicher& s, const Zeichnung& z, double dx, dou
 }
 
 void markierteDrehen(FigurenSpeicher& s, const Zeichnung& z, double grad) {
-    const auto [mx, my] = mitte(s, z);
+    // Plain locals, not structured bindings: clang 14 cannot capture those in a lambda.
+    const auto m = mitte(s, z);
+    const double mx = m.first, my = m.second;
     const double w = grad * std::numbers::pi / 180, c = std::cos(w), sn = std::sin(w);
     markierteAendern(s, z, [&](Punkt& p) {
         const double x = p.X - mx, y = p.Y - my;
@@ -176,7 +178,8 @@ void markierteDrehen(FigurenSpeicher& s, const Zeichnung& z, double grad) {
 }
 
 void markierteSkalieren(FigurenSpeicher& s, const Zeichnung& z, double faktor) {
-    const auto [mx, my] = mitte(s, z);
+    const auto m = mitte(s, z);
+    const double mx = m.first, my = m.second;
     markierteAendern(s, z, [&](Punkt& p) {
         p.X = begrenzt(mx + (p.X - mx) * faktor);
         p.Y = begrenzt(my + (p.Y - my) * faktor);

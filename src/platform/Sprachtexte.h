@@ -2,6 +2,8 @@
 // The table of captions and messages by language and message number. Code refers to texts by
 // number only; the language file fills the table.
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -29,8 +31,17 @@ public:
         return texte_[static_cast<std::size_t>(sprache * kNachrichten + n)];
     }
     void setzen(int sprache, int n, std::string text) {
-        if (gueltig(sprache, n))
-            texte_[static_cast<std::size_t>(sprache * kNachrichten + n)] = std::move(text);
+        if (!gueltig(sprache, n)) return;
+        if (!text.empty()) belegt_[sprache] = std::max(belegt_[sprache], n + 1);
+        texte_[static_cast<std::size_t>(sprache * kNachrichten + n)] = std::move(text);
+    }
+    // Every text empty again, the language kept. Only the part ever filled is visited.
+    void leeren() {
+        for (int s = 0; s < kSprachen; ++s) {
+            for (int n = 0; n < belegt_[s]; ++n)
+                texte_[static_cast<std::size_t>(s * kNachrichten + n)].clear();
+            belegt_[s] = 0;
+        }
     }
 
 private:
@@ -38,6 +49,7 @@ private:
         return sprache >= 0 && sprache < kSprachen && n >= 0 && n < kNachrichten;
     }
     std::vector<std::string> texte_;
+    std::array<int, kSprachen> belegt_{}; // per language: one past the last message ever set
 };
 
 } // namespace sw

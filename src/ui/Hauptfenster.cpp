@@ -284,7 +284,7 @@ void Hauptfenster::menusBauen() {
     QMenu* frames = menuBar()->addMenu("F&rames");
     auto& f = p_.frames;
     befehl(frames, "mnuFramesKopieren", "&Copy marked frames",
-           [this, &s, &f, &env] { FramesKopieren(s, f, env); });
+           [&s, &f, &env] { FramesKopieren(s, f, env); });
     befehl(frames, "mnuFramesEinfuegen", "&Paste frames", [this, &s, &f, &env] {
         Frames_Einfuegen(s, f, env);
         geaendert();

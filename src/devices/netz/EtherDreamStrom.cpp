@@ -1,5 +1,7 @@
 #include "devices/netz/EtherDreamStrom.h"
 
+#include "devices/Stromantworten.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -58,10 +60,18 @@ bool EtherDreamStrom::befehl(const std::vector<std::uint8_t>& daten) {
         stoerung("no answer");
         return false;
     }
-    const Antwort a = antwortLesen(antwort);
-    status_ = a.status;
+    return annehmen(antwort, static_cast<char>(daten[0]));
+}
+
+bool EtherDreamStrom::annehmen(const std::uint8_t* antwort, char befehl) {
+    const Antwortfolge f = antwortAuswerten(antwort, kAntwortBytes, befehl);
+    if (f.art == Antwortfolge::Art::Stoerung) {
+        stoerung(f.grund);
+        return false;
+    }
+    status_ = f.status;
     statusZeit_ = std::chrono::steady_clock::now();
-    return a.antwort == 'a';
+    return f.art == Antwortfolge::Art::Angenommen;
 }
 
 bool EtherDreamStrom::verbinden() {
@@ -74,8 +84,8 @@ bool EtherDreamStrom::verbinden() {
         stoerung("no status after connecting");
         return false;
     }
-    status_ = antwortLesen(antwort).status;
-    statusZeit_ = std::chrono::steady_clock::now();
+    annehmen(antwort, '?');
+    if (!tcp_.offen()) return false; // the status did not pass the checks
     // A DAC still playing for an earlier connection starts afresh.
     if (status_.wiedergabe != Wiedergabe::Leerlauf && !befehl(anhalten()) && !tcp_.offen())
         return false;

@@ -43,6 +43,8 @@ private:
     void lauf();
     bool verbinden();
     bool befehl(const std::vector<std::uint8_t>& daten);
+    // Takes the status of a response that passed the checks; a broken one ends the connection.
+    bool annehmen(const std::uint8_t* antwort, char befehl);
     bool schritt();
     bool punkteSenden(std::size_t anzahl);
     void dunkelUndHalt();

@@ -1,5 +1,7 @@
 #include "devices/netz/IdnStrom.h"
 
+#include "devices/Stromantworten.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -9,7 +11,6 @@ using namespace idn;
 using namespace std::chrono_literals;
 
 namespace {
-constexpr std::uint8_t kPingAnfrage = 0x08, kPingAntwort = 0x09;
 constexpr auto kKonfigAbstand = 200ms;
 constexpr auto kPingAbstand = 500ms;
 constexpr auto kVerloren = 1000ms;
@@ -97,8 +98,9 @@ void IdnStrom::antwortenLesen(Zeit jetzt) {
     std::uint8_t puffer[64];
     while (udp_.lesbar(0)) {
         const long n = udp_.empfangen(puffer, sizeof puffer, 0);
-        if (n >= static_cast<long>(kKopfBytes) && puffer[0] == kPingAntwort) letzteAntwort_ = jetzt;
         if (n < 0) break;
+        if (pingBeantwortet(puffer, static_cast<std::size_t>(n), pingFolge_))
+            letzteAntwort_ = jetzt;
     }
     const bool verloren = jetzt - letzteAntwort_ > kVerloren;
     if (verloren && !gestoert()) {

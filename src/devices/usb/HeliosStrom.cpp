@@ -1,5 +1,7 @@
 #include "devices/usb/HeliosStrom.h"
 
+#include "devices/Stromantworten.h"
+
 #include <algorithm>
 #include <chrono>
 
@@ -36,8 +38,8 @@ int HeliosStrom::status() {
     std::uint8_t antwort[32];
     if (usb_->interruptSchreiben(kInterruptAus, a.data(), a.size(), kZeitlimitMs) < 0) return -1;
     const int n = usb_->interruptLesen(kInterruptEin, antwort, sizeof antwort, kZeitlimitMs);
-    if (n < 0) return -1;
-    return bereit(antwort, static_cast<std::size_t>(n)) ? 1 : 0;
+    const Statusfolge s = statusAuswerten(antwort, n, sizeof antwort);
+    return s == Statusfolge::Bereit ? 1 : s == Statusfolge::Beschaeftigt ? 0 : -1;
 }
 
 bool HeliosStrom::schreiben(const std::vector<std::uint8_t>& punkte) {
