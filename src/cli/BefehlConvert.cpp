@@ -30,8 +30,9 @@ void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int i
                   << ausgabe << "\n";
     } else if (hatEndung(eingabe, ".qvb") && hatEndung(ausgabe, ".ild")) {
         figurBearbeiten(speicher, u, eingabe);
-        if (!IldaSpeichern(speicher, paletten, u.env, ausgabe, false, ildaFormat))
-            throw CliFehler(ausgabe + ": the ILDA file cannot be written.");
+        std::string grund;
+        if (!IldaSpeichern(speicher, paletten, u.env, ausgabe, false, ildaFormat, &grund))
+            throw CliFehler(ausgabe + ": the ILDA file cannot be written (" + grund + ").");
         std::cout << "exported " << eingabe << " to " << ausgabe << " (kind " << ildaFormat
                   << ")\n";
     } else {

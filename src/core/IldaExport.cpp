@@ -134,13 +134,14 @@ std::optional<int> IldaArtFragen(Umgebung& env) {
 
 bool IldaSpeichern(FigurenSpeicher& s, const Paletten& p, Umgebung& env,
                    const std::filesystem::path& Dateiname, bool IldaPalettenFarben,
-                   std::optional<int> art) {
+                   std::optional<int> art, std::string* grund) {
     if (!art) art = IldaArtFragen(env);
     if (!art) return false;
     const long figurNr = s.SpurAuswahl[s.EditorSpur].Figur;
     if (!s.Figuren.enthaelt(figurNr)) return false;
     const Figur& figur = s.Figuren[figurNr];
     if (static_cast<long>(figur.Frames.size()) > kMaxFrames) {
+        if (grund) *grund = "ILDA files hold at most 65535 frames";
         env.dialoge.meldung(
             env.texte.text(meldung::IldaZuVieleFrames, meldung::IldaZuVieleFrameText));
         return false;
@@ -149,6 +150,7 @@ bool IldaSpeichern(FigurenSpeicher& s, const Paletten& p, Umgebung& env,
         atomarSchreiben(Dateiname, ildaKodieren(figur, p, *art, IldaPalettenFarben));
         return true;
     } catch (const Laufzeitfehler& e) {
+        if (grund) *grund = e.what();
         meldeZugriffsfehler(env, "IldaSpeichern", Dateiname.string(), e.what());
         return false;
     }

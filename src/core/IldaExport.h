@@ -47,7 +47,7 @@ std::optional<int> IldaArtFragen(Umgebung& env);
 // written (atomically).
 bool IldaSpeichern(FigurenSpeicher& s, const Paletten& p, Umgebung& env,
                    const std::filesystem::path& Dateiname, bool IldaPalettenFarben,
-                   std::optional<int> art = std::nullopt);
+                   std::optional<int> art = std::nullopt, std::string* grund = nullptr);
 
 // The export command: save dialog, ".ild" added when missing, the name kept in
 // `IldaDateiname`, then IldaSpeichern.

@@ -536,6 +536,15 @@ TEST(Cli, SavesFollowLinksKeepTheModeAndReplaceOnlyRegularFiles) {
               std::string::npos)
         << lauf.fehler;
     EXPECT_TRUE(std::filesystem::is_fifo(tmp / "rohr.qvb"));
+    // so is an ILDA export over it, with the reason
+    ASSERT_EQ(::mkfifo((tmp / "rohr.ild").c_str(), 0644), 0);
+    lauf = cli(tmp, "convert " + q(tmp / "gut.qvb") + " " + q(tmp / "rohr.ild"));
+    EXPECT_EQ(lauf.code, 1);
+    EXPECT_NE(
+        lauf.fehler.find("rohr.ild: the ILDA file cannot be written (it is not a regular file)"),
+        std::string::npos)
+        << lauf.fehler;
+    EXPECT_TRUE(std::filesystem::is_fifo(tmp / "rohr.ild"));
 
     // the temporary file of a save that was killed goes at the next save of that file
     const pid_t kind = ::fork();
