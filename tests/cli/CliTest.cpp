@@ -273,8 +273,9 @@ TEST(Cli, PlayWithSettingsAndIldaExport) {
 TEST(Cli, SettingsExportAndImportThroughTheProgramsStartUp) {
     Kratzordner tmp;
     // The program's folders lie in the scratch folder.
-    const std::string umgebung = "PROGRAMMDATA=" + q(tmp / "pd") + " PROGRAMDATA=" + q(tmp / "pd2") +
-                                 " XDG_DOCUMENTS_DIR=" + q(tmp / "docs") + " STRAHLWERK_EMULATE=lumax:1";
+    const std::string umgebung =
+        "PROGRAMMDATA=" + q(tmp / "pd") + " PROGRAMDATA=" + q(tmp / "pd2") +
+        " XDG_DOCUMENTS_DIR=" + q(tmp / "docs") + " STRAHLWERK_EMULATE=lumax:1";
     auto befehl = [&](const std::string& argumente) { return cli(tmp, argumente, umgebung); };
     schreibeDatei(tmp / "ein.Laser_ini",
                   "[Optionen_Hardware]\r\nDevice.DeviceName_4=Lumax Emu 1\r\n"
@@ -286,9 +287,11 @@ TEST(Cli, SettingsExportAndImportThroughTheProgramsStartUp) {
     EXPECT_NE(programm.find("txtRaster.Text=12"), std::string::npos);
     lauf = befehl("settings export " + q(tmp / "aus.Laser_ini"));
     ASSERT_EQ(lauf.code, 0) << lauf.fehler;
-    EXPECT_NE(leseDatei(tmp / "aus.Laser_ini").find("Device.DeviceName_4=Lumax Emu 1"), std::string::npos);
+    EXPECT_NE(leseDatei(tmp / "aus.Laser_ini").find("Device.DeviceName_4=Lumax Emu 1"),
+              std::string::npos);
     // a ".Laser_ini" given with --settings is the settings file of that run
-    lauf = befehl("settings export " + q(tmp / "b.Laser_ini") + " --settings " + q(tmp / "ein.Laser_ini"));
+    lauf = befehl("settings export " + q(tmp / "b.Laser_ini") + " --settings " +
+                  q(tmp / "ein.Laser_ini"));
     ASSERT_EQ(lauf.code, 0) << lauf.fehler;
     EXPECT_NE(lauf.aus.find("ein.Laser_ini"), std::string::npos);
     EXPECT_EQ(befehl("settings export x --settings " + q(tmp / "ein.ini")).code, 1);
@@ -301,8 +304,9 @@ TEST(Cli, DevicesListAndPlayReachTheStreamingKinds) {
     Kratzordner tmp;
     const auto liste = cli(tmp, "devices", "STRAHLWERK_EMULATE=helios:1");
     ASSERT_EQ(liste.code, 0) << liste.fehler;
-    EXPECT_NE(liste.aus.find("\"typ\":9,\"kennung\":\"Helios EMU1\",\"anzeigename\":\"Helios Emu 1\""),
-              std::string::npos)
+    EXPECT_NE(
+        liste.aus.find("\"typ\":9,\"kennung\":\"Helios EMU1\",\"anzeigename\":\"Helios Emu 1\""),
+        std::string::npos)
         << liste.aus;
 
     Figur f;

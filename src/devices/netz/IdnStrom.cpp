@@ -65,8 +65,8 @@ void IdnStrom::stueckSenden(const std::uint8_t* samples, std::size_t anzahl, Zei
 
 void IdnStrom::welleSenden(Zeit jetzt) {
     if (welleBis_ < jetzt) welleBis_ = jetzt; // nothing queued (start, or after a loss)
-    const auto voraus = std::chrono::duration_cast<Zeit::duration>(
-        std::chrono::duration<double>(opt_.latenz));
+    const auto voraus =
+        std::chrono::duration_cast<Zeit::duration>(std::chrono::duration<double>(opt_.latenz));
     const std::size_t stueck =
         std::clamp<std::size_t>(rate_ / 200, 1, kMaxWelle); // about 5 ms each
     std::vector<std::uint8_t> teil;
@@ -139,7 +139,8 @@ void IdnStrom::dunkelUndSchliessen() {
     std::vector<std::uint8_t> dunkel(anzahl * kSampleBytes, 0);
     Sample letzter = sampleLesen(frame_.data() + frame_.size() - kSampleBytes);
     letzter.r = letzter.g = letzter.b = letzter.i = 0;
-    for (std::size_t k = 0; k < anzahl / 2; ++k) sampleSchreiben(letzter, dunkel.data() + k * kSampleBytes);
+    for (std::size_t k = 0; k < anzahl / 2; ++k)
+        sampleSchreiben(letzter, dunkel.data() + k * kSampleBytes);
     // Let the current frame finish, then the dark one, at most half a second in all.
     const Zeit grenze = std::chrono::steady_clock::now() + 500ms;
     if (opt_.welle) {
