@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStringList>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -24,16 +25,76 @@ bool Figurenansicht::figurDa() const {
            a.Frame < static_cast<long>(s_.Figuren[a.Figur].Frames.size());
 }
 
+Ansicht Figurenansicht::ansicht() const {
+    Ansicht a = ansicht_;
+    a.breite = std::max(1, width());
+    a.hoehe = std::max(1, height());
+    return a;
+}
+
 QPointF Figurenansicht::nachWidget(double x, double y) const {
-    const double massstab = std::min(width(), height()) / 65536.0 * zoom_;
-    return QPointF(width() / 2.0 + verschiebung_.x() + x * massstab,
-                   height() / 2.0 + verschiebung_.y() - y * massstab);
+    const auto [bx, by] = ansicht().nachBildschirm(x, y);
+    return QPointF(bx, by);
 }
 
 QPointF Figurenansicht::nachFigur(QPointF w) const {
-    const double massstab = std::min(width(), height()) / 65536.0 * zoom_;
-    return QPointF((w.x() - width() / 2.0 - verschiebung_.x()) / massstab,
-                   -(w.y() - height() / 2.0 - verschiebung_.y()) / massstab);
+    const auto [x, y] = ansicht().nachFigur(w.x(), w.y());
+    return QPointF(x, y);
+}
+
+void Figurenansicht::ansichtGeaendert() {
+    update();
+    if (anzeigeGeaendert) anzeigeGeaendert();
+}
+
+void Figurenansicht::einpassen() {
+    const long f = s_.SpurAuswahl[s_.EditorSpur].Figur;
+    ansicht_.einpassen(f >= 0 && s_.Figuren.enthaelt(f) ? figurGrenzen(s_.Figuren[f]) : Grenzen{});
+    ansichtGeaendert();
+}
+
+void Figurenansicht::hundertProzent() {
+    ansicht_.hundertProzent();
+    ansichtGeaendert();
+}
+
+void Figurenansicht::zoomen(double faktor) {
+    ansicht_ = ansicht();
+    ansicht_.zoomUm(width() / 2.0, height() / 2.0, faktor);
+    ansichtGeaendert();
+}
+
+void Figurenansicht::figurGezeigt() {
+    const long f = s_.SpurAuswahl[s_.EditorSpur].Figur;
+    if (f != gezeigteFigur_) {
+        gezeigteFigur_ = f;
+        einpassen();
+    } else {
+        ansichtGeaendert();
+    }
+}
+
+QString Figurenansicht::zoomText() const {
+    return QString("%1 %").arg(std::lround(ansicht_.zoom * 100));
+}
+
+QString Figurenansicht::zeigerText() const {
+    if (!mausDa_) return QString();
+    const QPointF f = nachFigur(maus_);
+    QString text = QString("X %1  Y %2").arg(std::lround(f.x())).arg(std::lround(f.y()));
+    if (!figurDa()) return text;
+    const auto& punkte = s_.aktuellerFrame().Punkte;
+    const long i = punktUnter(punkte, ansicht(), maus_.x(), maus_.y(), 6);
+    if (i < 0) return text;
+    const Punkt& p = punkte[static_cast<std::size_t>(i)];
+    QStringList marken;
+    if (p.Status & status::Ecke) marken << "corner";
+    if (p.Status & status::Farbwechsel) marken << "colour change";
+    if (p.Status & status::Sprung) marken << "jump";
+    if (p.Status & status::Text) marken << "text";
+    text += QString("   point %1 (%2, %3): colour %4").arg(i).arg(p.X).arg(p.Y).arg(p.Farbe);
+    if (!marken.isEmpty()) text += ", " + marken.join(", ");
+    return text;
 }
 
 void Figurenansicht::paintEvent(QPaintEvent*) {
@@ -46,31 +107,45 @@ void Figurenansicht::paintEvent(QPaintEvent*) {
     g.setPen(QPen(QColor(35, 35, 45), 1, Qt::DotLine));
     g.drawLine(nachWidget(-32768, 0), nachWidget(32767, 0));
     g.drawLine(nachWidget(0, -32768), nachWidget(0, 32767));
-    if (z_.rasterAn && z_.raster > 0 &&
-        z_.raster * zoom_ * std::min(width(), height()) / 65536.0 > 4) {
-        g.setPen(QPen(QColor(28, 28, 36), 1));
-        for (double v = -32768 - std::fmod(-32768.0, z_.raster); v <= 32767; v += z_.raster) {
+    // The grid at its spacing while snapping is on, unless its lines would run together.
+    const double massstab = ansicht().massstab();
+    if (z_.rasterAn && z_.raster > 0 && z_.raster * massstab > 4) {
+        g.setPen(QPen(QColor(42, 42, 58), 1));
+        const QPointF lo = nachFigur(QPointF(0, height())), ro = nachFigur(QPointF(width(), 0));
+        const double r = z_.raster;
+        const double x0 = std::max(-32768.0, std::ceil(lo.x() / r) * r);
+        const double y0 = std::max(-32768.0, std::ceil(lo.y() / r) * r);
+        for (double v = x0; v <= std::min(32767.0, ro.x()); v += r)
             g.drawLine(nachWidget(v, -32768), nachWidget(v, 32767));
+        for (double v = y0; v <= std::min(32767.0, ro.y()); v += r)
             g.drawLine(nachWidget(-32768, v), nachWidget(32767, v));
-        }
+    }
+    // Where a click would put a point when snapping is on.
+    if (z_.rasterAn && mausDa_) {
+        const QPointF f = nachFigur(maus_);
+        const QPointF gerastet = nachWidget(rasten(z_, f.x()), rasten(z_, f.y()));
+        g.setPen(QPen(QColor(0, 200, 255), 1));
+        g.drawLine(gerastet - QPointF(6, 0), gerastet + QPointF(6, 0));
+        g.drawLine(gerastet - QPointF(0, 6), gerastet + QPointF(0, 6));
     }
     if (!figurDa()) return;
     const auto& auswahl = s_.SpurAuswahl[s_.EditorSpur];
-    const auto& punkte =
-        s_.Figuren[auswahl.Figur].Frames[static_cast<std::size_t>(auswahl.Frame)].Punkte;
+    const Figur& figur = s_.Figuren[auswahl.Figur];
+    const auto& punkte = figur.Frames[static_cast<std::size_t>(auswahl.Frame)].Punkte;
+    // The way into a jump is dark where the output blanks it (real-time optimisation on).
+    const bool optimiert = figur.Parameter[parameter::Echtzeitoptimierung] != 0;
     for (std::size_t i = 1; i < punkte.size(); ++i) {
         const Punkt& p = punkte[i];
         const QPointF ziel = nachWidget(p.X, p.Y);
         if (i >= 2) {
             const QPointF von = nachWidget(punkte[i - 1].X, punkte[i - 1].Y);
             const RGB& c = p_.farbe(p.Farbe);
-            const bool hell = !(p.Status & status::Sprung) && p.Farbe > 0 && (c.R + c.G + c.B) > 0;
-            if (hell)
+            if (!wegDunkel(p, c, optimiert))
                 g.setPen(QPen(
                     QColor(static_cast<int>(c.R), static_cast<int>(c.G), static_cast<int>(c.B)),
                     2));
             else
-                g.setPen(QPen(QColor(90, 90, 100, 140), 1, Qt::DashLine));
+                g.setPen(QPen(QColor(90, 90, 100, 160), 1, Qt::DashLine));
             g.drawLine(von, ziel);
         }
         // Marks: corner a square, colour change a ring, a jump a cross, text a dot.
@@ -91,6 +166,16 @@ void Figurenansicht::paintEvent(QPaintEvent*) {
             g.drawEllipse(nachWidget(punkte[static_cast<std::size_t>(i)].X,
                                      punkte[static_cast<std::size_t>(i)].Y),
                           5, 5);
+    // The point under the cursor, as the status bar describes it.
+    if (mausDa_ && !zieht_) {
+        const long i = punktUnter(punkte, ansicht(), maus_.x(), maus_.y(), 6);
+        if (i > 0) {
+            g.setPen(QPen(QColor(255, 255, 255, 200), 1));
+            g.drawEllipse(nachWidget(punkte[static_cast<std::size_t>(i)].X,
+                                     punkte[static_cast<std::size_t>(i)].Y),
+                          4, 4);
+        }
+    }
     // The shape being drawn.
     if (zieht_) {
         g.setPen(QPen(QColor(255, 255, 255, 160), 1, Qt::DashLine));
@@ -121,8 +206,10 @@ void Figurenansicht::mousePressEvent(QMouseEvent* e) {
     start_ = aktuell_ = letzteMaus_ = e->position();
     const QPointF f = nachFigur(e->position());
     if (z_.werkzeug == Werkzeug::Zoom) {
-        zoom_ = std::clamp(zoom_ * (e->button() == Qt::RightButton ? 0.5 : 2.0), 0.25, 64.0);
-        update();
+        ansicht_ = ansicht();
+        ansicht_.zoomUm(e->position().x(), e->position().y(),
+                        e->button() == Qt::RightButton ? 0.5 : 2.0);
+        ansichtGeaendert();
         return;
     }
     if (!figurDa() && z_.werkzeug != Werkzeug::Hand) return;
@@ -141,7 +228,7 @@ void Figurenansicht::mousePressEvent(QMouseEvent* e) {
         fertig();
         return;
     case Werkzeug::Radierer:
-        radieren(s_, z_, f.x(), f.y(), 600 / zoom_);
+        radieren(s_, z_, f.x(), f.y(), 600 / zoom());
         zieht_ = true;
         fertig();
         return;
@@ -169,15 +256,23 @@ void Figurenansicht::mousePressEvent(QMouseEvent* e) {
 }
 
 void Figurenansicht::mouseMoveEvent(QMouseEvent* e) {
-    if (!zieht_) return;
+    maus_ = e->position();
+    mausDa_ = true;
+    if (anzeigeGeaendert) anzeigeGeaendert();
+    if (!zieht_) {
+        update();
+        return;
+    }
     aktuell_ = e->position();
     const QPointF f = nachFigur(e->position());
     if (z_.werkzeug == Werkzeug::Hand) {
-        verschiebung_ += e->position() - letzteMaus_;
+        ansicht_ = ansicht();
+        const QPointF d = e->position() - letzteMaus_;
+        ansicht_.verschieben(d.x(), d.y());
     } else if (z_.werkzeug == Werkzeug::Freihand) {
         weg_.push_back({f.x(), f.y()});
     } else if (z_.werkzeug == Werkzeug::Radierer) {
-        radieren(s_, z_, f.x(), f.y(), 600 / zoom_);
+        radieren(s_, z_, f.x(), f.y(), 600 / zoom());
     } else if (z_.werkzeug == Werkzeug::Auswahl && verschiebtMarkierte_) {
         const QPointF vorher = nachFigur(letzteMaus_);
         markierteVerschieben(s_, z_, f.x() - vorher.x(), f.y() - vorher.y());
@@ -203,7 +298,7 @@ void Figurenansicht::mouseReleaseEvent(QMouseEvent* e) {
         break;
     case Werkzeug::Freihand:
         weg_.push_back({b.x(), b.y()});
-        freihandZeichnen(s_, z_, weg_, 300 / zoom_);
+        freihandZeichnen(s_, z_, weg_, 300 / zoom());
         break;
     case Werkzeug::Auswahl:
         if (!verschiebtMarkierte_) markieren(s_, z_, a.x(), a.y(), b.x(), b.y());
@@ -222,8 +317,16 @@ void Figurenansicht::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 void Figurenansicht::wheelEvent(QWheelEvent* e) {
-    zoom_ = std::clamp(zoom_ * (e->angleDelta().y() > 0 ? 1.25 : 0.8), 0.25, 64.0);
+    if (e->angleDelta().y() == 0) return;
+    ansicht_ = ansicht();
+    ansicht_.zoomUm(e->position().x(), e->position().y(), e->angleDelta().y() > 0 ? 1.25 : 0.8);
+    ansichtGeaendert();
+}
+
+void Figurenansicht::leaveEvent(QEvent*) {
+    mausDa_ = false;
     update();
+    if (anzeigeGeaendert) anzeigeGeaendert();
 }
 
 void Figurenansicht::keyPressEvent(QKeyEvent* e) {

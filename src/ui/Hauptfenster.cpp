@@ -77,6 +77,17 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
 
     figur_ = new Figurenansicht(p_.figuren, p_.paletten, zeichnung_);
     figur_->geaendert = [this] { geaendert(); };
+    // The cursor's coordinates, the point under it and the zoom level stay in the status bar.
+    lblZeiger_ = new QLabel;
+    lblZeiger_->setObjectName("lblZeiger");
+    lblZoom_ = new QLabel;
+    lblZoom_->setObjectName("lblZoom");
+    statusBar()->addPermanentWidget(lblZeiger_);
+    statusBar()->addPermanentWidget(lblZoom_);
+    figur_->anzeigeGeaendert = [this] {
+        lblZeiger_->setText(figur_->zeigerText());
+        lblZoom_->setText(figur_->zoomText());
+    };
 
     ordnerModell_ = new QFileSystemModel(this);
     ordnerModell_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
@@ -281,8 +292,29 @@ void Hauptfenster::menusBauen() {
         },
         QKeySequence(Qt::CTRL | Qt::Key_Y));
 
+    QMenu* ansicht = menuBar()->addMenu("&View");
+    befehl(
+        ansicht, "mnuZoomEinpassen", "Zoom to &fit", [this] { figur_->einpassen(); },
+        QKeySequence(Qt::CTRL | Qt::Key_0));
+    befehl(
+        ansicht, "mnuZoom100", "&100 %", [this] { figur_->hundertProzent(); },
+        QKeySequence(Qt::CTRL | Qt::Key_1));
+    befehl(
+        ansicht, "mnuZoomGroesser", "Zoom &in", [this] { figur_->zoomen(1.25); },
+        QKeySequence::ZoomIn);
+    befehl(
+        ansicht, "mnuZoomKleiner", "Zoom &out", [this] { figur_->zoomen(0.8); },
+        QKeySequence::ZoomOut);
+
     QMenu* frames = menuBar()->addMenu("F&rames");
     auto& f = p_.frames;
+    befehl(
+        frames, "mnuErsterFrame", "&First frame", [this] { scrFrame_->setValue(0); },
+        QKeySequence(Qt::Key_Home));
+    befehl(
+        frames, "mnuLetzterFrame", "&Last frame",
+        [this] { scrFrame_->setValue(scrFrame_->maximum()); }, QKeySequence(Qt::Key_End));
+    frames->addSeparator();
     befehl(frames, "mnuFramesKopieren", "&Copy marked frames",
            [&s, &f, &env] { FramesKopieren(s, f, env); });
     befehl(frames, "mnuFramesEinfuegen", "&Paste frames", [this, &s, &f, &env] {
@@ -596,11 +628,7 @@ void Hauptfenster::frameAnzeigen() {
     scrFrame_->setValue(a.Frame);
     markierungVon_->setRange(0, ober);
     markierungBis_->setRange(0, ober);
-    lblFrame_->setText(da ? QString("Frame %1 / %2, %3 points")
-                                .arg(a.Frame)
-                                .arg(ober)
-                                .arg(Funktion_Punktzahl(p_.figuren, a.Figur, a.Frame))
-                          : QString("no figure"));
+    frameTextAnzeigen();
     if (da) {
         const auto& P = p_.figuren.Figuren[a.Figur].Parameter;
         if (auto* b = optFramelauf_->button(static_cast<int>(P[parameter::Abspielart])))
@@ -610,7 +638,19 @@ void Hauptfenster::frameAnzeigen() {
     fpsAnzeigen();
     aktualisiert_ = false;
     figur_->update();
+    figur_->figurGezeigt();
     zustandAktualisieren();
+}
+
+void Hauptfenster::frameTextAnzeigen() {
+    // Frames count from 1 for the operator.
+    const auto& a = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur];
+    const bool da = a.Figur >= 0 && p_.figuren.Figuren.enthaelt(a.Figur);
+    lblFrame_->setText(da ? QString("Frame %1 / %2, %3 points")
+                                .arg(a.Frame + 1)
+                                .arg(scrFrame_->maximum() + 1)
+                                .arg(Funktion_Punktzahl(p_.figuren, a.Figur, a.Frame))
+                          : QString("no figure"));
 }
 
 void Hauptfenster::fpsAnzeigen() {
@@ -739,6 +779,7 @@ void Hauptfenster::durchlauf() {
         aktualisiert_ = true;
         scrFrame_->setValue(e.Frame);
         aktualisiert_ = false;
+        frameTextAnzeigen();
         figur_->update();
     }
 }

@@ -57,6 +57,7 @@ private:
     void listeAktualisieren();
     void ordnerMelden();
     void frameAnzeigen();
+    void frameTextAnzeigen();
     void zustandAktualisieren();
     void geaendert();
     // The figure on the editor track was changed by a control of the window.
@@ -86,6 +87,8 @@ private:
     Figurenansicht* figur_ = nullptr;
     QScrollBar* scrFrame_ = nullptr;
     QLabel* lblFrame_ = nullptr;
+    QLabel* lblZeiger_ = nullptr;
+    QLabel* lblZoom_ = nullptr;
     QSpinBox* markierungVon_ = nullptr;
     QSpinBox* markierungBis_ = nullptr;
     Palettenansicht* palette_ = nullptr;

@@ -10,14 +10,20 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 using namespace sw;
 namespace fs = std::filesystem;
@@ -332,6 +338,139 @@ TEST(Hauptfenster, SwitchingTheColourTableRepaintsAndSaysWhatWentDark) {
     QApplication::processEvents();
     EXPECT_GT(zaehler.malen, 0);
     EXPECT_FALSE(t.w->statusBar()->currentMessage().contains("black"));
+}
+
+// A figure of three frames: a lit stroke from (-8000, -4000) into a jump at (12000, 6000), the
+// later frames each with one point further out.
+std::string dreiFrames() {
+    Figur f;
+    f.Frames[0].Punkte.push_back(Punkt{-8000, -4000, 4095, status::Ecke});
+    f.Frames[0].Punkte.push_back(Punkt{12000, 6000, 4095, status::Sprung});
+    f.Frames.push_back({});
+    f.Frames[1].Punkte.push_back(Punkt{-16000, 0, 4095, 0});
+    f.Frames.push_back({});
+    f.Frames[2].Punkte.push_back(Punkt{0, 20000, 4095, 0});
+    return qvbKodieren(f);
+}
+
+QImage bild(QWidget* w) {
+    QImage b(w->size(), QImage::Format_RGB32);
+    w->render(&b);
+    return b;
+}
+
+void rad(QWidget* w, QPointF wo, int delta) {
+    QWheelEvent e(wo, w->mapToGlobal(wo), {}, QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &e);
+}
+
+void zeigen(QWidget* w, QPointF wo) {
+    QMouseEvent e(QEvent::MouseMove, wo, w->mapToGlobal(wo), Qt::NoButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+TEST(Hauptfenster, CanvasFitsTheFigureOnOpeningAndZoomsAboutTheMouse) {
+    Fenster t([](const fs::path& o) { test::schreibeDatei(o / "a.qvb", dreiFrames()); });
+    auto* leinwand = t.kind<ui::Figurenansicht>("picFigur");
+    t.w->figurWaehlen(1);
+    // Opening fits all frames into view, and large.
+    const QRectF innen(QPointF(0, 0), QSizeF(leinwand->size()));
+    for (const auto& frame : t.figur(1).Frames)
+        for (const auto& p : frame.Punkte)
+            EXPECT_TRUE(innen.contains(leinwand->nachWidget(p.X, p.Y))) << p.X << " " << p.Y;
+    const double eingepasst = leinwand->zoom();
+    EXPECT_GT(eingepasst, 1.5);
+    auto* zoomLabel = t.kind<QLabel>("lblZoom");
+    EXPECT_EQ(zoomLabel->text(), leinwand->zoomText());
+
+    // The wheel and the zoom tool keep the figure point under the mouse where it is.
+    const QPointF maus(leinwand->width() * 0.3, leinwand->height() * 0.7);
+    const QPointF unter = leinwand->nachFigur(maus);
+    rad(leinwand, maus, 120);
+    EXPECT_NEAR(leinwand->zoom(), eingepasst * 1.25, 1e-9);
+    QTest::mouseClick(t.kind<QAbstractButton>("optZoom"), Qt::LeftButton);
+    QTest::mouseClick(leinwand, Qt::LeftButton, {}, maus.toPoint());
+    rad(leinwand, maus, -120);
+    EXPECT_NEAR(leinwand->zoom(), eingepasst * 2, 1e-9);
+    EXPECT_LT(QLineF(leinwand->nachWidget(unter.x(), unter.y()), maus).length(), 1.0);
+    EXPECT_EQ(zoomLabel->text(), QString("%1 %").arg(std::lround(eingepasst * 200)));
+
+    t.ausloesen("mnuZoom100");
+    EXPECT_EQ(leinwand->zoom(), 1);
+    EXPECT_EQ(zoomLabel->text(), "100 %");
+    t.ausloesen("mnuZoomGroesser");
+    EXPECT_EQ(leinwand->zoom(), 1.25);
+    t.ausloesen("mnuZoomEinpassen");
+    EXPECT_EQ(leinwand->zoom(), eingepasst);
+}
+
+TEST(Hauptfenster, CanvasDrawsTheGridAndTheWayIntoAJumpAsTheLasersWill) {
+    Fenster t([](const fs::path& o) { test::schreibeDatei(o / "a.qvb", dreiFrames()); });
+    auto* leinwand = t.kind<ui::Figurenansicht>("picFigur");
+    t.w->figurWaehlen(1);
+    t.ausloesen("mnuZoom100");
+    auto* spin = t.kind<QSpinBox>("txtRaster");
+    spin->setValue(4096);
+    // A row below the figure: the grid's vertical lines cross it only while the grid is on.
+    const int zeile = static_cast<int>(leinwand->nachWidget(0, -30000).y());
+    const QImage ohne = bild(leinwand);
+    t.kind<QCheckBox>("checkRaster")->setChecked(true);
+    const QImage mit = bild(leinwand);
+    for (int v = -28672; v <= 28672; v += 4096) {
+        const int x = static_cast<int>(std::lround(leinwand->nachWidget(v, 0).x()));
+        bool anders = false;
+        for (int dx = -1; dx <= 1; ++dx)
+            anders = anders || mit.pixel(x + dx, zeile) != ohne.pixel(x + dx, zeile);
+        EXPECT_TRUE(anders) << v;
+    }
+    EXPECT_EQ(mit.pixel(static_cast<int>(leinwand->nachWidget(2048, 0).x()), zeile),
+              ohne.pixel(static_cast<int>(leinwand->nachWidget(2048, 0).x()), zeile));
+    t.kind<QCheckBox>("checkRaster")->setChecked(false);
+
+    // The way into the jump: dark and dashed with real-time optimisation, lit without.
+    auto hellsteAufDemWeg = [&] {
+        const QImage b = bild(leinwand);
+        int hellste = 0, dunkle = 0;
+        for (double s = 0.2; s <= 0.8; s += 0.005) {
+            const QPoint p = leinwand->nachWidget(-8000 + s * 20000, -4000 + s * 10000).toPoint();
+            const int wert = qGray(b.pixel(p));
+            hellste = std::max(hellste, wert);
+            if (wert < 30) ++dunkle;
+        }
+        return std::pair{hellste, dunkle};
+    };
+    t.p->figuren.Figuren[1].Parameter[parameter::Echtzeitoptimierung] = 1;
+    const auto [gedimmt, luecken] = hellsteAufDemWeg();
+    EXPECT_LT(gedimmt, 100);
+    EXPECT_GT(luecken, 5); // the gaps of the dashes
+    t.p->figuren.Figuren[1].Parameter[parameter::Echtzeitoptimierung] = 0;
+    EXPECT_GT(hellsteAufDemWeg().first, 150);
+}
+
+TEST(Hauptfenster, StatusBarTellsThePointUnderTheCursorAndFramesCountFromOne) {
+    Fenster t([](const fs::path& o) { test::schreibeDatei(o / "a.qvb", dreiFrames()); });
+    auto* leinwand = t.kind<ui::Figurenansicht>("picFigur");
+    t.w->figurWaehlen(1);
+    auto* zeiger = t.kind<QLabel>("lblZeiger");
+    zeigen(leinwand, leinwand->nachWidget(12000, 6000) + QPointF(2, 1));
+    EXPECT_TRUE(zeiger->text().contains("point 2 (12000, 6000): colour 4095, jump"))
+        << zeiger->text().toStdString();
+    const QPointF leer = leinwand->nachWidget(0, 0);
+    zeigen(leinwand, leer);
+    const QPointF f = leinwand->nachFigur(leer);
+    EXPECT_EQ(zeiger->text(),
+              QString("X %1  Y %2").arg(std::lround(f.x())).arg(std::lround(f.y())));
+
+    auto* frame = t.kind<QLabel>("lblFrame");
+    EXPECT_TRUE(frame->text().startsWith("Frame 1 / 3,")) << frame->text().toStdString();
+    t.ausloesen("mnuLetzterFrame");
+    EXPECT_EQ(t.p->figuren.SpurAuswahl[0].Frame, 2);
+    EXPECT_TRUE(frame->text().startsWith("Frame 3 / 3,"));
+    t.ausloesen("mnuErsterFrame");
+    EXPECT_EQ(t.p->figuren.SpurAuswahl[0].Frame, 0);
+    EXPECT_TRUE(frame->text().startsWith("Frame 1 / 3,"));
 }
 
 int main(int argc, char** argv) {
