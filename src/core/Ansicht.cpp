@@ -55,8 +55,8 @@ void Ansicht::verschieben(double dx, double dy) {
 }
 
 void Ansicht::einpassen(const Grenzen& g) {
-    const double ausdehnung = g.leer ? 0 : std::max(g.maxX - g.minX, g.maxY - g.minY);
-    if (ausdehnung <= 0) {
+    const double w = g.leer ? 0 : g.maxX - g.minX, h = g.leer ? 0 : g.maxY - g.minY;
+    if (w <= 0 && h <= 0) {
         hundertProzent();
         if (!g.leer) {
             mitteX = g.minX;
@@ -64,8 +64,9 @@ void Ansicht::einpassen(const Grenzen& g) {
         }
         return;
     }
-    // The larger side takes 90 % of the shorter side of the widget.
-    zoom = std::clamp(0.9 * 65536.0 / ausdehnung, kZoomMin, kZoomMax);
+    // The rectangle takes 90 % of the widget in its tighter direction.
+    const double pixel = std::min(w > 0 ? breite / w : kZoomMax, h > 0 ? hoehe / h : kZoomMax);
+    zoom = std::clamp(0.9 * pixel * 65536.0 / std::min(breite, hoehe), kZoomMin, kZoomMax);
     mitteX = (g.minX + g.maxX) / 2;
     mitteY = (g.minY + g.maxY) / 2;
 }

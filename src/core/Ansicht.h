@@ -38,7 +38,8 @@ struct Ansicht {
     void zoomUm(double bx, double by, double faktor);
     // Moves the picture by screen pixels.
     void verschieben(double dx, double dy);
-    // The whole rectangle in view with a margin; an empty or single-point one shows 100 %.
+    // The whole rectangle in view with a margin, as large as the widget allows; an empty or
+    // single-point one shows 100 %.
     void einpassen(const Grenzen& g);
     void hundertProzent();
 };

@@ -43,14 +43,17 @@ QPointF Figurenansicht::nachFigur(QPointF w) const {
 }
 
 void Figurenansicht::ansichtGeaendert() {
+    eingepasst_ = false;
     update();
     if (anzeigeGeaendert) anzeigeGeaendert();
 }
 
 void Figurenansicht::einpassen() {
     const long f = s_.SpurAuswahl[s_.EditorSpur].Figur;
+    ansicht_ = ansicht();
     ansicht_.einpassen(f >= 0 && s_.Figuren.enthaelt(f) ? figurGrenzen(s_.Figuren[f]) : Grenzen{});
     ansichtGeaendert();
+    eingepasst_ = true;
 }
 
 void Figurenansicht::hundertProzent() {
@@ -69,8 +72,8 @@ void Figurenansicht::figurGezeigt() {
     if (f != gezeigteFigur_) {
         gezeigteFigur_ = f;
         einpassen();
-    } else {
-        ansichtGeaendert();
+    } else if (anzeigeGeaendert) {
+        anzeigeGeaendert();
     }
 }
 
@@ -321,6 +324,11 @@ void Figurenansicht::wheelEvent(QWheelEvent* e) {
     ansicht_ = ansicht();
     ansicht_.zoomUm(e->position().x(), e->position().y(), e->angleDelta().y() > 0 ? 1.25 : 0.8);
     ansichtGeaendert();
+}
+
+void Figurenansicht::resizeEvent(QResizeEvent*) {
+    // A fitted figure stays fitted while the window changes size.
+    if (eingepasst_) einpassen();
 }
 
 void Figurenansicht::leaveEvent(QEvent*) {

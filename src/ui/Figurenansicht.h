@@ -50,6 +50,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent*) override;
     void wheelEvent(QWheelEvent*) override;
     void leaveEvent(QEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
 
 private:
@@ -64,6 +65,7 @@ private:
     Zeichnung& z_;
     Ansicht ansicht_;
     long gezeigteFigur_ = -1;
+    bool eingepasst_ = false; // not zoomed or moved since the last fit
     bool mausDa_ = false;
     QPointF maus_;
     bool zieht_ = false;
