@@ -249,14 +249,14 @@ void Hauptfenster::menusBauen() {
         datei, "mnuSpeichern", "&Save",
         [this, &s, &env] {
             bool schnell = true;
-            speichernUndFolgen([&] { Speichern(s, env, schnell, ""); });
+            speichernUndFolgen([&] { return Speichern(s, env, schnell, ""); });
         },
         QKeySequence::Save);
     befehl(
         datei, "mnuSpeichernUnter", "Save &as...",
         [this, &s, &env] {
             bool schnell = false;
-            speichernUndFolgen([&] { Speichern(s, env, schnell, ""); });
+            speichernUndFolgen([&] { return Speichern(s, env, schnell, ""); });
         },
         QKeySequence::SaveAs);
     datei->addSeparator();
@@ -267,6 +267,10 @@ void Hauptfenster::menusBauen() {
         if (ergebnis.geoeffnet && ergebnis.frames > 0) alsGeaendertMarkieren(p_.figuren, 0);
         listeAktualisieren();
         frameAnzeigen();
+        if (ergebnis.geoeffnet && ergebnis.frames > 0)
+            statusBar()->showMessage(QString("imported %1 %2")
+                                         .arg(ergebnis.frames)
+                                         .arg(ergebnis.frames == 1 ? "frame" : "frames"));
     });
     befehl(datei, "cmdExportIlda", "&Export ILDA...", [this] {
         cmdExportIlda_Click(p_.figuren, p_.paletten, p_.env, IldaDateiname_,
@@ -710,14 +714,18 @@ void Hauptfenster::geaendert() {
     frameAnzeigen();
 }
 
-void Hauptfenster::speichernUndFolgen(const std::function<void()>& speichern) {
+void Hauptfenster::speichernUndFolgen(const std::function<bool()>& speichern) {
     const long vorher = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur;
-    speichern();
+    const bool gespeichert = speichern();
     listeAktualisieren();
     // A figure saved into the folder under a new name is shown (and played) in its new slot.
     const long jetzt = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur;
     if (jetzt != vorher && jetzt >= 0) figurWaehlen(static_cast<int>(jetzt));
-    ordnerMelden();
+    if (gespeichert)
+        statusBar()->showMessage(jetzt > 0 ? "saved " + q(figurName(p_.figuren, jetzt))
+                                           : QString("saved"));
+    else
+        ordnerMelden();
 }
 
 void Hauptfenster::figurGeaendert() {

@@ -62,8 +62,9 @@ private:
     void geaendert();
     // The figure on the editor track was changed by a control of the window.
     void figurGeaendert();
-    // Saves, then shows the list and the figure the editor track holds afterwards.
-    void speichernUndFolgen(const std::function<void()>& speichern);
+    // Saves, then shows the list and the figure the editor track holds afterwards, and says
+    // what was saved.
+    void speichernUndFolgen(const std::function<bool()>& speichern);
     void aenderungenAnzeigen();
     // Runs a colour table command and tells when the figure's colours went dark with it.
     void farbtabelleWechseln(const std::function<void()>& wechsel);

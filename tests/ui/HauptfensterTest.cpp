@@ -134,6 +134,7 @@ TEST(Hauptfenster, ListDrawUndoRedoSaveReload) {
 
     t.ausloesen("mnuSpeichern");
     ASSERT_TRUE(t.s.dialoge.meldungen.empty()) << t.s.dialoge.meldungen.front();
+    EXPECT_EQ(t.w->statusBar()->currentMessage(), "saved a.qvb");
     t.ausloesen("cmdReload");
     ASSERT_EQ(liste->count(), 4);
     EXPECT_EQ(liste->item(2)->text(), "a.qvb");
@@ -156,6 +157,7 @@ TEST(Hauptfenster, ImportAndExportIlda) {
     ASSERT_EQ(t.figur(0).Frames.size(), 1u);
     EXPECT_EQ(t.figur(0).Frames[0].Punkte.size(), 3u);
     EXPECT_EQ(t.figur(0).Frames[0].Punkte[1].Farbe, 0xF00);
+    EXPECT_EQ(t.w->statusBar()->currentMessage(), "imported 1 frame");
     t.s.dialoge.dateinamen = {(t.s.tmp / "aus").string()};
     t.ausloesen("cmdExportIlda");
     EXPECT_EQ(test::leseDatei(t.s.tmp / "aus.ild").size(), 32u + 3 * 8 + 32);
