@@ -183,6 +183,10 @@ TEST(Hauptfenster, PlaysTheSimulationAndStaysResponsive) {
     EXPECT_GT(t.w->ausgabe()->punkte(), 10);
     QTest::qWait(120);
     EXPECT_NE(t.p->figuren.SpurAuswahl[0].Frame, framesVorher); // the frame clock runs
+    // The frame counter follows, counting from 1.
+    EXPECT_TRUE(t.kind<QLabel>("lblFrame")
+                    ->text()
+                    .startsWith(QString("Frame %1 /").arg(t.p->figuren.SpurAuswahl[0].Frame + 1)));
     QTest::mouseClick(play, Qt::LeftButton);
     EXPECT_FALSE(t.w->spielt());
     EXPECT_EQ(play->text(), "Play");
