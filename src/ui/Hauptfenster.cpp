@@ -11,6 +11,7 @@
 #include "devices/Geraeteverwaltung.h"
 #include "ui/Ausgabefenster.h"
 #include "ui/Figurenansicht.h"
+#include "ui/Laserleiste.h"
 #include "ui/Palettenansicht.h"
 
 #include <QButtonGroup>
@@ -170,6 +171,7 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     connect(takt_, &QTimer::timeout, this, [this] { durchlauf(); });
 
     menusBauen();
+    addToolBar(new Laserleiste(p_.ausgabe->Haupt, p_.einstellungen, this));
     if (!p_.figuren.lstDirPfad.empty()) {
         const QModelIndex i = ordnerModell_->index(q(p_.figuren.lstDirPfad.string()));
         if (i.isValid()) {
