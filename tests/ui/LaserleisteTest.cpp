@@ -1,12 +1,14 @@
 #include "ui/Laserleiste.h"
 #include "../app/Startumgebung.h"
 #include "ui/Figurenansicht.h"
+#include "ui/Geraetetafel.h"
 #include "ui/Hauptfenster.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace sw;
@@ -95,4 +97,34 @@ TEST(Laserleiste, BrightnessReachesTheEngineAndTheSettings) {
     EXPECT_TRUE(a.Haupt.LaserFreigabe);
     EXPECT_NEAR(a.Haupt.Helligkeit, 0.4, 1e-6);
     EXPECT_EQ(neu.findChild<QSpinBox*>("txtHelligkeit")->value(), 40);
+}
+
+TEST(Geraetetafel, ShowsEachAssignedDeviceWithItsStateAndRate) {
+    Fenster t;
+    auto* tafel = t.kind<ui::Geraetetafel>("dockGeraete");
+    auto* tabelle = t.kind<QTableWidget>("lstGeraetezustand");
+    t.p->geraete.HardwareZuordnung.fill(0);
+    tafel->aktualisieren();
+    EXPECT_EQ(tabelle->rowCount(), 0);
+
+    t.p->geraete.HardwareZuordnung[3] = 1; // the Virtual Device
+    t.p->geraete.PPSWert[3] = 30000;
+    tafel->aktualisieren();
+    ASSERT_EQ(tabelle->rowCount(), 1);
+    EXPECT_EQ(tabelle->item(0, 0)->text(), "3");
+    EXPECT_EQ(tabelle->item(0, 1)->text(), "Virtual Device");
+    EXPECT_EQ(tabelle->item(0, 2)->text(), "connected");
+    EXPECT_EQ(tabelle->item(0, 3)->text(), "30000");
+
+    // a device of the list that detection did not find again
+    GeraeteEintrag weg;
+    weg.Typ = Geraetetyp::EtherDream;
+    weg.Anzeigename = "Bühne links";
+    t.p->geraete.Geraeteliste.push_back(weg);
+    t.p->geraete.HardwareZuordnung[5] =
+        static_cast<std::int16_t>(t.p->geraete.Geraeteliste.size() - 1);
+    tafel->aktualisieren();
+    ASSERT_EQ(tabelle->rowCount(), 2);
+    EXPECT_EQ(tabelle->item(1, 1)->text(), QString::fromUtf8("Bühne links"));
+    EXPECT_EQ(tabelle->item(1, 2)->text(), "not found");
 }
