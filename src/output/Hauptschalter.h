@@ -30,7 +30,8 @@ inline void hauptschalterAnwenden(const Hauptschalter& h, Ausgabepunkt& p) {
         p.R = p.G = p.B = p.I = 0;
         return;
     }
-    const double f = h.Helligkeit < 0 ? 0 : h.Helligkeit > 1 ? 1 : h.Helligkeit;
+    if (h.Helligkeit >= 1) return; // full brightness, the common case, costs nothing
+    const double f = h.Helligkeit > 0 ? h.Helligkeit : 0;
     p.R *= f;
     p.G *= f;
     p.B *= f;
