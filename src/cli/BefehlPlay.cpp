@@ -138,6 +138,8 @@ void befehlPlay(const PlayOptionen& o) {
         throw CliFehler("--cycles must be from 0 to " + std::to_string(kMaxZyklen) + ".");
     if (!(o.passMs > 0 && o.passMs <= kMaxPassMs))
         throw CliFehler("--pass-ms must be above 0 and at most 60000.");
+    if (!(o.helligkeit >= 0 && o.helligkeit <= 100))
+        throw CliFehler("--brightness must be from 0 to 100.");
     if (o.stufe != "out" && o.stufe != "raw") throw CliFehler("--stage must be out or raw.");
 
     CliUmgebung u;
@@ -203,6 +205,11 @@ void befehlPlay(const PlayOptionen& o) {
         a->IldaShowExportAn = true;
     }
 
+    // The command is the operator's request to output: it arms the lasers itself, whatever the
+    // settings say for the window's start, at the brightness asked for.
+    a->Haupt.LaserFreigabe = true;
+    a->Haupt.Blackout = false;
+    a->Haupt.Helligkeit = o.helligkeit / 100;
     ausgabeVorbereiten(*a, paletten);
     dac.starten(); // before the stopwatch: its wait is not part of the first pass
     AbspielenStarten(*a, u.env);

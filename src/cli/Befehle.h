@@ -16,6 +16,7 @@ struct PlayOptionen {
     int spur = 0;
     int zyklen = 1;
     double passMs = 20;
+    double helligkeit = 100;          // --brightness, master brightness in percent
     std::string einstellungen;        // --settings
     std::vector<std::string> geraete; // --device N=NAME
     std::string dump;                 // --dump

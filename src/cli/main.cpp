@@ -94,6 +94,10 @@ int main(int argc, char** argv) {
         ->check(zahlBereich(0, sw::cli::kMaxZyklen, true));
     playBefehl->add_option("--pass-ms", play.passMs, "duration of each pass in ms (default 20)")
         ->check(zahlBereich(0, sw::cli::kMaxPassMs, false, true));
+    playBefehl
+        ->add_option("--brightness", play.helligkeit,
+                     "master brightness in percent, 0 to 100 (default 100)")
+        ->check(zahlBereich(0, 100, false));
     playBefehl->add_option("--settings", play.einstellungen,
                            "settings file with the pipeline's keys and the side table");
     playBefehl->add_option(

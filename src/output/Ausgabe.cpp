@@ -70,6 +70,7 @@ void DeviceAuswahl(AusgabeZustand& a, int geraet, Ausgabepunkt pt) {
         return;
     }
     if (!a.Farbmessmodus) zonenUndKurven(a.Farben.geraete[static_cast<std::size_t>(geraet)], pt);
+    hauptschalterAnwenden(a.Haupt, pt);
     if (a.Beobachter) a.Beobachter->punkt(geraet, pt);
     if (Geraeteschreiber* w = schreiberVon(a, geraet)) w->punkt(geraet, pt);
 }

@@ -3,7 +3,7 @@
 // the output routine for the four sides, and for each of the sixteen logical devices the
 // filling of an empty list, path optimisation with the geometry pass, and the hand-over of
 // every point (`DeviceAuswahl`) to the writer of the device's kind, the simulation or the ILDA
-// show export.
+// show export. The master controls (`Haupt`) act last, on every point a device writer receives.
 
 #include "core/Farbpalette.h"
 #include "core/FigurenSpeicher.h"
@@ -14,6 +14,7 @@
 #include "output/Frameuhr.h"
 #include "output/Geometrie.h"
 #include "output/Geraeteschreiber.h"
+#include "output/Hauptschalter.h"
 #include "output/Optimierung.h"
 
 #include <array>
@@ -50,6 +51,8 @@ struct AusgabeZustand {
     // The kind of device behind each logical device, and a writer per kind (not owned).
     std::array<std::int16_t, kGeraete> Geraetetyp{};
     std::array<Geraeteschreiber*, geraetetyp::kArten> Schreiber{};
+    // Laser enable, blackout and master brightness, read in every cycle.
+    Hauptschalter Haupt;
     Punktbeobachter* Beobachter = nullptr;
     // Sees each device's raw list after the output routine, before filling and optimisation.
     std::function<void(int geraet, const Rohliste& liste)> RohlisteBeobachter;

@@ -11,6 +11,8 @@
 #include "devices/Geraeteverwaltung.h"
 #include "ui/Ausgabefenster.h"
 #include "ui/Figurenansicht.h"
+#include "ui/Geraetetafel.h"
+#include "ui/Laserleiste.h"
 #include "ui/Palettenansicht.h"
 
 #include <QButtonGroup>
@@ -181,6 +183,8 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     connect(takt_, &QTimer::timeout, this, [this] { durchlauf(); });
 
     menusBauen();
+    addToolBar(new Laserleiste(p_.ausgabe->Haupt, p_.einstellungen, this));
+    addDockWidget(Qt::RightDockWidgetArea, new Geraetetafel(p_.geraete, p_.dac, this));
     if (!p_.figuren.lstDirPfad.empty()) {
         const QModelIndex i = ordnerModell_->index(q(p_.figuren.lstDirPfad.string()));
         if (i.isValid()) {

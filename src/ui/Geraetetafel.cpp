@@ -1,0 +1,51 @@
+#include "ui/Geraetetafel.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace sw::ui {
+
+Geraetetafel::Geraetetafel(const Geraete& g, const Dacausgabe& dac, QWidget* eltern)
+    : QDockWidget("Devices", eltern), g_(g), dac_(dac) {
+    setObjectName("dockGeraete");
+    tabelle_ = new QTableWidget(0, 4);
+    tabelle_->setObjectName("lstGeraetezustand");
+    tabelle_->setHorizontalHeaderLabels({"Device", "Name", "State", "Points/s"});
+    tabelle_->verticalHeader()->hide();
+    tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabelle_->setSelectionMode(QAbstractItemView::NoSelection);
+    tabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    setWidget(tabelle_);
+    auto* takt = new QTimer(this);
+    takt->setInterval(500);
+    connect(takt, &QTimer::timeout, this, [this] { aktualisieren(); });
+    takt->start();
+    aktualisieren();
+}
+
+void Geraetetafel::aktualisieren() {
+    int zeile = 0;
+    for (int d = 0; d < kGeraete; ++d) {
+        const auto zuordnung = g_.HardwareZuordnung[static_cast<std::size_t>(d)];
+        if (zuordnung <= 0 || static_cast<std::size_t>(zuordnung) >= g_.Geraeteliste.size())
+            continue; // no device on this logical device
+        const GeraeteEintrag& e = g_.eintrag(d);
+        const char* zustand = dac_.gestoert(d)                                 ? "fault"
+                              : e.Typ == Geraetetyp::VirtualDevice || e.Bereit ? "connected"
+                                                                               : "not found";
+        const QStringList spalten{QString::number(d), QString::fromStdString(e.Anzeigename),
+                                  zustand,
+                                  QString::number(g_.PPSWert[static_cast<std::size_t>(d)])};
+        if (zeile >= tabelle_->rowCount()) tabelle_->insertRow(zeile);
+        for (int s = 0; s < spalten.size(); ++s) {
+            auto* feld = tabelle_->item(zeile, s);
+            if (!feld) tabelle_->setItem(zeile, s, feld = new QTableWidgetItem);
+            if (feld->text() != spalten[s]) feld->setText(spalten[s]);
+        }
+        ++zeile;
+    }
+    tabelle_->setRowCount(zeile);
+}
+
+} // namespace sw::ui

@@ -1,0 +1,180 @@
+#include "Pipeline.h"
+
+using namespace sw;
+using sw::test::Pipeline;
+
+namespace {
+
+// What the dump sees: every point handed to a writer, per device.
+struct Mitschnitt : Punktbeobachter {
+    std::map<int, std::vector<Ausgabepunkt>> punkte;
+    void punkt(int d, const Ausgabepunkt& p) override { punkte[d].push_back(p); }
+};
+
+bool dunkel(const Ausgabepunkt& p) {
+    return p.R == 0 && p.G == 0 && p.B == 0 && p.I == 0;
+}
+
+bool hell(const std::vector<Ausgabepunkt>& pts) {
+    return std::any_of(pts.begin(), pts.end(), [](const Ausgabepunkt& p) { return !dunkel(p); });
+}
+
+// Two devices on side A playing a lit square, recorded per cycle.
+struct Zwei : Pipeline {
+    Mitschnitt dump;
+    Zwei() {
+        geraet(0);
+        geraet(1);
+        a->Beobachter = &dump;
+        figur({{-8000, -8000, 4095, 0},
+               {8000, -8000, 4095, 0},
+               {8000, 8000, 4095, 0},
+               {-8000, 8000, 4095, 0}});
+        starten();
+    }
+    void naechster() {
+        schreiber.punkte.clear();
+        dump.punkte.clear();
+        zyklus();
+    }
+};
+
+} // namespace
+
+TEST(Hauptschalter, BlackoutDarkensEveryDeviceInTheNextCycleAtTheSamePositions) {
+    Zwei t;
+    t.naechster();
+    ASSERT_TRUE(hell(t.schreiber.punkte[0]));
+    ASSERT_TRUE(hell(t.schreiber.punkte[1]));
+    const auto vorher = t.schreiber.punkte[0];
+
+    t.a->Haupt.Blackout = true;
+    t.naechster();
+    for (int d : {0, 1}) {
+        ASSERT_FALSE(t.schreiber.punkte[d].empty()) << d; // the devices keep streaming
+        EXPECT_EQ(t.schreiber.gesendet[d], 2) << d;
+        for (const auto& p : t.schreiber.punkte[d]) EXPECT_TRUE(dunkel(p)) << d;
+        for (const auto& p : t.dump.punkte[d]) EXPECT_TRUE(dunkel(p)) << d;
+    }
+    // the scanners keep their path: no jump to a park position
+    const auto& jetzt = t.schreiber.punkte[0];
+    ASSERT_EQ(jetzt.size(), vorher.size());
+    for (std::size_t i = 0; i < jetzt.size(); ++i) {
+        EXPECT_EQ(jetzt[i].X, vorher[i].X) << i;
+        EXPECT_EQ(jetzt[i].Y, vorher[i].Y) << i;
+    }
+
+    t.a->Haupt.Blackout = false;
+    t.naechster();
+    EXPECT_TRUE(hell(t.schreiber.punkte[0]));
+    EXPECT_TRUE(hell(t.schreiber.punkte[1]));
+}
+
+TEST(Hauptschalter, DisarmedSendsNothingLitWhateverAsksForLight) {
+    Zwei t;
+    t.a->Haupt.LaserFreigabe = false;
+    t.naechster();
+    for (int d : {0, 1}) {
+        ASSERT_FALSE(t.dump.punkte[d].empty());
+        for (const auto& p : t.dump.punkte[d]) EXPECT_TRUE(dunkel(p)) << d;
+    }
+    // neither the show-blanked rule nor the colour measurement pattern lights a disarmed laser
+    t.a->checkShowBlank[0] = true;
+    t.a->Farbmessmodus = true;
+    t.a->GemessenesGeraet = 1;
+    t.figur({});
+    t.naechster();
+    for (int d : {0, 1}) {
+        ASSERT_FALSE(t.schreiber.punkte[d].empty());
+        for (const auto& p : t.schreiber.punkte[d]) EXPECT_TRUE(dunkel(p)) << d;
+    }
+    // the operator arms: the same cycle lights up again
+    t.a->Haupt.LaserFreigabe = true;
+    t.naechster();
+    EXPECT_TRUE(hell(t.schreiber.punkte[0]));
+    EXPECT_TRUE(hell(t.schreiber.punkte[1]));
+}
+
+TEST(Hauptschalter, BrightnessScalesTheColoursAfterTheCurves) {
+    Pipeline t;
+    t.a->Geraetetyp[0] = geraetetyp::VirtuellesGeraet;
+    // a bent red curve: 128 comes out as 200
+    t.a->Farben.geraete[0].midWert[0] = 200;
+    alleFarbenKorrigieren(t.a->Farben, t.p);
+    const auto& kurve = t.a->Farben.geraete[0].kurven[0];
+    ASSERT_EQ(kurve[128], 200);
+    ASSERT_NE(kurve[64], 100); // scaling before the curve would give another value
+
+    t.a->Haupt.Helligkeit = 0.5;
+    DeviceAuswahl(*t.a, 0, Ausgabepunkt{1000, 2000, 128, 128, 255, 255});
+    const auto& p = t.schreiber.punkte[0].at(0);
+    EXPECT_EQ(p.X, 1000);
+    EXPECT_EQ(p.Y, 2000);
+    EXPECT_EQ(p.R, 100);
+    EXPECT_EQ(p.G, 64);
+    EXPECT_EQ(p.B, 127.5);
+    EXPECT_EQ(p.I, 127.5);
+
+    // over a whole cycle every point is half of what full brightness gives
+    t.geraet(0);
+    t.figur({{0, 0, 4095, 0}, {5000, 0, 4095, 0}});
+    t.starten();
+    t.schreiber.punkte.clear();
+    t.a->Haupt.Helligkeit = 1;
+    t.zyklus();
+    const auto voll = t.schreiber.punkte[0];
+    ASSERT_TRUE(hell(voll));
+    t.schreiber.punkte.clear();
+    t.a->Haupt.Helligkeit = 0.5;
+    t.zyklus();
+    const auto halb = t.schreiber.punkte[0];
+    ASSERT_EQ(halb.size(), voll.size());
+    for (std::size_t i = 0; i < voll.size(); ++i) {
+        EXPECT_EQ(halb[i].R, voll[i].R / 2) << i;
+        EXPECT_EQ(halb[i].G, voll[i].G / 2) << i;
+        EXPECT_EQ(halb[i].B, voll[i].B / 2) << i;
+        EXPECT_EQ(halb[i].I, voll[i].I / 2) << i;
+    }
+    // 0 % is dark, values outside 0 to 1 are kept within
+    t.schreiber.punkte.clear();
+    t.a->Haupt.Helligkeit = 0;
+    t.zyklus();
+    for (const auto& q : t.schreiber.punkte[0]) EXPECT_TRUE(dunkel(q));
+    t.schreiber.punkte.clear();
+    t.a->Haupt.Helligkeit = 3;
+    t.zyklus();
+    ASSERT_EQ(t.schreiber.punkte[0].size(), voll.size());
+    for (std::size_t i = 0; i < voll.size(); ++i) EXPECT_EQ(t.schreiber.punkte[0][i].R, voll[i].R);
+}
+
+TEST(Hauptschalter, SettingsArmOnlyWhenAskedAndKeepTheBrightness) {
+    test::Kratzordner tmp;
+    test::TestUmgebung u;
+    Einstellungen e(u.log, u.pumpe);
+    e.IniPfad = (tmp / "s.ini").string();
+
+    // nothing stored: disarmed at full brightness, and a blackout left over is cleared
+    Hauptschalter h;
+    h.Blackout = true;
+    hauptschalterLaden(h, e);
+    EXPECT_FALSE(h.LaserFreigabe);
+    EXPECT_FALSE(h.Blackout);
+    EXPECT_EQ(h.Helligkeit, 1);
+
+    h.Helligkeit = 0.4;
+    hauptschalterSpeichern(h, e);
+    EXPECT_EQ(e.ini().lesen(e.IniPfad, "Laser", "Helligkeit"), "400000");
+    EXPECT_FALSE(e.ini().lesen(e.IniPfad, "Laser", "FreigabeBeimStart").has_value());
+    e.zahlSchreiben("Laser", "FreigabeBeimStart", 1);
+    Hauptschalter g;
+    hauptschalterLaden(g, e);
+    EXPECT_TRUE(g.LaserFreigabe);
+    EXPECT_NEAR(g.Helligkeit, 0.4, 1e-6);
+
+    e.zahlSchreiben("Laser", "Helligkeit", 250);
+    hauptschalterLaden(g, e);
+    EXPECT_EQ(g.Helligkeit, 1);
+    e.zahlSchreiben("Laser", "Helligkeit", -5);
+    hauptschalterLaden(g, e);
+    EXPECT_EQ(g.Helligkeit, 0);
+}
