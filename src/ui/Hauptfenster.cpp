@@ -184,7 +184,16 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
 
     menusBauen();
     addToolBar(new Laserleiste(p_.ausgabe->Haupt, p_.einstellungen, this));
-    addDockWidget(Qt::RightDockWidgetArea, new Geraetetafel(p_.geraete, p_.dac, this));
+    auto* tafel = new Geraetetafel(p_.geraete, p_.dac, this);
+    addDockWidget(Qt::RightDockWidgetArea, tafel);
+    // The panel costs width a small screen does not have: it starts hidden, the View menu
+    // shows it.
+    tafel->hide();
+    tafel->toggleViewAction()->setObjectName("mnuGeraetetafel");
+    if (auto* ansicht = menuBar()->findChild<QMenu*>("mnuAnsicht")) {
+        ansicht->addSeparator();
+        ansicht->addAction(tafel->toggleViewAction());
+    }
     if (!p_.figuren.lstDirPfad.empty()) {
         const QModelIndex i = ordnerModell_->index(q(p_.figuren.lstDirPfad.string()));
         if (i.isValid()) {
@@ -301,6 +310,7 @@ void Hauptfenster::menusBauen() {
         QKeySequence(Qt::CTRL | Qt::Key_Y));
 
     QMenu* ansicht = menuBar()->addMenu("&View");
+    ansicht->setObjectName("mnuAnsicht");
     befehl(
         ansicht, "mnuZoomEinpassen", "Zoom to &fit", [this] { figur_->einpassen(); },
         QKeySequence(Qt::CTRL | Qt::Key_0));

@@ -103,6 +103,10 @@ TEST(Geraetetafel, ShowsEachAssignedDeviceWithItsStateAndRate) {
     Fenster t;
     auto* tafel = t.kind<ui::Geraetetafel>("dockGeraete");
     auto* tabelle = t.kind<QTableWidget>("lstGeraetezustand");
+    // hidden at first, so the window fits small screens; the View menu shows it
+    EXPECT_FALSE(tafel->isVisible());
+    t.kind<QAction>("mnuGeraetetafel")->trigger();
+    EXPECT_TRUE(tafel->isVisible());
     t.p->geraete.HardwareZuordnung.fill(0);
     tafel->aktualisieren();
     EXPECT_EQ(tabelle->rowCount(), 0);
