@@ -56,5 +56,7 @@ inline constexpr int FarbenFehlen = 1924; // \xxx\ is the number of points
 inline constexpr const char* FarbenFehlenText =
     "\\xxx\\ points of this figure are black with the new colour table: it does not hold "
     "their colours.";
+inline constexpr int AusgabefensterTitel = 1985;
+inline constexpr const char* AusgabefensterTitelText = "Output";
 
 } // namespace sw::meldung

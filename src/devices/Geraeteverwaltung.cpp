@@ -62,7 +62,8 @@ int geraetNachName(const Geraete& g, const std::string& anzeigename) {
 
 void netzeinstellungenLesen(Geraete& g, Einstellungen& e) {
     auto& n = g.netz;
-    const std::string adresse = e.textLesen("Netzwerk", "Suchadresse", n.suchAdresse, e.IniDateiAktuell);
+    const std::string adresse =
+        e.textLesen("Netzwerk", "Suchadresse", n.suchAdresse, e.IniDateiAktuell);
     if (adresse != "<no value>" && !adresse.empty()) n.suchAdresse = adresse;
     auto port = [&](const char* schluessel, std::uint16_t& wert) {
         const double v = e.zahlLesen("Netzwerk", schluessel, wert, e.IniDateiAktuell);
@@ -73,10 +74,11 @@ void netzeinstellungenLesen(Geraete& g, Einstellungen& e) {
     port("IDN_Port", n.idnPort);
     const std::string idn = e.textLesen("Netzwerk", "IDN_Adresse", n.idnAdresse, e.IniDateiAktuell);
     if (idn != "<no value>") n.idnAdresse = idn;
-    n.idnWelle = e.zahlLesen("Netzwerk", "IDN_Wellenmodus", n.idnWelle ? 1 : 0, e.IniDateiAktuell) != 0;
-    n.suchzeit = std::clamp(static_cast<int>(e.zahlLesen("Netzwerk", "Suchzeit", n.suchzeit,
-                                                         e.IniDateiAktuell)),
-                            0, 5000);
+    n.idnWelle =
+        e.zahlLesen("Netzwerk", "IDN_Wellenmodus", n.idnWelle ? 1 : 0, e.IniDateiAktuell) != 0;
+    n.suchzeit = std::clamp(
+        static_cast<int>(e.zahlLesen("Netzwerk", "Suchzeit", n.suchzeit, e.IniDateiAktuell)), 0,
+        5000);
     n.latenz = std::clamp(
         static_cast<int>(e.zahlLesen("Netzwerk", "Latenz", n.latenz, e.IniDateiAktuell)), 5, 500);
 }
@@ -280,6 +282,32 @@ void geraeteSpeichern(const Geraete& g, Einstellungen& e) {
     e.textSchreiben("Optionen_4_frmdmx", "DMX_InputDevice",
                     g.Geraeteliste[static_cast<std::size_t>(g.DmxEingangsGeraet)].Anzeigename,
                     e.IniDateiAktuell);
+}
+
+bool simulationsgeraetEinsetzen(Simulationsgeraet& s, Geraete& g, Umgebung& env,
+                                AusgabeZustand& a) {
+    if (s.eingesetzt) return false;
+    for (auto t : a.Geraetetyp)
+        if (t != geraetetyp::KeinGeraet) return false;
+    const auto& liste = g.lstHardwareEintraege;
+    const auto virtuell = std::find(liste.begin(), liste.end(), "Virtual Device");
+    if (virtuell == liste.end()) return false;
+    s.vorherIndex = g.lstHardwareIndex[0];
+    s.vorherZuordnung = a.SpurZuordnung[0][0];
+    geraetWaehlen(g, env, 0, static_cast<int>(virtuell - liste.begin()));
+    a.Geraetetyp[0] = static_cast<std::int16_t>(g.eintrag(0).Typ);
+    a.SpurZuordnung[0][0] = true;
+    s.eingesetzt = true;
+    return true;
+}
+
+void simulationsgeraetEntfernen(Simulationsgeraet& s, Geraete& g, Umgebung& env,
+                                AusgabeZustand& a) {
+    if (!s.eingesetzt) return;
+    s.eingesetzt = false;
+    geraetWaehlen(g, env, 0, s.vorherIndex);
+    a.Geraetetyp[0] = static_cast<std::int16_t>(g.eintrag(0).Typ);
+    a.SpurZuordnung[0][0] = s.vorherZuordnung;
 }
 
 } // namespace sw

@@ -5,6 +5,7 @@
 
 #include "app/Einstellungen.h"
 #include "devices/Geraete.h"
+#include "output/Ausgabe.h"
 #include "platform/Umgebung.h"
 
 namespace sw {
@@ -31,5 +32,16 @@ int geraetNachName(const Geraete& g, const std::string& anzeigename);
 // device that is not connected is reported and its logical device stays on "No Device".
 Fortsetzung geraeteLaden(Geraete& g, Umgebung& env, Einstellungen& e);
 void geraeteSpeichern(const Geraete& g, Einstellungen& e);
+
+// A simulation with no device assigned plays on a "Virtual Device" put on logical device 0 and
+// side 0; after Stop it is taken off again and what was there before comes back.
+struct Simulationsgeraet {
+    bool eingesetzt = false;
+    int vorherIndex = 0;
+    bool vorherZuordnung = false;
+};
+// Puts the device there when no logical device has a kind; true when it did.
+bool simulationsgeraetEinsetzen(Simulationsgeraet& s, Geraete& g, Umgebung& env, AusgabeZustand& a);
+void simulationsgeraetEntfernen(Simulationsgeraet& s, Geraete& g, Umgebung& env, AusgabeZustand& a);
 
 } // namespace sw

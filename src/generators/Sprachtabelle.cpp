@@ -99,6 +99,7 @@ const std::vector<Sprachtext>& sprachtexte() {
          "The ILDA file has colour indices without a palette; they refer to the ILDA standard "
          "palette. Take the colours of the ILDA standard palette? (No keeps the indices in the "
          "current colour table.)"},
+        {1985, "Ausgabe", "Output"},
     };
     return texte;
 }

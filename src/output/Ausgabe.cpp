@@ -71,6 +71,7 @@ void DeviceAuswahl(AusgabeZustand& a, int geraet, Ausgabepunkt pt) {
     }
     if (!a.Farbmessmodus) zonenUndKurven(a.Farben.geraete[static_cast<std::size_t>(geraet)], pt);
     hauptschalterAnwenden(a.Haupt, pt);
+    if (a.Vorschau) SIM_Feld(a, geraet, pt);
     if (a.Beobachter) a.Beobachter->punkt(geraet, pt);
     if (Geraeteschreiber* w = schreiberVon(a, geraet)) w->punkt(geraet, pt);
 }
@@ -192,6 +193,8 @@ void AbspielenStoppen(AusgabeZustand& a) {
     if (!a.Wiedergabe) return;
     a.Wiedergabe = false;
     if (a.AusgabeGestoppt) a.AusgabeGestoppt();
+    a.SimLetzterIndex = -7;
+    if (a.SimulationZeichnen) a.SimulationZeichnen();
 }
 
 void ausgabeEinstellungenLaden(AusgabeZustand& a, const Paletten& p, Einstellungen& e) {

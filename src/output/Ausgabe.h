@@ -75,6 +75,9 @@ struct AusgabeZustand {
     std::array<double, kGeraete> ProjektorVerschiebungY{};
     // Redraws the simulation at the end of a cycle.
     std::function<void()> SimulationZeichnen;
+    // Outside the simulation mode the list also records what the devices receive, so an open
+    // preview shows what plays.
+    bool Vorschau = false;
 
     // Playback.
     bool Wiedergabe = false;
@@ -105,6 +108,7 @@ void FigurStarten(AusgabeZustand& a, FigurenSpeicher& s, int spur, int figur, do
 // the command-line program and the tests one per step of their clock.
 void AbspielenStarten(AusgabeZustand& a, Umgebung& env);
 void AbspielenDurchlauf(AusgabeZustand& a, FigurenSpeicher& s, const Paletten& p, Umgebung& env);
+// Stops playback; the simulation point list is emptied, so the preview shows the blanked state.
 void AbspielenStoppen(AusgabeZustand& a);
 
 // Every per-device and per-track setting of the pipeline, from and to the settings.

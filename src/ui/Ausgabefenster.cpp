@@ -1,15 +1,52 @@
 #include "ui/Ausgabefenster.h"
 
 #include <QPainter>
+#include <QScreen>
 #include <algorithm>
 
 namespace sw::ui {
 
-Ausgabefenster::Ausgabefenster(const AusgabeZustand& a, QWidget* eltern)
+Ausgabefenster::Ausgabefenster(AusgabeZustand& a, QWidget* eltern)
     : QWidget(eltern, Qt::Window), a_(a) {
     setObjectName("frmAusgabe");
-    setWindowTitle("Strahlwerk – Ausgabe");
     resize(420, 420);
+}
+
+QRect Ausgabefenster::nebenPlatz(const QRect& haupt, const QSize& groesse,
+                                 const QRect& verfuegbar) {
+    QRect r(QPoint(haupt.right() + 1, haupt.top()), groesse);
+    if (!verfuegbar.contains(r)) r.moveRight(haupt.left() - 1);
+    if (!verfuegbar.contains(r)) r.moveTopRight(haupt.topRight());
+    // Within the screen even when it overlaps, and no larger than the screen.
+    r.setSize(r.size().boundedTo(verfuegbar.size()));
+    r.moveLeft(std::clamp(r.left(), verfuegbar.left(), verfuegbar.right() + 1 - r.width()));
+    r.moveTop(std::clamp(r.top(), verfuegbar.top(), verfuegbar.bottom() + 1 - r.height()));
+    return r;
+}
+
+void Ausgabefenster::nebenZeigen(const QWidget& haupt) {
+    if (isVisible()) return;
+    const QScreen* schirm = haupt.screen();
+    auto platzieren = [&] {
+        // The frame around the client area counts as part of each window.
+        const QSize rand = frameGeometry().size() - geometry().size();
+        const QRect r =
+            nebenPlatz(haupt.frameGeometry(), size() + rand, schirm->availableGeometry());
+        resize(r.size() - rand);
+        move(r.topLeft());
+    };
+    if (schirm) platzieren();
+    show();
+    // The frame is known only once the window is shown.
+    if (schirm && !schirm->availableGeometry().contains(frameGeometry())) platzieren();
+}
+
+void Ausgabefenster::showEvent(QShowEvent*) {
+    a_.Vorschau = true;
+}
+
+void Ausgabefenster::hideEvent(QHideEvent*) {
+    a_.Vorschau = false;
 }
 
 void Ausgabefenster::paintEvent(QPaintEvent*) {

@@ -159,6 +159,8 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     setCentralWidget(haupt);
 
     ausgabe_ = new Ausgabefenster(*p_.ausgabe, this);
+    ausgabe_->setWindowTitle("Strahlwerk – " + q(p_.texte.text(meldung::AusgabefensterTitel,
+                                                               meldung::AusgabefensterTitelText)));
     p_.ausgabe->SimulationZeichnen = [this] {
         if (ausgabe_->isVisible()) ausgabe_->update();
     };
@@ -454,7 +456,8 @@ QWidget* Hauptfenster::rechteSpalteBauen() {
     auto* layout = new QVBoxLayout(spalte);
 
     palette_ = new Palettenansicht(p_.paletten);
-    palette_->gewaehlt = [this](long i) { zeichnung_.farbe = static_cast<std::int32_t>(i); };
+    zeichnung_.farbe = static_cast<std::int32_t>(p_.modell.zahl("Optionen_4_FrmHaupt", "farbe"));
+    palette_->gewaehlt = [this](long i) { farbeWaehlen(i); };
     layout->addWidget(palette_);
     auto* achsen = new QHBoxLayout;
     auto* achsGruppe = new QButtonGroup(spalte);
@@ -489,7 +492,7 @@ QWidget* Hauptfenster::rechteSpalteBauen() {
     auto* favoriten = new QGridLayout;
     for (int i = 0; i < kLieblingsfarben; ++i) {
         auto* l = new Lieblingsfarbe(p_.paletten, i);
-        l->gewaehlt = [this](long index) { zeichnung_.farbe = static_cast<std::int32_t>(index); };
+        l->gewaehlt = [this](long index) { farbeWaehlen(index); };
         l->fallengelassen = [this](int nummer, long index) {
             Pic_Lieblingsfarbe_DragDrop(p_.paletten, p_.einstellungen, nummer,
                                         static_cast<std::int32_t>(index));
@@ -550,13 +553,27 @@ QWidget* Hauptfenster::rechteSpalteBauen() {
     auto* knoepfe = new QGridLayout;
     cmdPlay_ = new QPushButton("Play");
     cmdPlay_->setObjectName("cmdPlay");
-    connect(cmdPlay_, &QPushButton::clicked, this, [this] { abspielen(!spielt()); });
+    // Play is normal playback: it ends the simulation mode and shows what plays.
+    connect(cmdPlay_, &QPushButton::clicked, this, [this] {
+        if (spielt()) {
+            abspielen(false);
+            return;
+        }
+        cmdSimulation_->setChecked(false);
+        abspielen(true);
+        ausgabe_->nebenZeigen(*this);
+    });
     cmdSimulation_ = new QPushButton("Simulation");
     cmdSimulation_->setObjectName("cmdSimulation");
     cmdSimulation_->setCheckable(true);
     connect(cmdSimulation_, &QPushButton::toggled, this, [this](bool an) {
         p_.ausgabe->Simulationsmodus = an;
-        if (an) ausgabe_->show();
+        if (!an) {
+            ausgabe_->hide();
+            return;
+        }
+        ausgabe_->nebenZeigen(*this);
+        if (!spielt()) abspielen(true);
     });
     cmdUndo_ = new QPushButton("Undo");
     cmdUndo_->setObjectName("cmdUndo");
@@ -772,14 +789,10 @@ void Hauptfenster::abspielen(bool an) {
     auto& a = *p_.ausgabe;
     if (an == spielt()) return;
     if (an) {
-        // A preview without any configured device shows the editor track on a Virtual Device.
-        bool geraet = false;
-        for (auto t : a.Geraetetyp) geraet = geraet || t != 0;
-        if (!geraet && a.Simulationsmodus) {
-            geraetWaehlen(p_.geraete, p_.env, 0, 1);
-            p_.dac.typenUebertragen(a);
-            a.SpurZuordnung[0][0] = true;
-        }
+        // A simulation without any configured device shows the editor track on a Virtual
+        // Device, taken off again after Stop.
+        if (a.Simulationsmodus)
+            simulationsgeraetEinsetzen(simulationsgeraet_, p_.geraete, p_.env, a);
         ausgabeVorbereiten(a, p_.paletten);
         p_.dac.starten();
         AbspielenStarten(a, p_.env);
@@ -790,8 +803,14 @@ void Hauptfenster::abspielen(bool an) {
     } else {
         takt_->stop();
         AbspielenStoppen(a);
+        simulationsgeraetEntfernen(simulationsgeraet_, p_.geraete, p_.env, a);
     }
     zustandAktualisieren();
+}
+
+void Hauptfenster::farbeWaehlen(long index) {
+    zeichnung_.farbe = static_cast<std::int32_t>(index);
+    modellSpeichern("Optionen_4_FrmHaupt", "farbe", std::to_string(index));
 }
 
 void Hauptfenster::durchlauf() {

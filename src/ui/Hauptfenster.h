@@ -6,6 +6,7 @@
 
 #include "app/Programm.h"
 #include "core/Zeichnen.h"
+#include "devices/Geraeteverwaltung.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -69,6 +70,7 @@ private:
     // Runs a colour table command and tells when the figure's colours went dark with it.
     void farbtabelleWechseln(const std::function<void()>& wechsel);
     void durchlauf();
+    void farbeWaehlen(long index);
     void fpsAnzeigen();
     void fpsUebernehmen(double wert);
     void modellSpeichern(const std::string& abschnitt, const std::string& schluessel,
@@ -108,6 +110,7 @@ private:
     QTimer* takt_ = nullptr;
     QTimer* absturzkopie_ = nullptr; // writes the crash copies a moment after the last change
     Ausgabefenster* ausgabe_ = nullptr;
+    Simulationsgeraet simulationsgeraet_;
 };
 
 } // namespace sw::ui

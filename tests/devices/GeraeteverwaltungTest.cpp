@@ -155,3 +155,26 @@ TEST_F(Verwaltung, DmxDevicesAndLumaxModes) {
     EXPECT_EQ(lumax.dmxModus[1], (std::pair{0, 512}));
     EXPECT_EQ(e.ini().lesen(e.IniPfad, "Optionen_4_frmdmx", "DMX_InputDevice"), "Lumax Emu 1");
 }
+
+TEST_F(Verwaltung, SimulationDeviceIsTakenOffAfterStop) {
+    Init_Hardware(g, u.env);
+    AusgabeZustand a;
+    Simulationsgeraet sim;
+    ASSERT_TRUE(simulationsgeraetEinsetzen(sim, g, u.env, a));
+    EXPECT_EQ(g.eintrag(0).Anzeigename, "Virtual Device");
+    EXPECT_EQ(a.Geraetetyp[0], geraetetyp::VirtuellesGeraet);
+    EXPECT_TRUE(a.SpurZuordnung[0][0]);
+    EXPECT_FALSE(simulationsgeraetEinsetzen(sim, g, u.env, a)); // once only
+    simulationsgeraetEntfernen(sim, g, u.env, a);
+    EXPECT_EQ(g.eintrag(0).Anzeigename, "No Device");
+    EXPECT_EQ(a.Geraetetyp[0], geraetetyp::KeinGeraet);
+    EXPECT_FALSE(a.SpurZuordnung[0][0]);
+
+    // With a device assigned, the simulation plays on it and nothing is put or taken off.
+    geraetWaehlen(g, u.env, 3, 1);
+    a.Geraetetyp[3] = geraetetyp::VirtuellesGeraet;
+    EXPECT_FALSE(simulationsgeraetEinsetzen(sim, g, u.env, a));
+    simulationsgeraetEntfernen(sim, g, u.env, a);
+    EXPECT_EQ(g.eintrag(0).Anzeigename, "No Device");
+    EXPECT_EQ(g.eintrag(3).Anzeigename, "Virtual Device");
+}

@@ -81,6 +81,30 @@ TEST(Ausgabezyklus, SimulationFillsItsListAndSendsNothing) {
     EXPECT_EQ(t.a->SimLetzterIndex / 7 + 1, n); // reset each cycle, not accumulated
 }
 
+TEST(Ausgabezyklus, PreviewRecordsWhatTheDevicesReceiveAndStopBlanksIt) {
+    Pipeline t;
+    t.geraet(1);
+    t.a->Vorschau = true;
+    t.a->Haupt.Helligkeit = 0.5;
+    t.figur({{0, 0, 4095, 4}, {1000, 0, 4095, 4}});
+    AbspielenStarten(*t.a, t.u.env);
+    t.starten();
+    t.zyklus();
+    const auto& gesendet = t.schreiber.punkte[1];
+    ASSERT_FALSE(gesendet.empty());
+    ASSERT_EQ(t.a->SimLetzterIndex / 7 + 1, static_cast<long>(gesendet.size()));
+    for (std::size_t i = 0; i < gesendet.size(); ++i) {
+        const double* z = t.a->SimPunktListe.data() + 7 * i;
+        EXPECT_EQ(z[0], gesendet[i].X);
+        EXPECT_EQ(z[2], gesendet[i].R); // after the master controls, as the laser gets it
+    }
+    int gezeichnet = 0;
+    t.a->SimulationZeichnen = [&] { ++gezeichnet; };
+    AbspielenStoppen(*t.a);
+    EXPECT_EQ(t.a->SimLetzterIndex, -7);
+    EXPECT_EQ(gezeichnet, 1);
+}
+
 TEST(Ausgabezyklus, IldaShowExportRecordsOneFramePerCycle) {
     Pipeline t;
     test::Kratzordner tmp;

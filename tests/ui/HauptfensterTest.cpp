@@ -6,6 +6,7 @@
 #include "core/QvbFormat.h"
 #include "ui/Ausgabefenster.h"
 #include "ui/Figurenansicht.h"
+#include "ui/Palettenansicht.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -169,27 +171,98 @@ TEST(Hauptfenster, PlaysTheSimulationAndStaysResponsive) {
                             test::leseDatei(fs::path(STRAHLWERK_DATA_DIR) / "Demo" / "Welle.qvb"));
     });
     t.w->figurWaehlen(1);
-    QTest::mouseClick(t.kind<QPushButton>("cmdSimulation"), Qt::LeftButton);
+    auto* vorschau = t.w->ausgabe();
+    EXPECT_FALSE(vorschau->isVisible());
+    // Ticking the simulation plays it in the preview, on a Virtual Device put on device 0.
+    auto* simulation = t.kind<QPushButton>("cmdSimulation");
+    QTest::mouseClick(simulation, Qt::LeftButton);
     auto* play = t.kind<QPushButton>("cmdPlay");
-    QTest::mouseClick(play, Qt::LeftButton);
     ASSERT_TRUE(t.w->spielt());
+    EXPECT_TRUE(vorschau->isVisible());
+    EXPECT_EQ(vorschau->windowTitle(), "Strahlwerk – Output");
+    EXPECT_EQ(t.p->geraete.eintrag(0).Anzeigename, "Virtual Device");
     EXPECT_EQ(play->text(), "Stop");
     // Window events are handled between the passes while the show plays.
     bool behandelt = false;
     QTimer::singleShot(30, [&] { behandelt = true; });
     const int framesVorher = t.p->figuren.SpurAuswahl[0].Frame;
-    for (int i = 0; i < 40 && !(behandelt && t.w->ausgabe()->punkte() > 0); ++i) QTest::qWait(10);
+    for (int i = 0; i < 40 && !(behandelt && vorschau->punkte() > 0); ++i) QTest::qWait(10);
     EXPECT_TRUE(behandelt);
-    EXPECT_GT(t.w->ausgabe()->punkte(), 10);
+    EXPECT_GT(vorschau->punkte(), 10);
     QTest::qWait(120);
     EXPECT_NE(t.p->figuren.SpurAuswahl[0].Frame, framesVorher); // the frame clock runs
     // The frame counter follows, counting from 1.
     EXPECT_TRUE(t.kind<QLabel>("lblFrame")
                     ->text()
                     .startsWith(QString("Frame %1 /").arg(t.p->figuren.SpurAuswahl[0].Frame + 1)));
+    // Stop blanks the preview and takes the Virtual Device off again.
     QTest::mouseClick(play, Qt::LeftButton);
     EXPECT_FALSE(t.w->spielt());
     EXPECT_EQ(play->text(), "Play");
+    EXPECT_EQ(vorschau->punkte(), 0);
+    EXPECT_EQ(t.p->geraete.eintrag(0).Anzeigename, "No Device");
+    EXPECT_EQ(t.p->ausgabe->Geraetetyp[0], geraetetyp::KeinGeraet);
+
+    // Play is normal playback: the simulation is cleared and the preview, if closed, opens.
+    EXPECT_TRUE(simulation->isChecked());
+    vorschau->close();
+    QTest::mouseClick(play, Qt::LeftButton);
+    EXPECT_TRUE(t.w->spielt());
+    EXPECT_FALSE(simulation->isChecked());
+    EXPECT_FALSE(t.p->ausgabe->Simulationsmodus);
+    EXPECT_TRUE(vorschau->isVisible());
+    EXPECT_EQ(t.p->geraete.eintrag(0).Anzeigename, "No Device");
+    // Unticking the simulation hides the preview.
+    simulation->setChecked(true);
+    EXPECT_TRUE(vorschau->isVisible());
+    simulation->setChecked(false);
+    EXPECT_FALSE(vorschau->isVisible());
+    QTest::mouseClick(play, Qt::LeftButton);
+    EXPECT_FALSE(t.w->spielt());
+}
+
+TEST(Hauptfenster, PreviewOpensBesideTheWindowFullyOnTheScreen) {
+    const QRect schirm(0, 0, 1920, 1040);
+    const QSize g(420, 420);
+    using ui::Ausgabefenster;
+    // Right of the window when it fits, else left of it.
+    EXPECT_EQ(Ausgabefenster::nebenPlatz(QRect(100, 50, 1000, 700), g, schirm),
+              QRect(QPoint(1100, 50), g));
+    EXPECT_EQ(Ausgabefenster::nebenPlatz(QRect(600, 50, 1000, 700), g, schirm),
+              QRect(QPoint(180, 50), g));
+    // Else overlapping the window, never past the screen's edges, and at most screen-sized.
+    const QRect voll = Ausgabefenster::nebenPlatz(QRect(0, 800, 1920, 700), g, schirm);
+    EXPECT_TRUE(schirm.contains(voll));
+    EXPECT_EQ(voll.size(), g);
+    EXPECT_EQ(voll.right(), 1919);
+    const QRect klein =
+        Ausgabefenster::nebenPlatz(QRect(0, 0, 300, 300), QSize(800, 2000), QRect(0, 0, 1024, 768));
+    EXPECT_TRUE(QRect(0, 0, 1024, 768).contains(klein));
+
+    Fenster t;
+    QTest::mouseClick(t.kind<QPushButton>("cmdPlay"), Qt::LeftButton);
+    auto* vorschau = t.w->ausgabe();
+    ASSERT_TRUE(vorschau->isVisible());
+    EXPECT_TRUE(t.w->screen()->availableGeometry().contains(vorschau->frameGeometry()))
+        << t.w->frameGeometry().x() << "," << t.w->frameGeometry().y() << " "
+        << t.w->frameGeometry().width() << "x" << t.w->frameGeometry().height() << " / "
+        << vorschau->frameGeometry().x() << "," << vorschau->frameGeometry().y() << " "
+        << vorschau->frameGeometry().width() << "x" << vorschau->frameGeometry().height();
+}
+
+TEST(Hauptfenster, DrawingColourIsRemembered) {
+    Fenster t;
+    EXPECT_EQ(t.w->zeichnung().farbe, 4095);
+    // The class has no meta object of its own: the name alone finds it.
+    static_cast<ui::Palettenansicht*>(t.kind<QWidget>("picPalette"))->gewaehlt(37);
+    EXPECT_EQ(t.w->zeichnung().farbe, 37);
+    const std::string ini = t.p->einstellungen.IniPfad;
+    EXPECT_TRUE(t.p->einstellungen.ini().lesen(ini, "Optionen_4_FrmHaupt", "farbe").has_value());
+    t.p->modell.setzen("Optionen_4_FrmHaupt", "farbe", "1");
+    t.p->modell.abschnittLaden(t.p->einstellungen, "Optionen_4_FrmHaupt");
+    t.w->close();
+    t.w = std::make_unique<ui::Hauptfenster>(*t.p);
+    EXPECT_EQ(t.w->zeichnung().farbe, 37);
 }
 
 TEST(Hauptfenster, StoresItsSettings) {
