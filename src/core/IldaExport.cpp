@@ -117,18 +117,23 @@ std::string ildaKodieren(const Figur& figur, const Paletten& p, int art, bool pa
 
 std::optional<int> IldaArtFragen(Umgebung& env) {
     std::string text;
-    for (int i = 0; i < meldung::IldaExportArtZeilen; ++i) {
-        const auto& zeile = env.texte.text(meldung::IldaExportArt + i);
-        if (zeile.empty()) continue;
+    int zeile = 0;
+    for (const char* standard : meldung::IldaExportArtenTexte) {
         if (!text.empty()) text += "\n";
-        text += zeile;
+        text += env.texte.text(meldung::IldaExportArten + zeile++, standard);
     }
     auto antwort = env.dialoge.eingabe(text, "5");
     if (!antwort) return std::nullopt;
     auto t = trimmen(*antwort);
     int art = -1;
     auto [ende, ec] = std::from_chars(t.data(), t.data() + t.size(), art);
-    if (ec != std::errc() || ende != t.data() + t.size() || art < 0 || art > 5) return std::nullopt;
+    // 0 is the old answer for kind 3 and still taken.
+    if (ec != std::errc() || ende != t.data() + t.size() || art < 0 || art > 5) {
+        env.dialoge.meldung(meldung::einsetzen(
+            env.texte.text(meldung::IldaUnbekannteArt, meldung::IldaUnbekannteArtText),
+            std::string(t)));
+        return std::nullopt;
+    }
     return art;
 }
 

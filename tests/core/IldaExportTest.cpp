@@ -2,6 +2,7 @@
 #include "../platform/KleinesDateisystem.h"
 #include "TestHilfe.h"
 #include "core/IldaImport.h"
+#include "core/Meldungen.h"
 
 using namespace sw;
 using sw::test::Kratzordner;
@@ -130,9 +131,24 @@ TEST(IldaExport, AskedKindCancelAndTheExportCommand) {
     FigurenSpeicher s;
     Paletten p;
     s.SpurAuswahl[s.EditorSpur].Figur = 0;
-    u.dialoge.eingaben = {std::nullopt, std::string("7"), std::string(" 3 ")};
+    u.dialoge.eingaben = {std::nullopt, std::string("7"), std::string("x"), std::string(" 3 ")};
+    // Cancelled: no message. An answer that is no kind: a message naming it, nothing written.
     EXPECT_FALSE(IldaSpeichern(s, p, u.env, tmp / "a.ild", false));
+    ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
+    const std::string frage = u.dialoge.meldungen[0];
+    for (const char* art :
+         {"1 = true-colour tables and indexed frames (formats 3 and 1)",
+          "3 = indexed frames (format 1)", "\n5 = true-colour frames (format 5, recommended)"})
+        EXPECT_NE(frage.find(art), std::string::npos) << frage;
     EXPECT_FALSE(IldaSpeichern(s, p, u.env, tmp / "a.ild", false));
+    ASSERT_EQ(u.dialoge.meldungen.size(), 3u);
+    EXPECT_EQ(u.dialoge.meldungen[2],
+              "\"7\" is no export kind; the kinds are 1 to 5. Nothing was exported.");
+    // The message in the chosen language.
+    u.env.texte.setzen(u.env.texte.Sprache, meldung::IldaUnbekannteArt,
+                       "\"\\xxx\\\" ist keine Exportart.");
+    EXPECT_FALSE(IldaSpeichern(s, p, u.env, tmp / "a.ild", false));
+    EXPECT_EQ(u.dialoge.meldungen.back(), "\"x\" ist keine Exportart.");
     EXPECT_FALSE(std::filesystem::exists(tmp / "a.ild"));
     ASSERT_TRUE(IldaSpeichern(s, p, u.env, tmp / "a.ild", false));
     EXPECT_EQ(ilda::abschnitteLesen(leseDatei(tmp / "a.ild"))[0].format, 1);
