@@ -34,11 +34,18 @@ std::uint8_t recordStatus(const IldaPunkt& p, bool letzter) {
                                      (istDunkel(p) ? ilda::kStatusDunkel : 0));
 }
 
+// The operator reads in the chosen language which file failed; the trap text and the reason
+// go to the log and to the warning's details.
 void meldeZugriffsfehler(Umgebung& env, const char* routine, const std::string& datei,
                          const std::string& grund) {
+    const std::string falle = "Fehler # " + std::string(" 75. frmHaupt, Sub ") + routine +
+                              "          Fehler bei Zugriff auf Datei: " + datei;
+    env.log.zeile(falle);
     env.log.zeile(std::string(routine) + ": " + datei + ": " + grund);
-    env.dialoge.meldung("Fehler # " + std::string(" 75. frmHaupt, Sub ") + routine +
-                        "          Fehler bei Zugriff auf Datei: " + datei);
+    env.dialoge.warnung(meldung::einsetzen(env.texte.text(meldung::DateiNichtGeschrieben,
+                                                          meldung::DateiNichtGeschriebenText),
+                                           datei),
+                        falle + "\n" + grund);
 }
 
 std::vector<IldaPunkt> framePunkte(const Frame& frame, const Paletten& p) {

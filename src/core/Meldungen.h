@@ -44,6 +44,9 @@ inline constexpr const char* IldaExportArtenTexte[] = {
 inline constexpr int IldaUnbekannteArt = 1996; // \xxx\ is the answer
 inline constexpr const char* IldaUnbekannteArtText =
     "\"\\xxx\\\" is no export kind; the kinds are 1 to 5. Nothing was exported.";
+inline constexpr int DateiNichtGeschrieben = 1997; // \xxx\ is the file
+inline constexpr const char* DateiNichtGeschriebenText =
+    "The file \\xxx\\ could not be written; a previous file of that name is unchanged.";
 inline constexpr int IldaStandardpaletteFrage = 1940;
 inline constexpr const char* IldaStandardpaletteFrageText =
     "The ILDA file has colour indices without a palette; they refer to the ILDA standard "

@@ -114,6 +114,10 @@ const std::vector<Sprachtext>& sprachtexte() {
          "\"\\xxx\\\" ist keine Exportart; die Arten sind 1 bis 5. Es wurde nichts "
          "exportiert.",
          "\"\\xxx\\\" is no export kind; the kinds are 1 to 5. Nothing was exported."},
+        {1997,
+         "Die Datei \\xxx\\ konnte nicht geschrieben werden; eine vorige Datei dieses Namens "
+         "ist unverändert.",
+         "The file \\xxx\\ could not be written; a previous file of that name is unchanged."},
     };
     return texte;
 }

@@ -227,8 +227,30 @@ TEST(IldaShowExport, ReplacesThePreviousFileOnlyWhenComplete) {
     ASSERT_TRUE(rec.Ilda_RGBFrameHinzufuegen(u.env));
     ASSERT_TRUE(rec.beenden(u.env));
     EXPECT_EQ(leseDatei(datei).size(), 32u + 8 + 32);
-    EXPECT_FALSE(rec.starten(u.env, tmp / "fehlt" / "s.ild", 5, false));
+    const std::string fehlt = (tmp / "fehlt" / "s.ild").string();
+    ASSERT_TRUE(u.log.oeffnen(tmp / "log.txt"));
+    EXPECT_FALSE(rec.starten(u.env, fehlt, 5, false));
     EXPECT_EQ(rec.grund(), "the folder does not exist");
+    // A warning in the chosen language names the file; the trap text and the reason are its
+    // details and go to the log.
+    ASSERT_EQ(u.dialoge.details.size(), 1u);
+    EXPECT_EQ(u.dialoge.meldungen.back(), "The file " + fehlt +
+                                              " could not be written; a previous file of that "
+                                              "name is unchanged.");
+    const std::string falle = "Fehler #  75. frmHaupt, Sub Ilda_RGBFrameHinzufuegen          "
+                              "Fehler bei Zugriff auf Datei: " +
+                              fehlt;
+    EXPECT_EQ(u.dialoge.details[0], falle + "\nthe folder does not exist");
+    u.log.schliessen();
+    EXPECT_NE(leseDatei(tmp / "log.txt").find(falle), std::string::npos);
+    u.env.texte.setzen(u.env.texte.Sprache, meldung::DateiNichtGeschrieben,
+                       "Die Datei \\xxx\\ konnte nicht geschrieben werden.");
+    EXPECT_FALSE(IldaFarbPalettenHeaderSchreiben(Paletten(), u.env, fehlt));
+    EXPECT_EQ(u.dialoge.meldungen.back(),
+              "Die Datei " + fehlt + " konnte nicht geschrieben werden.");
+    EXPECT_EQ(u.dialoge.details.back().rfind(
+                  "Fehler #  75. frmHaupt, Sub IldaFarbPalettenHeaderSchreiben", 0),
+              0u);
 }
 
 TEST(IldaShowExport, AFullDiskEndsTheRecordingAndKeepsThePreviousFile) {
