@@ -8,8 +8,17 @@
 
 namespace sw::cli {
 
-void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int ildaFormat,
-                   const std::string& ildaFarben) {
+int artFuerIldaFormat(int format) {
+    if (format == 1) return 3;
+    if (format == 5) return 5;
+    throw CliFehler("ILDA format " + std::to_string(format) +
+                    " (3-D frames) is not written; the export writes format 1 (indexed 2-D "
+                    "frames, as --kind 3) and format 5 (true-colour 2-D frames, as --kind 5); "
+                    "nothing was written.");
+}
+
+void befehlConvert(const std::string& eingabe, const std::string& ausgabe, std::optional<int> art,
+                   std::optional<int> ildaFormat, const std::string& ildaFarben) {
     CliUmgebung u;
     FigurenSpeicher speicher;
     Paletten paletten;
@@ -29,12 +38,12 @@ void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int i
         std::cout << "imported " << ergebnis.frames << " frames from " << eingabe << " into "
                   << ausgabe << "\n";
     } else if (hatEndung(eingabe, ".qvb") && hatEndung(ausgabe, ".ild")) {
+        const int kind = ildaFormat ? artFuerIldaFormat(*ildaFormat) : art.value_or(5);
         figurBearbeiten(speicher, u, eingabe);
         std::string grund;
-        if (!IldaSpeichern(speicher, paletten, u.env, ausgabe, false, ildaFormat, &grund))
+        if (!IldaSpeichern(speicher, paletten, u.env, ausgabe, false, kind, &grund))
             throw CliFehler(ausgabe + ": the ILDA file cannot be written (" + grund + ").");
-        std::cout << "exported " << eingabe << " to " << ausgabe << " (kind " << ildaFormat
-                  << ")\n";
+        std::cout << "exported " << eingabe << " to " << ausgabe << " (kind " << kind << ")\n";
     } else {
         throw CliFehler("convert reads an ILDA file (.ild) into a figure file (.qvb) or a figure "
                         "file into an ILDA file; \"" +

@@ -2,6 +2,7 @@
 // The commands of strahlwerk-cli. Each prints its result on stdout and throws CliFehler with
 // a sentence naming the file and the problem.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,11 +28,16 @@ struct PlayOptionen {
 
 // Prints the file's content as one JSON object.
 void befehlInfo(const std::string& datei);
-// Converts an ILDA file into a figure file, or a figure file into an ILDA file of the given
-// kind (1 to 5). `ildaFarben` ("standard" or "index") decides what the colour indices of an
-// ILDA file without a palette become.
-void befehlConvert(const std::string& eingabe, const std::string& ausgabe, int ildaFormat,
-                   const std::string& ildaFarben = "standard");
+// Converts an ILDA file into a figure file, or a figure file into an ILDA file of export kind
+// `art` (1 to 5) or of the kind that writes ILDA format `ildaFormat` (see `artFuerIldaFormat`);
+// without either, kind 5. `ildaFarben` ("standard" or "index") decides what the colour indices
+// of an ILDA file without a palette become.
+void befehlConvert(const std::string& eingabe, const std::string& ausgabe, std::optional<int> art,
+                   std::optional<int> ildaFormat, const std::string& ildaFarben = "standard");
+// The export kind that writes ILDA frame format `format`: 1 gives kind 3 (indexed 2-D frames),
+// 5 gives kind 5 (true-colour 2-D frames). The 3-D formats 0 and 4 are not written: a
+// CliFehler names the supported ones.
+int artFuerIldaFormat(int format);
 // Prints the device list found by the detection as JSON.
 void befehlDevices(const std::string& einstellungsDatei);
 // Starts the program without windows (the settings file from a ".Laser_ini" argument), exports

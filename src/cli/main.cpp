@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -44,6 +45,18 @@ CLI::Validator zahlBereich(double min, double max, bool ganz, bool ueberMin = fa
         bereich);
 }
 
+// ILDA frame formats are 0, 1, 4 and 5; 2 (palette) and 3 (colour table) hold no frames.
+CLI::Validator frameFormat() {
+    return CLI::Validator(
+        [](std::string& text) -> std::string {
+            if (text == "2" || text == "3")
+                return "must be an ILDA frame format (0, 1, 4 or 5), not \"" + text +
+                       "\": format 2 is a palette and 3 a colour table";
+            return {};
+        },
+        "");
+}
+
 const char* kBefehle = "info, upgrade, convert, play, devices and settings";
 
 } // namespace
@@ -64,17 +77,27 @@ int main(int argc, char** argv) {
     upgrade->add_option("OUT", upgradeAus, "figure file to write")->required();
 
     std::string convertEin, convertAus;
-    int ildaFormat = 5;
+    std::optional<int> exportArt, ildaFormat;
     auto* convert = app.add_subcommand(
         "convert", "Import an ILDA file into a figure file, or export a figure file as ILDA.");
     convert->add_option("IN", convertEin, "file to read (.ild or .qvb)")->required();
     convert->add_option("OUT", convertAus, "file to write (.qvb or .ild)")->required();
+    auto* artOption =
+        convert
+            ->add_option("--kind", exportArt,
+                         "export kind K (default 5): 1 true-colour tables (format 3) and "
+                         "indexed frames (format 1), 2 the same after a palette (format 2), "
+                         "3 indexed frames (format 1), 4 indexed frames after a palette, "
+                         "5 true-colour frames (format 5)")
+            ->check(zahlBereich(1, 5, true));
     convert
         ->add_option("--ilda-format", ildaFormat,
-                     "kind of ILDA file: 1 true-colour tables and indexed frames, 2 the same "
-                     "after a palette, 3 indexed frames, 4 indexed frames after a palette, "
-                     "5 true-colour frames")
-        ->check(zahlBereich(1, 5, true));
+                     "ILDA frame format F instead of a kind: 1 indexed 2-D frames (kind 3), "
+                     "5 true-colour 2-D frames (kind 5); the 3-D formats 0 and 4 are not "
+                     "written")
+        ->check(zahlBereich(0, 5, true))
+        ->check(frameFormat())
+        ->excludes(artOption);
     std::string ildaFarben = "standard";
     convert
         ->add_option("--ilda-colours", ildaFarben,
@@ -148,7 +171,7 @@ int main(int argc, char** argv) {
         else if (*upgrade)
             sw::cli::befehlUpgrade(upgradeEin, upgradeAus);
         else if (*convert)
-            sw::cli::befehlConvert(convertEin, convertAus, ildaFormat, ildaFarben);
+            sw::cli::befehlConvert(convertEin, convertAus, exportArt, ildaFormat, ildaFarben);
         else if (*playBefehl)
             sw::cli::befehlPlay(play);
         else if (*devices)

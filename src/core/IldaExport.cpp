@@ -34,11 +34,18 @@ std::uint8_t recordStatus(const IldaPunkt& p, bool letzter) {
                                      (istDunkel(p) ? ilda::kStatusDunkel : 0));
 }
 
+// The operator reads in the chosen language which file failed; the trap text and the reason
+// go to the log and to the warning's details.
 void meldeZugriffsfehler(Umgebung& env, const char* routine, const std::string& datei,
                          const std::string& grund) {
+    const std::string falle = "Fehler # " + std::string(" 75. frmHaupt, Sub ") + routine +
+                              "          Fehler bei Zugriff auf Datei: " + datei;
+    env.log.zeile(falle);
     env.log.zeile(std::string(routine) + ": " + datei + ": " + grund);
-    env.dialoge.meldung("Fehler # " + std::string(" 75. frmHaupt, Sub ") + routine +
-                        "          Fehler bei Zugriff auf Datei: " + datei);
+    env.dialoge.warnung(meldung::einsetzen(env.texte.text(meldung::DateiNichtGeschrieben,
+                                                          meldung::DateiNichtGeschriebenText),
+                                           datei),
+                        falle + "\n" + grund);
 }
 
 std::vector<IldaPunkt> framePunkte(const Frame& frame, const Paletten& p) {
@@ -117,18 +124,23 @@ std::string ildaKodieren(const Figur& figur, const Paletten& p, int art, bool pa
 
 std::optional<int> IldaArtFragen(Umgebung& env) {
     std::string text;
-    for (int i = 0; i < meldung::IldaExportArtZeilen; ++i) {
-        const auto& zeile = env.texte.text(meldung::IldaExportArt + i);
-        if (zeile.empty()) continue;
+    int zeile = 0;
+    for (const char* standard : meldung::IldaExportArtenTexte) {
         if (!text.empty()) text += "\n";
-        text += zeile;
+        text += env.texte.text(meldung::IldaExportArten + zeile++, standard);
     }
     auto antwort = env.dialoge.eingabe(text, "5");
     if (!antwort) return std::nullopt;
     auto t = trimmen(*antwort);
     int art = -1;
     auto [ende, ec] = std::from_chars(t.data(), t.data() + t.size(), art);
-    if (ec != std::errc() || ende != t.data() + t.size() || art < 0 || art > 5) return std::nullopt;
+    // 0 is the old answer for kind 3 and still taken.
+    if (ec != std::errc() || ende != t.data() + t.size() || art < 0 || art > 5) {
+        env.dialoge.meldung(meldung::einsetzen(
+            env.texte.text(meldung::IldaUnbekannteArt, meldung::IldaUnbekannteArtText),
+            std::string(t)));
+        return std::nullopt;
+    }
     return art;
 }
 

@@ -40,7 +40,8 @@ void ildaPaletteSchreiben(BinaerSchreiber& s, std::span<const RGB> farben);
 // frames.
 std::string ildaKodieren(const Figur& figur, const Paletten& p, int art, bool palettenFarben);
 
-// Asks the kind (texts 745 to 750, default "5"); nullopt when cancelled or not 0 to 5.
+// Asks the kind, listing the kinds by name with the ILDA formats each writes (default "5");
+// nullopt when cancelled, or, after a message, when the answer is not a kind (0 to 5).
 std::optional<int> IldaArtFragen(Umgebung& env);
 
 // Exports the current figure. The kind is asked unless given. Returns whether the file was

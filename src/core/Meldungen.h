@@ -17,8 +17,6 @@ inline constexpr int IldaKeineSignatur = 88;
 inline constexpr int IldaMehrFramesAlsAngekuendigt = 89;
 inline constexpr int IldaWeiterFragen = 90;
 inline constexpr int IldaDurchZTeilen = 91;
-inline constexpr int IldaExportArt = 745; // 745 to 750: the kinds of ILDA export
-inline constexpr int IldaExportArtZeilen = 6;
 inline constexpr int Umlaute = 813;
 
 inline constexpr int IldaAbgeschnitten = 1901;
@@ -34,6 +32,21 @@ inline constexpr const char* IldaExportTitelText = "Export ILDA file";
 inline constexpr int IldaZuVieleFrames = 1905;
 inline constexpr const char* IldaZuVieleFrameText =
     "ILDA files hold at most 65535 frames; the figure was not exported.";
+// 1990 to 1995: the question for the export kind, then one line per kind with its ILDA formats.
+inline constexpr int IldaExportArten = 1990;
+inline constexpr const char* IldaExportArtenTexte[] = {
+    "Kind of ILDA export (enter its number):",
+    "1 = true-colour tables and indexed frames (formats 3 and 1)",
+    "2 = a palette, then as 1 (formats 2, 3 and 1)",
+    "3 = indexed frames (format 1)",
+    "4 = a palette, then indexed frames (formats 2 and 1)",
+    "5 = true-colour frames (format 5, recommended)"};
+inline constexpr int IldaUnbekannteArt = 1996; // \xxx\ is the answer
+inline constexpr const char* IldaUnbekannteArtText =
+    "\"\\xxx\\\" is no export kind; the kinds are 1 to 5. Nothing was exported.";
+inline constexpr int DateiNichtGeschrieben = 1997; // \xxx\ is the file
+inline constexpr const char* DateiNichtGeschriebenText =
+    "The file \\xxx\\ could not be written; a previous file of that name is unchanged.";
 inline constexpr int IldaStandardpaletteFrage = 1940;
 inline constexpr const char* IldaStandardpaletteFrageText =
     "The ILDA file has colour indices without a palette; they refer to the ILDA standard "

@@ -100,6 +100,25 @@ const std::vector<Sprachtext>& sprachtexte() {
          "palette. Take the colours of the ILDA standard palette? (No keeps the indices in the "
          "current colour table.)"},
         {1985, "Ausgabe", "Output"},
+        {1990,
+         "Art des ILDA-Exports (ihre Nummer eingeben):", "Kind of ILDA export (enter its number):"},
+        {1991, "1 = Echtfarbtabellen und indizierte Frames (Formate 3 und 1)",
+         "1 = true-colour tables and indexed frames (formats 3 and 1)"},
+        {1992, "2 = eine Palette, dann wie 1 (Formate 2, 3 und 1)",
+         "2 = a palette, then as 1 (formats 2, 3 and 1)"},
+        {1993, "3 = indizierte Frames (Format 1)", "3 = indexed frames (format 1)"},
+        {1994, "4 = eine Palette, dann indizierte Frames (Formate 2 und 1)",
+         "4 = a palette, then indexed frames (formats 2 and 1)"},
+        {1995, "5 = Echtfarb-Frames (Format 5, empfohlen)",
+         "5 = true-colour frames (format 5, recommended)"},
+        {1996,
+         "\"\\xxx\\\" ist keine Exportart; die Arten sind 1 bis 5. Es wurde nichts "
+         "exportiert.",
+         "\"\\xxx\\\" is no export kind; the kinds are 1 to 5. Nothing was exported."},
+        {1997,
+         "Die Datei \\xxx\\ konnte nicht geschrieben werden; eine vorige Datei dieses Namens "
+         "ist unverändert.",
+         "The file \\xxx\\ could not be written; a previous file of that name is unchanged."},
     };
     return texte;
 }

@@ -6,6 +6,11 @@ void SkriptDialoge::meldung(const std::string& text, const std::string&) {
     meldungen.push_back(text);
 }
 
+void SkriptDialoge::warnung(const std::string& text, const std::string& d, const std::string&) {
+    meldungen.push_back(text);
+    details.push_back(d);
+}
+
 Antwort SkriptDialoge::frage(const std::string& text, Knoepfe, Antwort standard,
                              const std::string&) {
     meldungen.push_back(text);

@@ -37,6 +37,9 @@ class Dialoge {
 public:
     virtual ~Dialoge() = default;
     virtual void meldung(const std::string& text, const std::string& titel = {}) = 0;
+    // A message with a warning icon; `details` (the technical report) is shown on request.
+    virtual void warnung(const std::string& text, const std::string& details,
+                         const std::string& titel = {}) = 0;
     // `standard` is the default button, the answer when the operator just presses Enter.
     virtual Antwort frage(const std::string& text, Knoepfe knoepfe, Antwort standard,
                           const std::string& titel = {}) = 0;
@@ -57,9 +60,12 @@ public:
     std::deque<std::string> dateinamen;
 
     std::vector<std::string> meldungen; // messages and question texts, in order
+    std::vector<std::string> details;   // the details of each warning, in order
     std::vector<DateiAuswahl> dateiDialoge;
 
     void meldung(const std::string& text, const std::string& titel = {}) override;
+    void warnung(const std::string& text, const std::string& details,
+                 const std::string& titel = {}) override;
     Antwort frage(const std::string& text, Knoepfe knoepfe, Antwort standard,
                   const std::string& titel = {}) override;
     std::optional<std::string> eingabe(const std::string& text, const std::string& vorgabe,

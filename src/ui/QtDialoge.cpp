@@ -40,6 +40,13 @@ void QtDialoge::meldung(const std::string& text, const std::string& titel) {
     QMessageBox::information(eltern_, titelOder(titel), q(text));
 }
 
+void QtDialoge::warnung(const std::string& text, const std::string& details,
+                        const std::string& titel) {
+    QMessageBox box(QMessageBox::Warning, titelOder(titel), q(text), QMessageBox::Ok, eltern_);
+    box.setDetailedText(q(details));
+    box.exec();
+}
+
 Antwort QtDialoge::frage(const std::string& text, Knoepfe knoepfe, Antwort standard,
                          const std::string& titel) {
     using B = QMessageBox::StandardButton;

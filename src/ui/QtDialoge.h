@@ -13,6 +13,8 @@ public:
     void elternSetzen(QWidget* eltern) { eltern_ = eltern; }
 
     void meldung(const std::string& text, const std::string& titel = {}) override;
+    void warnung(const std::string& text, const std::string& details,
+                 const std::string& titel = {}) override;
     Antwort frage(const std::string& text, Knoepfe knoepfe, Antwort standard,
                   const std::string& titel = {}) override;
     std::optional<std::string> eingabe(const std::string& text, const std::string& vorgabe,

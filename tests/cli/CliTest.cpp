@@ -150,16 +150,22 @@ TEST(Cli, ConvertBetweenIldaAndFigureFiles) {
 
     for (int k = 1; k <= 5; ++k) {
         auto aus = tmp / ("k" + std::to_string(k) + ".ild");
-        auto l = cli(tmp, "convert " + q(tmp / "f.qvb") + " " + q(aus) + " --ilda-format " +
-                              std::to_string(k));
+        auto l =
+            cli(tmp, "convert " + q(tmp / "f.qvb") + " " + q(aus) + " --kind " + std::to_string(k));
         ASSERT_EQ(l.code, 0) << l.fehler;
         auto info = cli(tmp, "info " + q(aus));
         EXPECT_NE(info.aus.find(k == 5 ? "\"format\":5" : "\"format\":1"), std::string::npos);
     }
     EXPECT_EQ(leseDatei(tmp / "k5.ild").size(), 32u + 2 * 8 + 32 + 8 + 32);
-    EXPECT_NE(
-        cli(tmp, "convert " + q(tmp / "f.qvb") + " " + q(tmp / "x.ild") + " --ilda-format 6").code,
-        0);
+    // --ilda-format names the frame format and writes the file of the kind that has it.
+    for (const auto& [format, kind] : {std::pair{1, 3}, std::pair{5, 5}}) {
+        auto aus = tmp / ("f" + std::to_string(format) + ".ild");
+        auto l = cli(tmp, "convert " + q(tmp / "f.qvb") + " " + q(aus) + " --ilda-format " +
+                              std::to_string(format));
+        ASSERT_EQ(l.code, 0) << l.fehler;
+        EXPECT_NE(l.aus.find("(kind " + std::to_string(kind) + ")"), std::string::npos) << l.aus;
+        EXPECT_EQ(leseDatei(aus), leseDatei(tmp / ("k" + std::to_string(kind) + ".ild")));
+    }
 }
 
 TEST(Cli, ConvertRefusesBadIldaAndWritesNothing) {
@@ -424,12 +430,30 @@ TEST(Cli, NumbersCommandsAndOptionsAreChecked) {
         EXPECT_EQ(lauf.code, 1) << fall.argumente;
         EXPECT_NE(lauf.fehler.find(fall.erwartet), std::string::npos) << lauf.fehler;
     }
-    auto lauf =
-        cli(tmp, "convert " + q(tmp / "f.qvb") + " " + q(tmp / "x.ild") + " --ilda-format 0");
-    EXPECT_EQ(lauf.code, 1);
-    EXPECT_NE(lauf.fehler.find("--ilda-format: must be a whole number from 1 to 5"),
+    // Export kinds and ILDA formats: out of range, not a frame format, not written, or both
+    // given; none of them writes the file.
+    const Fall convertFaelle[] = {
+        {"--kind 0", "--kind: must be a whole number from 1 to 5, not \"0\""},
+        {"--kind 6", "--kind: must be a whole number from 1 to 5"},
+        {"--ilda-format 6", "--ilda-format: must be a whole number from 0 to 5, not \"6\""},
+        {"--ilda-format 2", "must be an ILDA frame format (0, 1, 4 or 5), not \"2\""},
+        {"--ilda-format 3", "format 2 is a palette and 3 a colour table"},
+        {"--ilda-format 0", "ILDA format 0 (3-D frames) is not written; the export writes "
+                            "format 1 (indexed 2-D frames, as --kind 3) and format 5"},
+        {"--ilda-format 4", "ILDA format 4 (3-D frames) is not written"},
+        {"--kind 5 --ilda-format 5", "excludes"},
+    };
+    for (const auto& fall : convertFaelle) {
+        auto lauf =
+            cli(tmp, "convert " + q(tmp / "f.qvb") + " " + q(tmp / "x.ild") + " " + fall.argumente);
+        EXPECT_EQ(lauf.code, 1) << fall.argumente;
+        EXPECT_NE(lauf.fehler.find(fall.erwartet), std::string::npos) << lauf.fehler;
+        EXPECT_FALSE(std::filesystem::exists(tmp / "x.ild")) << fall.argumente;
+    }
+    auto lauf = cli(tmp, "convert --help");
+    EXPECT_NE(lauf.aus.find("1 indexed 2-D frames (kind 3), 5 true-colour 2-D frames (kind 5)"),
               std::string::npos)
-        << lauf.fehler;
+        << lauf.aus;
     lauf = cli(tmp, "frobnicate " + q(tmp / "f.qvb"));
     EXPECT_EQ(lauf.code, 1);
     EXPECT_NE(lauf.fehler.find("\"frobnicate\" is no command; the commands are info,"),

@@ -2,6 +2,7 @@
 #include "../platform/KleinesDateisystem.h"
 #include "TestHilfe.h"
 #include "core/IldaImport.h"
+#include "core/Meldungen.h"
 
 using namespace sw;
 using sw::test::Kratzordner;
@@ -130,9 +131,24 @@ TEST(IldaExport, AskedKindCancelAndTheExportCommand) {
     FigurenSpeicher s;
     Paletten p;
     s.SpurAuswahl[s.EditorSpur].Figur = 0;
-    u.dialoge.eingaben = {std::nullopt, std::string("7"), std::string(" 3 ")};
+    u.dialoge.eingaben = {std::nullopt, std::string("7"), std::string("x"), std::string(" 3 ")};
+    // Cancelled: no message. An answer that is no kind: a message naming it, nothing written.
     EXPECT_FALSE(IldaSpeichern(s, p, u.env, tmp / "a.ild", false));
+    ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
+    const std::string frage = u.dialoge.meldungen[0];
+    for (const char* art :
+         {"1 = true-colour tables and indexed frames (formats 3 and 1)",
+          "3 = indexed frames (format 1)", "\n5 = true-colour frames (format 5, recommended)"})
+        EXPECT_NE(frage.find(art), std::string::npos) << frage;
     EXPECT_FALSE(IldaSpeichern(s, p, u.env, tmp / "a.ild", false));
+    ASSERT_EQ(u.dialoge.meldungen.size(), 3u);
+    EXPECT_EQ(u.dialoge.meldungen[2],
+              "\"7\" is no export kind; the kinds are 1 to 5. Nothing was exported.");
+    // The message in the chosen language.
+    u.env.texte.setzen(u.env.texte.Sprache, meldung::IldaUnbekannteArt,
+                       "\"\\xxx\\\" ist keine Exportart.");
+    EXPECT_FALSE(IldaSpeichern(s, p, u.env, tmp / "a.ild", false));
+    EXPECT_EQ(u.dialoge.meldungen.back(), "\"x\" ist keine Exportart.");
     EXPECT_FALSE(std::filesystem::exists(tmp / "a.ild"));
     ASSERT_TRUE(IldaSpeichern(s, p, u.env, tmp / "a.ild", false));
     EXPECT_EQ(ilda::abschnitteLesen(leseDatei(tmp / "a.ild"))[0].format, 1);
@@ -211,8 +227,30 @@ TEST(IldaShowExport, ReplacesThePreviousFileOnlyWhenComplete) {
     ASSERT_TRUE(rec.Ilda_RGBFrameHinzufuegen(u.env));
     ASSERT_TRUE(rec.beenden(u.env));
     EXPECT_EQ(leseDatei(datei).size(), 32u + 8 + 32);
-    EXPECT_FALSE(rec.starten(u.env, tmp / "fehlt" / "s.ild", 5, false));
+    const std::string fehlt = (tmp / "fehlt" / "s.ild").string();
+    ASSERT_TRUE(u.log.oeffnen(tmp / "log.txt"));
+    EXPECT_FALSE(rec.starten(u.env, fehlt, 5, false));
     EXPECT_EQ(rec.grund(), "the folder does not exist");
+    // A warning in the chosen language names the file; the trap text and the reason are its
+    // details and go to the log.
+    ASSERT_EQ(u.dialoge.details.size(), 1u);
+    EXPECT_EQ(u.dialoge.meldungen.back(), "The file " + fehlt +
+                                              " could not be written; a previous file of that "
+                                              "name is unchanged.");
+    const std::string falle = "Fehler #  75. frmHaupt, Sub Ilda_RGBFrameHinzufuegen          "
+                              "Fehler bei Zugriff auf Datei: " +
+                              fehlt;
+    EXPECT_EQ(u.dialoge.details[0], falle + "\nthe folder does not exist");
+    u.log.schliessen();
+    EXPECT_NE(leseDatei(tmp / "log.txt").find(falle), std::string::npos);
+    u.env.texte.setzen(u.env.texte.Sprache, meldung::DateiNichtGeschrieben,
+                       "Die Datei \\xxx\\ konnte nicht geschrieben werden.");
+    EXPECT_FALSE(IldaFarbPalettenHeaderSchreiben(Paletten(), u.env, fehlt));
+    EXPECT_EQ(u.dialoge.meldungen.back(),
+              "Die Datei " + fehlt + " konnte nicht geschrieben werden.");
+    EXPECT_EQ(u.dialoge.details.back().rfind(
+                  "Fehler #  75. frmHaupt, Sub IldaFarbPalettenHeaderSchreiben", 0),
+              0u);
 }
 
 TEST(IldaShowExport, AFullDiskEndsTheRecordingAndKeepsThePreviousFile) {

@@ -21,6 +21,7 @@ public:
     bool zTeilen = false;
 
     void meldung(const std::string&, const std::string&) override {}
+    void warnung(const std::string&, const std::string&, const std::string&) override {}
     sw::Antwort frage(const std::string&, sw::Knoepfe knoepfe, sw::Antwort standard,
                       const std::string&) override {
         if (knoepfe == sw::Knoepfe::OkAbbrechen) return zTeilen ? sw::Antwort::Ok : standard;
