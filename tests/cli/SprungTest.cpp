@@ -1,48 +1,16 @@
 // The demo's lettering played to the Virtual Device: the jumps between and inside the letters
 // are dark, the letters themselves are drawn as before.
 
-#include "TestHilfe.h"
+#include "DemoSpiel.h"
 
 #include <cmath>
-#include <cstdlib>
-#include <vector>
 
 using sw::test::Kratzordner;
-using sw::test::leseDatei;
+using sw::test::Punkt6;
 using sw::test::schreibeDatei;
+using sw::test::spielen;
 
 namespace {
-
-struct Punkt6 {
-    double X, Y, R, G, B, I;
-    bool hell() const { return R != 0 || G != 0 || B != 0 || I != 0; }
-    bool operator==(const Punkt6&) const = default;
-};
-
-// Runs `play` on the demo's lettering and returns the points of the first dump line.
-std::vector<Punkt6> spielen(const Kratzordner& tmp, const std::string& zusatz) {
-    const auto dump = tmp / "out.jsonl";
-    const std::string befehl = std::string(STRAHLWERK_CLI) + " play '" + STRAHLWERK_DATA_DIR +
-                               "/Demo/Schrift_LASER.qvb' --dump '" + dump.string() + "' " + zusatz +
-                               " >/dev/null 2>&1";
-    EXPECT_EQ(std::system(befehl.c_str()), 0) << befehl;
-    const std::string zeile = leseDatei(dump);
-    EXPECT_NE(zeile.find("\"device\":0"), std::string::npos);
-    std::vector<Punkt6> punkte;
-    const char* z = zeile.c_str() + zeile.find("\"points\":[") + 10;
-    while (*z == '[' || *z == ',') {
-        if (*z == ',') ++z;
-        ++z; // '['
-        double w[6];
-        for (double& v : w) {
-            char* ende;
-            v = std::strtod(z, &ende);
-            z = ende + 1; // ',' or ']'
-        }
-        punkte.push_back({w[0], w[1], w[2], w[3], w[4], w[5]});
-    }
-    return punkte;
-}
 
 std::vector<Punkt6> helle(const std::vector<Punkt6>& p) {
     std::vector<Punkt6> h;

@@ -1,6 +1,6 @@
 #include "ui/Hauptfenster.h"
-#include "../app/Startumgebung.h"
 #include "../core/IldaBauer.h"
+#include "Fenster.h"
 #include "core/Absturzkopien.h"
 #include "core/FigurDatei.h"
 #include "core/QvbFormat.h"
@@ -32,39 +32,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Fenster {
-    test::Startumgebung s;
-    SystemUhr uhr; // playback runs in real time, as the window's event loop does
-    std::unique_ptr<Programm> p;
-    std::unique_ptr<ui::Hauptfenster> w;
-    double startMs = 0;
-
-    explicit Fenster(const std::function<void(const fs::path&)>& ordnerFuellen = {}) {
-        fs::create_directories(s.tmp / "figuren");
-        if (ordnerFuellen) ordnerFuellen(s.tmp / "figuren");
-        QElapsedTimer zeit;
-        zeit.start();
-        p = std::make_unique<Programm>(s.dialoge, s.pumpe, uhr);
-        StartHooks h;
-        h.figurenordner = (s.tmp / "figuren").string();
-        Programmstart(*p, "", h);
-        w = std::make_unique<ui::Hauptfenster>(*p);
-        w->show();
-        startMs = static_cast<double>(zeit.elapsed());
-    }
-    ~Fenster() {
-        w->close();
-        w.reset();
-        Programmende(*p);
-    }
-    template <typename T> T* kind(const char* name) {
-        T* k = w->findChild<T*>(name);
-        EXPECT_NE(k, nullptr) << name;
-        return k;
-    }
-    void ausloesen(const char* aktion) { kind<QAction>(aktion)->trigger(); }
-    const Figur& figur(long i) { return p->figuren.Figuren[i]; }
-};
+using test::Fenster;
 
 std::string figurMit(std::int16_t x) {
     Figur f;

@@ -1,5 +1,5 @@
 #include "ui/Laserleiste.h"
-#include "../app/Startumgebung.h"
+#include "Fenster.h"
 #include "ui/Figurenansicht.h"
 #include "ui/Geraetetafel.h"
 #include "ui/Hauptfenster.h"
@@ -13,36 +13,7 @@
 
 using namespace sw;
 
-namespace {
-
-struct Fenster {
-    test::Startumgebung s;
-    std::unique_ptr<Programm> p;
-    std::unique_ptr<ui::Hauptfenster> w;
-
-    Fenster() {
-        std::filesystem::create_directories(s.tmp / "figuren");
-        p = s.programm();
-        StartHooks h;
-        h.figurenordner = (s.tmp / "figuren").string();
-        Programmstart(*p, "", h);
-        w = std::make_unique<ui::Hauptfenster>(*p);
-        w->show();
-    }
-    ~Fenster() {
-        w->close();
-        w.reset();
-        Programmende(*p);
-    }
-    template <typename T> T* kind(const char* name) {
-        T* k = w->findChild<T*>(name);
-        EXPECT_NE(k, nullptr) << name;
-        return k;
-    }
-    const Hauptschalter& haupt() const { return p->ausgabe->Haupt; }
-};
-
-} // namespace
+using test::Fenster;
 
 TEST(Laserleiste, StartsDisarmedAndCannotBeHidden) {
     Fenster t;
