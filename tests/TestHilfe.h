@@ -2,6 +2,7 @@
 // Shared helpers of the tests: a scratch folder per test, the engine's services with a test
 // clock and scripted dialogs, and small file helpers.
 
+#include "TestUmgebung.h"
 #include "platform/Umgebung.h"
 
 #include <chrono>
@@ -33,15 +34,6 @@ public:
 
 private:
     std::filesystem::path pfad_;
-};
-
-struct TestUmgebung {
-    SkriptDialoge dialoge;
-    EreignisPumpe pumpe;
-    TestUhr uhr;
-    Protokoll log{uhr};
-    Sprachtexte texte;
-    Umgebung env{dialoge, pumpe, uhr, log, texte};
 };
 
 inline void schreibeDatei(const std::filesystem::path& p, const std::string& bytes) {

@@ -290,11 +290,15 @@ bool importieren(Programm& p, const std::string& name, std::string_view inhalt,
 
 } // namespace
 
+bool enthaeltBinaerdaten(std::string_view inhalt) {
+    for (unsigned char c : inhalt)
+        if (c < 32 && c != '\t' && c != '\r' && c != '\n') return true;
+    return false;
+}
+
 std::string einstellungsdateiPruefen(const Einstellungsmodell& m, std::string_view inhalt) {
     if (trimmen(inhalt).empty()) return "the file is empty";
-    for (unsigned char c : inhalt)
-        if (c < 32 && c != '\t' && c != '\r' && c != '\n')
-            return "the file is no settings file (it holds binary data)";
+    if (enthaeltBinaerdaten(inhalt)) return "the file is no settings file (it holds binary data)";
     bool imBekannten = false;
     std::size_t start = 0;
     while (start < inhalt.size()) {

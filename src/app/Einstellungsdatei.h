@@ -21,6 +21,9 @@ bool INI_Speichern(Programm& p, std::string* problem = nullptr);
 bool Speichere_AllgemeineEinstellungen(Programm& p);
 void IniLaden(Programm& p);
 
+// Whether the text holds bytes below 32 other than tab, CR and LF: then it is no settings file.
+bool enthaeltBinaerdaten(std::string_view inhalt);
+
 // Why the text is no settings file to import, or "" when it is one: it is empty, holds binary
 // data (bytes below 32 other than tab, CR and LF), or has no section of the program's
 // settings with a key in it.

@@ -25,10 +25,8 @@ void laufEinstellungenPruefen(const std::string& datei) {
     if (!ordner.empty() && !fs::is_directory(ordner, ec))
         throw CliFehler(datei + ": the folder of the settings file does not exist.");
     if (!fs::exists(datei, ec)) return;
-    const std::string inhalt = eingabeLesen(datei);
-    for (unsigned char c : inhalt)
-        if (c < 32 && c != '\t' && c != '\r' && c != '\n')
-            throw CliFehler(datei + ": the file is no settings file (it holds binary data).");
+    if (enthaeltBinaerdaten(eingabeLesen(datei)))
+        throw CliFehler(datei + ": the file is no settings file (it holds binary data).");
 }
 
 } // namespace

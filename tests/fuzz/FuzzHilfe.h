@@ -3,6 +3,7 @@
 // work on files, the engine's services with a test clock and scripted dialogs, and the check
 // that turns a broken invariant into a crash libFuzzer reports.
 
+#include "TestUmgebung.h"
 #include "platform/Umgebung.h"
 
 #include <cstdio>
@@ -48,13 +49,6 @@ private:
     std::filesystem::path pfad_;
 };
 
-struct TestUmgebung {
-    SkriptDialoge dialoge;
-    EreignisPumpe pumpe;
-    TestUhr uhr;
-    Protokoll log{uhr};
-    Sprachtexte texte;
-    Umgebung env{dialoge, pumpe, uhr, log, texte};
-};
+using test::TestUmgebung;
 
 } // namespace sw::fuzz
