@@ -1,11 +1,14 @@
 #include "generators/Sprachtabelle.h"
 
 #include "platform/Text.h"
+#include "ui/Beschriftungen.h"
 
 namespace sw::gen {
 
-const std::vector<Sprachtext>& sprachtexte() {
-    static const std::vector<Sprachtext> texte = {
+namespace {
+
+std::vector<Sprachtext> alleTexte() {
+    std::vector<Sprachtext> texte = {
         {42, "Figur speichern", "Save figure"},
         {62, "Stop", "Stop"},
         {88, "Das ist keine ILDA-Datei (die Kennung \"ILDA\" fehlt).",
@@ -120,6 +123,17 @@ const std::vector<Sprachtext>& sprachtexte() {
          "ist unverändert.",
          "The file \\xxx\\ could not be written; a previous file of that name is unchanged."},
     };
+    // The main window's captions keep their wording beside the window's code.
+    ui::text::fuerAlle([&](const ui::text::Beschriftung& b) {
+        texte.push_back({b.nummer, b.deutsch, b.englisch});
+    });
+    return texte;
+}
+
+} // namespace
+
+const std::vector<Sprachtext>& sprachtexte() {
+    static const std::vector<Sprachtext> texte = alleTexte();
     return texte;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/Figurenansicht.h"
 
+#include "ui/Beschriften.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -90,12 +92,14 @@ QString Figurenansicht::zeigerText() const {
     const long i = punktUnter(punkte, ansicht(), maus_.x(), maus_.y(), 6);
     if (i < 0) return text;
     const Punkt& p = punkte[static_cast<std::size_t>(i)];
+    static const Sprachtexte ohneDatei;
+    const Sprachtexte& t = texte_ ? *texte_ : ohneDatei;
     QStringList marken;
-    if (p.Status & status::Ecke) marken << "corner";
-    if (p.Status & status::Farbwechsel) marken << "colour change";
-    if (p.Status & status::Sprung) marken << "jump";
-    if (p.Status & status::Text) marken << "text";
-    text += QString("   point %1 (%2, %3): colour %4").arg(i).arg(p.X).arg(p.Y).arg(p.Farbe);
+    const int bits[4] = {status::Ecke, status::Farbwechsel, status::Sprung, status::Text};
+    for (int k = 0; k < 4; ++k)
+        if (p.Status & bits[k]) marken << beschriftung(t, text::Marken[k]);
+    text += "   " +
+            beschriftung(t, text::Punktinfo).arg(i).arg(p.X).arg(p.Y).arg(p.Farbe);
     if (!marken.isEmpty()) text += ", " + marken.join(", ");
     return text;
 }

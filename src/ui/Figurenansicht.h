@@ -4,6 +4,7 @@
 // and the snapped cursor when snapping is on) and turns the mouse into the drawing tools of the
 // engine. The wheel and the zoom tool zoom about the mouse.
 
+#include "platform/Sprachtexte.h"
 #include "core/Ansicht.h"
 #include "core/Farbpalette.h"
 #include "core/FigurenSpeicher.h"
@@ -41,6 +42,8 @@ public:
     QString zoomText() const;
     // The cursor's figure coordinates and the point under it (index, colour, marks).
     QString zeigerText() const;
+    // The language the status texts are shown in.
+    void texteSetzen(const Sprachtexte& t) { texte_ = &t; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -72,6 +75,7 @@ private:
     bool verschiebtMarkierte_ = false;
     QPointF start_, aktuell_, letzteMaus_;
     std::vector<std::pair<double, double>> weg_;
+    const Sprachtexte* texte_ = nullptr;
 };
 
 } // namespace sw::ui

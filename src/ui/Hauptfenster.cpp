@@ -1,5 +1,7 @@
 #include "ui/Hauptfenster.h"
 
+#include "ui/Beschriften.h"
+
 #include "app/Programmstart.h"
 #include "core/Absturzkopien.h"
 #include "core/Farbtabellenwechsel.h"
@@ -30,7 +32,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QScreen>
+#include <QSignalBlocker>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QSplitter>
@@ -46,27 +51,6 @@ namespace {
 
 constexpr int kTextStop = 62;
 
-struct Werkzeugknopf {
-    const char* name;
-    const char* text;
-    Werkzeug werkzeug;
-};
-
-const Werkzeugknopf kWerkzeuge[] = {
-    {"optHand", "Hand", Werkzeug::Hand},
-    {"optPunkt", "Point", Werkzeug::Punkt},
-    {"optLinie", "Line", Werkzeug::Linie},
-    {"optPolylinie", "Polyline", Werkzeug::Polylinie},
-    {"optPolygon", "Polygon", Werkzeug::Polygon},
-    {"optRechteck", "Rectangle", Werkzeug::Rechteck},
-    {"optEllipse", "Ellipse", Werkzeug::Ellipse},
-    {"optFreihand", "Freehand", Werkzeug::Freihand},
-    {"optRadierer", "Eraser", Werkzeug::Radierer},
-    {"optPipette", "Pipette", Werkzeug::Pipette},
-    {"optMarkieren", "Select", Werkzeug::Auswahl},
-    {"optZoom", "Zoom", Werkzeug::Zoom},
-};
-
 QString q(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -78,6 +62,7 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     setWindowTitle("Strahlwerk");
 
     figur_ = new Figurenansicht(p_.figuren, p_.paletten, zeichnung_);
+    figur_->texteSetzen(p_.texte);
     figur_->geaendert = [this] { geaendert(); };
     // The cursor's coordinates, the point under it and the zoom level stay in the status bar.
     lblZeiger_ = new QLabel;
@@ -117,7 +102,8 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     auto* links = new QSplitter(Qt::Vertical);
     links->addWidget(lstDir_);
     links->addWidget(lstFiguren_);
-    links->setMinimumWidth(220);
+    links->setMinimumWidth(120);
+    links_ = links;
 
     scrFrame_ = new QScrollBar(Qt::Horizontal);
     scrFrame_->setObjectName("scrFrame");
@@ -132,6 +118,14 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     markierungVon_->setObjectName("MarkierungVon");
     markierungBis_ = new QSpinBox;
     markierungBis_->setObjectName("MarkierungBis");
+    auto* lblMark = new QLabel;
+    lblMark->setObjectName("lblMarkierung");
+    lblMark->setBuddy(markierungVon_);
+    beschriftenMit([this, lblMark](const Sprachtexte& t) {
+        lblMark->setText(beschriftung(t, text::Markiert) + ":");
+        for (QWidget* w : std::initializer_list<QWidget*>{lblMark, markierungVon_, markierungBis_})
+            w->setToolTip(beschriftung(t, text::MarkiertHilfe));
+    });
     for (QSpinBox* m : {markierungVon_, markierungBis_})
         connect(m, &QSpinBox::valueChanged, this, [this] {
             p_.frames.MarkierungVon = std::min(markierungVon_->value(), markierungBis_->value());
@@ -140,9 +134,12 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     auto* frameZeile = new QHBoxLayout;
     frameZeile->addWidget(scrFrame_, 1);
     frameZeile->addWidget(lblFrame_);
-    frameZeile->addWidget(new QLabel("Mark"));
+    frameZeile->addWidget(lblMark);
     frameZeile->addWidget(markierungVon_);
     frameZeile->addWidget(markierungBis_);
+
+    // The menus come first: the buttons beside the canvas share their commands.
+    menusBauen();
 
     auto* mitte = new QWidget;
     auto* mitteLayout = new QVBoxLayout(mitte);
@@ -150,17 +147,27 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     mitteLayout->addWidget(figur_, 1);
     mitteLayout->addLayout(frameZeile);
 
-    auto* haupt = new QSplitter(Qt::Horizontal);
-    haupt->addWidget(links);
-    haupt->addWidget(mitte);
-    haupt->addWidget(rechteSpalteBauen());
-    haupt->setStretchFactor(1, 1);
-    haupt->setSizes({240, 700, 300});
-    setCentralWidget(haupt);
+    // The right column scrolls when the window is lower than its controls; both side panels
+    // can be dragged shut, so the window fits small screens and large scalings.
+    auto* rechts = new QScrollArea;
+    rechts->setObjectName("rechteSpalte");
+    rechts->setWidget(rechteSpalteBauen());
+    rechts->setWidgetResizable(true);
+    rechts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rechts->setFrameShape(QFrame::NoFrame);
+    rechts->setMinimumWidth(rechts->widget()->minimumSizeHint().width() +
+                            rechts->verticalScrollBar()->sizeHint().width());
+    haupt_ = new QSplitter(Qt::Horizontal);
+    haupt_->setObjectName("splHaupt");
+    haupt_->addWidget(links);
+    haupt_->addWidget(mitte);
+    haupt_->addWidget(rechts);
+    haupt_->setStretchFactor(1, 1);
+    haupt_->setSizes({220, 700, rechts->minimumWidth()});
+    links->setObjectName("splLinks");
+    setCentralWidget(haupt_);
 
     ausgabe_ = new Ausgabefenster(*p_.ausgabe, this);
-    ausgabe_->setWindowTitle("Strahlwerk – " + q(p_.texte.text(meldung::AusgabefensterTitel,
-                                                               meldung::AusgabefensterTitelText)));
     p_.ausgabe->SimulationZeichnen = [this] {
         if (ausgabe_->isVisible()) ausgabe_->update();
     };
@@ -184,18 +191,27 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     takt_->setInterval(0);
     connect(takt_, &QTimer::timeout, this, [this] { durchlauf(); });
 
-    menusBauen();
-    addToolBar(new Laserleiste(p_.ausgabe->Haupt, p_.einstellungen, this));
-    auto* tafel = new Geraetetafel(p_.geraete, p_.dac, this);
-    addDockWidget(Qt::RightDockWidgetArea, tafel);
+    laserleiste_ = new Laserleiste(p_.ausgabe->Haupt, p_.einstellungen, this);
+    addToolBar(laserleiste_);
+    tafel_ = new Geraetetafel(p_.geraete, p_.dac, this);
+    addDockWidget(Qt::RightDockWidgetArea, tafel_);
     // The panel costs width a small screen does not have: it starts hidden, the View menu
     // shows it.
-    tafel->hide();
-    tafel->toggleViewAction()->setObjectName("mnuGeraetetafel");
-    if (auto* ansicht = menuBar()->findChild<QMenu*>("mnuAnsicht")) {
-        ansicht->addSeparator();
-        ansicht->addAction(tafel->toggleViewAction());
-    }
+    tafel_->hide();
+    tafel_->toggleViewAction()->setObjectName("mnuGeraetetafel");
+    tafel_->toggleViewAction()->setProperty("symbol", "geraete");
+    if (auto* ansicht = menuBar()->findChild<QMenu*>("mnuAnsicht"))
+        ansicht->insertAction(ansicht->findChild<QMenu*>("mnuSprache")->menuAction(),
+                              tafel_->toggleViewAction());
+    beschriftenMit([this](const Sprachtexte& t) {
+        tafel_->setWindowTitle(ohneKuerzel(beschriftung(t, text::Geraete)));
+        tafel_->toggleViewAction()->setText(beschriftung(t, text::Geraete));
+    });
+    gestoert_.assign(kGeraete, false);
+    auto* beobachter = new QTimer(this);
+    beobachter->setInterval(500);
+    connect(beobachter, &QTimer::timeout, this, [this] { geraeteBeobachten(); });
+    beobachter->start();
     if (!p_.figuren.lstDirPfad.empty()) {
         const QModelIndex i = ordnerModell_->index(q(p_.figuren.lstDirPfad.string()));
         if (i.isValid()) {
@@ -203,14 +219,12 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
             lstDir_->scrollTo(i);
         }
     }
+    zeichnung_.farbe = static_cast<std::int32_t>(p_.modell.zahl("Optionen_4_FrmHaupt", "farbe"));
+    beschriften();
     listeAktualisieren();
     zustandAktualisieren();
-    resize(1200, 760);
-    if (auto pos = fensterpositionLesen(p_, "frmHaupt")) {
-        setGeometry(pos->links, pos->oben, pos->rechts - pos->links, pos->unten - pos->oben);
-        if (pos->showCmd == 3) setWindowState(Qt::WindowMaximized);
-        if (pos->showCmd == 2) setWindowState(Qt::WindowMinimized);
-    }
+    fensterpositionLaden();
+    aufteilungLaden();
     ordnerMelden();
 }
 
@@ -221,379 +235,7 @@ void Hauptfenster::ordnerMelden() {
     const auto figuren =
         typen.empty() ? 0 : std::count(typen.begin() + 1, typen.end(), listentyp::Figur);
     statusBar()->showMessage(
-        QString("%1: %2 figures").arg(q(p_.figuren.lstDirPfad.filename().string())).arg(figuren));
-}
-
-QAction* Hauptfenster::befehl(QMenu* menu, const char* name, const QString& text,
-                              std::function<void()> aktion, const QKeySequence& taste) {
-    QAction* a = menu->addAction(text);
-    a->setObjectName(name);
-    if (!taste.isEmpty()) a->setShortcut(taste);
-    connect(a, &QAction::triggered, this, [this, aktion] {
-        aktion();
-        zustandAktualisieren();
-    });
-    return a;
-}
-
-void Hauptfenster::menusBauen() {
-    auto& s = p_.figuren;
-    auto& env = p_.env;
-    QMenu* datei = menuBar()->addMenu("&File");
-    befehl(
-        datei, "mnuNeu", "&New figure",
-        [this] {
-            if (!aenderungenSichernFragen(p_.figuren, p_.env, {0})) return;
-            cmdNeu_Click(p_.figuren);
-            listeAktualisieren();
-            frameAnzeigen();
-        },
-        QKeySequence::New);
-    befehl(
-        datei, "mnuOrdnerLaden", "Open &folder...",
-        [this] {
-            const QString o = QFileDialog::getExistingDirectory(this, "Figure folder",
-                                                                q(p_.figuren.lstDirPfad.string()));
-            if (!o.isEmpty()) ordnerZeigen(o.toStdString());
-        },
-        QKeySequence::Open);
-    befehl(
-        datei, "cmdReload", "&Reload folder", [this] { ordnerZeigen(p_.figuren.lstDirPfad); },
-        QKeySequence(Qt::Key_F5));
-    befehl(
-        datei, "mnuSpeichern", "&Save",
-        [this, &s, &env] {
-            bool schnell = true;
-            speichernUndFolgen([&] { return Speichern(s, env, schnell, ""); });
-        },
-        QKeySequence::Save);
-    befehl(
-        datei, "mnuSpeichernUnter", "Save &as...",
-        [this, &s, &env] {
-            bool schnell = false;
-            speichernUndFolgen([&] { return Speichern(s, env, schnell, ""); });
-        },
-        QKeySequence::SaveAs);
-    datei->addSeparator();
-    befehl(datei, "cmdImportIlda", "&Import ILDA...", [this] {
-        // The import goes into figure 0.
-        if (!aenderungenSichernFragen(p_.figuren, p_.env, {0})) return;
-        const auto ergebnis = cmdImportIlda_Click(p_.figuren, p_.paletten, p_.env, IldaDateiname_);
-        if (ergebnis.geoeffnet && ergebnis.frames > 0) alsGeaendertMarkieren(p_.figuren, 0);
-        listeAktualisieren();
-        frameAnzeigen();
-        if (ergebnis.geoeffnet && ergebnis.frames > 0)
-            statusBar()->showMessage(QString("imported %1 %2")
-                                         .arg(ergebnis.frames)
-                                         .arg(ergebnis.frames == 1 ? "frame" : "frames"));
-    });
-    befehl(datei, "cmdExportIlda", "&Export ILDA...", [this] {
-        cmdExportIlda_Click(p_.figuren, p_.paletten, p_.env, IldaDateiname_,
-                            checkIldaPalettenFarben_->isChecked());
-    });
-    datei->addSeparator();
-    befehl(
-        datei, "mnuBeenden", "&Quit", [this] { close(); }, QKeySequence::Quit);
-
-    QMenu* bearbeiten = menuBar()->addMenu("&Edit");
-    befehl(
-        bearbeiten, "mnuUndo", "&Undo",
-        [this] {
-            cmdUndo_Click(p_.figuren, p_.undo, p_.env);
-            geaendert();
-        },
-        QKeySequence::Undo);
-    befehl(
-        bearbeiten, "mnuRedo", "&Redo",
-        [this] {
-            cmdRedo_Click(p_.figuren, p_.undo, p_.env);
-            geaendert();
-        },
-        QKeySequence(Qt::CTRL | Qt::Key_Y));
-
-    QMenu* ansicht = menuBar()->addMenu("&View");
-    ansicht->setObjectName("mnuAnsicht");
-    befehl(
-        ansicht, "mnuZoomEinpassen", "Zoom to &fit", [this] { figur_->einpassen(); },
-        QKeySequence(Qt::CTRL | Qt::Key_0));
-    befehl(
-        ansicht, "mnuZoom100", "&100 %", [this] { figur_->hundertProzent(); },
-        QKeySequence(Qt::CTRL | Qt::Key_1));
-    befehl(
-        ansicht, "mnuZoomGroesser", "Zoom &in", [this] { figur_->zoomen(1.25); },
-        QKeySequence::ZoomIn);
-    befehl(
-        ansicht, "mnuZoomKleiner", "Zoom &out", [this] { figur_->zoomen(0.8); },
-        QKeySequence::ZoomOut);
-
-    QMenu* frames = menuBar()->addMenu("F&rames");
-    auto& f = p_.frames;
-    befehl(
-        frames, "mnuErsterFrame", "&First frame", [this] { scrFrame_->setValue(0); },
-        QKeySequence(Qt::Key_Home));
-    befehl(
-        frames, "mnuLetzterFrame", "&Last frame",
-        [this] { scrFrame_->setValue(scrFrame_->maximum()); }, QKeySequence(Qt::Key_End));
-    frames->addSeparator();
-    befehl(frames, "mnuFramesKopieren", "&Copy marked frames",
-           [&s, &f, &env] { FramesKopieren(s, f, env); });
-    befehl(frames, "mnuFramesEinfuegen", "&Paste frames", [this, &s, &f, &env] {
-        Frames_Einfuegen(s, f, env);
-        geaendert();
-    });
-    befehl(frames, "mnuFramesAddieren", "&Add frames onto these", [this, &s, &f, &env] {
-        FramesDazuAddieren(s, f, env);
-        geaendert();
-    });
-    befehl(frames, "mnuFramesLoeschen", "&Delete marked frames", [this, &s, &f, &env] {
-        FramesLoeschen(s, f, env);
-        geaendert();
-    });
-    befehl(
-        frames, "cmdInsertFrame", "&Insert frame",
-        [this, &s, &env] {
-            cmdInsertFrame_Click(s, env);
-            geaendert();
-        },
-        QKeySequence(Qt::Key_Insert));
-    befehl(frames, "mnuJedenZweiten", "Drop every &second frame", [this, &s, &f, &env] {
-        JedenZweitenFrameVerwerfen(s, f, env);
-        geaendert();
-    });
-    befehl(frames, "mnuMorph", "&Morph marked frames...", [this, &s, &f, &env] {
-        auto antwort = env.dialoge.eingabe("Frames in between:", "10");
-        if (!antwort) return;
-        Morph(s, env, f.MarkierungVon, f.MarkierungBis, std::atol(antwort->c_str()));
-        geaendert();
-    });
-    befehl(frames, "mnuAutoMorph", "A&uto morph", [this, &s, &env] {
-        AutoMorph(s, env);
-        geaendert();
-    });
-
-    QMenu* palette = menuBar()->addMenu("&Palette");
-    befehl(palette, "cmdLoadPalette", "&Load palette...", [this] {
-        DateiAuswahl a;
-        a.filter = "QV-Palette (*.qvp)|*.qvp";
-        const std::string name = p_.env.dialoge.dateiOeffnen(a);
-        if (name.empty()) return;
-        farbtabelleWechseln([this, name] {
-            p_.paletten.Palettendatei = name;
-            FarbpaletteLaden(p_.paletten, p_.env);
-        });
-    });
-    befehl(palette, "cmdSavePalette", "&Save palette...", [this] {
-        DateiAuswahl a;
-        a.filter = "*.qvp(QV Palette)|*.qvp";
-        const std::string name = p_.env.dialoge.dateiSpeichern(a);
-        if (name.empty()) return;
-        p_.paletten.Palettendatei = name;
-        FarbpaletteSpeichern(p_.paletten, p_.env);
-    });
-    befehl(palette, "cmdNewFarbpalette", "&New palette",
-           [this] { farbtabelleWechseln([this] { cmdNewFarbpalette_Click(p_.paletten); }); });
-    befehl(palette, "mnuPangolinFarbtabelleLaden", "&ILDA colour table", [this] {
-        farbtabelleWechseln([this] {
-            mnuPangolinFarbtabelleLaden_Click(p_.paletten, p_.env, p_.pfade.Programmordner);
-        });
-    });
-    befehl(palette, "mnuAltePalette", "&Old 255-colour table",
-           [this] { farbtabelleWechseln([this] { alte_PaletteErstellen(p_.paletten); }); });
-
-    // Arrow keys step through the frames.
-    for (auto [taste, schritt] : {std::pair{Qt::Key_Left, -1}, std::pair{Qt::Key_Right, 1}}) {
-        auto* k = new QShortcut(QKeySequence(taste), this);
-        connect(k, &QShortcut::activated, this,
-                [this, schritt = schritt] { scrFrame_->setValue(scrFrame_->value() + schritt); });
-    }
-}
-
-QWidget* Hauptfenster::werkzeugleisteBauen() {
-    auto* leiste = new QWidget;
-    auto* layout = new QHBoxLayout(leiste);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* gruppe = new QButtonGroup(leiste);
-    for (const auto& w : kWerkzeuge) {
-        auto* b = new QToolButton;
-        b->setObjectName(w.name);
-        b->setText(w.text);
-        b->setCheckable(true);
-        gruppe->addButton(b);
-        layout->addWidget(b);
-        const Werkzeug werkzeug = w.werkzeug;
-        connect(b, &QToolButton::toggled, this, [this, werkzeug](bool an) {
-            if (!an) return;
-            if (zeichnung_.zugOffen) zugBeenden(p_.figuren, zeichnung_);
-            zeichnung_.werkzeug = werkzeug;
-        });
-        if (w.werkzeug == Werkzeug::Hand) b->setChecked(true);
-    }
-    checkRaster_ = new QCheckBox("Grid");
-    checkRaster_->setObjectName("checkRaster");
-    auto* txtRaster = new QSpinBox;
-    txtRaster->setObjectName("txtRaster");
-    txtRaster->setRange(1, 8192);
-    txtRaster->setValue(
-        std::max(1, std::atoi(p_.modell.text("Optionen_4_FrmHaupt", "txtRaster.Text").c_str())));
-    zeichnung_.raster = txtRaster->value();
-    connect(checkRaster_, &QCheckBox::toggled, this, [this](bool an) {
-        zeichnung_.rasterAn = an;
-        figur_->update();
-    });
-    connect(txtRaster, &QSpinBox::valueChanged, this, [this](int v) {
-        zeichnung_.raster = v;
-        modellSpeichern("Optionen_4_FrmHaupt", "txtRaster.Text", std::to_string(v));
-        figur_->update();
-    });
-    layout->addStretch(1);
-    layout->addWidget(checkRaster_);
-    layout->addWidget(txtRaster);
-    return leiste;
-}
-
-QWidget* Hauptfenster::rechteSpalteBauen() {
-    auto* spalte = new QWidget;
-    auto* layout = new QVBoxLayout(spalte);
-
-    palette_ = new Palettenansicht(p_.paletten);
-    zeichnung_.farbe = static_cast<std::int32_t>(p_.modell.zahl("Optionen_4_FrmHaupt", "farbe"));
-    palette_->gewaehlt = [this](long i) { farbeWaehlen(i); };
-    layout->addWidget(palette_);
-    auto* achsen = new QHBoxLayout;
-    auto* achsGruppe = new QButtonGroup(spalte);
-    const char* achsText[3] = {"Red", "Green", "Blue"};
-    for (int i = 1; i <= 3; ++i) {
-        auto* b = new QRadioButton(achsText[i - 1]);
-        b->setObjectName(QString("OptFarbAchse(%1)").arg(i));
-        b->setChecked(p_.paletten.OptFarbAchse == i);
-        achsGruppe->addButton(b, i);
-        achsen->addWidget(b);
-    }
-    connect(achsGruppe, &QButtonGroup::idToggled, this, [this](int i, bool an) {
-        if (!an) return;
-        p_.paletten.OptFarbAchse = i;
-        for (int k = 1; k <= 3; ++k)
-            modellSpeichern("Optionen_4_FrmHaupt", "OptFarbAchse(" + std::to_string(k) + ").Value",
-                            k == i ? "-1" : "0");
-        palette_->update();
-    });
-    layout->addLayout(achsen);
-    scrFarbe3_ = new QScrollBar(Qt::Horizontal);
-    scrFarbe3_->setObjectName("scrFarbe3");
-    scrFarbe3_->setRange(0, 15);
-    scrFarbe3_->setValue(p_.paletten.scrFarbe3);
-    connect(scrFarbe3_, &QScrollBar::valueChanged, this, [this](int v) {
-        p_.paletten.scrFarbe3 = v;
-        modellSpeichern("Optionen_4_FrmHaupt", "scrFarbe3.Value", std::to_string(v));
-        palette_->update();
-    });
-    layout->addWidget(scrFarbe3_);
-
-    auto* favoriten = new QGridLayout;
-    for (int i = 0; i < kLieblingsfarben; ++i) {
-        auto* l = new Lieblingsfarbe(p_.paletten, i);
-        l->gewaehlt = [this](long index) { farbeWaehlen(index); };
-        l->fallengelassen = [this](int nummer, long index) {
-            Pic_Lieblingsfarbe_DragDrop(p_.paletten, p_.einstellungen, nummer,
-                                        static_cast<std::int32_t>(index));
-        };
-        lieblinge_.push_back(l);
-        favoriten->addWidget(l, i / 10, i % 10);
-    }
-    layout->addLayout(favoriten);
-
-    auto* tempo = new QGroupBox("Frame rate");
-    auto* tempoLayout = new QGridLayout(tempo);
-    command1_ = new QPushButton("FPS");
-    command1_->setObjectName("Command1");
-    txtFPS_ = new QDoubleSpinBox;
-    txtFPS_->setObjectName("txtFPS");
-    txtFPS_->setRange(0, 100000);
-    txtFPS_->setDecimals(2);
-    connect(command1_, &QPushButton::clicked, this, [this] {
-        fpsArt_ = (fpsArt_ + 1) % 3;
-        fpsAnzeigen();
-    });
-    connect(txtFPS_, &QDoubleSpinBox::valueChanged, this, [this](double v) {
-        if (!aktualisiert_) fpsUebernehmen(v);
-    });
-    tempoLayout->addWidget(command1_, 0, 0);
-    tempoLayout->addWidget(txtFPS_, 0, 1, 1, 2);
-    optFramelauf_ = new QButtonGroup(tempo);
-    const char* laufText[3] = {"Forward", "Backward", "Ping-pong"};
-    for (int i = 0; i < 3; ++i) {
-        auto* b = new QRadioButton(laufText[i]);
-        b->setObjectName(QString("optFramelauf(%1)").arg(i));
-        optFramelauf_->addButton(b, i);
-        tempoLayout->addWidget(b, 1, i);
-    }
-    connect(optFramelauf_, &QButtonGroup::idToggled, this, [this](int i, bool an) {
-        const long f = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur;
-        if (an && !aktualisiert_ && p_.figuren.Figuren.enthaelt(f)) {
-            p_.figuren.Figuren[f].Parameter[parameter::Abspielart] = i;
-            figurGeaendert();
-        }
-    });
-    checkFrameRepeat_ = new QCheckBox("Repeat");
-    checkFrameRepeat_->setObjectName("CheckFrameRepeat");
-    connect(checkFrameRepeat_, &QCheckBox::toggled, this, [this](bool an) {
-        const long f = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur;
-        if (!aktualisiert_ && p_.figuren.Figuren.enthaelt(f)) {
-            p_.figuren.Figuren[f].Parameter[parameter::EinmalAbspielen] = an ? 0 : 1;
-            figurGeaendert();
-        }
-    });
-    tempoLayout->addWidget(checkFrameRepeat_, 2, 0);
-    layout->addWidget(tempo);
-
-    checkIldaPalettenFarben_ = new QCheckBox("ILDA export with palette colours");
-    checkIldaPalettenFarben_->setObjectName("checkIldaPalettenFarben");
-    layout->addWidget(checkIldaPalettenFarben_);
-
-    auto* knoepfe = new QGridLayout;
-    cmdPlay_ = new QPushButton("Play");
-    cmdPlay_->setObjectName("cmdPlay");
-    // Play is normal playback: it ends the simulation mode and shows what plays.
-    connect(cmdPlay_, &QPushButton::clicked, this, [this] {
-        if (spielt()) {
-            abspielen(false);
-            return;
-        }
-        cmdSimulation_->setChecked(false);
-        abspielen(true);
-        ausgabe_->nebenZeigen(*this);
-    });
-    cmdSimulation_ = new QPushButton("Simulation");
-    cmdSimulation_->setObjectName("cmdSimulation");
-    cmdSimulation_->setCheckable(true);
-    connect(cmdSimulation_, &QPushButton::toggled, this, [this](bool an) {
-        p_.ausgabe->Simulationsmodus = an;
-        if (!an) {
-            ausgabe_->hide();
-            return;
-        }
-        ausgabe_->nebenZeigen(*this);
-        if (!spielt()) abspielen(true);
-    });
-    cmdUndo_ = new QPushButton("Undo");
-    cmdUndo_->setObjectName("cmdUndo");
-    connect(cmdUndo_, &QPushButton::clicked, this, [this] {
-        cmdUndo_Click(p_.figuren, p_.undo, p_.env);
-        geaendert();
-    });
-    cmdRedo_ = new QPushButton("Redo");
-    cmdRedo_->setObjectName("cmdRedo");
-    connect(cmdRedo_, &QPushButton::clicked, this, [this] {
-        cmdRedo_Click(p_.figuren, p_.undo, p_.env);
-        geaendert();
-    });
-    knoepfe->addWidget(cmdPlay_, 0, 0);
-    knoepfe->addWidget(cmdSimulation_, 0, 1);
-    knoepfe->addWidget(cmdUndo_, 1, 0);
-    knoepfe->addWidget(cmdRedo_, 1, 1);
-    layout->addLayout(knoepfe);
-    layout->addStretch(1);
-    return spalte;
+        t(text::OrdnerFiguren).arg(q(p_.figuren.lstDirPfad.filename().string())).arg(figuren));
 }
 
 void Hauptfenster::modellSpeichern(const std::string& abschnitt, const std::string& schluessel,
@@ -681,11 +323,11 @@ void Hauptfenster::frameTextAnzeigen() {
     // Frames count from 1 for the operator.
     const auto& a = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur];
     const bool da = a.Figur >= 0 && p_.figuren.Figuren.enthaelt(a.Figur);
-    lblFrame_->setText(da ? QString("Frame %1 / %2, %3 points")
+    lblFrame_->setText(da ? t(text::FrameZaehler)
                                 .arg(a.Frame + 1)
                                 .arg(scrFrame_->maximum() + 1)
                                 .arg(Funktion_Punktzahl(p_.figuren, a.Figur, a.Frame))
-                          : QString("no figure"));
+                          : t(text::KeineFigur));
 }
 
 void Hauptfenster::fpsAnzeigen() {
@@ -715,9 +357,13 @@ void Hauptfenster::fpsUebernehmen(double wert) {
 }
 
 void Hauptfenster::zustandAktualisieren() {
+    // Buttons and menu commands enabled alike.
     cmdUndo_->setEnabled(p_.undo.cmdUndoEnabled);
     cmdRedo_->setEnabled(p_.undo.cmdRedoEnabled);
-    cmdPlay_->setText(spielt() ? q(p_.texte.text(kTextStop, "Stop")) : QString("Play"));
+    mnuUndo_->setEnabled(p_.undo.cmdUndoEnabled);
+    mnuRedo_->setEnabled(p_.undo.cmdRedoEnabled);
+    cmdPlay_->setText(spielt() ? q(p_.texte.text(kTextStop, "Stop")) : t(text::Abspielen));
+    cmdPlay_->setProperty("symbol", spielt() ? "stoppen" : "abspielen");
     aenderungenAnzeigen();
 }
 
@@ -735,7 +381,8 @@ void Hauptfenster::aenderungenAnzeigen() {
     QString titel = "Strahlwerk";
     if (f >= 0 && s.Figuren.enthaelt(f))
         titel = q(figurName(s, f)) + (istGeaendert(s, f) ? "*" : "") + " - " + titel;
-    if (!geaendert.empty()) titel += QString(" (%1 unsaved)").arg(geaendert.size());
+    if (!geaendert.empty())
+        titel += " (" + t(text::Ungespeichert).arg(geaendert.size()) + ")";
     if (windowTitle() != titel) setWindowTitle(titel);
     // The crash copies follow a moment after the last change.
     if (s.AbsturzkopienVeraltet) absturzkopie_->start();
@@ -753,8 +400,8 @@ void Hauptfenster::speichernUndFolgen(const std::function<bool()>& speichern) {
     const long jetzt = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur;
     if (jetzt != vorher && jetzt >= 0) figurWaehlen(static_cast<int>(jetzt));
     if (gespeichert)
-        statusBar()->showMessage(jetzt > 0 ? "saved " + q(figurName(p_.figuren, jetzt))
-                                           : QString("saved"));
+        statusBar()->showMessage(jetzt > 0 ? t(text::Gespeichert).arg(q(figurName(p_.figuren, jetzt)))
+                                           : t(text::GespeichertOhneName));
     else
         ordnerMelden();
 }
@@ -804,6 +451,10 @@ void Hauptfenster::abspielen(bool an) {
         takt_->stop();
         AbspielenStoppen(a);
         simulationsgeraetEntfernen(simulationsgeraet_, p_.geraete, p_.env, a);
+        // Stop ends the simulation too: its button shows what runs.
+        const QSignalBlocker b(cmdSimulation_);
+        cmdSimulation_->setChecked(false);
+        a.Simulationsmodus = false;
     }
     zustandAktualisieren();
 }
@@ -811,6 +462,7 @@ void Hauptfenster::abspielen(bool an) {
 void Hauptfenster::farbeWaehlen(long index) {
     zeichnung_.farbe = static_cast<std::int32_t>(index);
     modellSpeichern("Optionen_4_FrmHaupt", "farbe", std::to_string(index));
+    farbfeldAnzeigen();
 }
 
 void Hauptfenster::durchlauf() {
@@ -825,6 +477,64 @@ void Hauptfenster::durchlauf() {
     }
 }
 
+void Hauptfenster::geraeteBeobachten() {
+    for (int d = 0; d < kGeraete; ++d) {
+        const bool jetzt = p_.dac.gestoert(d);
+        if (jetzt == gestoert_[static_cast<std::size_t>(d)]) continue;
+        gestoert_[static_cast<std::size_t>(d)] = jetzt;
+        const QString name = q(p_.geraete.eintrag(d).Anzeigename);
+        statusBar()->showMessage(
+            t(jetzt ? text::Geraetestoerung : text::GeraetWiederDa).arg(d).arg(name));
+    }
+}
+
+// The splitters' sizes, stored beside the window position as "left,middle,right;top,bottom".
+void Hauptfenster::aufteilungSpeichern() {
+    auto liste = [](const QList<int>& l) {
+        QStringList t;
+        for (int v : l) t << QString::number(v);
+        return t.join(',');
+    };
+    p_.einstellungen.textSchreiben("Fensterposition", "frmHaupt.Aufteilung",
+                                   (liste(haupt_->sizes()) + ";" + liste(links_->sizes()))
+                                       .toStdString());
+}
+
+void Hauptfenster::aufteilungLaden() {
+    const QString text =
+        q(p_.einstellungen.textLesen("Fensterposition", "frmHaupt.Aufteilung", ""));
+    const QStringList teile = text.split(';');
+    auto setzen = [](QSplitter* s, const QString& t) {
+        QList<int> groessen;
+        for (const QString& v : t.split(',')) {
+            bool ok = false;
+            const int n = v.toInt(&ok);
+            if (!ok || n < 0 || n > 100000) return; // not ours: the default stays
+            groessen << n;
+        }
+        if (groessen.size() == s->count()) s->setSizes(groessen);
+    };
+    if (teile.size() == 2) {
+        setzen(haupt_, teile[0]);
+        setzen(links_, teile[1]);
+    }
+}
+
+// The stored position, moved onto the screen when the screens changed since.
+void Hauptfenster::fensterpositionLaden() {
+    const QRect frei = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 768);
+    resize(std::min(1200, frei.width()), std::min(760, frei.height()));
+    const auto pos = fensterpositionLesen(p_, "frmHaupt");
+    if (!pos) return;
+    QRect r(pos->links, pos->oben, pos->rechts - pos->links, pos->unten - pos->oben);
+    r.setSize(r.size().boundedTo(frei.size()).expandedTo(minimumSizeHint()));
+    r.moveLeft(std::clamp(r.left(), frei.left(), std::max(frei.left(), frei.right() - r.width())));
+    r.moveTop(std::clamp(r.top(), frei.top(), std::max(frei.top(), frei.bottom() - r.height())));
+    setGeometry(r);
+    if (pos->showCmd == 3) setWindowState(Qt::WindowMaximized);
+    if (pos->showCmd == 2) setWindowState(Qt::WindowMinimized);
+}
+
 void Hauptfenster::closeEvent(QCloseEvent* e) {
     if (!aenderungenSichernFragen(p_.figuren, p_.env, geaenderteFiguren(p_.figuren))) {
         e->ignore();
@@ -833,6 +543,7 @@ void Hauptfenster::closeEvent(QCloseEvent* e) {
     }
     absturzkopie_->stop();
     abspielen(false);
+    aufteilungSpeichern();
     const QRect r = normalGeometry();
     fensterpositionSpeichern(p_, "frmHaupt",
                              Fensterposition{isMaximized()   ? 3

@@ -7,6 +7,7 @@
 #include "app/Programm.h"
 #include "core/Zeichnen.h"
 #include "devices/Geraeteverwaltung.h"
+#include "ui/Beschriftungen.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -24,6 +25,7 @@ class QTimer;
 class QTreeView;
 class QFileSystemModel;
 class QAction;
+class QSplitter;
 
 namespace sw::ui {
 
@@ -31,6 +33,8 @@ class Ausgabefenster;
 class Figurenansicht;
 class Palettenansicht;
 class Lieblingsfarbe;
+class Laserleiste;
+class Geraetetafel;
 
 class Hauptfenster : public QMainWindow {
 public:
@@ -43,6 +47,12 @@ public:
     void figurWaehlen(int listenIndex);
     void abspielen(bool an);
     bool spielt() const;
+
+    // Sets every caption, tool text and status text in the chosen language; runs at start and
+    // after a change of the language.
+    void beschriften();
+    // Chooses language i (0 German, 1 English ...), stores it and re-captions the windows.
+    void spracheWaehlen(int i);
 
     Zeichnung& zeichnung() { return zeichnung_; }
     Ausgabefenster* ausgabe() const { return ausgabe_; }
@@ -75,8 +85,19 @@ private:
     void fpsUebernehmen(double wert);
     void modellSpeichern(const std::string& abschnitt, const std::string& schluessel,
                          const std::string& wert);
-    QAction* befehl(QMenu* menu, const char* name, const QString& text,
+    // A menu command with its caption; its tool text names the key.
+    QAction* befehl(QMenu* menu, const char* name, const text::Beschriftung& b,
                     std::function<void()> aktion, const QKeySequence& taste = {});
+    QMenu* menue(const char* name, const text::Beschriftung& b);
+    // Runs `f` now and after every change of the language.
+    void beschriftenMit(std::function<void(const Sprachtexte&)> f);
+    QString t(const text::Beschriftung& b) const;
+    void farbfeldAnzeigen();
+    // Reports a device that went into a fault or came back, once per change.
+    void geraeteBeobachten();
+    void aufteilungLaden();
+    void aufteilungSpeichern();
+    void fensterpositionLaden();
 
     Programm& p_;
     Zeichnung zeichnung_;
@@ -92,6 +113,16 @@ private:
     QLabel* lblFrame_ = nullptr;
     QLabel* lblZeiger_ = nullptr;
     QLabel* lblZoom_ = nullptr;
+    QLabel* farbfeld_ = nullptr;
+    QLabel* farbfeldText_ = nullptr;
+    QSplitter* haupt_ = nullptr;
+    QSplitter* links_ = nullptr;
+    Laserleiste* laserleiste_ = nullptr;
+    Geraetetafel* tafel_ = nullptr;
+    QAction* mnuUndo_ = nullptr;
+    QAction* mnuRedo_ = nullptr;
+    std::vector<std::function<void(const Sprachtexte&)>> beschrifter_;
+    std::vector<bool> gestoert_;
     QSpinBox* markierungVon_ = nullptr;
     QSpinBox* markierungBis_ = nullptr;
     Palettenansicht* palette_ = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/Laserleiste.h"
 
+#include "ui/Beschriften.h"
+
 #include <QAction>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -20,14 +22,11 @@ Laserleiste::Laserleiste(Hauptschalter& h, Einstellungen& e, QWidget* eltern)
     freigabe_ = addAction("Laser");
     freigabe_->setObjectName("mnuLaserFreigabe");
     freigabe_->setCheckable(true);
-    freigabe_->setToolTip("Laser enable: the lasers get lit points only while this is on");
     connect(freigabe_, &QAction::toggled, this, [this](bool an) { h_.LaserFreigabe = an; });
 
     blackout_ = addAction("Blackout");
     blackout_->setObjectName("mnuBlackout");
     blackout_->setCheckable(true);
-    blackout_->setToolTip(
-        "Blackout (Esc): every laser dark from the next output cycle; click again to end it");
     connect(blackout_, &QAction::toggled, this, [this](bool an) { h_.Blackout = an; });
     // Escape only ever darkens, wherever the focus is in the program; ending a blackout is a
     // deliberate click.
@@ -41,12 +40,10 @@ Laserleiste::Laserleiste(Hauptschalter& h, Einstellungen& e, QWidget* eltern)
     regler_->setObjectName("scrHelligkeit");
     regler_->setRange(0, 100);
     regler_->setMaximumWidth(160);
-    regler_->setToolTip("Master brightness of every laser, after the colour correction");
     prozent_ = new QSpinBox;
     prozent_->setObjectName("txtHelligkeit");
     prozent_->setRange(0, 100);
     prozent_->setSuffix(" %");
-    prozent_->setToolTip(regler_->toolTip());
     addWidget(regler_);
     addWidget(prozent_);
     connect(regler_, &QSlider::valueChanged, this, [this](int v) { helligkeitSetzen(v); });
@@ -57,6 +54,16 @@ Laserleiste::Laserleiste(Hauptschalter& h, Einstellungen& e, QWidget* eltern)
 
     hauptschalterLaden(h_, e_);
     anzeigen();
+}
+
+void Laserleiste::beschriften(const Sprachtexte& t) {
+    setWindowTitle(beschriftung(t, text::Laser));
+    freigabe_->setText(beschriftung(t, text::Laser));
+    freigabe_->setToolTip(beschriftung(t, text::LaserHilfe));
+    blackout_->setText(beschriftung(t, text::Blackout));
+    blackout_->setToolTip(mitTaste(beschriftung(t, text::BlackoutHilfe), Qt::Key_Escape));
+    regler_->setToolTip(beschriftung(t, text::HelligkeitHilfe));
+    prozent_->setToolTip(regler_->toolTip());
 }
 
 void Laserleiste::helligkeitSetzen(int prozent) {

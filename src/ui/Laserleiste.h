@@ -5,6 +5,7 @@
 // controls write the engine's state; the output cycle reads only that state.
 
 #include "output/Ausgabe.h"
+#include "platform/Sprachtexte.h"
 
 #include <QToolBar>
 
@@ -21,6 +22,8 @@ public:
     Laserleiste(Hauptschalter& h, Einstellungen& e, QWidget* eltern = nullptr);
     // Shows the engine's state in the controls.
     void anzeigen();
+    // Captions and tool texts in the chosen language.
+    void beschriften(const Sprachtexte& t);
 
 private:
     void helligkeitSetzen(int prozent);

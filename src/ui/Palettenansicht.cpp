@@ -27,6 +27,15 @@ void Palettenansicht::paintEvent(QPaintEvent*) {
         g.setBrush(farbe(z.farbe));
         g.drawRect(z.spalte * 12, z.zeile * 12, 12, 12);
     }
+    // The drawing colour's cell: a white frame inside a black one reads on every colour.
+    g.setBrush(Qt::NoBrush);
+    for (const auto& z : zellen)
+        if (z.index == markiert) {
+            g.setPen(QPen(Qt::black, 3));
+            g.drawRect(z.spalte * 12 + 1, z.zeile * 12 + 1, 10, 10);
+            g.setPen(QPen(Qt::white, 1));
+            g.drawRect(z.spalte * 12 + 1, z.zeile * 12 + 1, 10, 10);
+        }
 }
 
 long Palettenansicht::indexBei(QPointF pos) const {

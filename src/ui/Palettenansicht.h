@@ -15,6 +15,8 @@ class Palettenansicht : public QWidget {
 public:
     Palettenansicht(const Paletten& p, QWidget* eltern = nullptr);
     std::function<void(long index)> gewaehlt;
+    // The drawing colour, outlined when its cell is shown.
+    long markiert = -1;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -170,9 +170,9 @@ TEST(Hauptfenster, PlaysTheSimulationAndStaysResponsive) {
     EXPECT_EQ(vorschau->punkte(), 0);
     EXPECT_EQ(t.p->geraete.eintrag(0).Anzeigename, "No Device");
     EXPECT_EQ(t.p->ausgabe->Geraetetyp[0], geraetetyp::KeinGeraet);
+    EXPECT_FALSE(simulation->isChecked()); // the button shows that nothing runs
 
     // Play is normal playback: the simulation is cleared and the preview, if closed, opens.
-    EXPECT_TRUE(simulation->isChecked());
     vorschau->close();
     QTest::mouseClick(play, Qt::LeftButton);
     EXPECT_TRUE(t.w->spielt());
@@ -289,7 +289,7 @@ TEST(Hauptfenster, UnsavedChangesAreMarkedAndAskedAboutBeforeTheyAreLost) {
     EXPECT_EQ(t.figur(2).Parameter[parameter::Framedauer], 2000);
 
     // An ILDA import replaces figure 0: with a drawing there it asks first.
-    t.ausloesen("mnuNeu");
+    t.ausloesen("cmdNeu");
     linieZiehen(t);
     EXPECT_EQ(liste->item(0)->text(), "***Figur 0*** *");
     t.s.dialoge.meldungen.clear();
@@ -299,7 +299,7 @@ TEST(Hauptfenster, UnsavedChangesAreMarkedAndAskedAboutBeforeTheyAreLost) {
     EXPECT_TRUE(t.s.dialoge.dateiDialoge.empty());
     EXPECT_EQ(t.figur(0).Frames[0].Punkte.size(), 3u);
     // So does a new figure.
-    t.ausloesen("mnuNeu");
+    t.ausloesen("cmdNeu");
     EXPECT_EQ(t.figur(0).Frames[0].Punkte.size(), 3u);
 
     // Quitting with Save writes both: b.qvb under its name, figure 0 through the dialog.
@@ -317,7 +317,7 @@ TEST(Hauptfenster, ANewFigureSavedStaysInTheEditorAndInTheList) {
     Fenster t([](const fs::path& o) { test::schreibeDatei(o / "a.qvb", figurMit(1)); });
     const fs::path ordner = t.s.tmp / "figuren";
     auto* liste = t.kind<QListWidget>("lstFiguren");
-    t.ausloesen("mnuNeu");
+    t.ausloesen("cmdNeu");
     linieZiehen(t);
     const Figur gezeichnet = t.figur(0);
     ASSERT_EQ(gezeichnet.Frames[0].Punkte.size(), 3u);

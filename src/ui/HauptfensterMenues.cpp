@@ -1,0 +1,283 @@
+// The main window's menus, its captions in the chosen language and the language choice.
+
+#include "app/Sprache.h"
+#include "core/FigurDatei.h"
+#include "core/FrameOperationen.h"
+#include "core/IldaExport.h"
+#include "core/IldaImport.h"
+#include "core/Meldungen.h"
+#include "core/Ordnerwechsel.h"
+#include "ui/Ausgabefenster.h"
+#include "ui/Beschriften.h"
+#include "ui/Figurenansicht.h"
+#include "ui/Geraetetafel.h"
+#include "ui/Hauptfenster.h"
+#include "ui/Laserleiste.h"
+
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStatusBar>
+
+namespace sw::ui {
+
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The languages the shipped language file holds, by their own names.
+const char* const kSprachen[] = {"Deutsch", "English"};
+
+} // namespace
+
+QString Hauptfenster::t(const text::Beschriftung& b) const {
+    return beschriftung(p_.texte, b);
+}
+
+void Hauptfenster::beschriftenMit(std::function<void(const Sprachtexte&)> f) {
+    f(p_.texte);
+    beschrifter_.push_back(std::move(f));
+}
+
+QMenu* Hauptfenster::menue(const char* name, const text::Beschriftung& b) {
+    QMenu* m = menuBar()->addMenu(QString());
+    m->setObjectName(name);
+    beschriftenMit([m, &b](const Sprachtexte& t) { m->setTitle(beschriftung(t, b)); });
+    return m;
+}
+
+QAction* Hauptfenster::befehl(QMenu* menu, const char* name, const text::Beschriftung& b,
+                              std::function<void()> aktion, const QKeySequence& taste) {
+    QAction* a = menu->addAction(QString());
+    a->setObjectName(name);
+    if (!taste.isEmpty()) a->setShortcut(taste);
+    beschriftenMit([a, &b](const Sprachtexte& t) {
+        a->setText(beschriftung(t, b));
+        a->setToolTip(mitTaste(ohneKuerzel(beschriftung(t, b)), a->shortcut()));
+    });
+    connect(a, &QAction::triggered, this, [this, aktion] {
+        aktion();
+        zustandAktualisieren();
+    });
+    return a;
+}
+
+void Hauptfenster::beschriften() {
+    for (const auto& f : beschrifter_) f(p_.texte);
+    laserleiste_->beschriften(p_.texte);
+    ausgabe_->setWindowTitle("Strahlwerk – " + q(p_.texte.text(meldung::AusgabefensterTitel,
+                                                               meldung::AusgabefensterTitelText)));
+    farbfeldAnzeigen();
+    frameAnzeigen();
+    ordnerMelden();
+}
+
+void Hauptfenster::spracheWaehlen(int i) {
+    OptLanguage_Click(p_.texte, p_.einstellungen, i, [this] { beschriften(); });
+}
+
+void Hauptfenster::menusBauen() {
+    auto& s = p_.figuren;
+    auto& env = p_.env;
+    QMenu* datei = menue("mnuDatei", text::Datei);
+    befehl(
+        datei, "cmdNeu", text::Neu,
+        [this] {
+            if (!aenderungenSichernFragen(p_.figuren, p_.env, {0})) return;
+            cmdNeu_Click(p_.figuren);
+            listeAktualisieren();
+            frameAnzeigen();
+        },
+        QKeySequence::New);
+    befehl(
+        datei, "mnuOrdnerLaden", text::OrdnerOeffnen,
+        [this] {
+            const QString o = QFileDialog::getExistingDirectory(
+                this, ohneKuerzel(t(text::OrdnerOeffnen)), q(p_.figuren.lstDirPfad.string()));
+            if (!o.isEmpty()) ordnerZeigen(o.toStdString());
+        },
+        QKeySequence::Open);
+    befehl(
+        datei, "cmdReload", text::OrdnerNeuLaden, [this] { ordnerZeigen(p_.figuren.lstDirPfad); },
+        QKeySequence(Qt::Key_F5));
+    befehl(
+        datei, "mnuSpeichern", text::Speichern,
+        [this, &s, &env] {
+            bool schnell = true;
+            speichernUndFolgen([&] { return Speichern(s, env, schnell, ""); });
+        },
+        QKeySequence::Save);
+    befehl(
+        datei, "mnuSpeichernUnter", text::SpeichernUnter,
+        [this, &s, &env] {
+            bool schnell = false;
+            speichernUndFolgen([&] { return Speichern(s, env, schnell, ""); });
+        },
+        QKeySequence::SaveAs);
+    datei->addSeparator();
+    befehl(
+        datei, "cmdImportIlda", text::IldaImport,
+        [this] {
+            // The import goes into figure 0.
+            if (!aenderungenSichernFragen(p_.figuren, p_.env, {0})) return;
+            const auto ergebnis =
+                cmdImportIlda_Click(p_.figuren, p_.paletten, p_.env, IldaDateiname_);
+            if (ergebnis.geoeffnet && ergebnis.frames > 0) alsGeaendertMarkieren(p_.figuren, 0);
+            listeAktualisieren();
+            frameAnzeigen();
+            if (ergebnis.geoeffnet && ergebnis.frames > 0)
+                statusBar()->showMessage(ergebnis.frames == 1
+                                             ? t(text::FrameImportiert)
+                                             : t(text::FramesImportiert).arg(ergebnis.frames));
+        },
+        QKeySequence(Qt::CTRL | Qt::Key_I));
+    befehl(
+        datei, "cmdExportIlda", text::IldaExport,
+        [this] {
+            cmdExportIlda_Click(p_.figuren, p_.paletten, p_.env, IldaDateiname_,
+                                checkIldaPalettenFarben_->isChecked());
+        },
+        QKeySequence(Qt::CTRL | Qt::Key_E));
+    datei->addSeparator();
+    befehl(
+        datei, "mnuBeenden", text::Beenden, [this] { close(); }, QKeySequence::Quit);
+
+    QMenu* bearbeiten = menue("mnuBearbeiten", text::Bearbeiten);
+    mnuUndo_ = befehl(
+        bearbeiten, "mnuUndo", text::Rueckgaengig,
+        [this] {
+            cmdUndo_Click(p_.figuren, p_.undo, p_.env);
+            geaendert();
+        },
+        QKeySequence::Undo);
+    mnuRedo_ = befehl(
+        bearbeiten, "mnuRedo", text::Wiederholen,
+        [this] {
+            cmdRedo_Click(p_.figuren, p_.undo, p_.env);
+            geaendert();
+        },
+        QKeySequence(Qt::CTRL | Qt::Key_Y));
+
+    QMenu* ansicht = menue("mnuAnsicht", text::Ansicht);
+    befehl(
+        ansicht, "mnuZoomEinpassen", text::Einpassen, [this] { figur_->einpassen(); },
+        QKeySequence(Qt::CTRL | Qt::Key_0));
+    befehl(
+        ansicht, "mnuZoom100", text::Zoom100, [this] { figur_->hundertProzent(); },
+        QKeySequence(Qt::CTRL | Qt::Key_1));
+    befehl(
+        ansicht, "mnuZoomGroesser", text::Groesser, [this] { figur_->zoomen(1.25); },
+        QKeySequence::ZoomIn);
+    befehl(
+        ansicht, "mnuZoomKleiner", text::Kleiner, [this] { figur_->zoomen(0.8); },
+        QKeySequence::ZoomOut);
+    ansicht->addSeparator();
+    QMenu* sprachen = ansicht->addMenu(QString());
+    sprachen->setObjectName("mnuSprache");
+    beschriftenMit(
+        [sprachen](const Sprachtexte& t) { sprachen->setTitle(beschriftung(t, text::Sprache)); });
+    auto* sprachgruppe = new QActionGroup(this);
+    for (int i = 0; i < static_cast<int>(std::size(kSprachen)); ++i) {
+        QAction* a = sprachen->addAction(kSprachen[i]);
+        a->setObjectName(QString("OptLanguage(%1)").arg(i));
+        a->setCheckable(true);
+        a->setChecked(p_.texte.Sprache == i);
+        sprachgruppe->addAction(a);
+        connect(a, &QAction::triggered, this, [this, i] { spracheWaehlen(i); });
+    }
+
+    QMenu* frames = menue("mnuFrames", text::Frames);
+    auto& f = p_.frames;
+    befehl(
+        frames, "mnuErsterFrame", text::ErsterFrame, [this] { scrFrame_->setValue(0); },
+        QKeySequence(Qt::Key_Home));
+    befehl(
+        frames, "mnuLetzterFrame", text::LetzterFrame,
+        [this] { scrFrame_->setValue(scrFrame_->maximum()); }, QKeySequence(Qt::Key_End));
+    frames->addSeparator();
+    befehl(
+        frames, "mnuFramesKopieren", text::FramesKopieren,
+        [&s, &f, &env] { FramesKopieren(s, f, env); }, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    befehl(
+        frames, "mnuFramesEinfuegen", text::FramesEinfuegen,
+        [this, &s, &f, &env] {
+            Frames_Einfuegen(s, f, env);
+            geaendert();
+        },
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    befehl(frames, "mnuFramesAddieren", text::FramesAddieren, [this, &s, &f, &env] {
+        FramesDazuAddieren(s, f, env);
+        geaendert();
+    });
+    befehl(
+        frames, "mnuFramesLoeschen", text::FramesLoeschen,
+        [this, &s, &f, &env] {
+            FramesLoeschen(s, f, env);
+            geaendert();
+        },
+        QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    befehl(
+        frames, "cmdInsertFrame", text::FrameEinfuegen,
+        [this, &s, &env] {
+            cmdInsertFrame_Click(s, env);
+            geaendert();
+        },
+        QKeySequence(Qt::Key_Insert));
+    befehl(frames, "mnuJedenZweiten", text::JedenZweiten, [this, &s, &f, &env] {
+        JedenZweitenFrameVerwerfen(s, f, env);
+        geaendert();
+    });
+    befehl(frames, "mnuMorph", text::Morph, [this, &s, &f, &env] {
+        auto antwort = env.dialoge.eingabe(t(text::FramesDazwischen).toStdString(), "10");
+        if (!antwort) return;
+        Morph(s, env, f.MarkierungVon, f.MarkierungBis, std::atol(antwort->c_str()));
+        geaendert();
+    });
+    befehl(frames, "mnuAutoMorph", text::AutoMorph, [this, &s, &env] {
+        AutoMorph(s, env);
+        geaendert();
+    });
+
+    QMenu* palette = menue("mnuPalette", text::Palette);
+    befehl(palette, "cmdLoadPalette", text::PaletteLaden, [this] {
+        DateiAuswahl a;
+        a.filter = "QV-Palette (*.qvp)|*.qvp";
+        const std::string name = p_.env.dialoge.dateiOeffnen(a);
+        if (name.empty()) return;
+        farbtabelleWechseln([this, name] {
+            p_.paletten.Palettendatei = name;
+            FarbpaletteLaden(p_.paletten, p_.env);
+        });
+    });
+    befehl(palette, "cmdSavePalette", text::PaletteSpeichern, [this] {
+        DateiAuswahl a;
+        a.filter = "*.qvp(QV Palette)|*.qvp";
+        const std::string name = p_.env.dialoge.dateiSpeichern(a);
+        if (name.empty()) return;
+        p_.paletten.Palettendatei = name;
+        FarbpaletteSpeichern(p_.paletten, p_.env);
+    });
+    befehl(palette, "cmdNewFarbpalette", text::PaletteNeu,
+           [this] { farbtabelleWechseln([this] { cmdNewFarbpalette_Click(p_.paletten); }); });
+    befehl(palette, "mnuPangolinFarbtabelleLaden", text::IldaFarbtabelle, [this] {
+        farbtabelleWechseln([this] {
+            mnuPangolinFarbtabelleLaden_Click(p_.paletten, p_.env, p_.pfade.Programmordner);
+        });
+    });
+    befehl(palette, "mnuAltePalette", text::AlteFarbtabelle,
+           [this] { farbtabelleWechseln([this] { alte_PaletteErstellen(p_.paletten); }); });
+
+    // Arrow keys step through the frames.
+    for (auto [taste, schritt] : {std::pair{Qt::Key_Left, -1}, std::pair{Qt::Key_Right, 1}}) {
+        auto* k = new QShortcut(QKeySequence(taste), this);
+        connect(k, &QShortcut::activated, this,
+                [this, schritt = schritt] { scrFrame_->setValue(scrFrame_->value() + schritt); });
+    }
+}
+
+} // namespace sw::ui
