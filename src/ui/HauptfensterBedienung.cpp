@@ -66,11 +66,12 @@ QWidget* Hauptfenster::werkzeugleisteBauen() {
         b->setProperty("symbol", w.symbol);
         b->setCheckable(true);
         b->setAutoRaise(true);
-        b->setShortcut(QKeySequence(w.taste));
         gruppe->addButton(b);
         layout->addWidget(b);
         beschriftenMit([b, i](const Sprachtexte& t) {
+            // A button's text sets its key from its "&" mark, so the tool key follows it.
             b->setText(beschriftung(t, text::WerkzeugNamen[i]));
+            b->setShortcut(QKeySequence(kWerkzeuge[i].taste));
             b->setToolTip(mitTaste(beschriftung(t, text::WerkzeugHilfen[i]), b->shortcut()));
         });
         const Werkzeug werkzeug = w.werkzeug;

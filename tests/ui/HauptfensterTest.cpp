@@ -17,11 +17,13 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -95,12 +97,21 @@ TEST(Hauptfenster, ListDrawUndoRedoSaveReload) {
 
     auto* undo = t.kind<QPushButton>("cmdUndo");
     auto* redo = t.kind<QPushButton>("cmdRedo");
+    // The menu commands are enabled exactly when the buttons are.
+    auto gleich = [&] {
+        EXPECT_EQ(t.kind<QAction>("mnuUndo")->isEnabled(), undo->isEnabled());
+        EXPECT_EQ(t.kind<QAction>("mnuRedo")->isEnabled(), redo->isEnabled());
+    };
     ASSERT_TRUE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    gleich();
     QTest::mouseClick(undo, Qt::LeftButton);
     EXPECT_TRUE(t.figur(2).Frames == vorher.Frames);
     ASSERT_TRUE(redo->isEnabled());
-    QTest::mouseClick(redo, Qt::LeftButton);
+    gleich();
+    t.ausloesen("mnuRedo");
     EXPECT_TRUE(t.figur(2).Frames == gezeichnet.Frames);
+    gleich();
 
     t.ausloesen("mnuSpeichern");
     ASSERT_TRUE(t.s.dialoge.meldungen.empty()) << t.s.dialoge.meldungen.front();
@@ -231,6 +242,9 @@ TEST(Hauptfenster, DrawingColourIsRemembered) {
     t.w->close();
     t.w = std::make_unique<ui::Hauptfenster>(*t.p);
     EXPECT_EQ(t.w->zeichnung().farbe, 37);
+    // The swatch and the palette show the restored colour.
+    EXPECT_EQ(t.kind<QLabel>("lblZeichenfarbe")->text(), "Colour 37");
+    EXPECT_EQ(static_cast<ui::Palettenansicht*>(t.kind<QWidget>("picPalette"))->markiert, 37);
 }
 
 TEST(Hauptfenster, StoresItsSettings) {
@@ -247,8 +261,63 @@ TEST(Hauptfenster, StoresItsSettings) {
     EXPECT_EQ(lesen("Optionen_4_FrmHaupt", "OptFarbAchse(1).Value"), "0");
     EXPECT_EQ(lesen("Optionen_4_FrmHaupt", "scrFarbe3.Value"), "70000");
     EXPECT_EQ(lesen("StandardPfade", "StartPfad0"), (t.s.tmp / "figuren").string());
+    // The panels' sizes are stored with the window position and come back.
+    auto* haupt = t.kind<QSplitter>("splHaupt");
+    haupt->setSizes({150, 500, 300});
+    const QList<int> groessen = haupt->sizes();
     t.w->close();
     EXPECT_NE(lesen("Fensterposition", "frmHaupt.WPM.showCmd"), "(absent)");
+    EXPECT_NE(lesen("Fensterposition", "frmHaupt.Aufteilung"), "(absent)");
+    t.w = std::make_unique<ui::Hauptfenster>(*t.p);
+    t.w->show();
+    EXPECT_EQ(t.kind<QSplitter>("splHaupt")->sizes(), groessen);
+    // A damaged entry keeps the default layout.
+    t.w->close();
+    t.p->einstellungen.textSchreiben("Fensterposition", "frmHaupt.Aufteilung", "9,x;-4");
+    t.w = std::make_unique<ui::Hauptfenster>(*t.p);
+    EXPECT_GT(t.kind<QSplitter>("splHaupt")->sizes()[1], 0);
+}
+
+// Every caption comes from the language table and changes with the language; every control
+// explains itself, and the tool texts name the keys.
+TEST(Hauptfenster, SpeaksTheChosenLanguageAndNamesEveryKey) {
+    Fenster t;
+    auto* datei = t.kind<QMenu>("mnuDatei");
+    auto* play = t.kind<QPushButton>("cmdPlay");
+    auto* linie = t.kind<QAbstractButton>("optLinie");
+    EXPECT_EQ(datei->title(), "&File");
+    EXPECT_EQ(play->text(), "Play");
+    EXPECT_EQ(linie->text(), "Line");
+    EXPECT_TRUE(linie->toolTip().endsWith("(L)")) << linie->toolTip().toStdString();
+    EXPECT_EQ(t.kind<QAction>("mnuSpeichern")->toolTip(), "Save (Ctrl+S)");
+    // The documented names.
+    t.kind<QAction>("cmdNeu");
+    t.kind<QCheckBox>("IldaPalettenFarben");
+
+    t.kind<QAction>("OptLanguage(0)")->trigger();
+    EXPECT_EQ(t.p->texte.Sprache, 0);
+    EXPECT_EQ(datei->title(), "&Datei");
+    EXPECT_EQ(play->text(), "Abspielen");
+    EXPECT_EQ(linie->text(), "Linie");
+    EXPECT_TRUE(t.kind<QLabel>("lblFrame")->text().startsWith("keine Figur"));
+    EXPECT_TRUE(t.w->statusBar()->currentMessage().endsWith("0 Figuren"));
+    const std::string ini = t.p->einstellungen.IniPfad;
+    EXPECT_EQ(t.p->einstellungen.ini()
+                  .lesen(ini, "Optionen_SonstigeSettings", "formOptionen.OptLanguage(0).Value")
+                  .value_or(""),
+              "-10000");
+    // Every named control and every menu command has a caption or a tool text.
+    for (auto* b : t.w->findChildren<QAbstractButton*>()) {
+        if (b->objectName().isEmpty() || !b->isVisibleTo(t.w.get())) continue;
+        EXPECT_FALSE(b->toolTip().isEmpty() && b->text().isEmpty()) << b->objectName().toStdString();
+    }
+    for (auto* a : t.w->findChildren<QAction*>()) {
+        if (a->objectName().isEmpty()) continue;
+        EXPECT_FALSE(a->text().isEmpty()) << a->objectName().toStdString();
+    }
+    // Back to English.
+    t.kind<QAction>("OptLanguage(1)")->trigger();
+    EXPECT_EQ(datei->title(), "&File");
 }
 
 TEST(Hauptfenster, UnsavedChangesAreMarkedAndAskedAboutBeforeTheyAreLost) {
