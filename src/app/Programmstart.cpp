@@ -3,6 +3,7 @@
 #include "app/Einstellungsdatei.h"
 #include "app/Sprache.h"
 #include "core/Absturzkopien.h"
+#include "core/Dateifehler.h"
 #include "core/FigurDatei.h"
 #include "core/Meldungen.h"
 #include "core/Ordnerwechsel.h"
@@ -222,10 +223,13 @@ Fortsetzung Programmstart(Programm& p, std::string argument, StartHooks& h) {
     p.einstellungen.IniPfad = IniPfadBestimmen(p.pfade, argument);
     p.Befehlszeile = argument;
     // 4. The log.
-    if (!p.log.oeffnen(fs::path(p.pfade.TempPfad) / "Software_Bugsuche_und_Timing.log"))
-        p.env.dialoge.meldung("Fehler # " +
-                              std::string(" 75. frmHaupt, Sub Form_Load        Fehler beim "
-                                          "Zugriff auf Datei:  Software_BugsucheAndTiming.txt "));
+    const auto logDatei = fs::path(p.pfade.TempPfad) / "Software_Bugsuche_und_Timing.log";
+    if (!p.log.oeffnen(logDatei))
+        dateifehlerMelden(p.env, Zugriff::Schreiben,
+                          "Fehler # " + std::string(" 75. frmHaupt, Sub Form_Load        Fehler "
+                                                    "beim Zugriff auf Datei:  "
+                                                    "Software_BugsucheAndTiming.txt "),
+                          logDatei.string(), "");
     p.log.trenner();
     p.log.zeile("Programm Gestartet");
     p.log.trenner();

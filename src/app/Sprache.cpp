@@ -1,5 +1,6 @@
 #include "app/Sprache.h"
 
+#include "core/Dateifehler.h"
 #include "platform/Datei.h"
 #include "platform/Fehler.h"
 #include "platform/Text.h"
@@ -43,11 +44,12 @@ void LoadMessages(Sprachtexte& t, Umgebung& env, const std::filesystem::path& pr
         try {
             sprachtexteLesen(t, dateiLesen(datei));
             return;
-        } catch (const Laufzeitfehler&) {
-            env.dialoge.meldung("Fehler # " +
-                                std::string(" 75. Modul Global     Sub LoadMessages   "
-                                            "      Fehler bei Zugriff auf Datei: "
-                                            "Language.txt"));
+        } catch (const Laufzeitfehler& e) {
+            dateifehlerMelden(env, Zugriff::Lesen,
+                              "Fehler # " + std::string(" 75. Modul Global     Sub LoadMessages   "
+                                                        "      Fehler bei Zugriff auf Datei: "
+                                                        "Language.txt"),
+                              datei.string(), e.what());
         }
     }
 }

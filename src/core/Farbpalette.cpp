@@ -1,5 +1,6 @@
 #include "core/Farbpalette.h"
 
+#include "core/Dateifehler.h"
 #include "platform/Binaer.h"
 #include "platform/Datei.h"
 #include "platform/Fehler.h"
@@ -218,17 +219,21 @@ std::string palettendateiKodieren(const Paletten& p) {
     return aus;
 }
 
+namespace {
+std::string paletteFalle(const std::string& datei) {
+    return "Fehler # " +
+           std::string(" 75. frmHaupt, Sub FarbpaletteLaden          Fehler bei Zugriff auf Datei: ") +
+           datei;
+}
+} // namespace
+
 bool FarbpaletteLaden(Paletten& p, Umgebung& env) {
     const std::string datei = p.Palettendatei;
     std::string bytes;
     try {
         bytes = dateiLesen(datei);
     } catch (const Laufzeitfehler& e) {
-        env.log.zeile("FarbpaletteLaden: " + datei + ": " + e.what());
-        env.dialoge.meldung("Fehler # " +
-                            std::string(" 75. frmHaupt, Sub FarbpaletteLaden          "
-                                        "Fehler bei Zugriff auf Datei: ") +
-                            datei);
+        dateifehlerMelden(env, Zugriff::Lesen, paletteFalle(datei), datei, e.what());
         return false;
     }
     const auto kopf = kopfZeile(bytes);
@@ -245,11 +250,7 @@ bool FarbpaletteLaden(Paletten& p, Umgebung& env) {
     try {
         inhalt = palettendateiDekodieren(bytes);
     } catch (const Formatfehler& e) {
-        env.log.zeile("FarbpaletteLaden: " + datei + ": " + e.what());
-        env.dialoge.meldung("Fehler # " +
-                            std::string(" 75. frmHaupt, Sub FarbpaletteLaden          "
-                                        "Fehler bei Zugriff auf Datei: ") +
-                            datei);
+        dateifehlerMelden(env, Zugriff::Lesen, paletteFalle(datei), datei, e.what());
         return false;
     }
     for (std::size_t i = 0; i < inhalt.eintraege.size(); ++i)
@@ -264,11 +265,12 @@ bool FarbpaletteSpeichern(const Paletten& p, Umgebung& env) {
         atomarSchreiben(p.Palettendatei, palettendateiKodieren(p));
         return true;
     } catch (const Laufzeitfehler& e) {
-        env.log.zeile("FarbpaletteSpeichern: " + p.Palettendatei + ": " + e.what());
-        env.dialoge.meldung(
+        dateifehlerMelden(
+            env, Zugriff::Schreiben,
             "Fehler # " +
-            std::string(" 75. frmHaupt, Sub FarbpaletteSpeichern_ was unable to safe file: ") +
-            p.Palettendatei);
+                std::string(" 75. frmHaupt, Sub FarbpaletteSpeichern_ was unable to safe file: ") +
+                p.Palettendatei,
+            p.Palettendatei, e.what());
         return false;
     }
 }

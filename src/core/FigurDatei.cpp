@@ -1,5 +1,6 @@
 #include "core/FigurDatei.h"
 
+#include "core/Dateifehler.h"
 #include "core/Meldungen.h"
 #include "core/QvbFormat.h"
 #include "platform/Binaer.h"
@@ -113,11 +114,12 @@ QvbLadeErgebnis Qvb_Laden(FigurenSpeicher& s, Umgebung& env, long Figurnummer,
     } catch (const std::bad_alloc&) {
         ergebnis.grund = "the file is too large to load";
     }
-    env.log.zeile("Qvb_Laden: " + Dateiname.string() + ": " + ergebnis.grund);
-    env.dialoge.meldung("Fehler # " +
-                        std::string(" 75. frmHaupt, Sub Qvb_Laden          "
-                                    "Fehler bei Zugriff auf Datei: ") +
-                        Dateiname.string());
+    dateifehlerMelden(env, Zugriff::Lesen,
+                      "Fehler # " +
+                          std::string(" 75. frmHaupt, Sub Qvb_Laden          "
+                                      "Fehler bei Zugriff auf Datei: ") +
+                          Dateiname.string(),
+                      Dateiname.string(), ergebnis.grund);
     return ergebnis;
 }
 
@@ -163,11 +165,12 @@ bool figurSpeichern(FigurenSpeicher& s, Umgebung& env, long figurNr, bool& Schne
     try {
         atomarSchreiben(zielPfad, qvbKodieren(figur));
     } catch (const Laufzeitfehler& e) {
-        env.log.zeile("Speichern: " + ziel + ": " + e.what());
         if (fehlergrund) *fehlergrund = e.what();
-        env.dialoge.meldung("Fehler # " +
-                            std::string(" 75. frmHaupt, Sub speichern was unable to safe file: ") +
-                            ziel);
+        dateifehlerMelden(
+            env, Zugriff::Schreiben,
+            "Fehler # " + std::string(" 75. frmHaupt, Sub speichern was unable to safe file: ") +
+                ziel,
+            ziel, e.what());
         return false;
     }
 

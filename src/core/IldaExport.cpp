@@ -1,5 +1,6 @@
 #include "core/IldaExport.h"
 
+#include "core/Dateifehler.h"
 #include "core/Meldungen.h"
 #include "platform/Datei.h"
 #include "platform/Fehler.h"
@@ -38,14 +39,10 @@ std::uint8_t recordStatus(const IldaPunkt& p, bool letzter) {
 // go to the log and to the warning's details.
 void meldeZugriffsfehler(Umgebung& env, const char* routine, const std::string& datei,
                          const std::string& grund) {
-    const std::string falle = "Fehler # " + std::string(" 75. frmHaupt, Sub ") + routine +
-                              "          Fehler bei Zugriff auf Datei: " + datei;
-    env.log.zeile(falle);
-    env.log.zeile(std::string(routine) + ": " + datei + ": " + grund);
-    env.dialoge.warnung(meldung::einsetzen(env.texte.text(meldung::DateiNichtGeschrieben,
-                                                          meldung::DateiNichtGeschriebenText),
-                                           datei),
-                        falle + "\n" + grund);
+    dateifehlerMelden(env, Zugriff::Schreiben,
+                      "Fehler # " + std::string(" 75. frmHaupt, Sub ") + routine +
+                          "          Fehler bei Zugriff auf Datei: " + datei,
+                      datei, grund);
 }
 
 std::vector<IldaPunkt> framePunkte(const Frame& frame, const Paletten& p) {

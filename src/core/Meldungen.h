@@ -47,6 +47,8 @@ inline constexpr const char* IldaUnbekannteArtText =
 inline constexpr int DateiNichtGeschrieben = 1997; // \xxx\ is the file
 inline constexpr const char* DateiNichtGeschriebenText =
     "The file \\xxx\\ could not be written; a previous file of that name is unchanged.";
+inline constexpr int DateiNichtGelesen = 1967; // \xxx\ is the file
+inline constexpr const char* DateiNichtGelesenText = "The file \\xxx\\ could not be read.";
 inline constexpr int IldaStandardpaletteFrage = 1940;
 inline constexpr const char* IldaStandardpaletteFrageText =
     "The ILDA file has colour indices without a palette; they refer to the ILDA standard "

@@ -1,5 +1,6 @@
 #include "core/Ordnerwechsel.h"
 
+#include "core/Dateifehler.h"
 #include "core/FigurDatei.h"
 #include "core/Testbild.h"
 #include "platform/Text.h"
@@ -27,11 +28,12 @@ std::vector<std::string> dateiNamen(const fs::path& ordner, const std::string& e
 }
 
 void zugriffsfehler(Umgebung& env, const std::string& datei, const std::string& grund) {
-    env.log.zeile("lstDir_Change: " + datei + ": " + grund);
-    env.dialoge.meldung("Fehler # " +
-                        std::string(" 75. frmHaupt, Sub lstDir_Change     Fehler beim zugriff auf "
-                                    "Datei: ") +
-                        datei);
+    dateifehlerMelden(env, Zugriff::Schreiben,
+                      "Fehler # " +
+                          std::string(" 75. frmHaupt, Sub lstDir_Change     Fehler beim zugriff "
+                                      "auf Datei: ") +
+                          datei,
+                      datei, grund);
 }
 
 // Renames a file whose name has umlauts: copy, pause, delete the old one. A name that is

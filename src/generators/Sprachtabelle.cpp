@@ -102,6 +102,8 @@ std::vector<Sprachtext> alleTexte() {
          "The ILDA file has colour indices without a palette; they refer to the ILDA standard "
          "palette. Take the colours of the ILDA standard palette? (No keeps the indices in the "
          "current colour table.)"},
+        {1967, "Die Datei \\xxx\\ konnte nicht gelesen werden.",
+         "The file \\xxx\\ could not be read."},
         {1985, "Ausgabe", "Output"},
         {1990,
          "Art des ILDA-Exports (ihre Nummer eingeben):", "Kind of ILDA export (enter its number):"},

@@ -53,9 +53,12 @@ TEST_F(FigurDateiTest, AFailedOrEmptyLoadLeavesTheSlotAsItWas) {
     EXPECT_NE(e.grund.find("truncated"), std::string::npos);
     EXPECT_EQ(s.Figuren[2].Frames[0].Punkte[0].X, 7);
     ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
-    EXPECT_EQ(u.dialoge.meldungen[0],
+    // The warning names the file and the fault; the trap text is in its details.
+    EXPECT_EQ(u.dialoge.meldungen[0], "The file " + (tmp / "kaputt.qvb").string() +
+                                          " could not be read.\n" + e.grund);
+    EXPECT_EQ(u.dialoge.details[0],
               "Fehler #  75. frmHaupt, Sub Qvb_Laden          Fehler bei Zugriff auf Datei: " +
-                  (tmp / "kaputt.qvb").string());
+                  (tmp / "kaputt.qvb").string() + "\n" + e.grund);
 
     EXPECT_EQ(Qvb_Laden(s, u.env, 2, tmp / "leer.qvb").art, QvbLadeErgebnis::Art::Leer);
     EXPECT_EQ(Qvb_Laden(s, u.env, 2, tmp / "fehlt.qvb").art, QvbLadeErgebnis::Art::Fehler);
@@ -123,9 +126,13 @@ TEST_F(FigurDateiTest, AFailedSaveReportsAndKeepsWhatWasThere) {
     EXPECT_FALSE(Speichern(s, u.env, schnell, (tmp / "ziel.qvb").string(), &grund));
     EXPECT_FALSE(grund.empty());
     ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
-    EXPECT_EQ(u.dialoge.meldungen[0],
-              "Fehler #  75. frmHaupt, Sub speichern was unable to safe file: " +
-                  (tmp / "ziel.qvb").string());
+    EXPECT_EQ(u.dialoge.meldungen[0].rfind("The file " + (tmp / "ziel.qvb").string() +
+                                               " could not be written",
+                                           0),
+              0u);
+    EXPECT_EQ(u.dialoge.details[0], "Fehler #  75. frmHaupt, Sub speichern was unable to safe "
+                                    "file: " +
+                                        (tmp / "ziel.qvb").string() + "\n" + grund);
     EXPECT_TRUE(std::filesystem::is_directory(tmp / "ziel.qvb" / "inhalt"));
 }
 

@@ -236,7 +236,7 @@ TEST(IldaShowExport, ReplacesThePreviousFileOnlyWhenComplete) {
     ASSERT_EQ(u.dialoge.details.size(), 1u);
     EXPECT_EQ(u.dialoge.meldungen.back(), "The file " + fehlt +
                                               " could not be written; a previous file of that "
-                                              "name is unchanged.");
+                                              "name is unchanged.\nthe folder does not exist");
     const std::string falle = "Fehler #  75. frmHaupt, Sub Ilda_RGBFrameHinzufuegen          "
                               "Fehler bei Zugriff auf Datei: " +
                               fehlt;
@@ -247,7 +247,7 @@ TEST(IldaShowExport, ReplacesThePreviousFileOnlyWhenComplete) {
                        "Die Datei \\xxx\\ konnte nicht geschrieben werden.");
     EXPECT_FALSE(IldaFarbPalettenHeaderSchreiben(Paletten(), u.env, fehlt));
     EXPECT_EQ(u.dialoge.meldungen.back(),
-              "Die Datei " + fehlt + " konnte nicht geschrieben werden.");
+              "Die Datei " + fehlt + " konnte nicht geschrieben werden.\nthe folder does not exist");
     EXPECT_EQ(u.dialoge.details.back().rfind(
                   "Fehler #  75. frmHaupt, Sub IldaFarbPalettenHeaderSchreiben", 0),
               0u);
