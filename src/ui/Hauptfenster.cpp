@@ -1,7 +1,5 @@
 #include "ui/Hauptfenster.h"
 
-#include "ui/Beschriften.h"
-
 #include "app/Programmstart.h"
 #include "core/Absturzkopien.h"
 #include "core/Farbtabellenwechsel.h"
@@ -12,11 +10,14 @@
 #include "core/Ordnerwechsel.h"
 #include "devices/Geraeteverwaltung.h"
 #include "ui/Ausgabefenster.h"
+#include "ui/Beschriften.h"
 #include "ui/Figurenansicht.h"
 #include "ui/Geraetetafel.h"
 #include "ui/Laserleiste.h"
+#include "ui/Listentasten.h"
 #include "ui/Palettenansicht.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -219,6 +220,8 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
             lstDir_->scrollTo(i);
         }
     }
+    auto* listentasten = new Listentasten(this);
+    for (auto* liste : findChildren<QAbstractItemView*>()) liste->installEventFilter(listentasten);
     zeichnung_.farbe = static_cast<std::int32_t>(p_.modell.zahl("Optionen_4_FrmHaupt", "farbe"));
     beschriften();
     listeAktualisieren();

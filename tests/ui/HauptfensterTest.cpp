@@ -587,6 +587,20 @@ TEST(Hauptfenster, StatusBarTellsThePointUnderTheCursorAndFramesCountFromOne) {
     t.ausloesen("mnuErsterFrame");
     EXPECT_EQ(t.p->figuren.SpurAuswahl[0].Frame, 0);
     EXPECT_TRUE(frame->text().startsWith("Frame 1 / 3,"));
+
+    // End on the canvas goes to the last frame; in the figure list it goes to the last entry.
+    t.w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.w.get()));
+    leinwand->setFocus();
+    QTest::keyClick(leinwand, Qt::Key_End);
+    EXPECT_EQ(t.p->figuren.SpurAuswahl[0].Frame, 2);
+    auto* liste = t.kind<QListWidget>("lstFiguren");
+    liste->setFocus();
+    liste->setCurrentRow(0);
+    QTest::keyClick(liste, Qt::Key_End);
+    EXPECT_EQ(liste->currentRow(), 1);
+    QTest::keyClick(liste, Qt::Key_Home);
+    EXPECT_EQ(liste->currentRow(), 0);
 }
 
 int main(int argc, char** argv) {
