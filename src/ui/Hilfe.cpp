@@ -19,6 +19,7 @@
 #include <QSet>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -139,6 +140,7 @@ QDialog* tastenkuerzelZeigen(QWidget* eltern, const QWidget& fenster, const Spra
         {q(texte.text(meldung::TastenkuerzelBefehl, meldung::TastenkuerzelBefehlText)),
          q(texte.text(meldung::TastenkuerzelTaste, meldung::TastenkuerzelTasteText))});
     liste->setRootIsDecorated(false);
+    liste->setIndentation(14);
     liste->setAlternatingRowColors(true);
     auto gruppe = [&](const QString& titel) {
         auto* g = new QTreeWidgetItem(liste, {titel});
@@ -181,6 +183,7 @@ QDialog* anleitungZeigen(QWidget* eltern, const Sprachtexte& texte) {
     auto* browser = new QTextBrowser;
     browser->setObjectName("txtAnleitung");
     browser->setOpenExternalLinks(true);
+    browser->document()->setDocumentMargin(12);
     browser->setMarkdown(anleitungText());
     layout->addWidget(browser);
 

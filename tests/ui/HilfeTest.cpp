@@ -1,5 +1,5 @@
 #include "ui/Hilfe.h"
-#include "TestHilfe.h"
+#include "Fenster.h"
 #include "platform/Sprachtexte.h"
 
 #include <QAction>
@@ -69,6 +69,18 @@ TEST(Hilfe, ShortcutListNamesEveryActionWithAKeyByItsMenuPath) {
     // a second call brings the open window forward instead of opening another
     EXPECT_EQ(ui::tastenkuerzelZeigen(&fenster, fenster, texte, {}), d);
     d->close();
+}
+
+TEST(Hilfe, ShortcutListOfTheMainWindowHasItsSaveCommand) {
+    test::Fenster t;
+    const QAction* speichern = t.kind<QAction>("mnuSpeichern");
+    ASSERT_NE(speichern, nullptr);
+    const QString taste = speichern->shortcut().toString(QKeySequence::NativeText);
+    ASSERT_FALSE(taste.isEmpty());
+    int gefunden = 0;
+    for (const auto& k : ui::tastenkuerzel(*t.w))
+        if (k.taste == taste && k.befehl.contains(" \u203a ")) ++gefunden;
+    EXPECT_EQ(gefunden, 1);
 }
 
 TEST(Hilfe, AboutNamesVersionLicenceAndTheQtItRunsWith) {
