@@ -95,6 +95,24 @@ std::vector<Sprachtext> alleTexte() {
          "ihre Farben nicht.",
          "\\xxx\\ points of this figure are black with the new colour table: it does not "
          "hold their colours."},
+        {1925, "Tastenkürzel", "Keyboard shortcuts"},
+        {1926, "Befehl", "Command"},
+        {1927, "Taste", "Key"},
+        {1928, "Menüs und Symbolleisten", "Menus and toolbars"},
+        {1929, "Zeichenfläche", "Canvas"},
+        {1930, "Anleitung", "User guide"},
+        {1931, "Suchen:", "Find:"},
+        {1932, "Über \\xxx\\", "About \\xxx\\"},
+        {1933, "Version", "Version"},
+        {1934, "Lizenz", "Licence"},
+        {1935, "Verwendete Bibliotheken", "Libraries used"},
+        {1936,
+         "Gebaut mit Qt und weiterer freier Software; die Symbole sind für dieses Programm "
+         "gezeichnet.",
+         "Built with Qt and other free software; icons drawn for this program."},
+        {1937, "Schließen", "Close"},
+        {1938, "Helles Thema", "Light theme"},
+        {1939, "Dunkles Thema", "Dark theme"},
         {1940,
          "Die ILDA-Datei hat Farbindizes ohne Palette; sie beziehen sich auf die "
          "ILDA-Standardpalette. Die Farben der ILDA-Standardpalette übernehmen? (Nein behält die "
