@@ -33,7 +33,7 @@ inline constexpr Beschriftung Groesser{1815, "Ver&größern", "Zoom &in"};
 inline constexpr Beschriftung Kleiner{1816, "Ver&kleinern", "Zoom &out"};
 inline constexpr Beschriftung Geraete{1817, "&Geräte", "&Devices"};
 inline constexpr Beschriftung Sprache{1818, "&Sprache", "&Language"};
-inline constexpr Beschriftung DunklesDesign{1819, "&Dunkles Design", "&Dark theme"};
+inline constexpr Beschriftung Design{1819, "&Design", "&Theme"};
 inline constexpr Beschriftung Frames{1820, "F&rames", "F&rames"};
 inline constexpr Beschriftung ErsterFrame{1821, "&Erster Frame", "&First frame"};
 inline constexpr Beschriftung LetzterFrame{1822, "&Letzter Frame", "&Last frame"};
@@ -194,7 +194,7 @@ inline constexpr Beschriftung MittlereTaste{1966, "Mittlere Maustaste ziehen",
 inline constexpr const Beschriftung* kEinzeln[] = {
     &Datei, &Neu, &OrdnerOeffnen, &OrdnerNeuLaden, &Speichern, &SpeichernUnter, &IldaImport,
     &IldaExport, &Beenden, &Bearbeiten, &Rueckgaengig, &Wiederholen, &Ansicht, &Einpassen,
-    &Zoom100, &Groesser, &Kleiner, &Geraete, &Sprache, &DunklesDesign, &Frames, &ErsterFrame,
+    &Zoom100, &Groesser, &Kleiner, &Geraete, &Sprache, &Design, &Frames, &ErsterFrame,
     &LetzterFrame, &FramesKopieren, &FramesEinfuegen, &FramesAddieren, &FramesLoeschen,
     &FrameEinfuegen, &JedenZweiten, &Morph, &AutoMorph, &FramesDazwischen, &Palette,
     &PaletteLaden, &PaletteSpeichern, &PaletteNeu, &IldaFarbtabelle, &AlteFarbtabelle, &Hilfe,

@@ -16,6 +16,7 @@
 #include "ui/Laserleiste.h"
 #include "ui/Listentasten.h"
 #include "ui/Palettenansicht.h"
+#include "ui/Symbole.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -154,17 +155,18 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     rechts->setObjectName("rechteSpalte");
     rechts->setWidget(rechteSpalteBauen());
     rechts->setWidgetResizable(true);
-    rechts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rechts->setFrameShape(QFrame::NoFrame);
-    rechts->setMinimumWidth(rechts->widget()->minimumSizeHint().width() +
-                            rechts->verticalScrollBar()->sizeHint().width());
+    const int rechtsBreite = rechts->widget()->minimumSizeHint().width() +
+                             rechts->verticalScrollBar()->sizeHint().width();
+    rechts->setMinimumWidth(std::min(rechtsBreite, 180));
     haupt_ = new QSplitter(Qt::Horizontal);
     haupt_->setObjectName("splHaupt");
     haupt_->addWidget(links);
     haupt_->addWidget(mitte);
     haupt_->addWidget(rechts);
     haupt_->setStretchFactor(1, 1);
-    haupt_->setSizes({220, 700, rechts->minimumWidth()});
+    rechtsBreite_ = rechtsBreite;
+    connect(haupt_, &QSplitter::splitterMoved, this, [this] { aufteilungVomBenutzer_ = true; });
     links->setObjectName("splLinks");
     setCentralWidget(haupt_);
 
@@ -200,7 +202,7 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     // shows it.
     tafel_->hide();
     tafel_->toggleViewAction()->setObjectName("mnuGeraetetafel");
-    tafel_->toggleViewAction()->setProperty("symbol", "geraete");
+    symbolSetzen(tafel_->toggleViewAction(), "geraete");
     if (auto* ansicht = menuBar()->findChild<QMenu*>("mnuAnsicht"))
         ansicht->insertAction(ansicht->findChild<QMenu*>("mnuSprache")->menuAction(),
                               tafel_->toggleViewAction());
@@ -227,6 +229,7 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     listeAktualisieren();
     zustandAktualisieren();
     fensterpositionLaden();
+    aufteilungVorgeben();
     aufteilungLaden();
     ordnerMelden();
 }
@@ -366,7 +369,7 @@ void Hauptfenster::zustandAktualisieren() {
     mnuUndo_->setEnabled(p_.undo.cmdUndoEnabled);
     mnuRedo_->setEnabled(p_.undo.cmdRedoEnabled);
     cmdPlay_->setText(spielt() ? q(p_.texte.text(kTextStop, "Stop")) : t(text::Abspielen));
-    cmdPlay_->setProperty("symbol", spielt() ? "stoppen" : "abspielen");
+    symbolSetzen(cmdPlay_, spielt() ? "stoppen" : "abspielen");
     aenderungenAnzeigen();
 }
 
@@ -491,6 +494,21 @@ void Hauptfenster::geraeteBeobachten() {
     }
 }
 
+// Without stored sizes: the right column whole where it fits, the canvas at least 480 px wide,
+// the folder browser giving way first.
+void Hauptfenster::aufteilungVorgeben() {
+    const int breite = width();
+    int links = 220, rechts = rechtsBreite_;
+    int mitte = breite - links - rechts;
+    if (mitte < 480) {
+        const int abLinks = std::min(480 - mitte, links - 120);
+        links -= abLinks;
+        mitte += abLinks;
+    }
+    if (mitte < 480) rechts = std::max(180, rechts - (480 - mitte));
+    haupt_->setSizes({links, std::max(0, breite - links - rechts), rechts});
+}
+
 // The splitters' sizes, stored beside the window position as "left,middle,right;top,bottom".
 void Hauptfenster::aufteilungSpeichern() {
     auto liste = [](const QList<int>& l) {
@@ -520,6 +538,7 @@ void Hauptfenster::aufteilungLaden() {
     if (teile.size() == 2) {
         setzen(haupt_, teile[0]);
         setzen(links_, teile[1]);
+        aufteilungVomBenutzer_ = true;
     }
 }
 
@@ -536,6 +555,12 @@ void Hauptfenster::fensterpositionLaden() {
     setGeometry(r);
     if (pos->showCmd == 3) setWindowState(Qt::WindowMaximized);
     if (pos->showCmd == 2) setWindowState(Qt::WindowMinimized);
+}
+
+void Hauptfenster::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    // Until the operator drags a splitter, the panels follow the window's size.
+    if (!aufteilungVomBenutzer_) aufteilungVorgeben();
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* e) {

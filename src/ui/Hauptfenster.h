@@ -60,6 +60,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
 
 private:
     void menusBauen();
@@ -92,10 +93,13 @@ private:
     // Runs `f` now and after every change of the language.
     void beschriftenMit(std::function<void(const Sprachtexte&)> f);
     QString t(const text::Beschriftung& b) const;
+    // The keys the canvas handles itself, for the list of shortcuts.
+    std::vector<std::pair<QString, QString>> leinwandTasten() const;
     void farbfeldAnzeigen();
     // Reports a device that went into a fault or came back, once per change.
     void geraeteBeobachten();
     void aufteilungLaden();
+    void aufteilungVorgeben();
     void aufteilungSpeichern();
     void fensterpositionLaden();
 
@@ -117,6 +121,8 @@ private:
     QLabel* farbfeldText_ = nullptr;
     QSplitter* haupt_ = nullptr;
     QSplitter* links_ = nullptr;
+    int rechtsBreite_ = 0; // the right column's width without scrolling
+    bool aufteilungVomBenutzer_ = false;
     Laserleiste* laserleiste_ = nullptr;
     Geraetetafel* tafel_ = nullptr;
     QAction* mnuUndo_ = nullptr;

@@ -7,6 +7,7 @@
 #include "ui/Figurenansicht.h"
 #include "ui/Hauptfenster.h"
 #include "ui/Palettenansicht.h"
+#include "ui/Symbole.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -63,7 +64,8 @@ QWidget* Hauptfenster::werkzeugleisteBauen() {
         const auto& w = kWerkzeuge[i];
         auto* b = new QToolButton;
         b->setObjectName(w.name);
-        b->setProperty("symbol", w.symbol);
+        symbolSetzen(b, w.symbol);
+        b->setIconSize(QSize(22, 22));
         b->setCheckable(true);
         b->setAutoRaise(true);
         gruppe->addButton(b);
@@ -249,7 +251,7 @@ QWidget* Hauptfenster::rechteSpalteBauen() {
     });
     cmdSimulation_ = new QPushButton;
     cmdSimulation_->setObjectName("cmdSimulation");
-    cmdSimulation_->setProperty("symbol", "simulation");
+    symbolSetzen(cmdSimulation_, "simulation");
     cmdSimulation_->setCheckable(true);
     connect(cmdSimulation_, &QPushButton::toggled, this, [this](bool an) {
         p_.ausgabe->Simulationsmodus = an;
@@ -262,10 +264,10 @@ QWidget* Hauptfenster::rechteSpalteBauen() {
     });
     cmdUndo_ = new QPushButton;
     cmdUndo_->setObjectName("cmdUndo");
-    cmdUndo_->setProperty("symbol", "rueckgaengig");
+    symbolSetzen(cmdUndo_, "rueckgaengig");
     cmdRedo_ = new QPushButton;
     cmdRedo_->setObjectName("cmdRedo");
-    cmdRedo_->setProperty("symbol", "wiederholen");
+    symbolSetzen(cmdRedo_, "wiederholen");
     // The buttons do what the menu commands do.
     connect(cmdUndo_, &QPushButton::clicked, mnuUndo_, &QAction::trigger);
     connect(cmdRedo_, &QPushButton::clicked, mnuRedo_, &QAction::trigger);

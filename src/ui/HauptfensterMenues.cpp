@@ -12,15 +12,23 @@
 #include "ui/Figurenansicht.h"
 #include "ui/Geraetetafel.h"
 #include "ui/Hauptfenster.h"
+#include "ui/Hilfe.h"
+#include "ui/Hilfetexte.h"
 #include "ui/Laserleiste.h"
+#include "ui/Symbole.h"
+#include "ui/Thema.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QToolBar>
+
+#include <tuple>
 
 namespace sw::ui {
 
@@ -33,7 +41,60 @@ QString q(const std::string& s) {
 // The languages the shipped language file holds, by their own names.
 const char* const kSprachen[] = {"Deutsch", "English"};
 
+// The icons of the commands, by the commands' names.
+const std::pair<const char*, const char*> kSymbole[] = {
+    {"cmdNeu", "neu"},
+    {"mnuOrdnerLaden", "ordner-oeffnen"},
+    {"cmdReload", "neu-laden"},
+    {"mnuSpeichern", "speichern"},
+    {"mnuSpeichernUnter", "speichern-unter"},
+    {"cmdImportIlda", "ilda-import"},
+    {"cmdExportIlda", "ilda-export"},
+    {"mnuBeenden", "beenden"},
+    {"mnuUndo", "rueckgaengig"},
+    {"mnuRedo", "wiederholen"},
+    {"mnuZoomEinpassen", "einpassen"},
+    {"mnuZoom100", "zoom-100"},
+    {"mnuZoomGroesser", "zoom-plus"},
+    {"mnuZoomKleiner", "zoom-minus"},
+    {"mnuErsterFrame", "erster-frame"},
+    {"mnuLetzterFrame", "letzter-frame"},
+    {"mnuFramesKopieren", "frames-kopieren"},
+    {"mnuFramesEinfuegen", "frames-einfuegen"},
+    {"mnuFramesLoeschen", "frames-loeschen"},
+    {"cmdInsertFrame", "frame-einfuegen"},
+    {"mnuMorph", "morph"},
+    {"cmdLoadPalette", "palette-laden"},
+    {"cmdSavePalette", "palette-speichern"},
+    {"cmdNewFarbpalette", "palette-neu"},
+    {"mnuTastenkuerzel", "tastatur"},
+    {"mnuAnleitung", "hilfe"},
+    {"mnuUeber", "info"},
+};
+
+// The commands on the toolbar beside the laser controls.
+const char* const kLeiste[] = {"cmdNeu",        "mnuOrdnerLaden", "mnuSpeichern",
+                               "cmdImportIlda", "cmdExportIlda",  nullptr,
+                               "mnuUndo",       "mnuRedo",        nullptr,
+                               "mnuZoomEinpassen"};
+
 } // namespace
+
+std::vector<std::pair<QString, QString>> Hauptfenster::leinwandTasten() const {
+    auto taste = [](QKeySequence k) { return k.toString(QKeySequence::NativeText); };
+    std::vector<std::pair<QString, QString>> liste;
+    const QString tasten[] = {
+        taste(Qt::Key_Left) + ", " + taste(Qt::Key_Right),
+        "R, " + taste(Qt::SHIFT | Qt::Key_R),
+        "+, -",
+        taste(Qt::Key_Delete),
+        taste(Qt::Key_Return),
+        taste(Qt::Key_Escape),
+        t(text::Mausrad),
+        t(text::MittlereTaste)};
+    for (int i = 0; i < 8; ++i) liste.emplace_back(tasten[i], t(text::Tasten[i]));
+    return liste;
+}
 
 QString Hauptfenster::t(const text::Beschriftung& b) const {
     return beschriftung(p_.texte, b);
@@ -70,6 +131,7 @@ QAction* Hauptfenster::befehl(QMenu* menu, const char* name, const text::Beschri
 void Hauptfenster::beschriften() {
     for (const auto& f : beschrifter_) f(p_.texte);
     laserleiste_->beschriften(p_.texte);
+
     ausgabe_->setWindowTitle("Strahlwerk – " + q(p_.texte.text(meldung::AusgabefensterTitel,
                                                                meldung::AusgabefensterTitelText)));
     farbfeldAnzeigen();
@@ -191,6 +253,30 @@ void Hauptfenster::menusBauen() {
         connect(a, &QAction::triggered, this, [this, i] { spracheWaehlen(i); });
     }
 
+    QMenu* design = ansicht->addMenu(QString());
+    design->setObjectName("mnuDesign");
+    beschriftenMit(
+        [design](const Sprachtexte& t) { design->setTitle(beschriftung(t, text::Design)); });
+    symbolSetzen(design->menuAction(), "thema");
+    auto* designgruppe = new QActionGroup(this);
+    for (auto [thema, name, nummer, englisch] :
+         {std::tuple{Thema::Hell, "mnuThemaHell", meldung::ThemaHell, meldung::ThemaHellText},
+          std::tuple{Thema::Dunkel, "mnuThemaDunkel", meldung::ThemaDunkel,
+                     meldung::ThemaDunkelText}}) {
+        QAction* a = design->addAction(QString());
+        a->setObjectName(name);
+        a->setCheckable(true);
+        a->setChecked(aktuellesThema() == thema);
+        designgruppe->addAction(a);
+        beschriftenMit([a, nummer = nummer, englisch = englisch](const Sprachtexte& t) {
+            a->setText(QString::fromStdString(t.text(nummer, englisch)));
+        });
+        connect(a, &QAction::triggered, this, [this, thema = thema] {
+            themaSetzen(*qApp, thema);
+            themaSpeichern(p_.einstellungen, thema);
+        });
+    }
+
     QMenu* frames = menue("mnuFrames", text::Frames);
     auto& f = p_.frames;
     befehl(
@@ -271,6 +357,31 @@ void Hauptfenster::menusBauen() {
     });
     befehl(palette, "mnuAltePalette", text::AlteFarbtabelle,
            [this] { farbtabelleWechseln([this] { alte_PaletteErstellen(p_.paletten); }); });
+
+    QMenu* hilfe = menue("mnuHilfe", text::Hilfe);
+    befehl(
+        hilfe, "mnuTastenkuerzel", text::Tastenkuerzel,
+        [this] { tastenkuerzelZeigen(this, *this, p_.texte, leinwandTasten()); },
+        QKeySequence(Qt::CTRL | Qt::Key_F1));
+    befehl(
+        hilfe, "mnuAnleitung", text::Anleitung, [this] { anleitungZeigen(this, p_.texte); },
+        QKeySequence::HelpContents);
+    befehl(hilfe, "mnuUeber", text::Ueber, [this] { ueberZeigen(this, p_.texte); });
+
+    for (auto [name, symbolName] : kSymbole)
+        if (auto* a = findChild<QAction*>(name)) symbolSetzen(a, symbolName);
+
+    // The file commands, undo and fit on a toolbar of icons; their tool texts name the keys.
+    auto* leiste = addToolBar(QString());
+    leiste->setObjectName("tbDatei");
+    leiste->setMovable(false);
+    leiste->toggleViewAction()->setEnabled(false);
+    for (const char* name : kLeiste) {
+        if (!name)
+            leiste->addSeparator();
+        else
+            leiste->addAction(findChild<QAction*>(name));
+    }
 
     // Arrow keys step through the frames.
     for (auto [taste, schritt] : {std::pair{Qt::Key_Left, -1}, std::pair{Qt::Key_Right, 1}}) {

@@ -1,8 +1,11 @@
 #include "ui/Laserleiste.h"
 
 #include "ui/Beschriften.h"
+#include "ui/Symbole.h"
+#include "ui/Thema.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -18,8 +21,11 @@ Laserleiste::Laserleiste(Hauptschalter& h, Einstellungen& e, QWidget* eltern)
     setMovable(false);
     setFloatable(false);
     toggleViewAction()->setEnabled(false);
+    // The safety controls show their words beside their icons.
+    setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
     freigabe_ = addAction("Laser");
+    symbolSetzen(freigabe_, "laser-frei");
     freigabe_->setObjectName("mnuLaserFreigabe");
     freigabe_->setCheckable(true);
     connect(freigabe_, &QAction::toggled, this, [this](bool an) { h_.LaserFreigabe = an; });
@@ -27,6 +33,7 @@ Laserleiste::Laserleiste(Hauptschalter& h, Einstellungen& e, QWidget* eltern)
     blackout_ = addAction("Blackout");
     blackout_->setObjectName("mnuBlackout");
     blackout_->setCheckable(true);
+    symbolSetzen(blackout_, "blackout");
     connect(blackout_, &QAction::toggled, this, [this](bool an) { h_.Blackout = an; });
     // Escape only ever darkens, wherever the focus is in the program; ending a blackout is a
     // deliberate click.
@@ -36,6 +43,12 @@ Laserleiste::Laserleiste(Hauptschalter& h, Einstellungen& e, QWidget* eltern)
     connect(taste, &QShortcut::activated, this, [this] { blackout_->setChecked(true); });
 
     addSeparator();
+    auto* sonne = new QLabel;
+    sonne->setObjectName("picHelligkeit");
+    auto sonneZeichnen = [sonne] { sonne->setPixmap(symbol("helligkeit").pixmap(20, 20)); };
+    sonneZeichnen();
+    nachThemawechsel(sonne, sonneZeichnen);
+    addWidget(sonne);
     regler_ = new QSlider(Qt::Horizontal);
     regler_->setObjectName("scrHelligkeit");
     regler_->setRange(0, 100);

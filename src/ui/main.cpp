@@ -1,10 +1,11 @@
 // strahlwerk: the desktop program. Arguments: a figure folder to show, or a document (figure,
-// show, ".Laser_ini" settings file); --screenshot FILE saves a picture of the main window and
-// quits.
+// show, ".Laser_ini" settings file); --theme light|dark sets the look for this run;
+// --screenshot FILE saves a picture of the main window and quits.
 
 #include "app/Programmstart.h"
 #include "ui/Hauptfenster.h"
 #include "ui/QtDialoge.h"
+#include "ui/Thema.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -18,12 +19,14 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Strahlwerk");
     std::setlocale(LC_NUMERIC, "C");
 
-    std::string ordner, argument, bild;
+    std::string ordner, argument, bild, thema;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const std::string a = args[i].toStdString();
         if (a == "--screenshot" && i + 1 < args.size())
             bild = args[++i].toStdString();
+        else if (a == "--theme" && i + 1 < args.size())
+            thema = args[++i].toStdString();
         else if (std::filesystem::is_directory(a))
             ordner = std::filesystem::absolute(a).string();
         else
@@ -38,6 +41,11 @@ int main(int argc, char** argv) {
     hooks.figurenordner = ordner;
     if (sw::Programmstart(*programm, argument, hooks) == sw::Fortsetzung::ProgrammBeenden) return 1;
 
+    // The stored look, unless the command line names one for this run.
+    auto gewaehlt = sw::ui::themaLaden(programm->einstellungen);
+    if (thema == "dark") gewaehlt = sw::ui::Thema::Dunkel;
+    if (thema == "light") gewaehlt = sw::ui::Thema::Hell;
+    sw::ui::themaSetzen(app, gewaehlt);
     sw::ui::Hauptfenster fenster(*programm);
     dialoge.elternSetzen(&fenster);
     fenster.show();

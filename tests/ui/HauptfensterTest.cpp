@@ -21,6 +21,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
@@ -276,6 +277,20 @@ TEST(Hauptfenster, StoresItsSettings) {
     t.p->einstellungen.textSchreiben("Fensterposition", "frmHaupt.Aufteilung", "9,x;-4");
     t.w = std::make_unique<ui::Hauptfenster>(*t.p);
     EXPECT_GT(t.kind<QSplitter>("splHaupt")->sizes()[1], 0);
+}
+
+// The window fits a 1366 x 768 screen with the right column whole, and its controls still fit
+// that screen at 150 % (911 x 512 logical pixels), the side panels scrolling.
+TEST(Hauptfenster, FitsA1366x768ScreenAndLargeScalings) {
+    Fenster t;
+    const QSize minimum = t.w->minimumSizeHint();
+    EXPECT_LE(minimum.width(), 911);
+    EXPECT_LE(minimum.height(), 512);
+    t.w->resize(1366, 740);
+    QTest::qWait(20);
+    auto* rechts = t.kind<QScrollArea>("rechteSpalte");
+    EXPECT_GE(rechts->viewport()->width(), rechts->widget()->minimumSizeHint().width());
+    EXPECT_GE(t.kind<ui::Figurenansicht>("picFigur")->width(), 480);
 }
 
 // Every caption comes from the language table and changes with the language; every control
