@@ -55,13 +55,10 @@ int main(int argc, char** argv) {
         fenster.figurWaehlen(editor.Figur);
     else if (programm->figuren.lstFiguren.size() > 1)
         fenster.figurWaehlen(1);
-    if (!bild.empty()) {
-        // A picture shows the window as it fills the screen (there is no window manager to
-        // maximise it).
+    // A picture shows the window as it fills the screen (there is no window manager to
+    // maximise it).
+    if (!bild.empty())
         if (auto* schirm = fenster.screen()) fenster.setGeometry(schirm->availableGeometry());
-        std::cerr << "minimum size " << fenster.minimumSizeHint().width() << " x "
-                  << fenster.minimumSizeHint().height() << "\n";
-    }
     if (!bild.empty())
         QTimer::singleShot(500, &fenster, [&] {
             if (!fenster.grab().save(QString::fromStdString(bild)))
