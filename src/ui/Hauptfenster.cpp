@@ -13,6 +13,7 @@
 #include "ui/Figurenansicht.h"
 #include "ui/Geraetetafel.h"
 #include "ui/Laserleiste.h"
+#include "ui/Ordnerbrowser.h"
 #include "ui/Palettenansicht.h"
 
 #include <QButtonGroup>
@@ -20,7 +21,6 @@
 #include <QCloseEvent>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
-#include <QFileSystemModel>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,7 +37,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace sw::ui {
@@ -91,33 +90,35 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
         lblZoom_->setText(figur_->zoomText());
     };
 
-    ordnerModell_ = new QFileSystemModel(this);
-    ordnerModell_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    // The browser starts at the home folder when the figures lie there, else at the root.
-    const QString heim = QDir::homePath();
-    const QString figurenordner = q(p_.figuren.lstDirPfad.string());
-    const QString wurzel = figurenordner.startsWith(heim + "/") ? heim : QStringLiteral("/");
-    ordnerModell_->setRootPath(wurzel);
-    lstDir_ = new QTreeView;
-    lstDir_->setObjectName("lstDir");
-    lstDir_->setModel(ordnerModell_);
-    lstDir_->setRootIndex(ordnerModell_->index(wurzel));
-    for (int c = 1; c < ordnerModell_->columnCount(); ++c) lstDir_->hideColumn(c);
-    lstDir_->header()->hide();
-    connect(lstDir_, &QTreeView::activated, this, [this](const QModelIndex& i) {
-        ordnerZeigen(ordnerModell_->filePath(i).toStdString());
-    });
-
-    lstFiguren_ = new QListWidget;
-    lstFiguren_->setObjectName("lstFiguren");
-    connect(lstFiguren_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!aktualisiert_ && row >= 0) figurWaehlen(row);
-    });
-
-    auto* links = new QSplitter(Qt::Vertical);
-    links->addWidget(lstDir_);
-    links->addWidget(lstFiguren_);
-    links->setMinimumWidth(220);
+    // The folder browser: a click on a folder opens it through ordnerZeigen, which asks about
+    // unsaved changes; an ILDA file of the list is imported into figure 0 as File > Import
+    // ILDA does, without the file dialog.
+    browser_ = new Ordnerbrowser(p_.figuren, p_.modell, p_.einstellungen);
+    browser_->setMinimumWidth(220);
+    browser_->beschriften(p_.texte);
+    lstFiguren_ = browser_->figurenliste();
+    browser_->ordnerOeffnen = [this](const std::filesystem::path& o) { return ordnerZeigen(o); };
+    browser_->figurGewaehlt = [this](int i) {
+        if (!aktualisiert_) figurWaehlen(i);
+    };
+    browser_->hinweis = [this](const QString& text) { statusBar()->showMessage(text); };
+    browser_->ildaOeffnen = [this](const std::filesystem::path& datei) {
+        const auto e =
+            IldaDateiImportieren(p_.figuren, p_.paletten, p_.env, IldaDateiname_, datei);
+        listeAktualisieren();
+        if (e.frames <= 0) return;
+        namespace o = ordnertext;
+        const std::string name = datei.filename().string();
+        statusBar()->showMessage(
+            e.frames == 1
+                ? q(meldung::einsetzen(p_.texte.text(o::EinFrameImportiert,
+                                                     o::EinFrameImportiertText),
+                                       name))
+                : q(meldung::einsetzen(
+                      meldung::einsetzen(
+                          p_.texte.text(o::FramesImportiert, o::FramesImportiertText), name),
+                      std::to_string(e.frames))));
+    };
 
     scrFrame_ = new QScrollBar(Qt::Horizontal);
     scrFrame_->setObjectName("scrFrame");
@@ -151,7 +152,7 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     mitteLayout->addLayout(frameZeile);
 
     auto* haupt = new QSplitter(Qt::Horizontal);
-    haupt->addWidget(links);
+    haupt->addWidget(browser_);
     haupt->addWidget(mitte);
     haupt->addWidget(rechteSpalteBauen());
     haupt->setStretchFactor(1, 1);
@@ -196,13 +197,7 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
         ansicht->addSeparator();
         ansicht->addAction(tafel->toggleViewAction());
     }
-    if (!p_.figuren.lstDirPfad.empty()) {
-        const QModelIndex i = ordnerModell_->index(q(p_.figuren.lstDirPfad.string()));
-        if (i.isValid()) {
-            lstDir_->setCurrentIndex(i);
-            lstDir_->scrollTo(i);
-        }
-    }
+    browser_->ordnerAnzeigen();
     listeAktualisieren();
     zustandAktualisieren();
     resize(1200, 760);
@@ -606,9 +601,7 @@ void Hauptfenster::modellSpeichern(const std::string& abschnitt, const std::stri
 
 bool Hauptfenster::ordnerZeigen(const std::filesystem::path& ordner) {
     if (!aenderungenSichernFragen(p_.figuren, p_.env, geaenderteFiguren(p_.figuren))) {
-        // The browser goes back to the folder still shown.
-        const QModelIndex i = ordnerModell_->index(q(p_.figuren.lstDirPfad.string()));
-        if (i.isValid()) lstDir_->setCurrentIndex(i);
+        browser_->ordnerAnzeigen(); // back to the folder still shown
         zustandAktualisieren();
         return false;
     }
@@ -617,11 +610,7 @@ bool Hauptfenster::ordnerZeigen(const std::filesystem::path& ordner) {
     p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur = 0;
     p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Frame = 0;
     modellSpeichern("StandardPfade", "StartPfad0", ordner.string());
-    const QModelIndex i = ordnerModell_->index(q(ordner.string()));
-    if (i.isValid()) {
-        lstDir_->setCurrentIndex(i);
-        lstDir_->scrollTo(i);
-    }
+    browser_->ordnerAnzeigen();
     listeAktualisieren();
     frameAnzeigen();
     ordnerMelden();
@@ -630,10 +619,7 @@ bool Hauptfenster::ordnerZeigen(const std::filesystem::path& ordner) {
 
 void Hauptfenster::listeAktualisieren() {
     aktualisiert_ = true;
-    lstFiguren_->clear();
-    for (const auto& e : p_.figuren.lstFiguren) lstFiguren_->addItem(q(e));
-    const long f = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur;
-    if (f >= 0 && f < lstFiguren_->count()) lstFiguren_->setCurrentRow(static_cast<int>(f));
+    browser_->listeFuellen(static_cast<int>(p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur));
     aktualisiert_ = false;
     frameAnzeigen();
 }

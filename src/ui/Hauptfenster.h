@@ -21,8 +21,6 @@ class QPushButton;
 class QScrollBar;
 class QSpinBox;
 class QTimer;
-class QTreeView;
-class QFileSystemModel;
 class QAction;
 
 namespace sw::ui {
@@ -31,6 +29,7 @@ class Ausgabefenster;
 class Figurenansicht;
 class Palettenansicht;
 class Lieblingsfarbe;
+class Ordnerbrowser;
 
 class Hauptfenster : public QMainWindow {
 public:
@@ -84,9 +83,8 @@ private:
     int fpsArt_ = 0; // 0 FPS, 1 ms, 2 bpm
     bool aktualisiert_ = false;
 
-    QTreeView* lstDir_ = nullptr;
-    QFileSystemModel* ordnerModell_ = nullptr;
-    QListWidget* lstFiguren_ = nullptr;
+    Ordnerbrowser* browser_ = nullptr;
+    QListWidget* lstFiguren_ = nullptr; // the browser's figure list
     Figurenansicht* figur_ = nullptr;
     QScrollBar* scrFrame_ = nullptr;
     QLabel* lblFrame_ = nullptr;
