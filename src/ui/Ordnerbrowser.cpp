@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTreeView>
@@ -111,6 +112,8 @@ Ordnerbrowser::Ordnerbrowser(const FigurenSpeicher& s, Einstellungsmodell& model
     baum_->installEventFilter(this);
     baum_->viewport()->installEventFilter(this);
     connect(baum_, &QTreeView::clicked, this, [this](const QModelIndex& i) { oeffnen(i); });
+    connect(baum_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { folgen_ = false; });
     // Folders above the shown one load one after another; the tree keeps it in view meanwhile.
     connect(dateisystem_, &QFileSystemModel::directoryLoaded, this, [this](const QString& pfad) {
         if (folgen_ && liegtIn(gezeigt_, pfad)) cursorAufGezeigten(true);

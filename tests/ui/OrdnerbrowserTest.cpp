@@ -69,10 +69,21 @@ TEST(Ordnerbrowser, OneClickOpensAFolderTheKeysOnlyMoveAndCancelKeepsTheFolder) 
         EXPECT_EQ(baum->currentIndex(), b.baumIndex(q(ordner)));
         EXPECT_EQ(liste->count(), static_cast<int>(t.p->figuren.lstFiguren.size()));
     };
-    // The tree starts on the figure folder, opened, shown bold.
+    // The tree starts on the figure folder, opened, in view, shown bold.
     einig(figuren);
     EXPECT_TRUE(baum->isExpanded(b.baumIndex(q(t.s.tmp.pfad()))));
     EXPECT_TRUE(baum->currentIndex().data(Qt::FontRole).value<QFont>().bold());
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return baum->viewport()->rect().contains(baum->visualRect(baum->currentIndex()));
+    }));
+
+    // The arrow before a folder only unfolds it.
+    const QModelIndex z = zeile(b, zweiter);
+    const QRect r = baum->visualRect(z);
+    QTest::mouseClick(baum->viewport(), Qt::LeftButton, {},
+                      QPoint(r.left() - baum->indentation() / 2, r.center().y()));
+    EXPECT_TRUE(baum->isExpanded(z));
+    einig(figuren);
 
     klicken(b, zweiter);
     einig(zweiter);
@@ -85,12 +96,19 @@ TEST(Ordnerbrowser, OneClickOpensAFolderTheKeysOnlyMoveAndCancelKeepsTheFolder) 
     t.w->figurWaehlen(1);
     t.kind<QDoubleSpinBox>("txtFPS")->setValue(25);
     t.s.dialoge.meldungen.clear();
+    t.w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.w.get()));
     baum->setFocus();
     QTest::keyClick(baum, Qt::Key_Down);
     QTest::keyClick(baum, Qt::Key_Up);
     QTest::keyClick(baum, Qt::Key_Up);
     EXPECT_NE(baum->currentIndex(), b.baumIndex(q(zweiter)));
     EXPECT_TRUE(t.s.dialoge.meldungen.empty());
+    // Leaving the tree takes its cursor back to the folder the list shows.
+    liste->setFocus();
+    EXPECT_EQ(baum->currentIndex(), b.baumIndex(q(zweiter)));
+    baum->setFocus();
+    QTest::keyClick(baum, Qt::Key_Up);
     QTest::keyClick(baum, Qt::Key_Return);
     EXPECT_EQ(t.s.dialoge.meldungen.size(), 1u);
     einig(zweiter);
@@ -133,6 +151,11 @@ TEST(Ordnerbrowser, IldaFilesFollowTheFiguresAndADoubleClickImportsOne) {
     EXPECT_EQ(liste->item(3)->text(), "ILDA  b.ild");
     EXPECT_TRUE(liste->item(3)->toolTip().contains("b.ild"));
     EXPECT_TRUE(liste->item(3)->font().italic());
+    t.p->texte.setzen(1, ui::ordnertext::IldaMarke, "[ILDA]");
+    browser(t).beschriften(t.p->texte);
+    EXPECT_EQ(liste->item(3)->text(), "[ILDA]  b.ild");
+    t.p->texte.setzen(1, ui::ordnertext::IldaMarke, "");
+    browser(t).beschriften(t.p->texte);
 
     // Choosing one leaves the editor as it was.
     t.w->figurWaehlen(1);
