@@ -107,17 +107,14 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
             IldaDateiImportieren(p_.figuren, p_.paletten, p_.env, IldaDateiname_, datei);
         listeAktualisieren();
         if (e.frames <= 0) return;
-        namespace o = ordnertext;
-        const std::string name = datei.filename().string();
-        statusBar()->showMessage(
-            e.frames == 1
-                ? q(meldung::einsetzen(p_.texte.text(o::EinFrameImportiert,
-                                                     o::EinFrameImportiertText),
-                                       name))
-                : q(meldung::einsetzen(
-                      meldung::einsetzen(
-                          p_.texte.text(o::FramesImportiert, o::FramesImportiertText), name),
-                      std::to_string(e.frames))));
+        using namespace ordnertext;
+        std::string text = e.frames == 1
+                               ? p_.texte.text(EinFrameImportiert, EinFrameImportiertText)
+                               : p_.texte.text(FramesImportiert, FramesImportiertText);
+        // The name first, then the number (which the text for one frame does not hold).
+        text = meldung::einsetzen(meldung::einsetzen(text, datei.filename().string()),
+                                  std::to_string(e.frames));
+        statusBar()->showMessage(q(text));
     };
 
     scrFrame_ = new QScrollBar(Qt::Horizontal);

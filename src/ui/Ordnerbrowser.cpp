@@ -90,8 +90,8 @@ private:
     QString gezeigt_;
 };
 
-Ordnerbrowser::Ordnerbrowser(const FigurenSpeicher& s, Einstellungsmodell& modell,
-                             Einstellungen& e, QWidget* parent)
+Ordnerbrowser::Ordnerbrowser(const FigurenSpeicher& s, Einstellungsmodell& modell, Einstellungen& e,
+                             QWidget* parent)
     : QWidget(parent), s_(s), modell_(modell), einstellungen_(e) {
     setObjectName("Ordnerbrowser");
     dateisystem_ = new QFileSystemModel(this);
@@ -128,8 +128,7 @@ Ordnerbrowser::Ordnerbrowser(const FigurenSpeicher& s, Einstellungsmodell& model
         const fs::path ordner = letzteOrdner_[static_cast<std::size_t>(i)];
         std::error_code ec;
         if (!fs::is_directory(ordner, ec)) {
-            if (hinweis)
-                hinweis(q(meldung::einsetzen(ordnerFehlt_, ordner.string())));
+            if (hinweis) hinweis(q(meldung::einsetzen(ordnerFehlt_, ordner.string())));
             letzteOrdnerAktualisieren();
             return;
         }
@@ -181,18 +180,17 @@ QModelIndex Ordnerbrowser::baumIndex(const QString& pfad) const {
     return filter_->mapFromSource(dateisystem_->index(pfad));
 }
 
-void Ordnerbrowser::beschriften(const Sprachtexte& t) {
-    namespace o = ordnertext;
-    auto text = [&t](int n, const char* standard) { return q(t.text(n, standard)); };
-    ordnerLabel_->setText(text(o::Ordner, o::OrdnerText));
-    baum_->setToolTip(text(o::OrdnerTipp, o::OrdnerTippText));
-    letzte_->setToolTip(text(o::ZuletztTipp, o::ZuletztTippText));
-    letzte_->setPlaceholderText(text(o::Zuletzt, o::ZuletztText));
-    figurenLabel_->setText(text(o::Figuren, o::FigurenText));
-    liste_->setToolTip(text(o::FigurenTipp, o::FigurenTippText));
-    ildaMarke_ = text(o::IldaMarke, o::IldaMarkeText);
-    ildaTipp_ = text(o::IldaTipp, o::IldaTippText);
-    ordnerFehlt_ = t.text(o::OrdnerFehlt, o::OrdnerFehltText);
+void Ordnerbrowser::beschriften(const Sprachtexte& texte) {
+    using namespace ordnertext;
+    ordnerLabel_->setText(q(texte.text(Ordner, OrdnerText)));
+    baum_->setToolTip(q(texte.text(OrdnerTipp, OrdnerTippText)));
+    letzte_->setToolTip(q(texte.text(ZuletztTipp, ZuletztTippText)));
+    letzte_->setPlaceholderText(q(texte.text(Zuletzt, ZuletztText)));
+    figurenLabel_->setText(q(texte.text(Figuren, FigurenText)));
+    liste_->setToolTip(q(texte.text(FigurenTipp, FigurenTippText)));
+    ildaMarke_ = q(texte.text(IldaMarke, IldaMarkeText));
+    ildaTipp_ = q(texte.text(IldaTipp, IldaTippText));
+    ordnerFehlt_ = texte.text(OrdnerFehlt, OrdnerFehltText);
     for (int i = 0; i < liste_->count(); ++i) {
         QListWidgetItem* e = liste_->item(i);
         if (!e->data(kIldaRolle).toBool()) continue;
@@ -221,8 +219,8 @@ void Ordnerbrowser::cursorAufGezeigten(bool mitte) {
     }
     for (QModelIndex a = i; a.isValid(); a = a.parent()) baum_->expand(a);
     baum_->setCurrentIndex(i);
-    baum_->scrollTo(i, mitte ? QAbstractItemView::PositionAtCenter
-                             : QAbstractItemView::EnsureVisible);
+    baum_->scrollTo(i,
+                    mitte ? QAbstractItemView::PositionAtCenter : QAbstractItemView::EnsureVisible);
 }
 
 void Ordnerbrowser::oeffnen(const QModelIndex& baumIndex) {

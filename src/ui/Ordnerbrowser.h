@@ -90,7 +90,7 @@ public:
     // entry `aktuell`. Selecting here calls no callback.
     void listeFuellen(int aktuell);
     // Captions and tooltips in the current language: at start and after a change of language.
-    void beschriften(const Sprachtexte& t);
+    void beschriften(const Sprachtexte& texte);
 
     QTreeView* baum() const { return baum_; }
     QListWidget* figurenliste() const { return liste_; }
@@ -119,9 +119,9 @@ private:
     QListWidget* liste_ = nullptr;
     QLabel* ordnerLabel_ = nullptr;
     QLabel* figurenLabel_ = nullptr;
-    QString gezeigt_;          // the folder shown, as the file system model spells paths
-    bool folgen_ = false;      // the tree follows the shown folder while its parents load
-    bool fuellend_ = false;    // the list is being filled: selections are not the operator's
+    QString gezeigt_;       // the folder shown, as the file system model spells paths
+    bool folgen_ = false;   // the tree follows the shown folder while its parents load
+    bool fuellend_ = false; // the list is being filled: selections are not the operator's
     QString ildaMarke_ = ordnertext::IldaMarkeText;
     QString ildaTipp_ = ordnertext::IldaTippText;
     std::string ordnerFehlt_ = ordnertext::OrdnerFehltText;

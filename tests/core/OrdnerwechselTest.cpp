@@ -133,6 +133,7 @@ TEST(Ordnerwechsel, FilesOfAKindInAnyCaseAndNoFolders) {
     for (const char* n : {"b.ild", "A.ILD", "c.Ild", "d.ild.bak", "e.qvb", "ild"})
         schreibeDatei(tmp / n, "x");
     std::filesystem::create_directories(tmp / "ordner.ild");
-    EXPECT_EQ(ordnerDateien(tmp.pfad(), ".ild"), (std::vector<std::string>{"A.ILD", "b.ild", "c.Ild"}));
+    EXPECT_EQ(ordnerDateien(tmp.pfad(), ".ild"),
+              (std::vector<std::string>{"A.ILD", "b.ild", "c.Ild"}));
     EXPECT_TRUE(ordnerDateien(tmp / "fehlt", ".ild").empty());
 }

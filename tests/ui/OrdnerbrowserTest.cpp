@@ -73,9 +73,8 @@ TEST(Ordnerbrowser, OneClickOpensAFolderTheKeysOnlyMoveAndCancelKeepsTheFolder) 
     einig(figuren);
     EXPECT_TRUE(baum->isExpanded(b.baumIndex(q(t.s.tmp.pfad()))));
     EXPECT_TRUE(baum->currentIndex().data(Qt::FontRole).value<QFont>().bold());
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return baum->viewport()->rect().contains(baum->visualRect(baum->currentIndex()));
-    }));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return baum->viewport()->rect().contains(baum->visualRect(baum->currentIndex())); }));
 
     // The arrow before a folder only unfolds it.
     const QModelIndex z = zeile(b, zweiter);
@@ -193,8 +192,8 @@ TEST(Ordnerbrowser, RecentFoldersAreStoredRestoredAndAVanishedOneDropped) {
     Fenster t([](const fs::path& o) {
         for (const char* n : {"eins", "zwei", "drei"}) fs::create_directories(o.parent_path() / n);
     });
-    const fs::path figuren = t.s.tmp / "figuren", eins = t.s.tmp / "eins",
-                   zwei = t.s.tmp / "zwei", drei = t.s.tmp / "drei";
+    const fs::path figuren = t.s.tmp / "figuren", eins = t.s.tmp / "eins", zwei = t.s.tmp / "zwei",
+                   drei = t.s.tmp / "drei";
     auto& b = browser(t);
     auto* box = t.kind<QComboBox>("cboLetzteOrdner");
     for (const auto& o : {eins, zwei, drei, zwei}) t.w->ordnerZeigen(o);
