@@ -10,6 +10,7 @@
 // that passing over folders never asks about unsaved changes. The folder shown is drawn bold,
 // and the cursor goes back to it when the tree loses the focus, so tree and list agree.
 // /proc, /sys and /dev are not offered: they hold no figures, and their files never end.
+// Like every widget, it is used from the window thread only.
 
 #include "app/Einstellungen.h"
 #include "app/Einstellungsmodell.h"
