@@ -65,6 +65,9 @@ Einstellungsmodell::Einstellungsmodell() {
         hinzu("Optionen_4_FrmHaupt", idx("OptFarbAchse(", i, ").Value"), false,
               i == 1 ? "-1" : "0");
     hinzu("Optionen_4_FrmHaupt", "scrFarbe3.Value", false, "0");
+    // The folder browser's recent folders, most recent first.
+    for (int i = 0; i < 8; ++i)
+        hinzu("Optionen_4_FrmHaupt", idx("LetzterOrdner(", i, ")"), true, "");
     for (int i = 0; i < 2; ++i)
         hinzu("Optionen_4_frmdmx", idx("frmDMX.scrdmxeffect(", i, ").value"), false, "0");
     hinzu("Optionen_4_frmdmx", "formoptionen.txtDMX_Offset.Text", true, "1");

@@ -1,5 +1,6 @@
 #include "core/IldaImport.h"
 
+#include "core/FigurDatei.h"
 #include "core/IldaFormat.h"
 #include "core/Meldungen.h"
 #include "platform/Datei.h"
@@ -326,6 +327,16 @@ IldaImportErgebnis cmdImportIlda_Click(FigurenSpeicher& s, Paletten& p, Umgebung
     if (name.empty()) return {};
     IldaDateiname = name;
     return IldaLaden(s, p, env, name);
+}
+
+IldaImportErgebnis IldaDateiImportieren(FigurenSpeicher& s, Paletten& p, Umgebung& env,
+                                        std::string& IldaDateiname,
+                                        const std::filesystem::path& Dateiname) {
+    if (!aenderungenSichernFragen(s, env, {0})) return {};
+    IldaDateiname = Dateiname.string();
+    auto ergebnis = IldaLaden(s, p, env, Dateiname);
+    if (ergebnis.frames > 0) alsGeaendertMarkieren(s, 0);
+    return ergebnis;
 }
 
 } // namespace sw

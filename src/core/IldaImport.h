@@ -67,4 +67,12 @@ IldaImportErgebnis IldaLaden(FigurenSpeicher& s, Paletten& p, Umgebung& env,
 IldaImportErgebnis cmdImportIlda_Click(FigurenSpeicher& s, Paletten& p, Umgebung& env,
                                        std::string& IldaDateiname);
 
+// The import of a file named without the dialog (the folder browser's ILDA entries): asks first
+// about unsaved changes of figure 0, which the import replaces (Cancel imports nothing and
+// leaves `geoeffnet` false), keeps the name in `IldaDateiname` and marks figure 0 changed when
+// a frame was read, since the imported figure has no file of its own yet.
+IldaImportErgebnis IldaDateiImportieren(FigurenSpeicher& s, Paletten& p, Umgebung& env,
+                                        std::string& IldaDateiname,
+                                        const std::filesystem::path& Dateiname);
+
 } // namespace sw

@@ -17,16 +17,6 @@ bool hatEndung(const fs::path& p, const std::string& endung) {
     return gleichOhneGross(p.extension().string(), endung);
 }
 
-std::vector<std::string> dateiNamen(const fs::path& ordner, const std::string& endung) {
-    std::vector<std::string> namen;
-    std::error_code ec;
-    for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec))
-        if (it->is_regular_file(ec) && hatEndung(it->path(), endung))
-            namen.push_back(it->path().filename().string());
-    std::sort(namen.begin(), namen.end());
-    return namen;
-}
-
 void zugriffsfehler(Umgebung& env, const std::string& datei, const std::string& grund) {
     dateifehlerMelden(env, Zugriff::Schreiben,
                       "Fehler # " +
@@ -57,9 +47,19 @@ std::string umlauteUmbenennen(Umgebung& env, const fs::path& ordner, const std::
 
 } // namespace
 
+std::vector<std::string> ordnerDateien(const fs::path& ordner, const std::string& endung) {
+    std::vector<std::string> namen;
+    std::error_code ec;
+    for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec))
+        if (it->is_regular_file(ec) && hatEndung(it->path(), endung))
+            namen.push_back(it->path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    return namen;
+}
+
 std::vector<std::string> ordnerDateienMitUmlautErsatz(Umgebung& env, const fs::path& ordner,
                                                       const std::string& endung) {
-    auto namen = dateiNamen(ordner, endung);
+    auto namen = ordnerDateien(ordner, endung);
     for (auto& name : namen) name = umlauteUmbenennen(env, ordner, name);
     std::sort(namen.begin(), namen.end());
     return namen;
@@ -102,8 +102,8 @@ void lstDir_Change(FigurenSpeicher& s, Umgebung& env, const fs::path& ordner) {
 
 void TestbilderUndFixFigurenLaden(FigurenSpeicher& s, Umgebung& env,
                                   const fs::path& programmOrdner) {
-    const auto testbilder = dateiNamen(programmOrdner / "TestBilder", ".bin");
-    const auto fixFiguren = dateiNamen(programmOrdner / "FixFiguren", ".qvb");
+    const auto testbilder = ordnerDateien(programmOrdner / "TestBilder", ".bin");
+    const auto fixFiguren = ordnerDateien(programmOrdner / "FixFiguren", ".qvb");
     s.FigurenUntergrenze =
         -3 - static_cast<long>(testbilder.size()) - static_cast<long>(fixFiguren.size());
     s.Figuren.redimPreserve(s.FigurenUntergrenze, s.Figuren.obergrenze());

@@ -10,6 +10,11 @@
 
 namespace sw {
 
+// The folder's files with the extension (compared without regard to case), sorted by binary
+// comparison; none when the folder cannot be read. Folders never count, whatever their name.
+std::vector<std::string> ordnerDateien(const std::filesystem::path& ordner,
+                                       const std::string& endung);
+
 // The folder's files with the extension (compared without regard to case), umlauts in their
 // names replaced on disk, sorted by binary comparison.
 std::vector<std::string> ordnerDateienMitUmlautErsatz(Umgebung& env,

@@ -82,6 +82,27 @@ std::vector<Sprachtext> alleTexte() {
         {1904, "ILDA-Datei exportieren", "Export ILDA file"},
         {1905, "ILDA-Dateien fassen höchstens 65535 Frames; die Figur wurde nicht exportiert.",
          "ILDA files hold at most 65535 frames; the figure was not exported."},
+        {1906, "Ordner", "Folders"},
+        {1907,
+         "Ein Klick öffnet einen Ordner. Die Pfeiltasten bewegen nur die Markierung; Enter "
+         "öffnet den markierten Ordner.",
+         "One click opens a folder. The arrow keys only move the cursor; Enter opens the folder "
+         "under it."},
+        {1908, "Zuletzt gezeigte Ordner", "Recent folders"},
+        {1909, "Die zuletzt gezeigten Ordner, der aktuelle zuerst. Eine Wahl öffnet den Ordner.",
+         "The folders shown last, the current one first. Choosing one opens it."},
+        {1910, "Figuren", "Figures"},
+        {1911,
+         "Die Figuren des Ordners, danach seine ILDA-Dateien. Ein Doppelklick (oder Enter) auf "
+         "eine ILDA-Datei importiert sie in Figur 0.",
+         "The figures of the folder, then its ILDA files. A double-click (or Enter) on an ILDA "
+         "file imports it into figure 0."},
+        {1912, "ILDA", "ILDA"},
+        {1913, "ILDA-Datei \\xxx\\: ein Doppelklick oder Enter importiert sie in Figur 0.",
+         "ILDA file \\xxx\\: a double-click or Enter imports it into figure 0."},
+        {1914, "\\xxx\\ importiert: 1 Frame", "imported \\xxx\\: 1 frame"},
+        {1915, "\\xxx\\ importiert: \\xxx\\ Frames", "imported \\xxx\\: \\xxx\\ frames"},
+        {1916, "Der Ordner \\xxx\\ ist nicht mehr da.", "The folder \\xxx\\ is gone."},
         {1920, "Die Figur \"\\xxx\\\" hat ungespeicherte Änderungen. Speichern?",
          "The figure \"\\xxx\\\" has changes that are not saved. Save them?"},
         {1921, "Die ungespeicherten Änderungen dieser Figuren wurden gerettet:",

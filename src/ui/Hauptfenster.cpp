@@ -15,6 +15,7 @@
 #include "ui/Geraetetafel.h"
 #include "ui/Laserleiste.h"
 #include "ui/Listentasten.h"
+#include "ui/Ordnerbrowser.h"
 #include "ui/Palettenansicht.h"
 #include "ui/Symbole.h"
 
@@ -24,7 +25,6 @@
 #include <QCloseEvent>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
-#include <QFileSystemModel>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -44,7 +44,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace sw::ui {
@@ -78,34 +77,32 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
         lblZoom_->setText(figur_->zoomText());
     };
 
-    ordnerModell_ = new QFileSystemModel(this);
-    ordnerModell_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    // The browser starts at the home folder when the figures lie there, else at the root.
-    const QString heim = QDir::homePath();
-    const QString figurenordner = q(p_.figuren.lstDirPfad.string());
-    const QString wurzel = figurenordner.startsWith(heim + "/") ? heim : QStringLiteral("/");
-    ordnerModell_->setRootPath(wurzel);
-    lstDir_ = new QTreeView;
-    lstDir_->setObjectName("lstDir");
-    lstDir_->setModel(ordnerModell_);
-    lstDir_->setRootIndex(ordnerModell_->index(wurzel));
-    for (int c = 1; c < ordnerModell_->columnCount(); ++c) lstDir_->hideColumn(c);
-    lstDir_->header()->hide();
-    connect(lstDir_, &QTreeView::activated, this, [this](const QModelIndex& i) {
-        ordnerZeigen(ordnerModell_->filePath(i).toStdString());
-    });
-
-    lstFiguren_ = new QListWidget;
-    lstFiguren_->setObjectName("lstFiguren");
-    connect(lstFiguren_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!aktualisiert_ && row >= 0) figurWaehlen(row);
-    });
-
-    auto* links = new QSplitter(Qt::Vertical);
-    links->addWidget(lstDir_);
-    links->addWidget(lstFiguren_);
-    links->setMinimumWidth(120);
-    links_ = links;
+    // The folder browser: a click on a folder opens it through ordnerZeigen, which asks about
+    // unsaved changes; an ILDA file of the list is imported into figure 0 as File > Import
+    // ILDA does, without the file dialog.
+    browser_ = new Ordnerbrowser(p_.figuren, p_.modell, p_.einstellungen);
+    browser_->setMinimumWidth(120);
+    browser_->beschriften(p_.texte);
+    lstFiguren_ = browser_->figurenliste();
+    browser_->ordnerOeffnen = [this](const std::filesystem::path& o) { return ordnerZeigen(o); };
+    browser_->figurGewaehlt = [this](int i) {
+        if (!aktualisiert_) figurWaehlen(i);
+    };
+    browser_->hinweis = [this](const QString& text) { statusBar()->showMessage(text); };
+    browser_->ildaOeffnen = [this](const std::filesystem::path& datei) {
+        const auto e =
+            IldaDateiImportieren(p_.figuren, p_.paletten, p_.env, IldaDateiname_, datei);
+        listeAktualisieren();
+        if (e.frames <= 0) return;
+        using namespace ordnertext;
+        std::string text = e.frames == 1
+                               ? p_.texte.text(EinFrameImportiert, EinFrameImportiertText)
+                               : p_.texte.text(FramesImportiert, FramesImportiertText);
+        // The name first, then the number (which the text for one frame does not hold).
+        text = meldung::einsetzen(meldung::einsetzen(text, datei.filename().string()),
+                                  std::to_string(e.frames));
+        statusBar()->showMessage(q(text));
+    };
 
     scrFrame_ = new QScrollBar(Qt::Horizontal);
     scrFrame_->setObjectName("scrFrame");
@@ -161,13 +158,13 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     rechts->setMinimumWidth(std::min(rechtsBreite, 180));
     haupt_ = new QSplitter(Qt::Horizontal);
     haupt_->setObjectName("splHaupt");
-    haupt_->addWidget(links);
+    haupt_->addWidget(browser_);
     haupt_->addWidget(mitte);
     haupt_->addWidget(rechts);
     haupt_->setStretchFactor(1, 1);
     rechtsBreite_ = rechtsBreite;
     connect(haupt_, &QSplitter::splitterMoved, this, [this] { aufteilungVomBenutzer_ = true; });
-    links->setObjectName("splLinks");
+    links_ = browser_->findChild<QSplitter*>();
     setCentralWidget(haupt_);
 
     ausgabe_ = new Ausgabefenster(*p_.ausgabe, this);
@@ -215,13 +212,7 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     beobachter->setInterval(500);
     connect(beobachter, &QTimer::timeout, this, [this] { geraeteBeobachten(); });
     beobachter->start();
-    if (!p_.figuren.lstDirPfad.empty()) {
-        const QModelIndex i = ordnerModell_->index(q(p_.figuren.lstDirPfad.string()));
-        if (i.isValid()) {
-            lstDir_->setCurrentIndex(i);
-            lstDir_->scrollTo(i);
-        }
-    }
+    browser_->ordnerAnzeigen();
     auto* listentasten = new Listentasten(this);
     for (auto* liste : findChildren<QAbstractItemView*>()) liste->installEventFilter(listentasten);
     zeichnung_.farbe = static_cast<std::int32_t>(p_.modell.zahl("Optionen_4_FrmHaupt", "farbe"));
@@ -254,9 +245,7 @@ void Hauptfenster::modellSpeichern(const std::string& abschnitt, const std::stri
 
 bool Hauptfenster::ordnerZeigen(const std::filesystem::path& ordner) {
     if (!aenderungenSichernFragen(p_.figuren, p_.env, geaenderteFiguren(p_.figuren))) {
-        // The browser goes back to the folder still shown.
-        const QModelIndex i = ordnerModell_->index(q(p_.figuren.lstDirPfad.string()));
-        if (i.isValid()) lstDir_->setCurrentIndex(i);
+        browser_->ordnerAnzeigen(); // back to the folder still shown
         zustandAktualisieren();
         return false;
     }
@@ -265,11 +254,7 @@ bool Hauptfenster::ordnerZeigen(const std::filesystem::path& ordner) {
     p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur = 0;
     p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Frame = 0;
     modellSpeichern("StandardPfade", "StartPfad0", ordner.string());
-    const QModelIndex i = ordnerModell_->index(q(ordner.string()));
-    if (i.isValid()) {
-        lstDir_->setCurrentIndex(i);
-        lstDir_->scrollTo(i);
-    }
+    browser_->ordnerAnzeigen();
     listeAktualisieren();
     frameAnzeigen();
     ordnerMelden();
@@ -278,10 +263,7 @@ bool Hauptfenster::ordnerZeigen(const std::filesystem::path& ordner) {
 
 void Hauptfenster::listeAktualisieren() {
     aktualisiert_ = true;
-    lstFiguren_->clear();
-    for (const auto& e : p_.figuren.lstFiguren) lstFiguren_->addItem(q(e));
-    const long f = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur;
-    if (f >= 0 && f < lstFiguren_->count()) lstFiguren_->setCurrentRow(static_cast<int>(f));
+    browser_->listeFuellen(static_cast<int>(p_.figuren.SpurAuswahl[p_.figuren.EditorSpur].Figur));
     aktualisiert_ = false;
     frameAnzeigen();
 }

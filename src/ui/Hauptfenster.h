@@ -22,8 +22,6 @@ class QPushButton;
 class QScrollBar;
 class QSpinBox;
 class QTimer;
-class QTreeView;
-class QFileSystemModel;
 class QAction;
 class QSplitter;
 
@@ -35,6 +33,7 @@ class Palettenansicht;
 class Lieblingsfarbe;
 class Laserleiste;
 class Geraetetafel;
+class Ordnerbrowser;
 
 class Hauptfenster : public QMainWindow {
 public:
@@ -109,9 +108,8 @@ private:
     int fpsArt_ = 0; // 0 FPS, 1 ms, 2 bpm
     bool aktualisiert_ = false;
 
-    QTreeView* lstDir_ = nullptr;
-    QFileSystemModel* ordnerModell_ = nullptr;
-    QListWidget* lstFiguren_ = nullptr;
+    Ordnerbrowser* browser_ = nullptr;
+    QListWidget* lstFiguren_ = nullptr; // the browser's figure list
     Figurenansicht* figur_ = nullptr;
     QScrollBar* scrFrame_ = nullptr;
     QLabel* lblFrame_ = nullptr;

@@ -15,6 +15,7 @@
 #include "ui/Hilfe.h"
 #include "ui/Hilfetexte.h"
 #include "ui/Laserleiste.h"
+#include "ui/Ordnerbrowser.h"
 #include "ui/Symbole.h"
 #include "ui/Thema.h"
 
@@ -131,6 +132,7 @@ QAction* Hauptfenster::befehl(QMenu* menu, const char* name, const text::Beschri
 void Hauptfenster::beschriften() {
     for (const auto& f : beschrifter_) f(p_.texte);
     laserleiste_->beschriften(p_.texte);
+    browser_->beschriften(p_.texte);
 
     ausgabe_->setWindowTitle("Strahlwerk – " + q(p_.texte.text(meldung::AusgabefensterTitel,
                                                                meldung::AusgabefensterTitelText)));

@@ -342,3 +342,37 @@ TEST_F(IldaImportTest, ReadsFilesWrittenByOtherPrograms) {
         EXPECT_GT(weiss, 0) << name;
     }
 }
+
+TEST_F(IldaImportTest, AFileNamedWithoutTheDialogAsksAboutFigureZeroFirst) {
+    IldaBauer b;
+    b.kopf(1, 1, 0, 2).p1(1, 1, 128, 1).kopf(1, 1, 1, 2).p1(2, 2, 128, 2);
+    schreibeDatei(tmp / "a.ild", b.bytes);
+    s.Figuren[0].Frames[0].Punkte = {{9, 9, 9, 0}};
+    alsGeaendertMarkieren(s, 0);
+    std::string name = "vorher.ild";
+
+    // Cancel keeps the drawing in figure 0 and opens no dialog.
+    auto abgebrochen = IldaDateiImportieren(s, p, u.env, name, tmp / "a.ild");
+    EXPECT_FALSE(abgebrochen.geoeffnet);
+    EXPECT_EQ(s.Figuren[0].Frames[0].Punkte[0].X, 9);
+    EXPECT_EQ(name, "vorher.ild");
+    EXPECT_EQ(u.dialoge.meldungen.size(), 1u);
+    EXPECT_TRUE(u.dialoge.dateiDialoge.empty());
+
+    // Discard imports, keeps the name and marks figure 0 changed.
+    u.dialoge.antworten = {Antwort::Nein};
+    auto e = IldaDateiImportieren(s, p, u.env, name, tmp / "a.ild");
+    EXPECT_TRUE(e.vollstaendig);
+    EXPECT_EQ(e.frames, 2);
+    ASSERT_EQ(frames().size(), 2u);
+    EXPECT_EQ(punkt(1, 0).X, 2);
+    EXPECT_EQ(name, (tmp / "a.ild").string());
+    EXPECT_TRUE(istGeaendert(s, 0));
+
+    // A file that is gone changes nothing and marks nothing.
+    alsUnveraendertMarkieren(s, 0);
+    EXPECT_EQ(IldaDateiImportieren(s, p, u.env, name, tmp / "weg.ild").frames, 0);
+    EXPECT_EQ(frames().size(), 2u);
+    EXPECT_FALSE(istGeaendert(s, 0));
+    EXPECT_TRUE(u.dialoge.dateiDialoge.empty());
+}

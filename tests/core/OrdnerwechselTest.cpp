@@ -127,3 +127,13 @@ TEST(Ordnerwechsel, TestPicturesAndFixedFiguresFillTheNegativeSlots) {
     lstDir_Change(s, u.env, leer.pfad());
     EXPECT_EQ(s.Figuren[-8].Frames[0].Punkte[0].X, -8);
 }
+
+TEST(Ordnerwechsel, FilesOfAKindInAnyCaseAndNoFolders) {
+    Kratzordner tmp;
+    for (const char* n : {"b.ild", "A.ILD", "c.Ild", "d.ild.bak", "e.qvb", "ild"})
+        schreibeDatei(tmp / n, "x");
+    std::filesystem::create_directories(tmp / "ordner.ild");
+    EXPECT_EQ(ordnerDateien(tmp.pfad(), ".ild"),
+              (std::vector<std::string>{"A.ILD", "b.ild", "c.Ild"}));
+    EXPECT_TRUE(ordnerDateien(tmp / "fehlt", ".ild").empty());
+}
