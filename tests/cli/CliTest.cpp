@@ -319,7 +319,7 @@ TEST(Cli, DevicesWaitsForADacThatBroadcastsOnceASecond) {
     schreibeDatei(tmp / "netz.Laser_ini",
                   "[Netzwerk]\r\nSuchadresse=127.0.0.1\r\nIDN_Adresse=127.0.0.1\r\n"
                   "EtherDream_BroadcastPort=" +
-                      std::to_string(port) + "\r\n");
+                      std::to_string(port) + "0000\r\n"); // numbers are kept times 10000
     const std::string einstellungen = " --settings " + q(tmp / "netz.Laser_ini");
     const std::string gefunden = "\"kennung\":\"EtherDream 00:04:a3:10:20:30\"";
     for (double erster : {1.0, 1.05, 1.1}) {
