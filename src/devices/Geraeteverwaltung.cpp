@@ -103,6 +103,7 @@ Fortsetzung Init_Hardware(Geraete& g, Umgebung& env) {
         Init_Riya(g, env);
         schritt(env, "Init EtherDream");
         if (!g.suche) env.log.zeile("EtherDream, IDN: the background search is off");
+        geraeteAbgleichen(g, env);
         schritt(env, "Init IDN");
         geraeteAbgleichen(g, env);
         schritt(env, "Init Helios");
@@ -332,7 +333,14 @@ void simulationsgeraetEntfernen(Simulationsgeraet& s, Geraete& g, Umgebung& env,
     if (!s.eingesetzt) return;
     s.eingesetzt = false;
     geraetWaehlen(g, env, 0, s.vorherIndex);
-    if (g.HardwareZuordnung[0] == 0) g.GespeicherteKennung[0] = s.vorherErwartet;
+    if (g.HardwareZuordnung[0] == 0) {
+        // The DAC awaited there may have come while the simulation held the place.
+        g.GespeicherteKennung[0] = s.vorherErwartet;
+        for (std::size_t i = 2; i < g.Geraeteliste.size(); ++i)
+            if (g.Geraeteliste[i].Bereit && g.Geraeteliste[i].Kennung == s.vorherErwartet &&
+                offeneArt(s.vorherErwartet))
+                geraetWaehlen(g, env, 0, static_cast<int>(i));
+    }
     a.Geraetetyp[0] = static_cast<std::int16_t>(g.eintrag(0).Typ);
     a.SpurZuordnung[0][0] = s.vorherZuordnung;
 }

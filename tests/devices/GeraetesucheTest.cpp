@@ -6,6 +6,7 @@
 #include "devices/netz/EtherDreamEmulator.h"
 #include "devices/netz/IdnEmulator.h"
 #include "devices/usb/HeliosEmulator.h"
+#include "output/Ausgabe.h"
 
 #include <atomic>
 #include <chrono>
@@ -98,7 +99,7 @@ const std::string kIdn = "IDN 00112233445500";
 TEST_F(Suche, StoredDacsThatComeAfterStartGoOnTheirLogicalDevices) {
     emu::einrichten(g.bibliothek, u.uhr, "helios:2");
     bus().ausstecken(1, true); // the second Helios is plugged in later
-    e.textSchreiben("Optionen_Hardware", "Device.DeviceName_3", kEtherDream);
+    e.textSchreiben("Optionen_Hardware", "Device.DeviceName_0", kEtherDream);
     e.textSchreiben("Optionen_Hardware", "Device.DeviceName_5", kIdn);
     e.textSchreiben("Optionen_Hardware", "Device.DeviceName_6", "Helios EMU2");
     e.textSchreiben("Optionen_Hardware", "Device.DeviceName_7", "Lumax gone");
@@ -113,32 +114,40 @@ TEST_F(Suche, StoredDacsThatComeAfterStartGoOnTheirLogicalDevices) {
     // Only the vendor device is reported missing; the open kinds are awaited.
     ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
     EXPECT_NE(u.dialoge.meldungen[0].find("Lumax gone"), std::string::npos);
-    EXPECT_EQ(g.HardwareZuordnung[3], 0);
+    EXPECT_EQ(g.HardwareZuordnung[0], 0);
     EXPECT_EQ(logZeilen("not heard yet"), 3u);
     // Saving meanwhile keeps the awaited identities, but not the missing vendor device.
     geraeteSpeichern(g, e);
-    EXPECT_EQ(e.ini().lesen(e.IniPfad, "Optionen_Hardware", "Device.DeviceName_3"), kEtherDream);
+    EXPECT_EQ(e.ini().lesen(e.IniPfad, "Optionen_Hardware", "Device.DeviceName_0"), kEtherDream);
     EXPECT_EQ(e.ini().lesen(e.IniPfad, "Optionen_Hardware", "Device.DeviceName_6"), "Helios EMU2");
     EXPECT_EQ(e.ini().lesen(e.IniPfad, "Optionen_Hardware", "Device.DeviceName_7"), "No Device");
 
-    // Logical device 4 awaits the IDN receiver too, but the operator chooses another device.
-    e.textSchreiben("Optionen_Hardware", "Device.DeviceName_4", kIdn);
+    // A simulation plays on logical device 0 meanwhile; logical device 4 awaits the IDN
+    // receiver too, but the operator chooses another device there.
+    auto a = std::make_unique<AusgabeZustand>();
+    Simulationsgeraet simulation;
+    ASSERT_TRUE(simulationsgeraetEinsetzen(simulation, g, u.env, *a));
     g.GespeicherteKennung[4] = kIdn;
-    geraetWaehlen(g, u.env, 4, 1);
+    geraetWaehlen(g, u.env, 4, 2);
 
     emu::EtherDreamEmulator ed(etherDream(0.3));
     emu::IdnEmulator receiver(idn());
     bus().ausstecken(1, false);
-    ASSERT_TRUE(abgleichenBis([&] { return belegt.size() == 3; }));
-    EXPECT_EQ(belegt, (std::set<int>{3, 5, 6}));
-    EXPECT_EQ(g.eintrag(3).Kennung, kEtherDream);
-    EXPECT_EQ(g.eintrag(3).Anzeigename, "Ether Dream 102030");
-    EXPECT_EQ(g.eintrag(3).Netzadresse, "127.0.0.1");
+    ASSERT_TRUE(abgleichenBis([&] { return belegt.size() == 2 && eintrag(kEtherDream); }));
+    EXPECT_EQ(belegt, (std::set<int>{5, 6}));
+    // The Ether Dream came while the simulation held its place: it goes there after.
+    EXPECT_EQ(g.eintrag(0).Anzeigename, "Virtual Device");
+    simulationsgeraetEntfernen(simulation, g, u.env, *a);
+    EXPECT_EQ(g.eintrag(0).Kennung, kEtherDream);
+    EXPECT_EQ(a->Geraetetyp[0], static_cast<std::int16_t>(Geraetetyp::EtherDream));
+    EXPECT_EQ(g.eintrag(0).Anzeigename, "Ether Dream 102030");
+    EXPECT_EQ(g.eintrag(0).Netzadresse, "127.0.0.1");
     EXPECT_EQ(g.eintrag(5).Anzeigename, "IDN IDN-Emu");
     EXPECT_EQ(g.eintrag(5).Netzport, receiver.port());
     EXPECT_EQ(g.eintrag(6).Anzeigename, "Helios Emu 2");
-    EXPECT_EQ(g.eintrag(4).Anzeigename, "Virtual Device");
-    EXPECT_EQ(g.ComboDeviceNr[3], "Hardware:3 Ether Dream 102030");
+    EXPECT_EQ(g.eintrag(4).Anzeigename, "Helios Emu 1");
+    EXPECT_EQ(g.ComboDeviceNr[0], "Hardware:0 Ether Dream 102030");
+    EXPECT_EQ(g.ComboDeviceNr[5], "Hardware:5 IDN IDN-Emu");
 
     // Each came once, at the end of the list; the selection lists follow the list.
     eineWeile();
@@ -147,7 +156,7 @@ TEST_F(Suche, StoredDacsThatComeAfterStartGoOnTheirLogicalDevices) {
     for (std::size_t i = 0; i < 6; ++i)
         EXPECT_EQ(g.lstHardwareEintraege[i], g.Geraeteliste[i].Anzeigename);
     EXPECT_EQ(logZeilen("EtherDream found: " + kEtherDream + " at 127.0.0.1"), 1u);
-    EXPECT_EQ(logZeilen("Ether Dream 102030 put on hardware no. 3"), 1u);
+    EXPECT_EQ(logZeilen("IDN IDN-Emu put on hardware no. 5"), 1u);
     EXPECT_EQ(u.dialoge.meldungen.size(), 1u);
 }
 
