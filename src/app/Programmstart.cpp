@@ -349,6 +349,7 @@ void Programmende(Programm& p) {
     p.log.trenner();
     p.log.zeile("Programm Beenden aktiviert");
     p.log.trenner();
+    geraetesucheBeenden(p.geraete);
     p.dac.schliessen();
     std::error_code ec;
     p.log.zeile("TempOrdner löschen");

@@ -1,16 +1,20 @@
 #include "cli/Befehle.h"
 #include "cli/Geraetewahl.h"
 #include "cli/Json.h"
+#include "devices/Geraeteverwaltung.h"
 
 #include <iostream>
 
 namespace sw::cli {
 
-void befehlDevices(const std::string& einstellungsDatei) {
+void befehlDevices(const std::string& einstellungsDatei, int warten) {
+    if (warten < 0 || warten > kMaxGeraeteWarten)
+        throw CliFehler("--wait must be from 0 to " + std::to_string(kMaxGeraeteWarten) + ".");
     CliUmgebung u;
     Geraete g;
     auto e = einstellungsdateiOeffnen(u, einstellungsDatei);
     geraeteErkennen(g, u, e.get());
+    geraeteAbwarten(g, u.env, warten);
     std::string aus = "{\"devices\":[";
     for (std::size_t i = 0; i < g.Geraeteliste.size(); ++i) {
         const auto& d = g.Geraeteliste[i];

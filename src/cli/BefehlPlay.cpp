@@ -73,6 +73,23 @@ void rohlisteSchreiben(AtomareDatei& aus, int zyklus, int geraet, const Rohliste
     aus.schreiben(z);
 }
 
+// The list index of the device of that display name (any case; "virtual" is the Virtual
+// Device), or -1.
+int geraetIndex(const Geraete& g, std::string name) {
+    if (gleichOhneGross(name, "virtual")) name = "Virtual Device";
+    int index = geraetNachName(g, name);
+    for (std::size_t i = 0; index < 0 && i < g.Geraeteliste.size(); ++i)
+        if (gleichOhneGross(g.Geraeteliste[i].Anzeigename, name)) index = static_cast<int>(i);
+    return index;
+}
+
+// Whether the device an "N=NAME" names is listed; a malformed one counts as known, so that
+// `geraetZuweisen` reports it at once.
+bool geraetBekannt(const Geraete& g, const std::string& angabe) {
+    const auto gleich = angabe.find('=');
+    return gleich == std::string::npos || geraetIndex(g, angabe.substr(gleich + 1)) >= 0;
+}
+
 // "N=NAME": the logical device N gets the listed device of that display name ("virtual" is the
 // Virtual Device).
 int geraetZuweisen(Geraete& g, Umgebung& env, const std::string& angabe) {
@@ -85,10 +102,8 @@ int geraetZuweisen(Geraete& g, Umgebung& env, const std::string& angabe) {
     if (nummer < 0 || nummer >= kGeraete)
         throw CliFehler("--device " + angabe + ": expected N=NAME with N from 0 to 15.");
     std::string name = angabe.substr(gleich + 1);
+    const int index = geraetIndex(g, name);
     if (gleichOhneGross(name, "virtual")) name = "Virtual Device";
-    int index = geraetNachName(g, name);
-    for (std::size_t i = 0; index < 0 && i < g.Geraeteliste.size(); ++i)
-        if (gleichOhneGross(g.Geraeteliste[i].Anzeigename, name)) index = static_cast<int>(i);
     if (index < 0) {
         std::string bekannt;
         for (const auto& e : g.Geraeteliste)
@@ -156,6 +171,16 @@ void befehlPlay(const PlayOptionen& o) {
         geraeteLaden(geraete, u.env, *e);
         ausgabeEinstellungenLaden(*a, paletten, *e);
     }
+    // Network DACs named or stored are given the time to be heard.
+    geraeteAbwarten(geraete, u.env, kGeraeteWarten, [&] {
+        for (const auto& angabe : o.geraete)
+            if (!geraetBekannt(geraete, angabe)) return false;
+        for (int n = 0; n <= geraete.MaxHardware; ++n)
+            if (geraete.HardwareZuordnung[static_cast<std::size_t>(n)] == 0 &&
+                offeneArt(geraete.GespeicherteKennung[static_cast<std::size_t>(n)]))
+                return false;
+        return true;
+    });
     if (o.geraete.empty() && !e) {
         geraetWaehlen(geraete, u.env, 0, 1);
         a->SpurZuordnung[0][0] = true;

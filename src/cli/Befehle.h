@@ -38,8 +38,11 @@ void befehlConvert(const std::string& eingabe, const std::string& ausgabe, std::
 // 5 gives kind 5 (true-colour 2-D frames). The 3-D formats 0 and 4 are not written: a
 // CliFehler names the supported ones.
 int artFuerIldaFormat(int format);
-// Prints the device list found by the detection as JSON.
-void befehlDevices(const std::string& einstellungsDatei);
+// The longest `devices --wait` (milliseconds); the default is kGeraeteWarten.
+inline constexpr int kMaxGeraeteWarten = 60'000;
+
+// Prints the device list found by the detection, after listening `warten` milliseconds, as JSON.
+void befehlDevices(const std::string& einstellungsDatei, int warten);
 // Starts the program without windows (the settings file from a ".Laser_ini" argument), exports
 // its settings to the file or imports the file and saves the result, and ends it in order.
 void befehlSettings(const std::string& aktion, const std::string& datei,

@@ -2,6 +2,7 @@
 
 #include "cli/Befehle.h"
 #include "cli/CliUmgebung.h"
+#include "devices/Geraeteverwaltung.h"
 
 #include <CLI/CLI.hpp>
 #include <cmath>
@@ -137,9 +138,17 @@ int main(int argc, char** argv) {
                            "write one JSON line per frame a vendor library took");
 
     std::string devicesEinstellungen;
+    int devicesWarten = sw::kGeraeteWarten;
     auto* devices = app.add_subcommand(
         "devices", "List the laser devices found (emulated ones with STRAHLWERK_EMULATE).");
     devices->add_option("--settings", devicesEinstellungen, "settings file");
+    devices
+        ->add_option("--wait", devicesWarten,
+                     "milliseconds to listen for network DACs before listing, 0 to " +
+                         std::to_string(sw::cli::kMaxGeraeteWarten) + " (default " +
+                         std::to_string(sw::kGeraeteWarten) +
+                         ": an Ether Dream broadcasts once a second)")
+        ->check(zahlBereich(0, sw::cli::kMaxGeraeteWarten, true));
 
     std::string einstellungsAktion, einstellungsDatei, einstellungsArgument;
     auto* settings = app.add_subcommand(
@@ -175,7 +184,7 @@ int main(int argc, char** argv) {
         else if (*playBefehl)
             sw::cli::befehlPlay(play);
         else if (*devices)
-            sw::cli::befehlDevices(devicesEinstellungen);
+            sw::cli::befehlDevices(devicesEinstellungen, devicesWarten);
         else if (*settings)
             sw::cli::befehlSettings(einstellungsAktion, einstellungsDatei, einstellungsArgument);
     } catch (const sw::cli::CliFehler& e) {

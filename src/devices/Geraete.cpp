@@ -1,4 +1,5 @@
 #include "devices/Geraete.h"
+#include "devices/Geraetesuche.h"
 
 namespace sw {
 
@@ -23,6 +24,9 @@ Geraete::Geraete() {
     comboDMXPort = {std::vector<std::string>{"No Device"}, std::vector<std::string>{"No Device"}};
     for (int n = 0; n < kGeraete; ++n)
         ComboDeviceNr.push_back("Hardware:" + std::to_string(n) + " No Device");
+    GespeicherteKennung.fill("No Device");
 }
+
+Geraete::~Geraete() = default;
 
 } // namespace sw

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,15 +66,27 @@ struct Netzeinstellungen {
     std::string suchAdresse = "0.0.0.0";    // "Suchadresse": the address discovery listens on
     std::uint16_t etherDreamBroadcastPort = 7654; // "EtherDream_BroadcastPort"
     std::uint16_t etherDreamTcpPort = 7765;       // "EtherDream_TcpPort"
-    int suchzeit = 500;                           // "Suchzeit": milliseconds of listening
+    bool suchen = true;                           // "Geraetesuche": 0 turns the background search off
     std::string idnAdresse;                       // "IDN_Adresse": scan target; empty: every local network
     std::uint16_t idnPort = 7255;                 // "IDN_Port"
     bool idnWelle = false;                        // "IDN_Wellenmodus": continuous instead of frames
     int latenz = 50;                              // "Latenz": milliseconds kept in a DAC's buffer
+    // The background search's pace (tests shorten it): IDN-Hello scans, USB polling where there
+    // is no hot-plug, and how long a DAC may be silent before it counts as gone (three missed
+    // Ether Dream broadcasts, three unanswered scans).
+    int idnScanAbstand = 3000;
+    int usbAbstand = 2000;
+    int etherDreamStille = 3500;
+    int idnFehlscans = 3;
 };
+
+class Geraetesuche;
 
 struct Geraete {
     Geraete();
+    ~Geraete();
+    Geraete(const Geraete&) = delete;
+    Geraete& operator=(const Geraete&) = delete;
 
     std::vector<GeraeteEintrag> Geraeteliste;
     std::array<std::int16_t, kGeraete> HardwareZuordnung{};
@@ -97,6 +110,16 @@ struct Geraete {
     Bibliotheken bibliothek;
     Netzeinstellungen netz;
     bool ausgabeLaeuft = false; // the play control shows the stop caption
+
+    // The identity stored for each logical device while that device has not been heard yet
+    // (open kinds only, "No Device" otherwise): it is put on its logical device when it comes.
+    std::array<std::string, kGeraete> GespeicherteKennung;
+    // Told once when a device of the list is no longer heard (the window may show it).
+    std::function<void(const GeraeteEintrag&)> beiVerschwinden;
+    // The background search of the open kinds, from Init_Hardware to the end; its reports are
+    // taken by `geraeteAbgleichen` on the thread that owns this object. Last, so that it
+    // stops before the libraries go.
+    std::unique_ptr<Geraetesuche> suche;
 
     const GeraeteEintrag& eintrag(int hardwarenummer) const {
         return Geraeteliste[static_cast<std::size_t>(

@@ -1,6 +1,7 @@
 #include "devices/Geraeteverwaltung.h"
 
 #include "devices/Erkennung.h"
+#include "devices/Geraetesuche.h"
 #include "platform/Fehlerfalle.h"
 
 #include <algorithm>
@@ -18,12 +19,6 @@ void schritt(Umgebung& env, const char* name) {
     env.log.zeile(name);
     env.log.trenner();
     env.pumpe.ereignisseVerarbeiten();
-}
-
-void comboDeviceNrBauen(Geraete& g) {
-    g.ComboDeviceNr.clear();
-    for (int n = 0; n <= g.MaxHardware; ++n)
-        g.ComboDeviceNr.push_back("Hardware:" + std::to_string(n) + " " + g.eintrag(n).Anzeigename);
 }
 
 // Sets a Lumax device's DMX channel counts for the directions it now serves.
@@ -54,6 +49,18 @@ void jmLaserDmxOeffnen(Geraete& g, int index, bool benutzt) {
 
 } // namespace
 
+void comboDeviceNrBauen(Geraete& g) {
+    g.ComboDeviceNr.clear();
+    for (int n = 0; n <= g.MaxHardware; ++n)
+        g.ComboDeviceNr.push_back("Hardware:" + std::to_string(n) + " " + g.eintrag(n).Anzeigename);
+}
+
+bool offeneArt(const std::string& kennung) {
+    for (const char* art : {"EtherDream ", "IDN ", "Helios "})
+        if (kennung.rfind(art, 0) == 0) return true;
+    return false;
+}
+
 int geraetNachName(const Geraete& g, const std::string& anzeigename) {
     for (std::size_t i = 0; i < g.Geraeteliste.size(); ++i)
         if (g.Geraeteliste[i].Anzeigename == anzeigename) return static_cast<int>(i);
@@ -76,16 +83,16 @@ void netzeinstellungenLesen(Geraete& g, Einstellungen& e) {
     if (idn != "<no value>") n.idnAdresse = idn;
     n.idnWelle =
         e.zahlLesen("Netzwerk", "IDN_Wellenmodus", n.idnWelle ? 1 : 0, e.IniDateiAktuell) != 0;
-    n.suchzeit = std::clamp(
-        static_cast<int>(e.zahlLesen("Netzwerk", "Suchzeit", n.suchzeit, e.IniDateiAktuell)), 0,
-        5000);
+    n.suchen = e.zahlLesen("Netzwerk", "Geraetesuche", n.suchen ? 1 : 0, e.IniDateiAktuell) != 0;
     n.latenz = std::clamp(
         static_cast<int>(e.zahlLesen("Netzwerk", "Latenz", n.latenz, e.IniDateiAktuell)), 5, 500);
 }
 
 Fortsetzung Init_Hardware(Geraete& g, Umgebung& env) {
     try {
-        Netzsuche netz(g.netz);
+        // The open kinds are searched for in the background from now on; start-up does not
+        // wait for them and lists what was heard by the time their steps come.
+        if (g.netz.suchen && !g.suche) g.suche = std::make_unique<Geraetesuche>(g.netz);
         schritt(env, "Init ML_Driver");
         InitMLDrivers(g, env);
         schritt(env, "Init Lumax");
@@ -95,11 +102,18 @@ Fortsetzung Init_Hardware(Geraete& g, Umgebung& env) {
         schritt(env, "Init Riya");
         Init_Riya(g, env);
         schritt(env, "Init EtherDream");
-        netz.Init_EtherDream(g, env);
+        if (!g.suche) env.log.zeile("EtherDream, IDN: the background search is off");
+        geraeteAbgleichen(g, env);
         schritt(env, "Init IDN");
-        netz.Init_IDN(g, env);
+        geraeteAbgleichen(g, env);
         schritt(env, "Init Helios");
         Init_Helios(g, env);
+        if (g.suche && g.bibliothek.usb) {
+            std::vector<GeraeteEintrag> bekannt;
+            for (const auto& e : g.Geraeteliste)
+                if (e.Typ == Geraetetyp::Helios) bekannt.push_back(e);
+            g.suche->usbBeobachten(g.bibliothek.usb, bekannt);
+        }
 
         g.lstHardwareEintraege.clear();
         for (const auto& e : g.Geraeteliste) g.lstHardwareEintraege.push_back(e.Anzeigename);
@@ -147,6 +161,7 @@ Fortsetzung Hardware_Change(Geraete& g, Umgebung& env, int DeviceNr) {
             if (nochmal) continue;
             g.HardwareZuordnung[n] = static_cast<std::int16_t>(i);
             auto& e = g.Geraeteliste[static_cast<std::size_t>(i)];
+            g.GespeicherteKennung[n] = e.Kennung; // a choice replaces a device awaited there
             switch (e.Typ) {
             case Geraetetyp::NoDevice:
             case Geraetetyp::Lumax:
@@ -250,7 +265,14 @@ Fortsetzung geraeteLaden(Geraete& g, Umgebung& env, Einstellungen& e) {
                 return Fortsetzung::ProgrammBeenden;
             break;
         }
-        if (!gefunden && name != "No Device")
+        // A DAC of an open kind may simply not have been heard yet: it goes on its logical
+        // device when it comes.
+        const bool erwartet = !gefunden && g.suche && offeneArt(name);
+        g.GespeicherteKennung[i] = erwartet ? name : g.eintrag(n).Kennung;
+        if (erwartet)
+            env.log.zeile(name + " for hardware no. " + std::to_string(n) +
+                          ": not heard yet, put on it when it comes");
+        else if (!gefunden && name != "No Device")
             env.dialoge.meldung(env.texte.text(kTextNichtVerbunden1, "The laser device") + " " +
                                 name + " " +
                                 env.texte.text(kTextNichtVerbunden2, "stored for hardware no.") +
@@ -271,8 +293,12 @@ Fortsetzung geraeteLaden(Geraete& g, Umgebung& env, Einstellungen& e) {
 
 void geraeteSpeichern(const Geraete& g, Einstellungen& e) {
     for (int n = 0; n <= g.MaxHardware; ++n) {
+        // A DAC awaited there keeps its place until another device is chosen.
+        const auto& erwartet = g.GespeicherteKennung[static_cast<std::size_t>(n)];
+        const bool wartet = g.HardwareZuordnung[static_cast<std::size_t>(n)] == 0 &&
+                            erwartet != "No Device" && offeneArt(erwartet);
         e.textSchreiben("Optionen_Hardware", "Device.DeviceName_" + std::to_string(n),
-                        g.eintrag(n).Kennung, e.IniDateiAktuell);
+                        wartet ? erwartet : g.eintrag(n).Kennung, e.IniDateiAktuell);
         wertAlsZahl(e, "Optionen_Optimierung", schluessel("PPS", n),
                     g.PPSWert[static_cast<std::size_t>(n)]);
     }
@@ -294,6 +320,7 @@ bool simulationsgeraetEinsetzen(Simulationsgeraet& s, Geraete& g, Umgebung& env,
     if (virtuell == liste.end()) return false;
     s.vorherIndex = g.lstHardwareIndex[0];
     s.vorherZuordnung = a.SpurZuordnung[0][0];
+    s.vorherErwartet = g.GespeicherteKennung[0];
     geraetWaehlen(g, env, 0, static_cast<int>(virtuell - liste.begin()));
     a.Geraetetyp[0] = static_cast<std::int16_t>(g.eintrag(0).Typ);
     a.SpurZuordnung[0][0] = true;
@@ -306,6 +333,14 @@ void simulationsgeraetEntfernen(Simulationsgeraet& s, Geraete& g, Umgebung& env,
     if (!s.eingesetzt) return;
     s.eingesetzt = false;
     geraetWaehlen(g, env, 0, s.vorherIndex);
+    if (g.HardwareZuordnung[0] == 0) {
+        // The DAC awaited there may have come while the simulation held the place.
+        g.GespeicherteKennung[0] = s.vorherErwartet;
+        for (std::size_t i = 2; i < g.Geraeteliste.size(); ++i)
+            if (g.Geraeteliste[i].Bereit && g.Geraeteliste[i].Kennung == s.vorherErwartet &&
+                offeneArt(s.vorherErwartet))
+                geraetWaehlen(g, env, 0, static_cast<int>(i));
+    }
     a.Geraetetyp[0] = static_cast<std::int16_t>(g.eintrag(0).Typ);
     a.SpurZuordnung[0][0] = s.vorherZuordnung;
 }

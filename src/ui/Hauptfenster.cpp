@@ -454,6 +454,8 @@ void Hauptfenster::farbeWaehlen(long index) {
 }
 
 void Hauptfenster::durchlauf() {
+    // DACs that came or went since the last turn; one that came may be awaited somewhere.
+    if (!geraeteAbgleichen(p_.geraete, p_.env).empty()) p_.dac.typenUebertragen(*p_.ausgabe);
     AbspielenDurchlauf(*p_.ausgabe, p_.figuren, p_.paletten, p_.env);
     const auto& e = p_.figuren.SpurAuswahl[p_.figuren.EditorSpur];
     if (scrFrame_->value() != e.Frame) {

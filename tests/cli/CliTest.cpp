@@ -3,6 +3,7 @@
 #include "../platform/KleinesDateisystem.h"
 #include "TestHilfe.h"
 #include "core/QvbFormat.h"
+#include "devices/netz/EtherDreamEmulator.h"
 
 #include <array>
 #include <cstdio>
@@ -304,6 +305,51 @@ TEST(Cli, SettingsExportAndImportThroughTheProgramsStartUp) {
     EXPECT_EQ(befehl("settings import " + q(tmp / "fehlt.Laser_ini")).code, 1);
     // a normal end leaves no temporary folder behind
     EXPECT_FALSE(std::filesystem::exists(tmp / "pd" / "Strahlwerk_2011" / "Temp" / "Temp"));
+}
+
+// Each run starts with an Ether Dream whose first broadcast comes about a second later.
+TEST(Cli, DevicesWaitsForADacThatBroadcastsOnceASecond) {
+    Kratzordner tmp;
+    std::uint16_t port = 0;
+    {
+        netz::UdpSocket frei;
+        frei.binden("127.0.0.1", 0);
+        port = frei.lokalerPort();
+    }
+    schreibeDatei(tmp / "netz.Laser_ini",
+                  "[Netzwerk]\r\nSuchadresse=127.0.0.1\r\nIDN_Adresse=127.0.0.1\r\n"
+                  "EtherDream_BroadcastPort=" +
+                      std::to_string(port) + "0000\r\n"); // numbers are kept times 10000
+    const std::string einstellungen = " --settings " + q(tmp / "netz.Laser_ini");
+    const std::string gefunden = "\"kennung\":\"EtherDream 00:04:a3:10:20:30\"";
+    for (double erster : {1.0, 1.05, 1.1}) {
+        emu::EtherDreamEmulator::Optionen o;
+        o.broadcastZiel = {"127.0.0.1", port};
+        o.ersterBroadcast = erster;
+        emu::EtherDreamEmulator ed(o);
+        const auto lauf = cli(tmp, "devices" + einstellungen);
+        ASSERT_EQ(lauf.code, 0) << lauf.fehler;
+        EXPECT_NE(lauf.aus.find(gefunden), std::string::npos) << erster << lauf.aus;
+    }
+    {
+        // --wait 0 lists what start-up found, before any broadcast
+        emu::EtherDreamEmulator::Optionen o;
+        o.broadcastZiel = {"127.0.0.1", port};
+        o.ersterBroadcast = 1.0;
+        emu::EtherDreamEmulator ed(o);
+        const auto lauf = cli(tmp, "devices --wait 0" + einstellungen);
+        ASSERT_EQ(lauf.code, 0) << lauf.fehler;
+        EXPECT_EQ(lauf.aus.find(gefunden), std::string::npos) << lauf.aus;
+    }
+    for (const char* falsch : {"-1", "60001", "1.5", "x"}) {
+        const auto lauf = cli(tmp, std::string("devices --wait ") + falsch);
+        EXPECT_EQ(lauf.code, 1) << falsch;
+        EXPECT_NE(lauf.fehler.find("--wait"), std::string::npos) << lauf.fehler;
+        EXPECT_NE(lauf.fehler.find("a whole number from 0 to 60000"), std::string::npos)
+            << lauf.fehler;
+    }
+    const auto hilfe = cli(tmp, "devices --help");
+    EXPECT_NE(hilfe.aus.find("--wait"), std::string::npos);
 }
 
 TEST(Cli, DevicesListAndPlayReachTheStreamingKinds) {

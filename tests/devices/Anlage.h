@@ -19,11 +19,11 @@ struct Anlage {
     std::unique_ptr<AusgabeZustand> a = std::make_unique<AusgabeZustand>();
     std::unique_ptr<Dacausgabe> dac;
 
-    // Network discovery is off unless a test asks for it.
+    // The background search is off unless a test asks for it; then it stays on loopback.
     static Netzeinstellungen ohneNetz() {
         Netzeinstellungen n;
         n.suchAdresse = "127.0.0.1";
-        n.suchzeit = 0;
+        n.suchen = false;
         n.idnAdresse = "127.0.0.1";
         return n;
     }

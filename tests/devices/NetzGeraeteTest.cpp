@@ -59,8 +59,13 @@ struct NetzAnlage {
         n.idnPort = idn->port();
         n.etherDreamBroadcastPort = broadcastPort;
         n.etherDreamTcpPort = ed->tcpPort();
-        n.suchzeit = 1100; // one broadcast period: the first may come before the listener
+        n.suchen = true;
         t = std::make_unique<Anlage>("lumax:1", n);
+        // Start-up does not wait; the first broadcast comes within a second.
+        geraeteAbwarten(t->g, t->u.env, 3000, [this] {
+            return geraetNachName(t->g, "Ether Dream 102030") >= 0 &&
+                   geraetNachName(t->g, "IDN IDN-Emu") >= 0;
+        });
         t->u.log.oeffnen(tmp / "log.txt");
         t->dac->gesendet = [this](int d, Geraetetyp, int, int, const std::uint8_t* daten,
                                   std::size_t bytes) {

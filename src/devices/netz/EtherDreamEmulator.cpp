@@ -1,6 +1,8 @@
 #include "devices/netz/EtherDreamEmulator.h"
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 
 namespace sw::emu {
 
@@ -12,6 +14,11 @@ constexpr std::uint16_t kUnterlaufFlag = 0x04;
 
 EtherDreamEmulator::EtherDreamEmulator(Optionen o) : opt_(std::move(o)) {
     start_ = std::chrono::steady_clock::now();
+    naechsterBroadcast_ = opt_.ersterBroadcast;
+    if (naechsterBroadcast_ < 0) {
+        std::random_device zufall;
+        naechsterBroadcast_ = std::uniform_real_distribution<double>(0.3, 0.9)(zufall);
+    }
     if (!server_.lauschen(opt_.ip, opt_.tcpPort)) return;
     tcpPort_ = server_.lokalerPort();
     udp_.binden(opt_.ip, 0);
@@ -36,7 +43,8 @@ double EtherDreamEmulator::sekunden() const {
 
 void EtherDreamEmulator::broadcasten(double jetzt) {
     if (jetzt < naechsterBroadcast_) return;
-    naechsterBroadcast_ = jetzt + 1.0;
+    // On its own clock: the schedule does not drift with the loop's latency.
+    naechsterBroadcast_ = std::max(naechsterBroadcast_ + opt_.broadcastAbstand, jetzt);
     Broadcast b;
     b.mac = opt_.mac;
     b.hardware = 2;
@@ -48,7 +56,7 @@ void EtherDreamEmulator::broadcasten(double jetzt) {
         b.status = status_;
     }
     const auto daten = broadcastSchreiben(b);
-    udp_.senden(opt_.broadcastZiel, daten.data(), daten.size());
+    if (udp_.senden(opt_.broadcastZiel, daten.data(), daten.size())) ++broadcasts_;
 }
 
 void EtherDreamEmulator::ablaufen(double jetzt) {

@@ -1,6 +1,7 @@
 #pragma once
-// An emulated Ether Dream on loopback, for tests and demos: it broadcasts its status each
-// second, serves one TCP client, and drains its point buffer at the point rate in real time.
+// An emulated Ether Dream on loopback, for tests and demos: it broadcasts its status once a
+// second on its own schedule (the first one a while after power-up, as hardware does), serves
+// one TCP client, and drains its point buffer at the point rate in real time.
 // When the buffer runs empty while playing it drops to idle, as the real DAC does, and counts
 // the underrun. It records every point it received and reports every point it outputs.
 
@@ -25,6 +26,10 @@ public:
         std::array<std::uint8_t, 6> mac{0x00, 0x04, 0xa3, 0x10, 0x20, 0x30};
         std::uint16_t kapazitaet = 1799;
         std::uint32_t maxPunktrate = 100000;
+        // Seconds from the start to the first status broadcast (below 0: a random time from
+        // 0.3 to 0.9 s, as a DAC that just got its address), and between broadcasts.
+        double ersterBroadcast = -1;
+        double broadcastAbstand = 1.0;
         // Called from the emulator's thread for every point it outputs, with the seconds since
         // the emulator started.
         std::function<void(const etherdream::Punkt&, double)> beiAusgabe;
@@ -41,6 +46,8 @@ public:
     void beenden();
     // Seconds since the emulator started, the clock of `beiAusgabe`.
     double sekunden() const;
+    // Status broadcasts sent so far.
+    int broadcasts() const { return broadcasts_; }
 
     std::vector<etherdream::Punkt> empfangen() const;
     etherdream::Punkt letzterAusgegeben() const;
@@ -74,6 +81,7 @@ private:
     long ausgegeben_ = 0;
     int unterlaeufe_ = 0;
     double naechsterBroadcast_ = 0;
+    std::atomic<int> broadcasts_{0};
 };
 
 } // namespace sw::emu

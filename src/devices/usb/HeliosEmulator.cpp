@@ -127,9 +127,21 @@ HeliosEmulator::Geraet HeliosEmulator::geraet(int k) {
     return g;
 }
 
-void HeliosEmulator::ausstecken(int k, bool ausgesteckt) {
+bool HeliosEmulator::beobachten(std::function<void()> geaendert) {
     std::lock_guard l(m_);
-    geraete_[static_cast<std::size_t>(k)].ausgesteckt = ausgesteckt;
+    if (ohneHotplug && geaendert) return false;
+    beobachter_ = std::move(geaendert);
+    return true;
+}
+
+void HeliosEmulator::ausstecken(int k, bool ausgesteckt) {
+    std::function<void()> melden;
+    {
+        std::lock_guard l(m_);
+        geraete_[static_cast<std::size_t>(k)].ausgesteckt = ausgesteckt;
+        melden = beobachter_;
+    }
+    if (melden) melden();
 }
 
 } // namespace sw::emu

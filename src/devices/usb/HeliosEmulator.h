@@ -20,6 +20,9 @@ public:
     std::vector<std::string> suchen(std::uint16_t hersteller, std::uint16_t produkt) override;
     std::unique_ptr<usb::Verbindung> oeffnen(const std::string& kennung, int interface,
                                              int alternative) override;
+    // Hot-plug like libusb's, unless `ohneHotplug` makes the searcher poll.
+    bool beobachten(std::function<void()> geaendert) override;
+    bool ohneHotplug = false;
 
     struct Geraet {
         std::string kennung, name;
@@ -36,6 +39,7 @@ public:
 
     // A copy of device k's state, after the frames due by now were drawn.
     Geraet geraet(int k);
+    // Unplugs device k, or plugs it in again; a hot-plug watcher hears of it.
     void ausstecken(int k, bool ausgesteckt);
 
 private:
@@ -43,6 +47,7 @@ private:
     void fortschreiten(Geraet& g);
     std::mutex m_;
     std::vector<Geraet> geraete_;
+    std::function<void()> beobachter_;
 };
 
 } // namespace sw::emu

@@ -45,7 +45,38 @@ private:
 class LibusbBus : public Bus {
 public:
     explicit LibusbBus(libusb_context* c) : c_(c) {}
-    ~LibusbBus() override { libusb_exit(c_); }
+    ~LibusbBus() override {
+        beobachten(nullptr);
+        libusb_exit(c_);
+    }
+
+    // No lock is held while libusb is called: its event handling may be running the notice.
+    bool beobachten(std::function<void()> geaendert) override {
+        if (angemeldet_) {
+            libusb_hotplug_deregister_callback(c_, anmeldung_);
+            angemeldet_ = false;
+        }
+        {
+            std::lock_guard l(beobachterM_);
+            beobachter_ = std::move(geaendert);
+            if (!beobachter_) return true;
+        }
+        if (!libusb_has_capability(LIBUSB_CAP_HAS_HOTPLUG)) return false;
+        const int r = libusb_hotplug_register_callback(
+            c_,
+            static_cast<libusb_hotplug_event>(LIBUSB_HOTPLUG_EVENT_DEVICE_ARRIVED |
+                                              LIBUSB_HOTPLUG_EVENT_DEVICE_LEFT),
+            static_cast<libusb_hotplug_flag>(0), LIBUSB_HOTPLUG_MATCH_ANY,
+            LIBUSB_HOTPLUG_MATCH_ANY, LIBUSB_HOTPLUG_MATCH_ANY, &LibusbBus::gemeldet, this,
+            &anmeldung_);
+        angemeldet_ = r == LIBUSB_SUCCESS;
+        return angemeldet_;
+    }
+
+    void ereignisse(int millisekunden) override {
+        timeval tv{millisekunden / 1000, (millisekunden % 1000) * 1000};
+        libusb_handle_events_timeout_completed(c_, &tv, nullptr);
+    }
 
     std::vector<std::string> suchen(std::uint16_t hersteller, std::uint16_t produkt) override {
         std::vector<std::string> aus;
@@ -59,7 +90,13 @@ public:
     std::unique_ptr<Verbindung> oeffnen(const std::string& kennung, int interface,
                                         int alternative) override {
         std::unique_ptr<Verbindung> aus;
-        for (auto& [k, geraet] : liste(hersteller_, produkt_)) {
+        std::uint16_t hersteller = 0, produkt = 0;
+        {
+            std::lock_guard l(listeM_);
+            hersteller = hersteller_;
+            produkt = produkt_;
+        }
+        for (auto& [k, geraet] : liste(hersteller, produkt)) {
             if (!aus && k == kennung) {
                 libusb_device_handle* h = nullptr;
                 if (libusb_open(geraet, &h) == 0) {
@@ -76,11 +113,27 @@ public:
     }
 
 private:
+    // Runs inside libusb's event handling; it only passes the notice on (no libusb calls).
+    static int LIBUSB_CALL gemeldet(libusb_context*, libusb_device*, libusb_hotplug_event,
+                                    void* bus) {
+        auto* b = static_cast<LibusbBus*>(bus);
+        std::function<void()> f;
+        {
+            std::lock_guard l(b->beobachterM_);
+            f = b->beobachter_;
+        }
+        if (f) f();
+        return 0; // stay registered
+    }
+
     // Devices with their identities; each holds a reference the caller drops.
     std::vector<std::pair<std::string, libusb_device*>> liste(std::uint16_t hersteller,
                                                               std::uint16_t produkt) {
-        hersteller_ = hersteller;
-        produkt_ = produkt;
+        {
+            std::lock_guard l(listeM_);
+            hersteller_ = hersteller;
+            produkt_ = produkt;
+        }
         std::vector<std::pair<std::string, libusb_device*>> aus;
         libusb_device** geraete = nullptr;
         const ssize_t n = libusb_get_device_list(c_, &geraete);
@@ -107,7 +160,12 @@ private:
     }
 
     libusb_context* c_;
+    std::mutex listeM_; // the search runs on the discovery thread, opening on others
     std::uint16_t hersteller_ = 0, produkt_ = 0;
+    std::mutex beobachterM_;
+    std::function<void()> beobachter_;
+    libusb_hotplug_callback_handle anmeldung_ = 0;
+    bool angemeldet_ = false; // only the watching thread registers and deregisters
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,6 +33,16 @@ public:
     // nullptr when it is not there.
     virtual std::unique_ptr<Verbindung> oeffnen(const std::string& kennung, int interface,
                                                 int alternative) = 0;
+    // Hot-plug: `geaendert` is called (from the bus's event handling) whenever a device comes
+    // or goes, until it is called again with nullptr. False when the bus cannot tell; the
+    // caller then polls `suchen`.
+    virtual bool beobachten(std::function<void()> geaendert) {
+        (void)geaendert;
+        return false;
+    }
+    // Handles the bus's pending events for up to that many milliseconds; the hot-plug notices
+    // arrive in here.
+    virtual void ereignisse(int millisekunden) { (void)millisekunden; }
 };
 
 // The libusb bus, or nullptr when the program was built without libusb or it cannot start.
