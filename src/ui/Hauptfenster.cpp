@@ -468,6 +468,9 @@ void Hauptfenster::durchlauf() {
 }
 
 void Hauptfenster::geraeteBeobachten() {
+    // DACs found while nothing plays join the list too.
+    if (!spielt() && !geraeteAbgleichen(p_.geraete, p_.env).empty())
+        p_.dac.typenUebertragen(*p_.ausgabe);
     for (int d = 0; d < kGeraete; ++d) {
         const bool jetzt = p_.dac.gestoert(d);
         if (jetzt == gestoert_[static_cast<std::size_t>(d)]) continue;
