@@ -4,6 +4,7 @@
 #include "core/Meldungen.h"
 #include "platform/Datei.h"
 #include "platform/Fehler.h"
+#include "platform/Speicherblock.h"
 #include "platform/Vb.h"
 
 #include <algorithm>
@@ -358,9 +359,9 @@ IldaImportErgebnis IldaLaden(FigurenSpeicher& s, Paletten& p, Umgebung& env,
                              const std::filesystem::path& Dateiname,
                              const std::function<void(double anteil)>& fortschritt,
                              IldaIndexFarben indexFarben) {
-    std::string bytes;
+    Speicherblock bytes;
     try {
-        bytes = dateiLesen(Dateiname);
+        bytes = dateiBlockLesen(Dateiname);
     } catch (const Laufzeitfehler& e) {
         env.log.zeile("IldaLaden: " + Dateiname.string() + ": " + e.what());
         env.dialoge.meldung("Fehler # " +
@@ -373,7 +374,7 @@ IldaImportErgebnis IldaLaden(FigurenSpeicher& s, Paletten& p, Umgebung& env,
                          : std::string("the file cannot be read (") + e.what() + ")";
         return e2;
     }
-    auto ergebnis = IldaLesen(s, p, env, bytes, fortschritt, indexFarben);
+    auto ergebnis = IldaLesen(s, p, env, bytes.ansicht(), fortschritt, indexFarben);
     if (!ergebnis.problem.empty())
         env.log.zeile("IldaLaden: " + Dateiname.string() + ": " + ergebnis.problem);
     return ergebnis;

@@ -192,11 +192,14 @@ private:
 
 } // namespace
 
-std::string qvbKodieren(const Figur& figur) {
+std::size_t qvbGroesse(const Figur& figur) {
     std::size_t groesse = 1 + 4 + kDeskriptor + kDeskriptor + kParameterZahl * 8;
     for (const auto& frame : figur.Frames) groesse += 4 + kDeskriptor + frame.Punkte.size() * 9;
-    std::string datei(groesse, '\0');
-    Fueller s(datei.data());
+    return groesse;
+}
+
+void qvbKodierenIn(const Figur& figur, char* ziel) {
+    Fueller s(ziel);
     s.roh(static_cast<std::uint8_t>(kQvbVersion));
     s.roh(static_cast<std::int32_t>(figur.Frames.size()) - 1);
     for (const auto& frame : figur.Frames)
@@ -213,7 +216,12 @@ std::string qvbKodieren(const Figur& figur) {
     }
     s.deskriptor(kParameterZahl);
     for (double wert : figur.Parameter) s.roh(wert);
-    assert(s.ende() == datei.data() + datei.size());
+    assert(s.ende() == ziel + qvbGroesse(figur));
+}
+
+std::string qvbKodieren(const Figur& figur) {
+    std::string datei(qvbGroesse(figur), '\0');
+    qvbKodierenIn(figur, datei.data());
     return datei;
 }
 

@@ -3,6 +3,7 @@
 #include "TestHilfe.h"
 #include "platform/Fehler.h"
 #include "platform/IniDatei.h"
+#include "platform/Speicherblock.h"
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -162,6 +163,7 @@ TEST(Datei, WholeFilesOfEverySizeComeBackAsTheyWereWritten) {
         for (std::size_t i = 0; i < groesse; ++i) bytes[i] = static_cast<char>(i * 131 + i / 7);
         atomarSchreiben(tmp / "f.bin", bytes);
         EXPECT_EQ(dateiLesen(tmp / "f.bin"), bytes) << groesse;
+        EXPECT_EQ(dateiBlockLesen(tmp / "f.bin").ansicht(), bytes) << groesse;
     }
     // pieces of every size after each other, as the ILDA export writes them
     AtomareDatei f;
@@ -177,5 +179,22 @@ TEST(Datei, WholeFilesOfEverySizeComeBackAsTheyWereWritten) {
     // a file whose size the system does not know beforehand is read to its end
     if (fs::exists("/proc/self/status")) {
         EXPECT_NE(dateiLesen("/proc/self/status").find("Name:"), std::string::npos);
+        EXPECT_NE(dateiBlockLesen("/proc/self/status").ansicht().find("Name:"), std::string::npos);
+    }
+    // a missing file is error 53, a folder error 75, for both readers
+    for (const fs::path& p : {tmp / "fehlt.bin", tmp.pfad()}) {
+        const int nummer = p == tmp.pfad() ? 75 : 53;
+        try {
+            dateiBlockLesen(p);
+            ADD_FAILURE() << p;
+        } catch (const Laufzeitfehler& e) {
+            EXPECT_EQ(e.nummer(), nummer) << p;
+        }
+        try {
+            dateiLesen(p);
+            ADD_FAILURE() << p;
+        } catch (const Laufzeitfehler& e) {
+            EXPECT_EQ(e.nummer(), nummer) << p;
+        }
     }
 }
