@@ -24,12 +24,12 @@ void befehlConvert(const std::string& eingabe, const std::string& ausgabe, std::
     Paletten paletten;
     if (hatEndung(eingabe, ".ild") && hatEndung(ausgabe, ".qvb")) {
         // a missing or unreadable file gets its own sentence
-        const std::string bytes = eingabeLesen(eingabe);
-        if (bytes.empty())
+        const Speicherblock bytes = eingabeBlockLesen(eingabe);
+        if (bytes.groesse() == 0)
             throw CliFehler(eingabe + ": the ILDA file is empty; nothing was written.");
         const auto indexFarben =
             ildaFarben == "index" ? IldaIndexFarben::Index : IldaIndexFarben::Standardpalette;
-        auto ergebnis = IldaLesen(speicher, paletten, u.env, bytes, {}, indexFarben);
+        auto ergebnis = IldaLesen(speicher, paletten, u.env, bytes.ansicht(), {}, indexFarben);
         if (!ergebnis.vollstaendig)
             throw CliFehler(eingabe + ": " + ergebnis.problem + "; nothing was written.");
         if (ergebnis.frames == 0)

@@ -9,9 +9,11 @@
 
 namespace sw::cli {
 
-std::string eingabeLesen(const std::string& datei) {
+namespace {
+
+template <typename Lesen> auto eingabe(const std::string& datei, Lesen lesen) {
     try {
-        return dateiLesen(datei);
+        return lesen(datei);
     } catch (const Laufzeitfehler& e) {
         if (e.nummer() == fehlernummer::DateiNichtGefunden)
             throw CliFehler(datei + ": the file does not exist.");
@@ -20,6 +22,16 @@ std::string eingabeLesen(const std::string& datei) {
             throw CliFehler(datei + ": it is a folder, not a file.");
         throw CliFehler(datei + ": the file cannot be read (" + e.what() + ").");
     }
+}
+
+} // namespace
+
+std::string eingabeLesen(const std::string& datei) {
+    return eingabe(datei, [](const std::string& d) { return dateiLesen(d); });
+}
+
+Speicherblock eingabeBlockLesen(const std::string& datei) {
+    return eingabe(datei, [](const std::string& d) { return dateiBlockLesen(d); });
 }
 
 void figurLaden(FigurenSpeicher& s, CliUmgebung& u, const std::string& datei) {

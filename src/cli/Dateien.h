@@ -3,6 +3,7 @@
 // program's error sentences.
 
 #include "cli/CliUmgebung.h"
+#include "platform/Speicherblock.h"
 
 #include <string>
 
@@ -10,6 +11,8 @@ namespace sw::cli {
 
 // The whole file, or CliFehler naming the file and the problem.
 std::string eingabeLesen(const std::string& datei);
+// The same in one block of memory, for a large file that is only parsed.
+Speicherblock eingabeBlockLesen(const std::string& datei);
 // Loads a figure file into figure slot 1.
 void figurLaden(FigurenSpeicher& s, CliUmgebung& u, const std::string& datei);
 // Loads it and selects it on the editor track, as the current figure of the file commands.

@@ -6,6 +6,7 @@
 #include "platform/Binaer.h"
 #include "platform/Datei.h"
 #include "platform/Fehler.h"
+#include "platform/Speicherblock.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -163,7 +164,10 @@ bool figurSpeichern(FigurenSpeicher& s, Umgebung& env, long figurNr, bool& Schne
     for (int i = 0; i < parameter::EffektBlock; ++i)
         figur.Parameter[i] = figur.Parameter[parameter::EffektBasis + i];
     try {
-        atomarSchreiben(zielPfad, qvbKodieren(figur));
+        // Encoded into one block sized for the whole file, then written in one piece.
+        Speicherblock datei(qvbGroesse(figur));
+        qvbKodierenIn(figur, datei.daten());
+        atomarSchreiben(zielPfad, datei.ansicht());
     } catch (const Laufzeitfehler& e) {
         if (fehlergrund) *fehlergrund = e.what();
         dateifehlerMelden(

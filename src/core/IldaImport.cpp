@@ -5,6 +5,7 @@
 #include "core/Meldungen.h"
 #include "platform/Datei.h"
 #include "platform/Fehler.h"
+#include "platform/Speicherblock.h"
 #include "platform/Vb.h"
 
 #include <algorithm>
@@ -16,12 +17,95 @@ namespace sw {
 
 namespace {
 
+using Byte = unsigned char;
+
+// The next n bytes of the reader, which the caller has checked are there.
+const Byte* roheBytes(const BinaerLeser& l, std::size_t n) {
+    return reinterpret_cast<const Byte*>(l.vorschau(n).data());
+}
+
+std::int16_t wort(const Byte* b) { // big-endian
+    return static_cast<std::int16_t>((b[0] << 8) | b[1]);
+}
+
+std::int16_t koordinate(double wert) {
+    return static_cast<std::int16_t>(std::clamp(vb::runden(wert), -32768.0, 32767.0));
+}
+
+// What the colour byte of an indexed record becomes.
+struct Farbwahl {
+    const std::int32_t* standard; // index byte -> standard colour's index; null keeps the index
+    bool echtfarbRiegel;          // after a true-colour section: the point keeps its colour
+};
+
+// The points of one picture section (all its records present): X, Y and, for 3-D records, Z
+// (dividing when asked to and Z is not 0), status, then a colour index or blue, green, red.
+// A last point ends the frame; the frame's later points stay as they were.
+template <bool DreiD, bool Indiziert>
+void punkteLesen(const Byte* r, std::vector<Punkt>& punkte, const Farbwahl& farbwahl, bool teilen) {
+    constexpr std::size_t kStatus = DreiD ? 6 : 4;
+    constexpr std::size_t kGroesse = kStatus + (Indiziert ? 2 : 4);
+    for (auto& p : punkte) {
+        const std::int16_t x = wort(r), y = wort(r + 2);
+        const std::int16_t z = DreiD ? wort(r + 4) : 0;
+        if (DreiD && teilen && z != 0) {
+            p.X = koordinate(static_cast<double>(x) / z);
+            p.Y = koordinate(static_cast<double>(y) / z);
+        } else {
+            p.X = x;
+            p.Y = y;
+        }
+        const int status = r[kStatus];
+        p.Status = 0;
+        if constexpr (Indiziert) {
+            const int index = r[kStatus + 1];
+            if (farbwahl.standard)
+                p.Farbe = farbwahl.standard[index];
+            else if (!farbwahl.echtfarbRiegel)
+                p.Farbe = index;
+        } else {
+            p.Farbe = FarbIndexAusRGB(r[kStatus + 3], r[kStatus + 2], r[kStatus + 1]);
+        }
+        if (status == ilda::kStatusDunkel || status > ilda::kStatusLetzter) p.Farbe = -1;
+        if (status >= ilda::kStatusLetzter) break;
+        r += kGroesse;
+    }
+}
+
+// The picture sections before the end-of-file marker, counted from the headers alone (up to
+// the first one that does not fit), so that the frame table is sized once.
+std::size_t bildAbschnitte(std::string_view bytes) {
+    std::size_t anzahl = 0;
+    std::size_t pos = 0;
+    while (bytes.size() - pos >= ilda::kKopfFormat3 && bytes.substr(pos, 4) == "ILDA") {
+        const auto* k = reinterpret_cast<const Byte*>(bytes.data() + pos);
+        const int format = k[7];
+        const std::size_t groesse = ilda::recordGroesse(format);
+        std::uint64_t ende = pos;
+        if (format == 3) {
+            ende += ilda::kKopfFormat3 + groesse * ((std::uint64_t{k[12]} << 24) | (k[13] << 16) |
+                                                   (k[14] << 8) | k[15]);
+        } else {
+            if (bytes.size() - pos < ilda::kKopf || groesse == 0) break;
+            const std::size_t records = (k[24] << 8) | k[25];
+            if (ilda::istBild(format) && records == 0) break;
+            anzahl += ilda::istBild(format);
+            ende += ilda::kKopf + groesse * records;
+        }
+        if (ende > bytes.size()) break;
+        pos = static_cast<std::size_t>(ende);
+    }
+    return anzahl;
+}
+
 // One import run: the reader, the questions' state and the figure's frame counter.
 class Import {
 public:
     Import(FigurenSpeicher& s, Paletten& p, Umgebung& env, std::string_view bytes,
            IldaIndexFarben indexFarben)
-        : s_(s), p_(p), env_(env), l_(bytes), groesse_(bytes.size()), indexFarben_(indexFarben) {}
+        : s_(s), p_(p), env_(env), l_(bytes), groesse_(bytes.size()), indexFarben_(indexFarben) {
+        frames_.reserve(bildAbschnitte(bytes));
+    }
 
     IldaImportErgebnis lesen(const std::function<void(double)>& fortschritt);
 
@@ -33,7 +117,6 @@ private:
     void uebernehmen();
     void paletteLesen(const ilda::Kopf& k);
     void farbtabelleLesen(const ilda::Kopf& k);
-    std::int16_t koordinate(double wert) const;
     void zFragen(const ilda::Kopf& k);
     void abgeschnitten();
 
@@ -69,27 +152,19 @@ void Import::abgeschnitten() {
         env_.texte.text(meldung::IldaAbgeschnitten, meldung::IldaAbgeschnittenText));
 }
 
-std::int16_t Import::koordinate(double wert) const {
-    return static_cast<std::int16_t>(std::clamp(vb::runden(wert), -32768.0, 32767.0));
-}
-
 // Asks once per import, before the section is read, whether 3-D records are divided by Z:
 // no table reference is held while the question is open.
 void Import::zFragen(const ilda::Kopf& k) {
-    BinaerLeser vorschau = l_;
     const std::size_t groesse = ilda::recordGroesse(k.format);
-    for (std::uint32_t i = 0; i < k.records; ++i) {
-        vorschau.ueberspringen(4);
-        const std::int16_t z = vorschau.i16be();
-        const int status = vorschau.u8();
-        vorschau.ueberspringen(groesse - 7);
-        if (z != 0) {
+    const auto* r = roheBytes(l_, groesse * k.records);
+    for (std::uint32_t i = 0; i < k.records; ++i, r += groesse) {
+        if (wort(r + 4) != 0) {
             zGefragt_ = true;
             zTeilen_ = env_.dialoge.frage(env_.texte.text(meldung::IldaDurchZTeilen),
                                           Knoepfe::OkAbbrechen, Antwort::Abbrechen) == Antwort::Ok;
             return;
         }
-        if (status >= ilda::kStatusLetzter) return;
+        if (r[6] >= ilda::kStatusLetzter) return;
     }
 }
 
@@ -124,37 +199,26 @@ Import::Weiter Import::bildLesen(const ilda::Kopf& k) {
     auto& punkte = frames_[static_cast<std::size_t>(frameZaehler_)].Punkte;
     punkte.resize(k.records);
 
-    const std::size_t ende = l_.position() + groesse * k.records;
-    for (auto& p : punkte) {
-        double x = l_.i16be();
-        double y = l_.i16be();
-        if (dreiD) {
-            double z = l_.i16be();
-            if (z != 0 && zTeilen_) {
-                x /= z;
-                y /= z;
-            }
-        }
-        const int status = l_.u8();
-        p.X = koordinate(x);
-        p.Y = koordinate(y);
-        p.Status = 0;
-        const bool dunkel = status == ilda::kStatusDunkel || status > ilda::kStatusLetzter;
-        if (indiziert) {
-            const int index = l_.u8();
-            if (standard)
-                p.Farbe = standardFarbe_[static_cast<std::size_t>(index)];
-            else if (!echtfarbRiegel_)
-                p.Farbe = index;
-        } else {
-            const int b = l_.u8(), g = l_.u8(), r = l_.u8();
-            p.Farbe = FarbIndexAusRGB(r, g, b);
-        }
-        if (dunkel) p.Farbe = -1;
-        if (status >= ilda::kStatusLetzter) break;
+    // The whole section is in the file (checked above): its records are read from the bytes
+    // directly, one loop per record layout.
+    const auto* r = roheBytes(l_, groesse * k.records);
+    const Farbwahl farbwahl{standard ? standardFarbe_.data() : nullptr, echtfarbRiegel_};
+    switch (k.format) {
+    case 0:
+        punkteLesen<true, true>(r, punkte, farbwahl, zTeilen_);
+        break;
+    case 1:
+        punkteLesen<false, true>(r, punkte, farbwahl, zTeilen_);
+        break;
+    case 4:
+        punkteLesen<true, false>(r, punkte, farbwahl, zTeilen_);
+        break;
+    default:
+        punkteLesen<false, false>(r, punkte, farbwahl, zTeilen_);
+        break;
     }
     // Records after a last point are skipped, so that the next section is read in step.
-    l_.ueberspringen(ende - l_.position());
+    l_.ueberspringen(groesse * k.records);
     return Weiter::Ja;
 }
 
@@ -296,9 +360,9 @@ IldaImportErgebnis IldaLaden(FigurenSpeicher& s, Paletten& p, Umgebung& env,
                              const std::filesystem::path& Dateiname,
                              const std::function<void(double anteil)>& fortschritt,
                              IldaIndexFarben indexFarben) {
-    std::string bytes;
+    Speicherblock bytes;
     try {
-        bytes = dateiLesen(Dateiname);
+        bytes = dateiBlockLesen(Dateiname);
     } catch (const Laufzeitfehler& e) {
         env.log.zeile("IldaLaden: " + Dateiname.string() + ": " + e.what());
         env.dialoge.meldung("Fehler # " +
@@ -311,7 +375,7 @@ IldaImportErgebnis IldaLaden(FigurenSpeicher& s, Paletten& p, Umgebung& env,
                          : std::string("the file cannot be read (") + e.what() + ")";
         return e2;
     }
-    auto ergebnis = IldaLesen(s, p, env, bytes, fortschritt, indexFarben);
+    auto ergebnis = IldaLesen(s, p, env, bytes.ansicht(), fortschritt, indexFarben);
     if (!ergebnis.problem.empty())
         env.log.zeile("IldaLaden: " + Dateiname.string() + ": " + ergebnis.problem);
     return ergebnis;

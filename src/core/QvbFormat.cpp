@@ -3,7 +3,10 @@
 #include "platform/Binaer.h"
 #include "platform/Vb.h"
 
+#include <bit>
+#include <cassert>
 #include <cstdint>
+#include <cstring>
 
 namespace sw {
 
@@ -165,33 +168,61 @@ void qvbParameterAufwerten(Figur& figur, int version) {
     }
 }
 
-std::string qvbKodieren(const Figur& figur) {
+namespace {
+
+// Fills a buffer that was sized for the whole file: no growth and no checks per value.
+class Fueller {
+public:
+    explicit Fueller(char* ziel) : z_(ziel) {}
+    template <typename T> void roh(T wert) {
+        static_assert(std::endian::native == std::endian::little);
+        std::memcpy(z_, &wert, sizeof(T));
+        z_ += sizeof(T);
+    }
+    void deskriptor(std::size_t anzahl) {
+        roh<std::int16_t>(1);
+        roh(static_cast<std::int32_t>(anzahl));
+        roh<std::int32_t>(0);
+    }
+    const char* ende() const { return z_; }
+
+private:
+    char* z_;
+};
+
+} // namespace
+
+std::size_t qvbGroesse(const Figur& figur) {
     std::size_t groesse = 1 + 4 + kDeskriptor + kDeskriptor + kParameterZahl * 8;
     for (const auto& frame : figur.Frames) groesse += 4 + kDeskriptor + frame.Punkte.size() * 9;
-    BinaerSchreiber s;
-    s.reservieren(groesse);
-    auto deskriptor = [&s](std::size_t anzahl) {
-        s.i16(1);
-        s.i32(static_cast<std::int32_t>(anzahl));
-        s.i32(0);
-    };
-    s.u8(kQvbVersion);
-    s.i32(static_cast<std::int32_t>(figur.Frames.size()) - 1);
+    return groesse;
+}
+
+void qvbKodierenIn(const Figur& figur, char* ziel) {
+    Fueller s(ziel);
+    s.roh(static_cast<std::uint8_t>(kQvbVersion));
+    s.roh(static_cast<std::int32_t>(figur.Frames.size()) - 1);
     for (const auto& frame : figur.Frames)
-        s.i32(static_cast<std::int32_t>(frame.Punkte.size()) - 1);
-    deskriptor(figur.Frames.size());
+        s.roh(static_cast<std::int32_t>(frame.Punkte.size()) - 1);
+    s.deskriptor(figur.Frames.size());
     for (const auto& frame : figur.Frames) {
-        deskriptor(frame.Punkte.size());
+        s.deskriptor(frame.Punkte.size());
         for (const auto& p : frame.Punkte) {
-            s.i16(p.X);
-            s.i16(p.Y);
-            s.i32(p.Farbe);
-            s.u8(p.Status);
+            s.roh(p.X);
+            s.roh(p.Y);
+            s.roh(p.Farbe);
+            s.roh(p.Status);
         }
     }
-    deskriptor(kParameterZahl);
-    for (double wert : figur.Parameter) s.f64(wert);
-    return s.nehmen();
+    s.deskriptor(kParameterZahl);
+    for (double wert : figur.Parameter) s.roh(wert);
+    assert(s.ende() == ziel + qvbGroesse(figur));
+}
+
+std::string qvbKodieren(const Figur& figur) {
+    std::string datei(qvbGroesse(figur), '\0');
+    qvbKodierenIn(figur, datei.data());
+    return datei;
 }
 
 } // namespace sw

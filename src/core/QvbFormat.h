@@ -26,6 +26,9 @@ std::optional<QvbInhalt> qvbDekodieren(std::string_view bytes);
 // The file bytes of the figure in the current version, exactly as given (the writer's own
 // parameter changes happen before).
 std::string qvbKodieren(const Figur& figur);
+// The same into a buffer of qvbGroesse(figur) bytes that the caller sized once.
+std::size_t qvbGroesse(const Figur& figur);
+void qvbKodierenIn(const Figur& figur, char* ziel);
 
 // The parameter upgrade steps for a file of the given version, in order.
 void qvbParameterAufwerten(Figur& figur, int version);

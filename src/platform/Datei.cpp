@@ -107,15 +107,29 @@ std::string dateiLesen(const fs::path& datei) {
     if (!fs::is_regular_file(datei, ec))
         throw Laufzeitfehler(fs::exists(datei, ec) ? fehlernummer::Dateizugriff
                                                    : fehlernummer::DateiNichtGefunden);
-    std::FILE* f = std::fopen(datei.c_str(), "rb");
-    if (!f) throw Laufzeitfehler(fehlernummer::Dateizugriff, std::strerror(errno));
+    const int fd = ::open(datei.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw Laufzeitfehler(fehlernummer::Dateizugriff, std::strerror(errno));
+    // Sized once from the file's length and read in one piece: growing the buffer while
+    // reading copied a large file several times over. A file that grows meanwhile is read on
+    // to its end; one that shrinks ends where the reads end.
+    struct stat st {};
     std::string inhalt;
-    char puffer[1 << 16];
-    std::size_t n;
-    while ((n = std::fread(puffer, 1, sizeof puffer, f)) > 0) inhalt.append(puffer, n);
-    bool fehler = std::ferror(f);
-    std::fclose(f);
+    if (::fstat(fd, &st) == 0 && st.st_size > 0) inhalt.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t gelesen = 0;
+    bool fehler = false;
+    for (;;) {
+        if (gelesen == inhalt.size()) inhalt.resize(gelesen + (1 << 16));
+        const ssize_t n = ::read(fd, inhalt.data() + gelesen, inhalt.size() - gelesen);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            fehler = n < 0;
+            break;
+        }
+        gelesen += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
     if (fehler) throw Laufzeitfehler(fehlernummer::Dateizugriff, "read error");
+    inhalt.resize(gelesen);
     return inhalt;
 }
 
@@ -162,8 +176,13 @@ void AtomareDatei::oeffnen(const fs::path& ziel) {
 }
 
 void AtomareDatei::puffernLeeren() {
-    const char* p = puffer_.data();
-    std::size_t rest = puffer_.size();
+    direktSchreiben(puffer_);
+    puffer_.clear();
+}
+
+void AtomareDatei::direktSchreiben(std::string_view bytes) {
+    const char* p = bytes.data();
+    std::size_t rest = bytes.size();
     while (rest > 0 && fehler_ == 0) {
         const ssize_t n = ::write(fd_, p, rest);
         if (n < 0) {
@@ -173,7 +192,6 @@ void AtomareDatei::puffernLeeren() {
         p += n;
         rest -= static_cast<std::size_t>(n);
     }
-    puffer_.clear();
 }
 
 void AtomareDatei::schreiben(std::string_view bytes) {
@@ -181,8 +199,7 @@ void AtomareDatei::schreiben(std::string_view bytes) {
     groesse_ += bytes.size();
     if (puffer_.size() + bytes.size() > kPuffer) puffernLeeren();
     if (bytes.size() >= kPuffer) {
-        puffer_.assign(bytes);
-        puffernLeeren();
+        direktSchreiben(bytes); // a large piece goes out as it is, without a copy
     } else {
         puffer_.append(bytes);
     }

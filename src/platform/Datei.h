@@ -56,6 +56,7 @@ public:
 
 private:
     void puffernLeeren();
+    void direktSchreiben(std::string_view bytes);
 
     int fd_ = -1;
     int fehler_ = 0; // errno of the first failure

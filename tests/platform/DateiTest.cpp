@@ -3,6 +3,7 @@
 #include "TestHilfe.h"
 #include "platform/Fehler.h"
 #include "platform/IniDatei.h"
+#include "platform/Speicherblock.h"
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -151,4 +152,49 @@ TEST(IniDatei, AHeldFileIsWrittenOnceAndAGivenTextNever) {
     ini.schreiben(tmp / "ordner", "A", "b", "c");
     EXPECT_THROW(ini.zurueckschreiben(tmp / "ordner"), Laufzeitfehler);
     EXPECT_TRUE(fs::is_directory(tmp / "ordner"));
+}
+
+TEST(Datei, WholeFilesOfEverySizeComeBackAsTheyWereWritten) {
+    Kratzordner tmp;
+    // empty, below, at and above the write buffer, and several megabytes in one piece
+    for (std::size_t groesse : {std::size_t{0}, std::size_t{1}, std::size_t{65535},
+                                std::size_t{65536}, std::size_t{65537}, std::size_t{5u << 20}}) {
+        std::string bytes(groesse, '\0');
+        for (std::size_t i = 0; i < groesse; ++i) bytes[i] = static_cast<char>(i * 131 + i / 7);
+        atomarSchreiben(tmp / "f.bin", bytes);
+        EXPECT_EQ(dateiLesen(tmp / "f.bin"), bytes) << groesse;
+        EXPECT_EQ(dateiBlockLesen(tmp / "f.bin").ansicht(), bytes) << groesse;
+    }
+    // pieces of every size after each other, as the ILDA export writes them
+    AtomareDatei f;
+    f.oeffnen(tmp / "g.bin");
+    std::string erwartet;
+    for (std::size_t n : {std::size_t{10}, std::size_t{70000}, std::size_t{3}, std::size_t{65536}}) {
+        const std::string stueck(n, static_cast<char>('a' + n % 26));
+        f.schreiben(stueck);
+        erwartet += stueck;
+    }
+    f.abschliessen();
+    EXPECT_EQ(dateiLesen(tmp / "g.bin"), erwartet);
+    // a file whose size the system does not know beforehand is read to its end
+    if (fs::exists("/proc/self/status")) {
+        EXPECT_NE(dateiLesen("/proc/self/status").find("Name:"), std::string::npos);
+        EXPECT_NE(dateiBlockLesen("/proc/self/status").ansicht().find("Name:"), std::string::npos);
+    }
+    // a missing file is error 53, a folder error 75, for both readers
+    for (const fs::path& p : {tmp / "fehlt.bin", tmp.pfad()}) {
+        const int nummer = p == tmp.pfad() ? 75 : 53;
+        try {
+            dateiBlockLesen(p);
+            ADD_FAILURE() << p;
+        } catch (const Laufzeitfehler& e) {
+            EXPECT_EQ(e.nummer(), nummer) << p;
+        }
+        try {
+            dateiLesen(p);
+            ADD_FAILURE() << p;
+        } catch (const Laufzeitfehler& e) {
+            EXPECT_EQ(e.nummer(), nummer) << p;
+        }
+    }
 }
