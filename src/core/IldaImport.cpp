@@ -1,5 +1,6 @@
 #include "core/IldaImport.h"
 
+#include "core/Dateifehler.h"
 #include "core/FigurDatei.h"
 #include "core/IldaFormat.h"
 #include "core/Meldungen.h"
@@ -364,15 +365,15 @@ IldaImportErgebnis IldaLaden(FigurenSpeicher& s, Paletten& p, Umgebung& env,
     try {
         bytes = dateiBlockLesen(Dateiname);
     } catch (const Laufzeitfehler& e) {
-        env.log.zeile("IldaLaden: " + Dateiname.string() + ": " + e.what());
-        env.dialoge.meldung("Fehler # " +
-                            std::string(" 75. frmHaupt, Sub IldaLaden          "
-                                        "Fehler bei Zugriff auf Datei: ") +
-                            Dateiname.string());
         IldaImportErgebnis e2;
         e2.problem = e.nummer() == fehlernummer::DateiNichtGefunden
                          ? "the file does not exist"
                          : std::string("the file cannot be read (") + e.what() + ")";
+        dateifehlerMelden(env, Zugriff::Lesen,
+                          "Fehler # " + std::string(" 75. frmHaupt, Sub IldaLaden          "
+                                                    "Fehler bei Zugriff auf Datei: ") +
+                              Dateiname.string(),
+                          Dateiname.string(), e2.problem);
         return e2;
     }
     auto ergebnis = IldaLesen(s, p, env, bytes.ansicht(), fortschritt, indexFarben);

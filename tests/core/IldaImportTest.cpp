@@ -181,9 +181,11 @@ TEST_F(IldaImportTest, BadFilesKeepWhatWasReadAndSaySo) {
     EXPECT_EQ(IldaLaden(s, p, u.env, tmp / "f.ild").frames, 1);
     auto fehlt = IldaLaden(s, p, u.env, tmp / "none.ild");
     EXPECT_FALSE(fehlt.geoeffnet);
-    EXPECT_EQ(u.dialoge.meldungen.back(),
+    EXPECT_EQ(u.dialoge.meldungen.back(), "The file " + (tmp / "none.ild").string() +
+                                              " could not be read.\nthe file does not exist");
+    EXPECT_EQ(u.dialoge.details.back(),
               "Fehler #  75. frmHaupt, Sub IldaLaden          Fehler bei Zugriff auf Datei: " +
-                  (tmp / "none.ild").string());
+                  (tmp / "none.ild").string() + "\nthe file does not exist");
 }
 
 TEST_F(IldaImportTest, EveryTruncationIsReadWholeOrReported) {
