@@ -25,6 +25,9 @@ public:
         std::array<std::uint8_t, 6> mac{0x00, 0x04, 0xa3, 0x10, 0x20, 0x30};
         std::uint16_t kapazitaet = 1799;
         std::uint32_t maxPunktrate = 100000;
+        // The thread asks for real-time scheduling, so that on a busy computer the emulated
+        // DAC keeps its own pace as the real one with its own processor does.
+        bool echtzeit = false;
         // Called from the emulator's thread for every point it outputs, with the seconds since
         // the emulator started.
         std::function<void(const etherdream::Punkt&, double)> beiAusgabe;
