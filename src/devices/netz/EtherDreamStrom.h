@@ -30,7 +30,7 @@ public:
         netz::Adresse ziel{"127.0.0.1", etherdream::kTcpPort};
         std::uint32_t punktrate = 30000;
         double latenz = 0.05;      // the most seconds of points kept in the DAC's buffer
-        double untergrenze = 0.01; // the target it starts from
+        double untergrenze = 0.015; // the target it starts from, and its floor
         std::uint16_t kapazitaet = 1799;
         std::uint32_t maxPunktrate = 100000; // what the DAC announced
     };

@@ -35,7 +35,7 @@ public:
         std::uint8_t kanal = 0;
         bool welle = false;
         double latenz = 0.05;      // the most seconds sent ahead
-        double untergrenze = 0.01; // the target it starts from
+        double untergrenze = 0.015; // the target it starts from, and its floor
     };
 
     explicit IdnStrom(Optionen o);
