@@ -73,7 +73,8 @@ int main(int argc, char** argv) {
     double sekunden = 30;
     bool last = false;
     for (int k = 1; k < argc; ++k) {
-        if (std::strcmp(argv[k], "--last") == 0) last = true;
+        if (std::strcmp(argv[k], "--last") == 0)
+            last = true;
         else if (std::strcmp(argv[k], "--sekunden") == 0 && k + 1 < argc)
             sekunden = std::atof(argv[++k]);
     }
@@ -210,6 +211,8 @@ int main(int argc, char** argv) {
     std::printf("  underruns at the DAC %d, buffer target highest %.1f ms, at the end %.1f ms, "
                 "repeats %ld, real-time scheduling %s\n",
                 ed.unterlaeufe(), hoechstesZiel, ziel, wiederholt,
-                echtzeit > 0 ? "granted" : echtzeit < 0 ? "refused" : "not asked");
+                echtzeit > 0   ? "granted"
+                : echtzeit < 0 ? "refused"
+                               : "not asked");
     return ed.unterlaeufe() == 0 ? 0 : 2;
 }

@@ -110,8 +110,8 @@ private:
     };
     std::array<Stoerung, kGeraete> stoerung_{};
     struct Zielmeldung {
-        long ms = -1;          // the target last logged
-        double naechste = 0;   // the earliest time for the next line
+        long ms = -1;        // the target last logged
+        double naechste = 0; // the earliest time for the next line
     };
     std::array<Zielmeldung, kGeraete> zielmeldung_{};
     bool echtzeitGemeldet_ = false;

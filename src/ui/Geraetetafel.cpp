@@ -13,7 +13,8 @@ Geraetetafel::Geraetetafel(const Geraete& g, const Dacausgabe& dac, QWidget* elt
     setObjectName("dockGeraete");
     tabelle_ = new QTableWidget(0, 6);
     tabelle_->setObjectName("lstGeraetezustand");
-    tabelle_->setHorizontalHeaderLabels({"Device", "Name", "State", "Points/s", "Target ms", "Fill ms"});
+    tabelle_->setHorizontalHeaderLabels(
+        {"Device", "Name", "State", "Points/s", "Target ms", "Fill ms"});
     tabelle_->verticalHeader()->hide();
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle_->setSelectionMode(QAbstractItemView::NoSelection);

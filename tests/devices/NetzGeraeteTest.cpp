@@ -5,8 +5,8 @@
 #include "devices/netz/Strom.h"
 
 #include <algorithm>
-#include <cmath>
 #include <chrono>
+#include <cmath>
 #include <mutex>
 #include <thread>
 
@@ -276,8 +276,7 @@ void stillstand(bool etherDream) {
         [&](const std::vector<idn::Sample>& f, double s) {
             const auto rot = [](const idn::Sample& x) { return x.r != 0; };
             const auto gruenerPunkt = [](const idn::Sample& x) { return x.g != 0 && x.r == 0; };
-            if (s >= pauseVon && s < pauseBis && std::any_of(f.begin(), f.end(), rot))
-                ++inDerPause;
+            if (s >= pauseVon && s < pauseBis && std::any_of(f.begin(), f.end(), rot)) ++inDerPause;
             if (std::any_of(f.begin(), f.end(), gruenerPunkt)) {
                 std::lock_guard l(m);
                 if (gruen.empty()) gruen.push_back(s);

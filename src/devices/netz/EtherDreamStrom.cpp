@@ -149,8 +149,8 @@ bool EtherDreamStrom::schritt() {
         if (!befehl(vorbereiten())) return tcp_.offen();
         rate_ = gewuenschteRate_;
     }
-    const double ziel = std::min<double>(pufferziel_.ziel() * rate_,
-                                         static_cast<double>(opt_.kapazitaet) - 1);
+    const double ziel =
+        std::min<double>(pufferziel_.ziel() * rate_, static_cast<double>(opt_.kapazitaet) - 1);
     const double fuellung = fuellungJetzt();
     const double stueck = std::max(1.0, rate_ * 0.002);
     if (status_.wiedergabe == Wiedergabe::Laeuft && gewuenschteRate_ != rate_) {

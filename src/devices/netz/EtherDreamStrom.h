@@ -5,8 +5,8 @@
 // keeps the DAC's buffer filled to the target latency, estimating the fullness between
 // responses from the point rate. The target adapts (`Pufferziel`) between a low start and the
 // setting "Latenz": it rises with the gaps between responses and on an underrun. A DAC that
-// dropped to idle (an underrun) is prepared and begun again. A lost connection is retried every second;
-// `gestoert` tells the output routine, which reports it.
+// dropped to idle (an underrun) is prepared and begun again. A lost connection is retried every
+// second; `gestoert` tells the output routine, which reports it.
 //
 // Stopping sends dark points at the last position and at the centre, waits until they are
 // drawn (at most half a second), and then stops the DAC.
@@ -29,7 +29,7 @@ public:
     struct Optionen {
         netz::Adresse ziel{"127.0.0.1", etherdream::kTcpPort};
         std::uint32_t punktrate = 30000;
-        double latenz = 0.05;      // the most seconds of points kept in the DAC's buffer
+        double latenz = 0.05;       // the most seconds of points kept in the DAC's buffer
         double untergrenze = 0.015; // the target it starts from, and its floor
         std::uint16_t kapazitaet = 1799;
         std::uint32_t maxPunktrate = 100000; // what the DAC announced

@@ -4,9 +4,9 @@
 // buffer target ahead of its turn, fragmented to fit the datagram size. When no new frame came
 // in time the current one goes again (a counted repeat), so the receiver never runs out. The
 // channel configuration rides along every 200 ms. The target adapts (`Pufferziel`) between a
-// low start and the setting "Latenz" with the gaps in the thread's own timing. A ping every half second
-// tells whether the receiver is there; without an answer for a second the stream reports the
-// device lost and reopens the channel when it answers again.
+// low start and the setting "Latenz" with the gaps in the thread's own timing. A ping every
+// half second tells whether the receiver is there; without an answer for a second the stream
+// reports the device lost and reopens the channel when it answers again.
 //
 // Wave mode, for receivers that need it, plays the current frame over and over as one
 // continuous wave instead: small chunks with contiguous timestamps, kept ahead of the clock
@@ -34,7 +34,7 @@ public:
         std::uint32_t punktrate = 30000;
         std::uint8_t kanal = 0;
         bool welle = false;
-        double latenz = 0.05;      // the most seconds sent ahead
+        double latenz = 0.05;       // the most seconds sent ahead
         double untergrenze = 0.015; // the target it starts from, and its floor
     };
 
