@@ -10,6 +10,7 @@
 #include "platform/Fehler.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace sw {
 
@@ -268,6 +269,7 @@ int Dacausgabe::sendeSchritt(KindSchreiber& w, int d) {
         if (pps > 0) s.rateSetzen(static_cast<std::uint32_t>(pps));
         anzahl = zaehler + 1;
         s.frameSetzen(w.daten(), static_cast<std::size_t>(anzahl));
+        stromBeobachten(d, s);
         ergebnis = s.gestoert() ? -1 : 1;
         break;
     }
@@ -279,6 +281,23 @@ int Dacausgabe::sendeSchritt(KindSchreiber& w, int d) {
         gesendet(d, w.typ(), anzahl, pps, w.daten(),
                  static_cast<std::size_t>(std::max(anzahl, 0)) * w.recordGroesse());
     return ergebnis == 1 ? 1 : 0;
+}
+
+void Dacausgabe::stromBeobachten(int d, const Strom& s) {
+    if (s.echtzeit() < 0 && !echtzeitGemeldet_) {
+        echtzeitGemeldet_ = true;
+        env_.log.zeile("Echtzeit-Priorität für die Geräte-Threads nicht erlaubt (" +
+                       s.echtzeitGrund() + "), sie laufen mit normaler Priorität");
+    }
+    auto& z = zielmeldung_[static_cast<std::size_t>(d)];
+    const long ziel = std::lround(s.pufferziel() * 1000);
+    const double jetzt = env_.uhr.sekunden();
+    if (ziel <= 0 || ziel == z.ms || jetzt < z.naechste) return;
+    z.ms = ziel;
+    z.naechste = jetzt + 5.0;
+    env_.log.zeile("Hardware " + std::to_string(d) + " (" + g_.eintrag(d).Anzeigename +
+                   ") Pufferziel " + std::to_string(ziel) + " ms, Füllung " +
+                   std::to_string(std::lround(s.pufferfuellung() * 1000)) + " ms");
 }
 
 void Dacausgabe::stoerungMelden(int d, const std::string& grund) {

@@ -8,6 +8,8 @@
 //   Riya      always offered; count = points - 1, point period in 30 ns units
 //   MLDriver  always offered after the parameter block; count = points
 //   EtherDream, IDN  handed to the device's streaming thread, which keeps it playing
+// A streaming device's buffer target is logged when it changes (at most every five seconds per
+// device), and a refusal of real-time scheduling for the streaming threads once.
 // A device that fails (a library error, an unplugged device) is reported once and left alone
 // while the others go on; it is tried again once a second and used again when it answers.
 // Stopping sends every running device a blanked frame before its stop call.
@@ -94,6 +96,7 @@ private:
     void stoerungMelden(int geraet, const std::string& grund);
     void wiederDa(int geraet);
     void dunklerFrame(KindSchreiber& w, int geraet);
+    void stromBeobachten(int geraet, const Strom& s);
     Strom& strom(int geraet);
     void stroemeBeenden();
     void verwaisteStroemeBeenden();
@@ -106,6 +109,12 @@ private:
         double naechsterVersuch = 0;
     };
     std::array<Stoerung, kGeraete> stoerung_{};
+    struct Zielmeldung {
+        long ms = -1;        // the target last logged
+        double naechste = 0; // the earliest time for the next line
+    };
+    std::array<Zielmeldung, kGeraete> zielmeldung_{};
+    bool echtzeitGemeldet_ = false;
     // The streaming devices' threads, by device list index; they live while playback runs.
     std::map<int, std::unique_ptr<Strom>> stroeme_;
 };

@@ -1,5 +1,7 @@
 #include "ui/Geraetetafel.h"
 
+#include "devices/netz/Strom.h"
+
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QTimer>
@@ -9,9 +11,10 @@ namespace sw::ui {
 Geraetetafel::Geraetetafel(const Geraete& g, const Dacausgabe& dac, QWidget* eltern)
     : QDockWidget("Devices", eltern), g_(g), dac_(dac) {
     setObjectName("dockGeraete");
-    tabelle_ = new QTableWidget(0, 4);
+    tabelle_ = new QTableWidget(0, 6);
     tabelle_->setObjectName("lstGeraetezustand");
-    tabelle_->setHorizontalHeaderLabels({"Device", "Name", "State", "Points/s"});
+    tabelle_->setHorizontalHeaderLabels(
+        {"Device", "Name", "State", "Points/s", "Target ms", "Fill ms"});
     tabelle_->verticalHeader()->hide();
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -34,9 +37,16 @@ void Geraetetafel::aktualisieren() {
         const char* zustand = dac_.gestoert(d)                                 ? "fault"
                               : e.Typ == Geraetetyp::VirtualDevice || e.Bereit ? "connected"
                                                                                : "not found";
-        const QStringList spalten{QString::number(d), QString::fromStdString(e.Anzeigename),
+        const Strom* strom = dac_.laufenderStrom(d);
+        auto ms = [strom](double sekunden) {
+            return strom ? QString::number(sekunden * 1000, 'f', 1) : QString();
+        };
+        const QStringList spalten{QString::number(d),
+                                  QString::fromStdString(e.Anzeigename),
                                   zustand,
-                                  QString::number(g_.PPSWert[static_cast<std::size_t>(d)])};
+                                  QString::number(g_.PPSWert[static_cast<std::size_t>(d)]),
+                                  ms(strom ? strom->pufferziel() : 0),
+                                  ms(strom ? strom->pufferfuellung() : 0)};
         if (zeile >= tabelle_->rowCount()) tabelle_->insertRow(zeile);
         for (int s = 0; s < spalten.size(); ++s) {
             auto* feld = tabelle_->item(zeile, s);

@@ -1,7 +1,8 @@
 #pragma once
 // dockGeraete: a small panel with the state of every logical device that has a device: its
-// name and kind, whether it is connected or has a fault, and its points per second. It reads
-// the device list and the output's fault marks twice a second and changes nothing.
+// name and kind, whether it is connected or has a fault, its points per second, and for a
+// streaming device that plays its buffer target and fill in milliseconds. It reads the device
+// list, the output's fault marks and the streams twice a second and changes nothing.
 
 #include "devices/Treiber.h"
 

@@ -1,5 +1,11 @@
 #include "TestHilfe.h"
 #include "devices/netz/EtherDreamProtokoll.h"
+#include "devices/netz/EtherDreamStrom.h"
+#include "devices/netz/Sockets.h"
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 using namespace sw;
 using namespace sw::etherdream;
@@ -78,4 +84,76 @@ TEST(EtherDream, PipelinePointsMapToSignedCoordinatesAndBack) {
     EXPECT_EQ(z.Y, a.Y);
     EXPECT_EQ(z.R, a.R);
     EXPECT_EQ(z.I, a.I);
+}
+
+// A DAC that reports an underrun: the stream counts it, prepares and begins again, and keeps
+// twice as much ahead from then on. The DAC here is scripted: it acknowledges every command,
+// reports a steady fill while playing, and drops to idle once, after twenty data commands.
+TEST(EtherDream, AnUnderrunIsCountedAndRaisesTheBufferTarget) {
+    netz::TcpServer server;
+    ASSERT_TRUE(server.lauschen("127.0.0.1", 0));
+    std::atomic<bool> ende{false};
+    std::atomic<int> vorbereitet{0};
+    std::thread dac([&] {
+        netz::TcpVerbindung c = server.annehmen(2000);
+        Status s;
+        auto antworten = [&](char befehl) {
+            const auto d = antwortSchreiben({'a', befehl, s});
+            return c.sendenAlles(d.data(), d.size());
+        };
+        if (!c.offen() || !antworten('?')) return;
+        // Replies to a new command; a broken connection ends the loop.
+        int daten = 0, empfangen = 0;
+        bool unterlaufen = false;
+        while (!ende && c.offen()) {
+            if (!c.lesbar(5)) continue;
+            std::uint8_t b = 0;
+            if (!c.lesenGenau(&b, 1, 100)) break;
+            std::uint8_t rest[6];
+            if (b == 'p') {
+                s.wiedergabe = Wiedergabe::Vorbereitet;
+                s.wiedergabeFlags = 0;
+                empfangen = 0;
+                ++vorbereitet;
+            } else if (b == 'b' && c.lesenGenau(rest, 6, 100)) {
+                s.wiedergabe = Wiedergabe::Laeuft;
+            } else if (b == 'q') {
+                c.lesenGenau(rest, 4, 100);
+            } else if (b == 'd' && c.lesenGenau(rest, 2, 100)) {
+                std::vector<std::uint8_t> punkte((rest[0] | (rest[1] << 8)) * kPunktBytes);
+                c.lesenGenau(punkte.data(), punkte.size(), 100);
+                empfangen += static_cast<int>(punkte.size() / kPunktBytes);
+                if (s.wiedergabe == Wiedergabe::Laeuft && ++daten == 20 && !unterlaufen) {
+                    unterlaufen = true;
+                    s.wiedergabe = Wiedergabe::Leerlauf;
+                    s.wiedergabeFlags = 0x04; // ran empty
+                }
+            } else if (b == 's') {
+                s.wiedergabe = Wiedergabe::Leerlauf;
+            }
+            s.punktrate = 30000;
+            s.pufferFuellung = static_cast<std::uint16_t>(
+                s.wiedergabe == Wiedergabe::Laeuft ? 450 : std::min(empfangen, 1799));
+            if (!antworten(static_cast<char>(b))) break;
+        }
+    });
+    EtherDreamStrom::Optionen o;
+    o.ziel = {"127.0.0.1", server.lokalerPort()};
+    {
+        EtherDreamStrom strom(o);
+        std::vector<std::uint8_t> frame(100 * kPunktBytes, 0x11);
+        strom.frameSetzen(frame.data(), 100);
+        for (int k = 0; k < 400 && (strom.unterlaeufe() == 0 || vorbereitet < 2 ||
+                                    strom.pufferziel() < 2 * 0.015 - 1e-9);
+             ++k)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        EXPECT_EQ(strom.unterlaeufe(), 1);
+        EXPECT_EQ(vorbereitet.load(), 2); // prepared again after the underrun
+        // Twice the start at least (a slow moment before may have raised it already).
+        EXPECT_GE(strom.pufferziel(), 2 * 0.015 - 1e-9);
+        EXPECT_LE(strom.pufferziel(), o.latenz);
+        EXPECT_FALSE(strom.gestoert()) << strom.fehler();
+        ende = true;
+    }
+    dac.join();
 }

@@ -153,3 +153,50 @@ TEST(Idn, WaveModeStreamsOneContinuousWave) {
     ASSERT_LT(k, welle.size());
     for (; k < welle.size(); ++k) EXPECT_TRUE(dunkel(welle[k]));
 }
+
+// The emulated receiver draws frames one after the other; one that arrives after everything
+// received was drawn left it without points, an underrun. The stream never lets that happen.
+TEST(Idn, FramesArrivingLateAreUnderrunsAndTheStreamQueuesAhead) {
+    emu::IdnEmulator::Optionen eo;
+    eo.echtzeit = true;
+    emu::IdnEmulator empfaenger(eo);
+    netz::UdpSocket sender;
+    ASSERT_TRUE(sender.binden("127.0.0.1", 0));
+    const auto bytes = kodiert(stern(30));
+    std::uint16_t folge = 0;
+    auto senden = [&](bool konfig) {
+        FrameNachricht n;
+        n.dauer = 5000; // 5 ms
+        n.konfig = konfig;
+        for (const auto& d : frameDatagramme(n, bytes.data(), 30, folge))
+            sender.senden({"127.0.0.1", empfaenger.port()}, d.data(), d.size());
+    };
+    auto warten = [&](long frames) {
+        for (int k = 0; k < 500 && empfaenger.frames() < frames; ++k)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
+    senden(true);
+    senden(false); // queued behind the first: 10 ms of frames
+    warten(2);
+    EXPECT_EQ(empfaenger.unterlaeufe(), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(40)); // both drawn long ago
+    senden(false);
+    warten(3);
+    EXPECT_EQ(empfaenger.unterlaeufe(), 1);
+
+    // A stream of 5 ms frames for two seconds: each new or repeated frame is queued in time.
+    emu::IdnEmulator zweiter(eo);
+    IdnStrom::Optionen so;
+    so.ziel = {"127.0.0.1", zweiter.port()};
+    {
+        IdnStrom strom(so);
+        const auto figur = kodiert(stern(150));
+        strom.frameSetzen(figur.data(), 150);
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        EXPECT_FALSE(strom.gestoert()) << strom.fehler();
+        EXPECT_GT(strom.wiederholungen(), 300); // no new frame came: 400 passes repeated
+        EXPECT_GT(strom.pufferfuellung(), 0.0);
+    }
+    EXPECT_EQ(zweiter.unterlaeufe(), 0);
+    EXPECT_GT(zweiter.frames(), 300);
+}

@@ -90,6 +90,11 @@ TEST(Geraetetafel, ShowsEachAssignedDeviceWithItsStateAndRate) {
     EXPECT_EQ(tabelle->item(0, 1)->text(), "Virtual Device");
     EXPECT_EQ(tabelle->item(0, 2)->text(), "connected");
     EXPECT_EQ(tabelle->item(0, 3)->text(), "30000");
+    // buffer target and fill only for a streaming device that plays
+    EXPECT_EQ(tabelle->columnCount(), 6);
+    EXPECT_EQ(tabelle->horizontalHeaderItem(4)->text(), "Target ms");
+    EXPECT_EQ(tabelle->item(0, 4)->text(), "");
+    EXPECT_EQ(tabelle->item(0, 5)->text(), "");
 
     // a device of the list that detection did not find again
     GeraeteEintrag weg;

@@ -1,5 +1,7 @@
 #include "devices/netz/EtherDreamEmulator.h"
 
+#include "devices/netz/Echtzeit.h"
+
 #include <algorithm>
 #include <cmath>
 #include <random>
@@ -95,7 +97,15 @@ void EtherDreamEmulator::antworten(netz::TcpVerbindung& c, char antwort, char be
     a.befehl = befehl;
     {
         std::lock_guard l(m_);
-        status_.pufferFuellung = static_cast<std::uint16_t>(puffer_.size());
+        // The fullness as of now: points due since the thread last drained count as drawn, as
+        // on a real DAC whose buffer drains while it reads the network.
+        long faellig = 0;
+        if (status_.wiedergabe == Wiedergabe::Laeuft)
+            faellig = basisZahl_ +
+                      static_cast<long>(std::floor((sekunden() - basisZeit_) * status_.punktrate)) -
+                      ausgegeben_;
+        const long fuellung = static_cast<long>(puffer_.size()) - std::max(faellig, 0L);
+        status_.pufferFuellung = static_cast<std::uint16_t>(std::max(fuellung, 0L));
         a.status = status_;
     }
     const auto daten = antwortSchreiben(a);
@@ -190,6 +200,7 @@ void EtherDreamEmulator::befehlAusfuehren(netz::TcpVerbindung& c, std::uint8_t b
 }
 
 void EtherDreamEmulator::lauf() {
+    if (opt_.echtzeit) netz::echtzeitAnfordern(20); // refused, it runs as it can
     netz::TcpVerbindung client;
     while (!ende_) {
         broadcasten(sekunden());

@@ -30,6 +30,9 @@ public:
         // 0.3 to 0.9 s, as a DAC that just got its address), and between broadcasts.
         double ersterBroadcast = -1;
         double broadcastAbstand = 1.0;
+        // The thread asks for real-time scheduling, so that on a busy computer the emulated
+        // DAC keeps its own pace as the real one with its own processor does.
+        bool echtzeit = false;
         // Called from the emulator's thread for every point it outputs, with the seconds since
         // the emulator started.
         std::function<void(const etherdream::Punkt&, double)> beiAusgabe;

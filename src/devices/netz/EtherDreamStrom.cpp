@@ -22,7 +22,8 @@ void dunkelMachen(std::uint8_t* p) {
 } // namespace
 
 EtherDreamStrom::EtherDreamStrom(Optionen o)
-    : Strom(kPunktBytes), opt_(std::move(o)), gewuenschteRate_(opt_.punktrate) {
+    : Strom(kPunktBytes), opt_(std::move(o)), gewuenschteRate_(opt_.punktrate),
+      start_(std::chrono::steady_clock::now()), pufferziel_(opt_.untergrenze, opt_.latenz) {
     opt_.punktrate = std::clamp<std::uint32_t>(opt_.punktrate, 1, opt_.maxPunktrate);
     gewuenschteRate_ = rate_ = opt_.punktrate;
     paket_.reserve(3 + kMaxProPaket * kPunktBytes);
@@ -69,8 +70,13 @@ bool EtherDreamStrom::annehmen(const std::uint8_t* antwort, char befehl) {
         stoerung(f.grund);
         return false;
     }
+    const auto jetzt = std::chrono::steady_clock::now();
+    // While it plays, the time between two responses is a gap its buffer had to bridge.
+    if (status_.wiedergabe == Wiedergabe::Laeuft && f.status.wiedergabe == Wiedergabe::Laeuft)
+        pufferziel_.luecke(sekundenSeitStart(),
+                           std::chrono::duration<double>(jetzt - statusZeit_).count());
     status_ = f.status;
-    statusZeit_ = std::chrono::steady_clock::now();
+    statusZeit_ = jetzt;
     return f.art == Antwortfolge::Art::Angenommen;
 }
 
@@ -89,8 +95,13 @@ bool EtherDreamStrom::verbinden() {
     // A DAC still playing for an earlier connection starts afresh.
     if (status_.wiedergabe != Wiedergabe::Leerlauf && !befehl(anhalten()) && !tcp_.offen())
         return false;
+    spielte_ = false;
     wiederDa();
     return true;
+}
+
+double EtherDreamStrom::sekundenSeitStart() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
 }
 
 double EtherDreamStrom::fuellungJetzt() const {
@@ -109,7 +120,7 @@ bool EtherDreamStrom::punkteSenden(std::size_t anzahl) {
     for (std::size_t k = 0; k < anzahl; ++k, z += kPunktBytes) {
         if (position_ >= frame_.size()) {
             position_ = 0;
-            neuenFrameNehmen(frame_);
+            if (!neuenFrameNehmen(frame_) && !frame_.empty()) wiederholt();
         }
         if (frame_.empty()) {
             // Nothing to draw yet: a dark point at the centre.
@@ -129,11 +140,17 @@ bool EtherDreamStrom::punkteSenden(std::size_t anzahl) {
 
 bool EtherDreamStrom::schritt() {
     if (status_.wiedergabe == Wiedergabe::Leerlauf) {
+        if (spielte_) {
+            // It ran dry while playing: keep more ahead from now on.
+            spielte_ = false;
+            unterlaufen();
+            pufferziel_.unterlauf(sekundenSeitStart());
+        }
         if (!befehl(vorbereiten())) return tcp_.offen();
         rate_ = gewuenschteRate_;
     }
     const double ziel =
-        std::min<double>(opt_.latenz * rate_, static_cast<double>(opt_.kapazitaet) - 1);
+        std::min<double>(pufferziel_.ziel() * rate_, static_cast<double>(opt_.kapazitaet) - 1);
     const double fuellung = fuellungJetzt();
     const double stueck = std::max(1.0, rate_ * 0.002);
     if (status_.wiedergabe == Wiedergabe::Laeuft && gewuenschteRate_ != rate_) {
@@ -159,7 +176,9 @@ bool EtherDreamStrom::schritt() {
     // Playback begins with the buffer filled to the target, the whole margin against stalls.
     if (status_.wiedergabe == Wiedergabe::Vorbereitet && status_.pufferFuellung + stueck >= ziel) {
         if (!befehl(beginnen(rate_))) return tcp_.offen();
+        spielte_ = true;
     }
+    pufferMelden(ziel / std::max<double>(rate_, 1), fuellungJetzt() / std::max<double>(rate_, 1));
     // Sleep until about one piece has been drawn.
     if (status_.wiedergabe == Wiedergabe::Laeuft && ziel - fuellungJetzt() < stueck)
         std::this_thread::sleep_for(std::chrono::microseconds(
@@ -196,6 +215,7 @@ void EtherDreamStrom::dunkelUndHalt() {
 }
 
 void EtherDreamStrom::lauf() {
+    echtzeitAnfordern();
     while (!ende_) {
         if (!tcp_.offen()) {
             if (!verbinden()) {

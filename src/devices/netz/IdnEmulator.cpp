@@ -1,5 +1,7 @@
 #include "devices/netz/IdnEmulator.h"
 
+#include "devices/netz/Echtzeit.h"
+
 #include <algorithm>
 
 namespace sw::emu {
@@ -7,6 +9,8 @@ namespace sw::emu {
 using namespace idn;
 
 namespace {
+// The emulator's own wake-up may lag this much behind an arrival.
+constexpr double kSpielraum = 0.002;
 constexpr std::uint8_t kPingAnfrage = 0x08, kPingAntwort = 0x09;
 std::uint16_t b16(const std::uint8_t* q) {
     return static_cast<std::uint16_t>((q[0] << 8) | q[1]);
@@ -35,6 +39,7 @@ double IdnEmulator::sekunden() const {
 }
 
 void IdnEmulator::lauf() {
+    if (opt_.echtzeit) netz::echtzeitAnfordern(20); // refused, it runs as it can
     std::vector<std::uint8_t> puffer(65536);
     while (!ende_) {
         netz::Adresse von;
@@ -61,6 +66,7 @@ void IdnEmulator::lauf() {
         if (kanalOffen_ && jetzt - letzteNachricht_ > 1.0) {
             kanalOffen_ = false;
             inFrame_ = false;
+            spielEnde_ = -1;
             ++zeitueberschreitungen_;
         }
     }
@@ -72,6 +78,8 @@ void IdnEmulator::frameFertig(double jetzt) {
         frame[k] = sampleLesen(teile_.data() + k * kSampleBytes);
     letzterFrame_ = frame;
     ++frames_;
+    if (spielEnde_ >= 0 && jetzt > spielEnde_ + kSpielraum) ++unterlaeufe_;
+    spielEnde_ = std::max(spielEnde_, jetzt) + frameDauer_;
     inFrame_ = false;
     if (opt_.beiFrame) opt_.beiFrame(frame, jetzt);
 }
@@ -89,6 +97,7 @@ void IdnEmulator::nachricht(const std::uint8_t* q, std::size_t bytes, double jet
         if (kanalOffen_) ++schliessungen_;
         kanalOffen_ = false;
         inFrame_ = false;
+        spielEnde_ = -1;
         return;
     }
     if (bytes < kKopfBytes + kNachrichtKopfBytes) return;
@@ -140,6 +149,7 @@ void IdnEmulator::nachricht(const std::uint8_t* q, std::size_t bytes, double jet
             welle_.push_back(sampleLesen(s));
     }
     if ((chunk == kChunkFrame || chunk == kChunkFrameAnfang) && ende - z >= 4) {
+        frameDauer_ = ((static_cast<std::uint32_t>(z[1]) << 16) | (z[2] << 8) | z[3]) * 1e-6;
         z += 4; // chunk header: flags and duration
         teile_.assign(z, ende);
         inFrame_ = true;
@@ -147,6 +157,7 @@ void IdnEmulator::nachricht(const std::uint8_t* q, std::size_t bytes, double jet
     }
     if (schliessen) {
         kanalOffen_ = false;
+        spielEnde_ = -1;
         ++schliessungen_;
     }
 }
@@ -191,6 +202,10 @@ std::vector<Sample> IdnEmulator::welle() const {
 int IdnEmulator::wellenLuecken() const {
     std::lock_guard l(m_);
     return wellenLuecken_;
+}
+int IdnEmulator::unterlaeufe() const {
+    std::lock_guard l(m_);
+    return unterlaeufe_;
 }
 int IdnEmulator::zuSpaet() const {
     std::lock_guard l(m_);

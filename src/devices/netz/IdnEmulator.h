@@ -2,7 +2,9 @@
 // An emulated IDN receiver on loopback, for tests and demos: it answers scans and pings, opens
 // the channel on a routing configuration, reassembles frame fragments, and closes the channel
 // on a close message or after one second without a message, as a real receiver does. It
-// counts lost sequence numbers and reports every complete frame. A wave (continuous mode) is
+// counts lost sequence numbers and reports every complete frame. Frames play one after the
+// other, each for its duration; one that arrives after the previous ones have all been drawn
+// left the receiver without points and is counted as an underrun. A wave (continuous mode) is
 // collected sample by sample; a chunk that leaves a gap in the timeline or arrives after its
 // time to play is counted.
 
@@ -25,6 +27,9 @@ public:
         std::uint16_t port = 0; // 0: any free port
         std::vector<std::uint8_t> unitId{0x07, 0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
         std::string hostname = "IDN-Emu";
+        // The thread asks for real-time scheduling, so that on a busy computer it notes each
+        // arrival when it happens, as a receiver with its own processor does.
+        bool echtzeit = false;
         // Called from the emulator's thread for every complete frame, with the seconds since
         // the emulator started.
         std::function<void(const std::vector<idn::Sample>&, double)> beiFrame;
@@ -51,6 +56,7 @@ public:
     std::vector<idn::Sample> welle() const; // every wave sample received, in order
     int wellenLuecken() const;    // chunks that do not continue the timeline
     int zuSpaet() const;          // chunks that arrived after their time to play
+    int unterlaeufe() const;      // frames that arrived after the previous ones were drawn
 
 private:
     void lauf();
@@ -73,6 +79,9 @@ private:
     bool inFrame_ = false;
     std::vector<idn::Sample> letzterFrame_;
     long frames_ = 0;
+    double frameDauer_ = 0; // seconds, of the frame being reassembled
+    double spielEnde_ = -1; // when the frames received so far are drawn; -1: none queued
+    int unterlaeufe_ = 0;
     std::deque<idn::Sample> welle_;
     bool welleBegonnen_ = false;
     double welleStart_ = 0;                  // arrival of the first chunk

@@ -17,7 +17,8 @@ constexpr auto kVerloren = 1000ms;
 } // namespace
 
 IdnStrom::IdnStrom(Optionen o)
-    : Strom(kSampleBytes), opt_(std::move(o)), rate_(std::max<std::uint32_t>(opt_.punktrate, 1)) {
+    : Strom(kSampleBytes), opt_(std::move(o)), rate_(std::max<std::uint32_t>(opt_.punktrate, 1)),
+      pufferziel_(opt_.untergrenze, opt_.latenz) {
     udp_.binden("0.0.0.0", 0);
     thread_ = std::thread([this] { lauf(); });
 }
@@ -35,7 +36,8 @@ double IdnStrom::dauer(std::size_t samples) const {
     return static_cast<double>(samples) / rate_;
 }
 
-void IdnStrom::frameSenden(const std::vector<std::uint8_t>& samples, bool schliessen, Zeit jetzt) {
+void IdnStrom::frameSenden(const std::vector<std::uint8_t>& samples, bool schliessen, Zeit beginn) {
+    const Zeit jetzt = beginn;
     FrameNachricht n;
     n.kanal = opt_.kanal;
     n.zeitstempel = static_cast<std::uint32_t>(
@@ -63,10 +65,23 @@ void IdnStrom::stueckSenden(const std::uint8_t* samples, std::size_t anzahl, Zei
     welleBis_ = frameEnde_;
 }
 
+IdnStrom::Zeit::duration IdnStrom::voraus() const {
+    return std::chrono::duration_cast<Zeit::duration>(
+        std::chrono::duration<double>(pufferziel_.ziel()));
+}
+
+void IdnStrom::framesSenden(Zeit jetzt) {
+    if (frameEnde_ < jetzt) frameEnde_ = jetzt; // nothing queued (start, or after a loss)
+    while (frameEnde_ < jetzt + voraus()) {
+        if (!neuenFrameNehmen(frame_) && !frame_.empty()) wiederholt();
+        if (frame_.empty()) return;
+        frameSenden(frame_, false, frameEnde_);
+    }
+}
+
 void IdnStrom::welleSenden(Zeit jetzt) {
     if (welleBis_ < jetzt) welleBis_ = jetzt; // nothing queued (start, or after a loss)
-    const auto voraus =
-        std::chrono::duration_cast<Zeit::duration>(std::chrono::duration<double>(opt_.latenz));
+    const auto voraus = this->voraus();
     const std::size_t stueck =
         std::clamp<std::size_t>(rate_ / 200, 1, kMaxWelle); // about 5 ms each
     std::vector<std::uint8_t> teil;
@@ -75,7 +90,7 @@ void IdnStrom::welleSenden(Zeit jetzt) {
         for (std::size_t k = 0; k < stueck; ++k) {
             if (position_ >= frame_.size()) {
                 position_ = 0;
-                neuenFrameNehmen(frame_);
+                if (!neuenFrameNehmen(frame_) && !frame_.empty()) wiederholt();
             }
             if (frame_.empty()) return;
             teil.insert(teil.end(), frame_.begin() + static_cast<long>(position_),
@@ -112,20 +127,24 @@ void IdnStrom::antwortenLesen(Zeit jetzt) {
 }
 
 void IdnStrom::lauf() {
+    echtzeitAnfordern();
     start_ = letzteAntwort_ = std::chrono::steady_clock::now();
+    Zeit vorher = start_;
     while (!ende_) {
         const Zeit jetzt = std::chrono::steady_clock::now();
+        // The time since the last pass is a gap the receiver's queue had to bridge.
+        pufferziel_.luecke(std::chrono::duration<double>(jetzt - start_).count(),
+                           std::chrono::duration<double>(jetzt - vorher).count());
+        vorher = jetzt;
         pingen(jetzt);
         antwortenLesen(jetzt);
-        if (opt_.welle) {
-            if (!gestoert()) welleSenden(jetzt);
-        } else if (!gestoert() && jetzt >= frameEnde_) {
-            // A new frame goes at once; the same one again only to keep the link.
-            if (neuenFrameNehmen(frame_) && !frame_.empty()) letzterVersand_ = {};
-            if (!frame_.empty() && (jetzt - letzterVersand_ >= kKonfigAbstand || !kanalOffen_ ||
-                                    letzterVersand_ == Zeit{}))
-                frameSenden(frame_, false, jetzt);
-        }
+        if (!gestoert() && opt_.welle)
+            welleSenden(jetzt);
+        else if (!gestoert())
+            framesSenden(jetzt);
+        const Zeit bis = opt_.welle ? welleBis_ : frameEnde_;
+        pufferMelden(pufferziel_.ziel(),
+                     std::max(0.0, std::chrono::duration<double>(bis - jetzt).count()));
         udp_.lesbar(1);
         cpuMessen();
     }
@@ -149,8 +168,9 @@ void IdnStrom::dunkelUndSchliessen() {
             stueckSenden(dunkel.data() + k * kSampleBytes, std::min(kMaxWelle, anzahl - k),
                          std::chrono::steady_clock::now());
     } else {
-        std::this_thread::sleep_until(std::min(frameEnde_, grenze));
-        frameSenden(dunkel, false, std::chrono::steady_clock::now());
+        // Queued like any frame, after the current one.
+        std::this_thread::sleep_until(std::min(frameEnde_ - voraus(), grenze));
+        frameSenden(dunkel, false, std::max(frameEnde_, std::chrono::steady_clock::now()));
     }
     std::this_thread::sleep_until(std::min(frameEnde_, grenze));
     const auto schliessen = schliessenDatagramm(folge_++);

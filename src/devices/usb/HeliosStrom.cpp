@@ -49,6 +49,7 @@ bool HeliosStrom::schreiben(const std::vector<std::uint8_t>& punkte) {
 }
 
 void HeliosStrom::lauf() {
+    echtzeitAnfordern();
     while (!ende_) {
         if (!usb_) {
             usb_ = opt_.bus ? opt_.bus->oeffnen(opt_.kennung, kInterface, kAlternative) : nullptr;
