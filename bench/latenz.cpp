@@ -102,12 +102,13 @@ int main(int argc, char** argv) {
     auto a = std::make_unique<AusgabeZustand>();
     g.netz.suchAdresse = "127.0.0.1";
     g.netz.idnAdresse = "127.0.0.1";
-    g.netz.suchzeit = 1100; // one broadcast period
     g.netz.etherDreamBroadcastPort = broadcastPort;
     g.netz.etherDreamTcpPort = ed.tcpPort();
     g.netz.idnPort = freierPort(); // nobody answers there
     emu::einrichten(g.bibliothek, uhr, "");
     Init_Hardware(g, env);
+    geraeteAbwarten(g, env, kGeraeteWarten,
+                    [&] { return geraetNachName(g, "Ether Dream 102030") >= 0; });
     const int index = geraetNachName(g, "Ether Dream 102030");
     if (index < 0) {
         std::fprintf(stderr, "the emulated Ether Dream was not found\n");

@@ -163,9 +163,10 @@ inline constexpr Beschriftung BlackoutHilfe{
 inline constexpr Beschriftung HelligkeitHilfe{
     1945, "Gesamthelligkeit aller Laser, nach der Farbkorrektur",
     "Master brightness of every laser, after the colour correction"};
-inline constexpr Beschriftung TafelSpalten[4] = {
-    {1946, "Gerät", "Device"}, {1947, "Name", "Name"}, {1948, "Zustand", "State"},
-    {1949, "Punkte/s", "Points/s"}};
+inline constexpr Beschriftung TafelSpalten[6] = {
+    {1946, "Gerät", "Device"},       {1947, "Name", "Name"},
+    {1948, "Zustand", "State"},      {1949, "Punkte/s", "Points/s"},
+    {1968, "Ziel ms", "Target ms"},  {1969, "Füllung ms", "Fill ms"}};
 inline constexpr Beschriftung Verbunden{1950, "verbunden", "connected"};
 inline constexpr Beschriftung NichtGefunden{1951, "nicht gefunden", "not found"};
 inline constexpr Beschriftung Stoerung{1952, "Störung", "fault"};

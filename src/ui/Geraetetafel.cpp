@@ -1,6 +1,7 @@
 #include "ui/Geraetetafel.h"
 
 #include "devices/netz/Strom.h"
+#include "ui/Beschriften.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -9,12 +10,10 @@
 namespace sw::ui {
 
 Geraetetafel::Geraetetafel(const Geraete& g, const Dacausgabe& dac, QWidget* eltern)
-    : QDockWidget("Devices", eltern), g_(g), dac_(dac) {
+    : QDockWidget(eltern), g_(g), dac_(dac) {
     setObjectName("dockGeraete");
     tabelle_ = new QTableWidget(0, 6);
     tabelle_->setObjectName("lstGeraetezustand");
-    tabelle_->setHorizontalHeaderLabels(
-        {"Device", "Name", "State", "Points/s", "Target ms", "Fill ms"});
     tabelle_->verticalHeader()->hide();
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -24,6 +23,17 @@ Geraetetafel::Geraetetafel(const Geraete& g, const Dacausgabe& dac, QWidget* elt
     takt->setInterval(500);
     connect(takt, &QTimer::timeout, this, [this] { aktualisieren(); });
     takt->start();
+    beschriften(Sprachtexte{});
+}
+
+void Geraetetafel::beschriften(const Sprachtexte& t) {
+    setWindowTitle(ohneKuerzel(beschriftung(t, text::Geraete)));
+    QStringList spalten;
+    for (const auto& b : text::TafelSpalten) spalten << beschriftung(t, b);
+    tabelle_->setHorizontalHeaderLabels(spalten);
+    zustaende_[0] = beschriftung(t, text::Verbunden);
+    zustaende_[1] = beschriftung(t, text::NichtGefunden);
+    zustaende_[2] = beschriftung(t, text::Stoerung);
     aktualisieren();
 }
 
@@ -34,9 +44,9 @@ void Geraetetafel::aktualisieren() {
         if (zuordnung <= 0 || static_cast<std::size_t>(zuordnung) >= g_.Geraeteliste.size())
             continue; // no device on this logical device
         const GeraeteEintrag& e = g_.eintrag(d);
-        const char* zustand = dac_.gestoert(d)                                 ? "fault"
-                              : e.Typ == Geraetetyp::VirtualDevice || e.Bereit ? "connected"
-                                                                               : "not found";
+        const QString& zustand = dac_.gestoert(d)                                 ? zustaende_[2]
+                                 : e.Typ == Geraetetyp::VirtualDevice || e.Bereit ? zustaende_[0]
+                                                                                  : zustaende_[1];
         const Strom* strom = dac_.laufenderStrom(d);
         auto ms = [strom](double sekunden) {
             return strom ? QString::number(sekunden * 1000, 'f', 1) : QString();

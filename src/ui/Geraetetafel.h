@@ -5,6 +5,7 @@
 // list, the output's fault marks and the streams twice a second and changes nothing.
 
 #include "devices/Treiber.h"
+#include "platform/Sprachtexte.h"
 
 #include <QDockWidget>
 
@@ -16,11 +17,14 @@ class Geraetetafel : public QDockWidget {
 public:
     Geraetetafel(const Geraete& g, const Dacausgabe& dac, QWidget* eltern = nullptr);
     void aktualisieren();
+    // Captions in the chosen language.
+    void beschriften(const Sprachtexte& t);
 
 private:
     const Geraete& g_;
     const Dacausgabe& dac_;
     QTableWidget* tabelle_ = nullptr;
+    QString zustaende_[3]; // connected, not found, fault
 };
 
 } // namespace sw::ui

@@ -204,7 +204,7 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
         ansicht->insertAction(ansicht->findChild<QMenu*>("mnuSprache")->menuAction(),
                               tafel_->toggleViewAction());
     beschriftenMit([this](const Sprachtexte& t) {
-        tafel_->setWindowTitle(ohneKuerzel(beschriftung(t, text::Geraete)));
+        tafel_->beschriften(t);
         tafel_->toggleViewAction()->setText(beschriftung(t, text::Geraete));
     });
     gestoert_.assign(kGeraete, false);
