@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -118,6 +119,18 @@ Ordnerbrowser::Ordnerbrowser(const FigurenSpeicher& s, Einstellungsmodell& model
     connect(dateisystem_, &QFileSystemModel::directoryLoaded, this, [this](const QString& pfad) {
         if (folgen_ && liegtIn(gezeigt_, pfad)) cursorAufGezeigten(true);
     });
+    // A folder several levels deep does not always report each level as loaded: the tree
+    // looks again a few times a second until the shown folder is its current one.
+    nachfuehren_ = new QTimer(this);
+    nachfuehren_->setInterval(150);
+    connect(nachfuehren_, &QTimer::timeout, this, [this] {
+        const bool da = baumIndex(gezeigt_).isValid() && baum_->currentIndex() == baumIndex(gezeigt_);
+        if (!folgen_ || (da && ++nachfuehrenFertig_ >= 3) || ++nachfuehrenVersuche_ > 40) {
+            nachfuehren_->stop();
+            return;
+        }
+        cursorAufGezeigten(true);
+    });
 
     letzte_ = new QComboBox;
     letzte_->setObjectName("cboLetzteOrdner");
@@ -207,6 +220,8 @@ void Ordnerbrowser::ordnerAnzeigen() {
     filter_->gezeigtSetzen(gezeigt_);
     folgen_ = true;
     cursorAufGezeigten(true);
+    nachfuehrenVersuche_ = nachfuehrenFertig_ = 0;
+    nachfuehren_->start();
     letzteOrdnerAktualisieren();
 }
 

@@ -27,6 +27,7 @@ class QFileSystemModel;
 class QLabel;
 class QListWidget;
 class QModelIndex;
+class QTimer;
 class QTreeView;
 
 namespace sw::ui {
@@ -122,6 +123,8 @@ private:
     QLabel* figurenLabel_ = nullptr;
     QString gezeigt_;       // the folder shown, as the file system model spells paths
     bool folgen_ = false;   // the tree follows the shown folder while its parents load
+    QTimer* nachfuehren_ = nullptr;
+    int nachfuehrenVersuche_ = 0, nachfuehrenFertig_ = 0;
     bool fuellend_ = false; // the list is being filled: selections are not the operator's
     QString ildaMarke_ = ordnertext::IldaMarkeText;
     QString ildaTipp_ = ordnertext::IldaTippText;

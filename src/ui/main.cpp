@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     if (!bild.empty())
         if (auto* schirm = fenster.screen()) fenster.setGeometry(schirm->availableGeometry());
     if (!bild.empty())
-        QTimer::singleShot(500, &fenster, [&] {
+        QTimer::singleShot(1500, &fenster, [&] {
             if (!fenster.grab().save(QString::fromStdString(bild)))
                 std::cerr << "cannot write " << bild << "\n";
             fenster.close();
