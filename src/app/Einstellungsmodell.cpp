@@ -68,6 +68,8 @@ Einstellungsmodell::Einstellungsmodell() {
     // The folder browser's recent folders, most recent first.
     for (int i = 0; i < 8; ++i)
         hinzu("Optionen_4_FrmHaupt", idx("LetzterOrdner(", i, ")"), true, "");
+    // The window's look: 0 light, 1 dark.
+    hinzu("Optionen_4_FrmHaupt", "Thema", false, "0");
     for (int i = 0; i < 2; ++i)
         hinzu("Optionen_4_frmdmx", idx("frmDMX.scrdmxeffect(", i, ").value"), false, "0");
     hinzu("Optionen_4_frmdmx", "formoptionen.txtDMX_Offset.Text", true, "1");
