@@ -16,6 +16,7 @@
 #include "ui/Hilfetexte.h"
 #include "ui/Laserleiste.h"
 #include "ui/Ordnerbrowser.h"
+#include "ui/QtSprache.h"
 #include "ui/Symbole.h"
 #include "ui/Thema.h"
 
@@ -142,7 +143,10 @@ void Hauptfenster::beschriften() {
 }
 
 void Hauptfenster::spracheWaehlen(int i) {
-    OptLanguage_Click(p_.texte, p_.einstellungen, i, [this] { beschriften(); });
+    OptLanguage_Click(p_.texte, p_.einstellungen, i, [this, i] {
+        qtSpracheSetzen(i);
+        beschriften();
+    });
 }
 
 void Hauptfenster::menusBauen() {

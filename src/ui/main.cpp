@@ -5,6 +5,7 @@
 #include "app/Programmstart.h"
 #include "ui/Hauptfenster.h"
 #include "ui/QtDialoge.h"
+#include "ui/QtSprache.h"
 #include "ui/Thema.h"
 
 #include <QApplication>
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
     if (thema == "dark") gewaehlt = sw::ui::Thema::Dunkel;
     if (thema == "light") gewaehlt = sw::ui::Thema::Hell;
     sw::ui::themaSetzen(app, gewaehlt);
+    sw::ui::qtSpracheSetzen(programm->texte.Sprache);
     sw::ui::Hauptfenster fenster(*programm);
     dialoge.elternSetzen(&fenster);
     fenster.show();

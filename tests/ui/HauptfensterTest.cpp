@@ -316,6 +316,8 @@ TEST(Hauptfenster, SpeaksTheChosenLanguageAndNamesEveryKey) {
     EXPECT_EQ(linie->text(), "Linie");
     EXPECT_TRUE(t.kind<QLabel>("lblFrame")->text().startsWith("keine Figur"));
     EXPECT_TRUE(t.w->statusBar()->currentMessage().endsWith("0 Figuren"));
+    // Qt's own buttons speak it too.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
     const std::string ini = t.p->einstellungen.IniPfad;
     EXPECT_EQ(t.p->einstellungen.ini()
                   .lesen(ini, "Optionen_SonstigeSettings", "formOptionen.OptLanguage(0).Value")
@@ -333,6 +335,7 @@ TEST(Hauptfenster, SpeaksTheChosenLanguageAndNamesEveryKey) {
     // Back to English.
     t.kind<QAction>("OptLanguage(1)")->trigger();
     EXPECT_EQ(datei->title(), "&File");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
 }
 
 TEST(Hauptfenster, UnsavedChangesAreMarkedAndAskedAboutBeforeTheyAreLost) {
