@@ -3,7 +3,7 @@
 // default, so that saving, loading, export and import keep every one of them; a window binds
 // its controls to these values.
 
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 
 #include <map>
 #include <string>

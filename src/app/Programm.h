@@ -2,7 +2,7 @@
 // The whole program's state: one object owning the tables of every part, with the services it
 // runs on. The windows, the command-line program and the tests each build one.
 
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "app/Einstellungsmodell.h"
 #include "app/Pfade.h"
 #include "core/Farbpalette.h"

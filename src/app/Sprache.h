@@ -3,7 +3,7 @@
 // 2000, line k of a block the text in language k after a three-character prefix. Languages 2 to
 // 8 fall back to language 1 where their entry is empty (or one or two blanks).
 
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "platform/Sprachtexte.h"
 #include "platform/Umgebung.h"
 

@@ -1,4 +1,4 @@
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "app/Einstellungsdatei.h"
 #include "cli/Befehle.h"
 #include "cli/Dateien.h"

@@ -2,7 +2,7 @@
 // The devices of the command-line program: detection as at start-up, with the emulated vendor
 // libraries chosen by STRAHLWERK_EMULATE or the settings key "Geraete" of section "Emulation".
 
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "cli/CliUmgebung.h"
 #include "devices/Geraete.h"
 

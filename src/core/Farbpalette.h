@@ -3,7 +3,7 @@
 // points), its builders, the palette file (".qvp"), the palette display's cells and the
 // favourite colours.
 
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "core/Farben.h"
 #include "platform/LBArray.h"
 #include "platform/Umgebung.h"

@@ -6,7 +6,7 @@
 // edit's are no longer loaded, so that a redo never brings back a state from a discarded
 // branch.
 
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "core/FigurenSpeicher.h"
 
 #include <filesystem>

@@ -3,7 +3,7 @@
 // listed device to a logical device, points per second with the warning above 25000, the DMX
 // device choice, and the devices stored in the settings.
 
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "devices/Geraete.h"
 #include "output/Ausgabe.h"
 #include "platform/Umgebung.h"

@@ -7,7 +7,7 @@
 // levels 1, centres, offsets and angles 0), with limits that hold them: 0 to 360 for the angles,
 // 0 to 254 for the size, -1 to 1 for the others.
 
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "platform/LBArray.h"
 
 #include <array>

@@ -9,7 +9,7 @@
 // maximum 255, mid position 128 and mid value 128 (a straight curve), no TTL channel, every
 // channel switched on, beam and audience brightness 1, an empty audience zone.
 
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "core/Farbpalette.h"
 #include "output/Ausgabetypen.h"
 

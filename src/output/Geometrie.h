@@ -3,7 +3,7 @@
 // point, and the pass over the raw list before path optimisation (size, shift, ceiling squeeze,
 // rotation and tilt, mirroring, exchange, device coordinates).
 
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "output/Ausgabetypen.h"
 
 #include <cstdint>

@@ -12,7 +12,7 @@
 // the command-line program and the tests); the window applies the settings at start-up, which
 // leave the lasers disarmed unless "FreigabeBeimStart" of section "Laser" is set.
 
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "output/Ausgabetypen.h"
 
 namespace sw {

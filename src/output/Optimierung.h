@@ -5,7 +5,7 @@
 // points), the dark way of a jump to a lit point, new-colour repeats and corner dwell. An empty
 // list first gets the configured filling.
 
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "output/Ausgabetypen.h"
 
 #include <array>

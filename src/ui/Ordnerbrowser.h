@@ -12,7 +12,7 @@
 // /proc, /sys and /dev are not offered: they hold no figures, and their files never end.
 // Like every widget, it is used from the window thread only.
 
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "app/Einstellungsmodell.h"
 #include "core/FigurenSpeicher.h"
 #include "platform/Sprachtexte.h"

@@ -1,6 +1,6 @@
 #include "ui/Thema.h"
 
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "ui/Symbole.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "core/Farbpalette.h"
 #include "TestHilfe.h"
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "platform/Binaer.h"
 
 using namespace sw;

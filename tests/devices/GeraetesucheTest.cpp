@@ -1,5 +1,5 @@
 #include "TestHilfe.h"
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "devices/Emulation.h"
 #include "devices/Geraetesuche.h"
 #include "devices/Geraeteverwaltung.h"

@@ -1,6 +1,6 @@
 #include "devices/Geraeteverwaltung.h"
 #include "TestHilfe.h"
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "devices/Emulation.h"
 
 using namespace sw;

@@ -1,6 +1,6 @@
 #include "output/Effekte.h"
 #include "TestHilfe.h"
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 
 using namespace sw;
 

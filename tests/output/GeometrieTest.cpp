@@ -1,6 +1,6 @@
 #include "output/Geometrie.h"
 #include "TestHilfe.h"
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 
 using namespace sw;
 

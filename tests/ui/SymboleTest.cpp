@@ -1,6 +1,6 @@
 #include "ui/Symbole.h"
 #include "TestHilfe.h"
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "ui/Thema.h"
 
 #include <QAction>

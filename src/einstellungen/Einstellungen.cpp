@@ -1,4 +1,4 @@
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 
 #include "platform/Text.h"
 #include "platform/Vb.h"

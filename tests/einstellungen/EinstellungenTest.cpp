@@ -1,4 +1,4 @@
-#include "app/Einstellungen.h"
+#include "einstellungen/Einstellungen.h"
 #include "TestHilfe.h"
 #include "platform/Fehler.h"
 
