@@ -1,8 +1,8 @@
 #include "show/ShowAufraeumen.h"
 
 #include "core/Meldungen.h"
-#include "core/Ordnerwechsel.h"
 #include "platform/Text.h"
+#include "show/ShowLaden.h"
 #include "show/ShowMeldungen.h"
 
 #include <algorithm>
@@ -199,7 +199,7 @@ int mnuDelUnbenutzeFiguren_Click(ShowKontext& k) {
             k.env.dialoge.meldung(meldung::einsetzen(
                 k.env.texte.text(meldung::NichtVerschoben, meldung::NichtVerschobenText),
                 (ordner / d).string()));
-        lstDir_Change(k.figuren, k.env, ordner);
+        showOrdnerZeigen(k, s.Showordner);
     }
     const int anzahl = static_cast<int>(v.inPapierkorb.size() + v.inGeloescht.size());
     std::string text = meldung::einsetzen(

@@ -1,6 +1,7 @@
 #include "show/ShowLaden.h"
 
 #include "core/Dateifehler.h"
+#include "core/FigurDatei.h"
 #include "core/Meldungen.h"
 #include "core/Ordnerwechsel.h"
 #include "platform/Binaer.h"
@@ -67,6 +68,13 @@ void medienOeffnen(ShowKontext& k, const std::string& ordner) {
 
 } // namespace
 
+bool showOrdnerZeigen(ShowKontext& k, const std::string& ordner) {
+    if (k.teile.ordnerZeigen) return k.teile.ordnerZeigen(fs::path(ordner));
+    if (!aenderungenSichernFragen(k.figuren, k.env, geaenderteFiguren(k.figuren))) return false;
+    lstDir_Change(k.figuren, k.env, fs::path(ordner));
+    return true;
+}
+
 bool ShowLaden(ShowKontext& k, const std::string& name, const std::string& ordnerText) {
     auto& s = k.show;
     if (s.ShowLadenBusy) return false;
@@ -110,7 +118,7 @@ bool ShowLaden(ShowKontext& k, const std::string& name, const std::string& ordne
 
     // The main window's folder browser shows the show folder, so the figure list holds the
     // show's figures.
-    lstDir_Change(k.figuren, k.env, fs::path(ordner));
+    if (!showOrdnerZeigen(k, ordner)) return false;
 
     s.Showname = name;
     s.Showordner = ordner;

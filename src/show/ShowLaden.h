@@ -13,6 +13,10 @@ namespace sw {
 // runs returns false at once.
 bool ShowLaden(ShowKontext& k, const std::string& name, const std::string& ordner);
 
+// Points the figure list at the folder as the main window's folder browser does: unsaved
+// figures are offered for saving first. False when the operator kept the folder shown.
+bool showOrdnerZeigen(ShowKontext& k, const std::string& ordner);
+
 // "Open show": the pending recent file or a file dialog, the recent-files list, then
 // ShowLaden. Returns whether the show was loaded.
 bool mnuShowLaden_Click(ShowKontext& k);

@@ -69,6 +69,9 @@ struct ShowTeile {
     std::function<void()> nachShowOeffnen;
     // The change handlers of the two motion factor fields.
     std::function<void()> faktorenGeaendert;
+    // The main window's folder change (asks about unsaved figures, then shows the folder);
+    // false when the operator kept the folder. Unset: the engine's own ask and folder change.
+    std::function<bool(const std::filesystem::path&)> ordnerZeigen;
     // Recent entries of the playlist and the live show.
     std::function<void(const std::string&)> playlistLaden;
     std::function<void(const std::string&)> liveShowLaden;

@@ -135,6 +135,17 @@ TEST_F(ShowLadenTest, ARejectedShowFileLeavesTheProgramAsItWas) {
     EXPECT_TRUE(w.show.ShowLadenBusy);
     w.show.ShowLadenBusy = false;
 
+    // The operator keeps unsaved figures of the folder shown: the show is not loaded.
+    schreibeDatei(ordner + "Andere.shw", showDatei("x.mp3"));
+    std::string gefragt;
+    w.k.teile.ordnerZeigen = [&](const fs::path& o) {
+        gefragt = o.string();
+        return false;
+    };
+    EXPECT_FALSE(ShowLaden(w.k, "Andere", ordner));
+    EXPECT_EQ(gefragt, ordner);
+    w.k.teile.ordnerZeigen = nullptr;
+
     EXPECT_TRUE(reihenfolge.empty());
     EXPECT_EQ(w.show.Showname, "Gut");
     EXPECT_EQ(w.show.ShowName, vorher);
