@@ -15,7 +15,8 @@ void befehlCleanShow(const std::string& showDatei, bool probelauf) {
     if (!hatEndung(showDatei, ".shw"))
         throw CliFehler(showDatei + ": clean-show takes a show file (FOLDER/NAME.shw).");
     std::error_code ec;
-    if (!fs::is_regular_file(pfad, ec)) throw CliFehler(showDatei + ": the show file does not exist.");
+    if (!fs::is_regular_file(pfad, ec))
+        throw CliFehler(showDatei + ": the show file does not exist.");
     const fs::path ordner = pfad.has_parent_path() ? pfad.parent_path() : fs::path(".");
     const std::string name = pfad.stem().string();
 
@@ -31,7 +32,8 @@ void befehlCleanShow(const std::string& showDatei, bool probelauf) {
     const auto korb = xdgPapierkorb();
     const auto v = inPapierkorbVerschieben(ordner, dateien, korb, std::chrono::system_clock::now());
     if (!v.inPapierkorb.empty())
-        std::cout << v.inPapierkorb.size() << " files moved to " << (*korb / "files").string() << "\n";
+        std::cout << v.inPapierkorb.size() << " files moved to " << (*korb / "files").string()
+                  << "\n";
     if (!v.inGeloescht.empty())
         std::cout << v.inGeloescht.size() << " files moved to " << (ordner / "Geloescht").string()
                   << "\n";

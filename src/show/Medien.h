@@ -30,8 +30,8 @@ public:
 class FakeMedien : public Medienschicht {
 public:
     double laenge = 180.0;
-    std::set<std::string> scheitern;     // files whose opening fails
-    std::vector<std::string> geoeffnet;  // files opened, in order
+    std::set<std::string> scheitern;    // files whose opening fails
+    std::vector<std::string> geoeffnet; // files opened, in order
     int stopps = 0;
 
     bool DS_OpenFile(const std::string& datei, const Videofenster& fenster) override;

@@ -78,9 +78,10 @@ bool inXdgPapierkorb(const fs::path& quelle, const fs::path& korb,
             if (fs::exists(info, ec)) continue;
             return false;
         }
-        const std::string inhalt = "[Trash Info]\nPath=" +
-                                   prozentKodiert(fs::absolute(quelle).lexically_normal().string()) +
-                                   "\nDeletionDate=" + ortszeit(jetzt) + "\n";
+        const std::string inhalt =
+            "[Trash Info]\nPath=" +
+            prozentKodiert(fs::absolute(quelle).lexically_normal().string()) +
+            "\nDeletionDate=" + ortszeit(jetzt) + "\n";
         const bool geschrieben = std::fwrite(inhalt.data(), 1, inhalt.size(), f) == inhalt.size();
         const bool geschlossen = std::fclose(f) == 0;
         if (geschrieben && geschlossen) {
@@ -99,9 +100,8 @@ bool inGeloeschtOrdner(const fs::path& quelle, const fs::path& ordner) {
     fs::create_directories(ziel, ec);
     const std::string stamm = quelle.stem().string(), endung = quelle.extension().string();
     for (int n = 1; n < 10000; ++n) {
-        const fs::path datei =
-            ziel / (n == 1 ? quelle.filename().string()
-                           : stamm + " (" + std::to_string(n) + ")" + endung);
+        const fs::path datei = ziel / (n == 1 ? quelle.filename().string()
+                                              : stamm + " (" + std::to_string(n) + ")" + endung);
         if (fs::exists(datei, ec)) continue;
         fs::rename(quelle, datei, ec);
         return !ec;
@@ -113,8 +113,8 @@ bool inGeloeschtOrdner(const fs::path& quelle, const fs::path& ordner) {
 
 bool DateiGehoertZurShow(const std::string& datei, const std::string& showname) {
     static const char* const endungen[] = {
-        ".avi", ".asf", ".mpg", ".mpeg", ".wmv",      ".divx",     ".dat",     ".mpx",   ".mp3",
-        ".wav", ".qvb", ".prt", ".dmx",  "[INFO].txt", ".map", ".Mapping", ".mapping", "Key.ord"};
+        ".avi", ".asf", ".mpg", ".mpeg", ".wmv",       ".divx", ".dat",     ".mpx",     ".mp3",
+        ".wav", ".qvb", ".prt", ".dmx",  "[INFO].txt", ".map",  ".Mapping", ".mapping", "Key.ord"};
     for (const char* e : endungen)
         if (enthaelt(datei, e)) return true;
     for (const char* e : {".info", ".shw", ".seq", ".qvp"})
@@ -189,8 +189,7 @@ int mnuDelUnbenutzeFiguren_Click(ShowKontext& k) {
     Verschoben v;
     if (!dateien.empty()) {
         std::string frage = meldung::einsetzen(
-            k.env.texte.text(meldung::AufraeumenFrage, meldung::AufraeumenFrageText),
-            s.Showordner);
+            k.env.texte.text(meldung::AufraeumenFrage, meldung::AufraeumenFrageText), s.Showordner);
         for (const auto& d : dateien) frage += "\n" + d;
         if (k.env.dialoge.frage(frage, Knoepfe::JaNein, Antwort::Nein) != Antwort::Ja) return 0;
         v = inPapierkorbVerschieben(ordner, dateien, xdgPapierkorb(),

@@ -31,9 +31,9 @@ std::vector<std::string> unbenutzteDateien(const std::filesystem::path& ordner,
 std::optional<std::filesystem::path> xdgPapierkorb();
 
 struct Verschoben {
-    std::vector<std::string> inPapierkorb;    // file names moved into the trash
-    std::vector<std::string> inGeloescht;     // moved into the show folder's "Geloescht"
-    std::vector<std::string> fehlgeschlagen;  // left where they were
+    std::vector<std::string> inPapierkorb;   // file names moved into the trash
+    std::vector<std::string> inGeloescht;    // moved into the show folder's "Geloescht"
+    std::vector<std::string> fehlgeschlagen; // left where they were
 };
 
 // Moves the folder's files into the trash (with a ".trashinfo" naming where each came from and

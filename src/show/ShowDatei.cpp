@@ -70,7 +70,8 @@ std::string showdateiKodieren(const ShowDateiInhalt& inhalt) {
 std::optional<ShowDateiInhalt> showdateiDekodieren(std::string_view bytes) {
     const auto z = zeilen(bytes);
     const std::string_view kopf = std::string_view(kShowKopf);
-    if (z.empty() || z[0].size() < 3 || z[0].substr(0, z[0].size() - 3) != kopf.substr(0, kopf.size() - 3))
+    if (z.empty() || z[0].size() < 3 ||
+        z[0].substr(0, z[0].size() - 3) != kopf.substr(0, kopf.size() - 3))
         return std::nullopt;
     ShowDateiInhalt inhalt;
     inhalt.kopf = cp1252NachUtf8(z[0]);
@@ -81,11 +82,12 @@ std::optional<ShowDateiInhalt> showdateiDekodieren(std::string_view bytes) {
     inhalt.version = *version;
 
     // Everything up to the reserved lines must be there; the trailing "0" lines may be short.
-    const std::size_t noetig = 9 + (inhalt.version >= 2.3 ? kPlatzhalterZeilen : 0) + kReserviertZeilen;
+    const std::size_t noetig =
+        9 + (inhalt.version >= 2.3 ? kPlatzhalterZeilen : 0) + kReserviertZeilen;
     if (z.size() < noetig)
-        throw Formatfehler(bytes.size(), "the show file ends after line " + std::to_string(z.size()) +
-                                             " where " + std::to_string(noetig) +
-                                             " lines were expected");
+        throw Formatfehler(bytes.size(), "the show file ends after line " +
+                                             std::to_string(z.size()) + " where " +
+                                             std::to_string(noetig) + " lines were expected");
     inhalt.ShowName = cp1252NachUtf8(z[2]);
     inhalt.SoundName = cp1252NachUtf8(z[3]);
     inhalt.FaktorDrehenSchieben = cp1252NachUtf8(z[4]);

@@ -96,8 +96,8 @@ ShowInfo showInfoDekodieren(std::string_view bytes) {
     ShowInfo info;
     felder(e, info);
     if (!e.r.l.amEnde())
-        throw Formatfehler(e.r.l.position(), std::to_string(e.r.l.rest()) +
-                                                 " bytes follow the end of the record");
+        throw Formatfehler(e.r.l.position(),
+                           std::to_string(e.r.l.rest()) + " bytes follow the end of the record");
     return info;
 }
 

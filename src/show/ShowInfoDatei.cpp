@@ -39,7 +39,9 @@ std::optional<ShowInfo> infoLesen(ShowKontext& k, const std::string& datei) {
 
 } // namespace
 
-void ShowInfos_Clear(ShowZustand& show) { show.info = ShowInfo{}; }
+void ShowInfos_Clear(ShowZustand& show) {
+    show.info = ShowInfo{};
+}
 
 void showInfoSchreiben(const ShowInfo& info, const std::string& datei) {
     atomarSchreiben(datei, showInfoKodieren(info));

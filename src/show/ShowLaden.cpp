@@ -46,9 +46,9 @@ void medienOeffnen(ShowKontext& k, const std::string& ordner) {
         s.videoFensterSichtbar = video;
         offen = k.medien.DS_OpenFile(datei, s.videofenster);
         if (!offen)
-            k.env.dialoge.meldung(k.env.texte.text(meldung::MediaNichtGeoeffnet,
-                                                   "The media file cannot be opened.") +
-                                  "File :" + datei);
+            k.env.dialoge.meldung(
+                k.env.texte.text(meldung::MediaNichtGeoeffnet, "The media file cannot be opened.") +
+                "File :" + datei);
     }
     if (!offen) {
         // A file that is missing or cannot be opened: the show still loads on the placeholder.
@@ -59,9 +59,9 @@ void medienOeffnen(ShowKontext& k, const std::string& ordner) {
         versucht = (k.programmOrdner / "No.mp3").string();
         offen = k.medien.DS_OpenFile(versucht, s.videofenster);
         if (!offen)
-            k.env.dialoge.meldung(k.env.texte.text(meldung::MediaNichtGeoeffnet,
-                                                   "The media file cannot be opened.") +
-                                  "File :" + versucht);
+            k.env.dialoge.meldung(
+                k.env.texte.text(meldung::MediaNichtGeoeffnet, "The media file cannot be opened.") +
+                "File :" + versucht);
     }
     s.MediaLaenge = offen ? k.medien.DS_GetDuration() * 1000.0 : 0.0;
 }
@@ -103,16 +103,15 @@ bool ShowLaden(ShowKontext& k, const std::string& name, const std::string& ordne
     } catch (const Formatfehler& e) {
         k.env.log.zeile(kLadenFalle + datei);
         k.env.dialoge.warnung(
-            meldung::einsetzen(k.env.texte.text(meldung::ShowDateiDefekt,
-                                                meldung::ShowDateiDefektText),
-                               datei),
+            meldung::einsetzen(
+                k.env.texte.text(meldung::ShowDateiDefekt, meldung::ShowDateiDefektText), datei),
             kLadenFalle + datei + "\n" + e.what());
         return false;
     }
     if (!inhalt) {
         k.env.dialoge.meldung(
-            k.env.texte.text(meldung::FalscherKopf, "The file has a wrong header.") + "File:" +
-            datei);
+            k.env.texte.text(meldung::FalscherKopf, "The file has a wrong header.") +
+            "File:" + datei);
         return false;
     }
 

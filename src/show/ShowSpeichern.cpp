@@ -81,8 +81,8 @@ std::optional<std::string> showNameErfragen(ShowKontext& k, std::string name) {
             continue;
         }
         if (umlauteErsetzen(name) != name) {
-            k.env.dialoge.meldung(k.env.texte.text(
-                meldung::UmlauteImNamen, "Names must not contain umlauts (ä, ö, ü, ß)."));
+            k.env.dialoge.meldung(k.env.texte.text(meldung::UmlauteImNamen,
+                                                   "Names must not contain umlauts (ä, ö, ü, ß)."));
             name.clear();
             continue;
         }
@@ -96,7 +96,8 @@ bool mnuShowSpeichern_Click(ShowKontext& k) {
     if (!gewaehlt) return false;
     const std::string name = *gewaehlt;
     s.ShowName = name;
-    showOptLoeschen(ordnerMitTrenner(s.Showordner.empty() ? k.programmOrdner.string() : s.Showordner));
+    showOptLoeschen(
+        ordnerMitTrenner(s.Showordner.empty() ? k.programmOrdner.string() : s.Showordner));
     return ShowSpeichern(k, s.Showordner, name);
 }
 

@@ -35,7 +35,9 @@ Lauf cli(const Kratzordner& tmp, const std::string& argumente, const std::string
     return lauf;
 }
 
-std::string q(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+std::string q(const std::filesystem::path& p) {
+    return "'" + p.string() + "'";
+}
 
 } // namespace
 
@@ -91,7 +93,8 @@ TEST(CliShow, CleanShowListsThenMovesIntoTheTrash) {
 
     auto lauf = cli(tmp, "clean-show " + q(ordner / "Test.shw") + " --dry-run", umgebung);
     EXPECT_EQ(lauf.code, 0) << lauf.fehler;
-    EXPECT_EQ(lauf.aus, (ordner / "Other.bmp").string() + "\n" + (ordner / "Test.bmp").string() + "\n");
+    EXPECT_EQ(lauf.aus,
+              (ordner / "Other.bmp").string() + "\n" + (ordner / "Test.bmp").string() + "\n");
     EXPECT_TRUE(std::filesystem::exists(ordner / "Test.bmp"));
 
     lauf = cli(tmp, "clean-show " + q(ordner / "Test.shw"), umgebung);

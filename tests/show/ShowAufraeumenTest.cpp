@@ -1,5 +1,5 @@
-#include "ShowWelt.h"
 #include "show/ShowAufraeumen.h"
+#include "ShowWelt.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +21,10 @@ public:
         ::setenv("XDG_DATA_HOME", p.c_str(), 1);
     }
     ~DatenOrdner() {
-        if (alt_) ::setenv("XDG_DATA_HOME", alt_->c_str(), 1);
-        else ::unsetenv("XDG_DATA_HOME");
+        if (alt_)
+            ::setenv("XDG_DATA_HOME", alt_->c_str(), 1);
+        else
+            ::unsetenv("XDG_DATA_HOME");
     }
 
 private:
@@ -40,10 +42,10 @@ std::vector<std::string> dateienIn(const fs::path& ordner) {
 } // namespace
 
 TEST(ShowAufraeumen, WhichFilesBelongToTheShow) {
-    for (const char* d : {"lied.mp3", "x.wav", "clip.avi", "a.mpeg", "f.qvb", "p.prt", "m.dmx",
-                          "[INFO].txt", "k.Mapping", "k.mapping", "Key.ord", "Test.info",
-                          "Test.shw", "Test.seq", "Test.qvp", "Test.Laser_ini", "Test.live",
-                          "Liste.pll", "Test.bmp.mp3"})
+    for (const char* d :
+         {"lied.mp3", "x.wav", "clip.avi", "a.mpeg", "f.qvb", "p.prt", "m.dmx", "[INFO].txt",
+          "k.Mapping", "k.mapping", "Key.ord", "Test.info", "Test.shw", "Test.seq", "Test.qvp",
+          "Test.Laser_ini", "Test.live", "Liste.pll", "Test.bmp.mp3"})
         EXPECT_TRUE(DateiGehoertZurShow(d, "Test")) << d;
     for (const char* d : {"Test.bmp", "Other.bmp", "Other.live", "Other.shw", "Other.info",
                           "notiz.txt", "x.MP3", "Test.SHW", "Test.bmp.pll"})
@@ -77,15 +79,16 @@ TEST(ShowAufraeumen, MovesWhatDoesNotBelongIntoTheTrashAfterOneQuestion) {
     EXPECT_EQ(mnuDelUnbenutzeFiguren_Click(w.k), 0);
     EXPECT_EQ(dateienIn(ordner).size(), 14u);
     ASSERT_EQ(w.t.dialoge.meldungen.size(), 1u);
-    EXPECT_NE(w.t.dialoge.meldungen[0].find("\nOther.bmp\nOther.live\nTeil.prt\nTest.bmp\nfrei.qvb"),
-              std::string::npos);
+    EXPECT_NE(
+        w.t.dialoge.meldungen[0].find("\nOther.bmp\nOther.live\nTeil.prt\nTest.bmp\nfrei.qvb"),
+        std::string::npos);
 
     w.t.dialoge.antworten = {Antwort::Ja};
     EXPECT_EQ(mnuDelUnbenutzeFiguren_Click(w.k), 5);
-    EXPECT_EQ(dateienIn(ordner),
-              (std::vector<std::string>{"Abend.pll", "Test.Laser_ini", "Test.info", "Test.live",
-                                        "Test.qvp", "Test.seq", "Test.shw", "benutzt.qvb",
-                                        "lied.mp3"}));
+    EXPECT_EQ(
+        dateienIn(ordner),
+        (std::vector<std::string>{"Abend.pll", "Test.Laser_ini", "Test.info", "Test.live",
+                                  "Test.qvp", "Test.seq", "Test.shw", "benutzt.qvb", "lied.mp3"}));
     const fs::path korb = tmp / "daten" / "Trash";
     EXPECT_EQ(dateienIn(korb / "files"), weg);
     EXPECT_EQ(leseDatei(korb / "files" / "Test.bmp"), "Test.bmp");

@@ -1,6 +1,6 @@
+#include "show/ShowDatei.h"
 #include "TestHilfe.h"
 #include "platform/Binaer.h"
-#include "show/ShowDatei.h"
 
 #include <gtest/gtest.h>
 
@@ -27,10 +27,12 @@ TEST(ShowDatei, WritesTheThirtyEightLinesByteForByteAndReadsThemBack) {
     inhalt.FaktorDrehenSchieben = "1,5";
     inhalt.FaktorStauchen = "0.75";
     inhalt.mnuLaserAutomatik = true;
-    std::string erwartet = zeilen({"Strahlwerk Lumiscript Show  DateiVersion 2.3", "",
-                                   "Gr\xF6\xDF" "e der Nacht", "musik.mp3", "1,5", "0.75", "",
-                                   "True", "PlayIldaWirdNichtMehrBenutzt", kPlatzX, kPlatzY,
-                                   kPlatzX, kPlatzY, kPlatzX, kPlatzY, kPlatzX, kPlatzY});
+    std::string erwartet =
+        zeilen({"Strahlwerk Lumiscript Show  DateiVersion 2.3", "",
+                "Gr\xF6\xDF"
+                "e der Nacht",
+                "musik.mp3", "1,5", "0.75", "", "True", "PlayIldaWirdNichtMehrBenutzt", kPlatzX,
+                kPlatzY, kPlatzX, kPlatzY, kPlatzX, kPlatzY, kPlatzX, kPlatzY});
     for (int i = 0; i < 21; ++i) erwartet += "0\r\n";
     const std::string bytes = showdateiKodieren(inhalt);
     EXPECT_EQ(bytes, erwartet);
@@ -51,10 +53,9 @@ TEST(ShowDatei, OlderVersionsHaveNoPlaceholdersAndTheTrailingZerosMayBeShort) {
     // Version 2.1 (with a comma as separator in another file): no placeholder lines, and the
     // reserved lines directly after line 9. Only 3 of the 17 trailing lines are there.
     for (std::string version : {"2.1", "2,1"}) {
-        std::string datei = zeilen({"Strahlwerk Lumiscript Show  DateiVersion " + version, "",
-                                    "Alt", "alt.wav", "2", "3", "", "False",
-                                    "PlayIldaWirdNichtMehrBenutzt", "0", "0", "0", "0", "0", "0",
-                                    "0"});
+        std::string datei = zeilen(
+            {"Strahlwerk Lumiscript Show  DateiVersion " + version, "", "Alt", "alt.wav", "2", "3",
+             "", "False", "PlayIldaWirdNichtMehrBenutzt", "0", "0", "0", "0", "0", "0", "0"});
         auto inhalt = showdateiDekodieren(datei);
         ASSERT_TRUE(inhalt) << version;
         EXPECT_DOUBLE_EQ(inhalt->version, 2.1);
@@ -62,10 +63,27 @@ TEST(ShowDatei, OlderVersionsHaveNoPlaceholdersAndTheTrailingZerosMayBeShort) {
         EXPECT_EQ(inhalt->FaktorStauchen, "3");
     }
     // A current file that ends right after its reserved lines, with LF only.
-    std::string kurz = zeilen({"Strahlwerk Lumiscript Show  DateiVersion 2.3", "", "N", "m.mp3",
-                               "1", "1", "", "False", "PlayIldaWirdNichtMehrBenutzt", kPlatzX,
-                               kPlatzY, kPlatzX, kPlatzY, kPlatzX, kPlatzY, kPlatzX, kPlatzY, "0",
-                               "0", "0", "0"});
+    std::string kurz = zeilen({"Strahlwerk Lumiscript Show  DateiVersion 2.3",
+                               "",
+                               "N",
+                               "m.mp3",
+                               "1",
+                               "1",
+                               "",
+                               "False",
+                               "PlayIldaWirdNichtMehrBenutzt",
+                               kPlatzX,
+                               kPlatzY,
+                               kPlatzX,
+                               kPlatzY,
+                               kPlatzX,
+                               kPlatzY,
+                               kPlatzX,
+                               kPlatzY,
+                               "0",
+                               "0",
+                               "0",
+                               "0"});
     std::erase(kurz, '\r');
     EXPECT_TRUE(showdateiDekodieren(kurz));
 }

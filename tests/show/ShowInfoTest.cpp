@@ -1,7 +1,7 @@
+#include "show/ShowInfo.h"
 #include "TestHilfe.h"
 #include "platform/Binaer.h"
 #include "platform/Fehler.h"
-#include "show/ShowInfo.h"
 
 #include <gtest/gtest.h>
 

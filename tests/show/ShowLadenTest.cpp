@@ -1,8 +1,8 @@
+#include "show/ShowLaden.h"
 #include "ShowWelt.h"
 #include "platform/Datei.h"
 #include "show/ShowDatei.h"
 #include "show/ShowInfoDatei.h"
-#include "show/ShowLaden.h"
 #include "show/ShowSpeichern.h"
 #include "show/ShowZuletzt.h"
 
@@ -63,7 +63,8 @@ TEST_F(ShowLadenTest, LoadsEverythingInItsOrder) {
     EXPECT_EQ(w.show.Showname, "Test");
     EXPECT_EQ(w.show.ShowName, "Sommer");
     EXPECT_EQ(w.show.FaktorStauchen, "0,5");
-    EXPECT_EQ(reihenfolge, (std::vector<std::string>{"faktoren", "sequenz Test.seq palette Test.qvp"}));
+    EXPECT_EQ(reihenfolge,
+              (std::vector<std::string>{"faktoren", "sequenz Test.seq palette Test.qvp"}));
     EXPECT_EQ(w.medien.geoeffnet, std::vector<std::string>{ordner + "lied.mp3"});
     EXPECT_EQ(w.show.MediaTyp, "mp3");
     EXPECT_DOUBLE_EQ(w.show.MediaLaenge, 12500.0);
@@ -104,7 +105,8 @@ TEST_F(ShowLadenTest, MediaKindsAndTheirFallbacks) {
     w.medien.scheitern.insert(ordner + "ton.wav");
     ASSERT_TRUE(ShowLaden(w.k, "Ton", ordner));
     ASSERT_EQ(w.t.dialoge.meldungen.size(), 1u);
-    EXPECT_EQ(w.t.dialoge.meldungen[0], "The media file cannot be opened.File :" + ordner + "ton.wav");
+    EXPECT_EQ(w.t.dialoge.meldungen[0],
+              "The media file cannot be opened.File :" + ordner + "ton.wav");
     EXPECT_EQ(w.show.MediaDatei, "No.mp3");
 }
 
@@ -117,13 +119,15 @@ TEST_F(ShowLadenTest, ARejectedShowFileLeavesTheProgramAsItWas) {
     // A wrong header: text 577, "File:" and the path.
     schreibeDatei(ordner + "Kopf.shw", "Strahlwerk Lumiscript Live  DateiVersion 2.3\r\n");
     EXPECT_FALSE(ShowLaden(w.k, "Kopf", ordner));
-    EXPECT_EQ(w.t.dialoge.meldungen.back(), "The file has a wrong header.File:" + ordner + "Kopf.shw");
+    EXPECT_EQ(w.t.dialoge.meldungen.back(),
+              "The file has a wrong header.File:" + ordner + "Kopf.shw");
 
     // Truncated in the middle of the placeholders.
     std::string ganz = showDatei("y.mp3");
     schreibeDatei(ordner + "Kurz.shw", ganz.substr(0, ganz.find("Projscreeny")));
     EXPECT_FALSE(ShowLaden(w.k, "Kurz", ordner));
-    EXPECT_NE(w.t.dialoge.meldungen.back().find("Kurz.shw is truncated or corrupt"), std::string::npos);
+    EXPECT_NE(w.t.dialoge.meldungen.back().find("Kurz.shw is truncated or corrupt"),
+              std::string::npos);
 
     // Missing altogether; an empty name; a load while one runs.
     EXPECT_FALSE(ShowLaden(w.k, "Fehlt", ordner));
@@ -156,7 +160,8 @@ TEST_F(ShowLadenTest, ARejectedShowFileLeavesTheProgramAsItWas) {
     schreibeDatei(ordner + "Gut.info", std::string("\x05\x00ab", 4));
     EXPECT_TRUE(ShowLaden(w.k, "Gut", ordner));
     EXPECT_EQ(w.show.info.Titel, "bisher");
-    EXPECT_NE(w.t.dialoge.meldungen.back().find("Gut.info is truncated or corrupt"), std::string::npos);
+    EXPECT_NE(w.t.dialoge.meldungen.back().find("Gut.info is truncated or corrupt"),
+              std::string::npos);
 }
 
 TEST_F(ShowLadenTest, SavingRefusesUmlautsAndAsksAgain) {

@@ -23,8 +23,8 @@ struct ShowWelt {
     Paletten paletten;
     ShowZustand show;
     FakeMedien medien;
-    ShowKontext k{show, figuren, paletten, einstellungen, t.env, medien, {}, programmOrdner,
-                  datenOrdner};
+    ShowKontext k{show,   figuren, paletten,       einstellungen, t.env,
+                  medien, {},      programmOrdner, datenOrdner};
 };
 
 } // namespace sw::test
