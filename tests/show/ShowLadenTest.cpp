@@ -192,6 +192,14 @@ TEST_F(ShowLadenTest, SavingRefusesUmlautsAndAsksAgain) {
     EXPECT_EQ(w.show.ZuletztGeoeffnete[0], ordner + "Kopie.shw");
     EXPECT_EQ(w.show.ZuletztGeoeffnete[1], ordner + "Groesse.shw");
 
+    // Taking the window's values offers to save the show with them.
+    ShowInfo neu;
+    neu.Titel = "Neu";
+    w.t.dialoge.antworten = {Antwort::Ja};
+    cmd_bernehmen_Click(w.k, neu);
+    EXPECT_EQ(w.t.dialoge.meldungen.back(), "Show mit Showinfos speichern?");
+    EXPECT_EQ(showInfoDekodieren(leseDatei(ordner + "Kopie.info")), neu);
+
     // A folder that cannot be written: reported, the files elsewhere untouched.
     EXPECT_FALSE(ShowSpeichern(w.k, ordner + "gibtsnicht/", "X"));
     EXPECT_FALSE(w.t.dialoge.meldungen.empty());
