@@ -157,7 +157,7 @@ TEST_F(ShowLadenTest, ARejectedShowFileLeavesTheProgramAsItWas) {
 
     // A broken ".info": reported, the show loads, the window keeps what it showed.
     w.show.info.Titel = "bisher";
-    schreibeDatei(ordner + "Gut.info", std::string("\x05\x00ab", 4));
+    schreibeDatei(ordner + "Gut.info", std::string("\x05\x00" "ab", 4));
     EXPECT_TRUE(ShowLaden(w.k, "Gut", ordner));
     EXPECT_EQ(w.show.info.Titel, "bisher");
     EXPECT_NE(w.t.dialoge.meldungen.back().find("Gut.info is truncated or corrupt"),
