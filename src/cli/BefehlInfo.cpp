@@ -8,6 +8,8 @@
 #include "platform/Datei.h"
 #include "platform/Fehler.h"
 #include "platform/Text.h"
+#include "show/ShowDatei.h"
+#include "show/ShowInfo.h"
 
 #include <filesystem>
 #include <iostream>
@@ -113,6 +115,121 @@ std::string paletteInfo(const std::string& datei) {
     }
 }
 
+// Shows: the show file and the show information.
+
+std::string showInfo(const std::string& datei) {
+    std::string bytes = eingabeLesen(datei);
+    std::optional<ShowDateiInhalt> inhalt;
+    try {
+        inhalt = showdateiDekodieren(bytes);
+    } catch (const Formatfehler& e) {
+        throw CliFehler(datei + ": the show file is truncated or corrupt: " + e.what() + ".");
+    }
+    if (!inhalt) throw CliFehler(datei + ": the file has a wrong header; it is no show file.");
+    std::string aus = "{\"kind\":\"show\",\"header\":";
+    jsonText(aus, inhalt->kopf);
+    aus += ",\"version\":";
+    jsonKommazahl(aus, inhalt->version);
+    aus += ",\"ShowName\":";
+    jsonText(aus, inhalt->ShowName);
+    aus += ",\"SoundName\":";
+    jsonText(aus, inhalt->SoundName);
+    aus += ",\"FaktorDrehenSchieben\":";
+    jsonText(aus, inhalt->FaktorDrehenSchieben);
+    aus += ",\"FaktorStauchen\":";
+    jsonText(aus, inhalt->FaktorStauchen);
+    aus += ",\"mnuLaserAutomatik\":";
+    aus += inhalt->mnuLaserAutomatik ? "true" : "false";
+    aus += "}\n";
+    return aus;
+}
+
+std::string showInfoDateiInfo(const std::string& datei) {
+    std::string bytes = eingabeLesen(datei);
+    ShowInfo i;
+    try {
+        i = showInfoDekodieren(bytes);
+    } catch (const Formatfehler& e) {
+        throw CliFehler(datei + ": the show information is truncated or corrupt: " + e.what() +
+                        ".");
+    }
+    std::string aus = "{\"kind\":\"showinfo\"";
+    auto text = [&](const char* name, const std::string& wert) {
+        aus += ",\"";
+        aus += name;
+        aus += "\":";
+        jsonText(aus, wert);
+    };
+    auto wahr = [&](bool b) { aus += b ? "true" : "false"; };
+    auto liste = [&](const char* name, const auto& werte) {
+        aus += ",\"";
+        aus += name;
+        aus += "\":[";
+        bool erster = true;
+        for (bool b : werte) {
+            if (!erster) aus += ',';
+            erster = false;
+            wahr(b);
+        }
+        aus += ']';
+    };
+    text("txtShowname", i.Showname);
+    text("txtProgrammierer", i.Programmierer);
+    text("txtDatum", i.Datum);
+    text("txtProgrammVersion", i.ProgrammVersion);
+    liste("OptShowtype", i.Showtype);
+    aus += ",\"AuswahlKartenzahl\":";
+    jsonGanzzahl(aus, i.Kartenzahl);
+    text("picShowInfo", i.Bild); // base64 of the picture's PNG bytes
+    text("txtBezeichnung", i.Bezeichnung);
+    text("txtGesamtlänge", i.Gesamtlaenge);
+    text("txtInterpret", i.Interpret);
+    text("txtTitel", i.Titel);
+    text("txtWeitereInfos", i.WeitereInfos);
+    aus += ",\"projectors\":[";
+    for (std::size_t p = 0; p < i.Projektoren.size(); ++p) {
+        if (p) aus += ',';
+        aus += "{\"checkProjektorFarben\":[";
+        for (std::size_t f = 0; f < 3; ++f) {
+            if (f) aus += ',';
+            wahr(i.Projektoren[p].Farben[f]);
+        }
+        aus += "],\"txtEmpfScanspeed\":";
+        jsonText(aus, i.Projektoren[p].EmpfScanspeed);
+        aus += '}';
+    }
+    aus += "],\"OptProjektorSetup\":";
+    jsonGanzzahl(aus, i.ProjektorSetup);
+    text("txtWeitereInfos_ProjektorPlazierung", i.ProjektorPlazierung);
+    aus += ",\"SpurZuordnung\":[";
+    for (std::size_t karte = 0; karte < 4; ++karte) {
+        if (karte) aus += ',';
+        aus += "{\"A\":";
+        wahr(i.SpurZuordnung[karte][0]);
+        aus += ",\"B\":";
+        wahr(i.SpurZuordnung[karte][1]);
+        aus += ",\"C\":";
+        wahr(i.SpurZuordnung[karte][2]);
+        aus += ",\"D\":";
+        wahr(i.SpurZuordnung[karte][3]);
+        aus += '}';
+    }
+    aus += "],\"txtHardware_ProjektorRouting\":[";
+    for (std::size_t r = 0; r < 4; ++r) {
+        if (r) aus += ',';
+        jsonText(aus, i.ProjektorRouting[r]);
+    }
+    aus += ']';
+    text("txtWeitereInfos_AusgabeRouting", i.AusgabeRouting);
+    aus += ",\"optDMXVerwendung\":";
+    jsonGanzzahl(aus, i.DMXVerwendung);
+    text("txtVerwendeteDMXGeräte", i.VerwendeteDMXGeraete);
+    text("txtDMXSonstigeInfos", i.DMXSonstigeInfos);
+    text("txtSonstigeInfos", i.SonstigeInfos);
+    aus += "}\n";
+    return aus;
+}
+
 } // namespace
 
 void befehlInfo(const std::string& datei) {
@@ -122,9 +239,14 @@ void befehlInfo(const std::string& datei) {
         std::cout << ildaInfo(datei);
     else if (hatEndung(datei, ".qvp"))
         std::cout << paletteInfo(datei);
+    else if (hatEndung(datei, ".shw"))
+        std::cout << showInfo(datei);
+    else if (hatEndung(datei, ".info"))
+        std::cout << showInfoDateiInfo(datei);
     else
-        throw CliFehler(datei + ": unknown file kind; info reads figure (.qvb), ILDA (.ild) and "
-                                "palette (.qvp) files.");
+        throw CliFehler(datei + ": unknown file kind; info reads figure (.qvb), ILDA (.ild), "
+                                "palette (.qvp), show (.shw) and show information (.info) "
+                                "files.");
 }
 
 } // namespace sw::cli

@@ -2,6 +2,7 @@
 // The commands of strahlwerk-cli. Each prints its result on stdout and throws CliFehler with
 // a sentence naming the file and the problem.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,5 +52,12 @@ void befehlSettings(const std::string& aktion, const std::string& datei,
 void befehlPlay(const PlayOptionen& o);
 // Loads a figure file of any version and writes it as the current version.
 void befehlUpgrade(const std::string& eingabe, const std::string& ausgabe);
+
+// Lists the files of the show's folder that do not belong to the show and, unless `probelauf`,
+// moves them into the trash (the user's trash, else "Geloescht" in the show folder).
+void befehlCleanShow(const std::string& showDatei, bool probelauf);
+// The figure and showpart file names the show's timeline uses, read from its ".seq" file; while
+// unset, clean-show keeps every figure and showpart.
+extern std::function<std::vector<std::string>(const std::string& seqDatei)> cleanShowBenutzteDateien;
 
 } // namespace sw::cli

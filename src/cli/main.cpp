@@ -58,7 +58,7 @@ CLI::Validator frameFormat() {
         "");
 }
 
-const char* kBefehle = "info, upgrade, convert, play, devices and settings";
+const char* kBefehle = "info, upgrade, convert, play, devices, settings and clean-show";
 
 } // namespace
 
@@ -68,8 +68,18 @@ int main(int argc, char** argv) {
 
     std::string infoDatei;
     auto* info = app.add_subcommand("info", "Print a file's content as JSON.");
-    info->add_option("FILE", infoDatei, "figure (.qvb), ILDA (.ild) or palette (.qvp) file")
+    info->add_option("FILE", infoDatei,
+                     "figure (.qvb), ILDA (.ild), palette (.qvp), show (.shw) or show "
+                     "information (.info) file")
         ->required();
+
+    std::string cleanShowDatei;
+    bool cleanShowProbe = false;
+    auto* cleanShow = app.add_subcommand(
+        "clean-show", "List the files of a show folder that do not belong to the show and move "
+                      "them to the trash.");
+    cleanShow->add_option("SHOW", cleanShowDatei, "the show file, FOLDER/NAME.shw")->required();
+    cleanShow->add_flag("--dry-run", cleanShowProbe, "only list the files");
 
     std::string upgradeEin, upgradeAus;
     auto* upgrade = app.add_subcommand(
@@ -187,6 +197,8 @@ int main(int argc, char** argv) {
             sw::cli::befehlDevices(devicesEinstellungen, devicesWarten);
         else if (*settings)
             sw::cli::befehlSettings(einstellungsAktion, einstellungsDatei, einstellungsArgument);
+        else if (*cleanShow)
+            sw::cli::befehlCleanShow(cleanShowDatei, cleanShowProbe);
     } catch (const sw::cli::CliFehler& e) {
         std::cerr << "strahlwerk-cli: " << e.what() << "\n";
         return 1;
