@@ -8,6 +8,8 @@
 #include "platform/Datei.h"
 #include "platform/Fehler.h"
 #include "platform/Text.h"
+#include "show/SequenzDatei.h"
+#include "show/Showpart.h"
 
 #include <filesystem>
 #include <iostream>
@@ -113,6 +115,65 @@ std::string paletteInfo(const std::string& datei) {
     }
 }
 
+// Sequence (".seq") and showpart (".prt") files: their events 1 to N with the record's fields.
+void eventsAlsJson(std::string& aus, const EventListe& events) {
+    aus += "\"events\":[";
+    for (std::size_t i = 1; i < events.size(); ++i) {
+        const SeqEvent& e = events[i];
+        if (i > 1) aus += ',';
+        aus += "{\"start\":";
+        jsonKommazahl(aus, e.start);
+        aus += ",\"off\":";
+        jsonKommazahl(aus, e.off);
+        aus += ",\"track\":";
+        jsonGanzzahl(aus, e.track);
+        aus += ",\"kind\":";
+        jsonGanzzahl(aus, e.kind);
+        aus += ",\"key\":";
+        jsonGanzzahl(aus, e.key);
+        aus += ",\"value\":";
+        jsonGanzzahl(aus, e.value);
+        aus += '}';
+    }
+    aus += ']';
+}
+
+std::string sequenzInfo(const std::string& datei) {
+    std::string bytes = eingabeLesen(datei);
+    try {
+        auto inhalt = sequenzDekodieren(bytes);
+        std::string aus = "{\"kind\":\"sequence\",\"version\":";
+        jsonGanzzahl(aus, inhalt.version);
+        aus += ",\"count\":";
+        jsonGanzzahl(aus, sequenz::anzahl(inhalt.events));
+        aus += ',';
+        eventsAlsJson(aus, inhalt.events);
+        aus += "}\n";
+        return aus;
+    } catch (const Formatfehler& e) {
+        throw CliFehler(datei + ": the sequence file is truncated or corrupt: " + e.what() + ".");
+    }
+}
+
+std::string showpartInfo(const std::string& datei) {
+    std::string bytes = eingabeLesen(datei);
+    try {
+        auto part = showpartDekodieren(bytes);
+        std::string aus = "{\"kind\":\"showpart\",\"version\":0,\"name\":";
+        jsonText(aus, part.name);
+        aus += ",\"length\":";
+        jsonKommazahl(aus, part.laenge);
+        aus += ",\"count\":";
+        jsonGanzzahl(aus, sequenz::anzahl(part.events));
+        aus += ',';
+        eventsAlsJson(aus, part.events);
+        aus += "}\n";
+        return aus;
+    } catch (const Formatfehler& e) {
+        throw CliFehler(datei + ": the showpart file is truncated or corrupt: " + e.what() + ".");
+    }
+}
+
 } // namespace
 
 void befehlInfo(const std::string& datei) {
@@ -122,9 +183,13 @@ void befehlInfo(const std::string& datei) {
         std::cout << ildaInfo(datei);
     else if (hatEndung(datei, ".qvp"))
         std::cout << paletteInfo(datei);
+    else if (hatEndung(datei, ".seq"))
+        std::cout << sequenzInfo(datei);
+    else if (hatEndung(datei, ".prt"))
+        std::cout << showpartInfo(datei);
     else
-        throw CliFehler(datei + ": unknown file kind; info reads figure (.qvb), ILDA (.ild) and "
-                                "palette (.qvp) files.");
+        throw CliFehler(datei + ": unknown file kind; info reads figure (.qvb), ILDA (.ild), "
+                                "palette (.qvp), sequence (.seq) and showpart (.prt) files.");
 }
 
 } // namespace sw::cli
