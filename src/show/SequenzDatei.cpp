@@ -105,7 +105,10 @@ bool LoadSequenz(EventListe& events, Umgebung& env, const std::filesystem::path&
     std::string grund;
     try {
         SequenzInhalt inhalt = sequenzDekodieren(dateiLesen(datei));
-        if (inhalt.version < 3) Sequenz_EventOffTime_Ermitteln(inhalt.events, medienlaenge);
+        // A file we wrote is sorted already; one put together elsewhere must not reach
+        // playback unsorted.
+        sequenzSortieren(inhalt.events);
+        Sequenz_EventOffTime_Ermitteln(inhalt.events, medienlaenge);
         events = std::move(inhalt.events);
         env.log.zeile("LoadSequenz " + datei.string() +
                       ": Anzahl Events = " + std::to_string(sequenz::anzahl(events)));

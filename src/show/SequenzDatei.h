@@ -38,8 +38,9 @@ int alteSpurUmrechnen(int spur);
 
 // Loads the file into `events`, which stays as it was when the file cannot be read or does
 // not fit its counts (the operator is told which file and why). Nothing happens when the file
-// does not exist. Off times are recomputed for files older than version 3. Returns whether
-// the list was replaced.
+// does not exist. The list is sorted and its off times recomputed for the given media length
+// (an old file has none; a newer one's were computed with the media of its time). Returns
+// whether the list was replaced.
 bool LoadSequenz(EventListe& events, Umgebung& env, const std::filesystem::path& datei,
                  double medienlaenge);
 

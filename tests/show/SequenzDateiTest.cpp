@@ -39,7 +39,7 @@ TEST(SequenzDatei, Version1And2Renumbering) {
     EXPECT_EQ(alteSpurUmrechnen(255), -1); // 15 + 19 * 15 does not fit a byte
 }
 
-TEST(SequenzDatei, LoadRecomputesOffTimesOfOldFilesOnly) {
+TEST(SequenzDatei, LoadSortsAndRecomputesOffTimes) {
     test::Kratzordner tmp;
     test::TestUmgebung u;
     auto datei = tmp / "a.seq";
@@ -51,30 +51,33 @@ TEST(SequenzDatei, LoadRecomputesOffTimesOfOldFilesOnly) {
     EXPECT_EQ(e[1].off, 3000);
     EXPECT_EQ(e[2].off, 9000);
     EXPECT_NE(test::leseDatei(tmp / "log.txt").find(" = 2"), std::string::npos);
-    // Version 3 keeps its stored off times.
-    test::schreibeDatei(datei, seqBytes(3, {ev(0, 0), ev(1000, 2, 143, 0, 0, 1234),
-                                            ev(3000, 1, 143, 0, 0, 77)}));
+    // Version 3: an unsorted file is sorted; an event with no successor keeps its stored off.
+    test::schreibeDatei(datei, seqBytes(3, {ev(0, 0), ev(3000, 1, 143, 0, 0, 77),
+                                            ev(1000, 2, 143, 0, 0, 1234), ev(500, 19, 143, 0, 0, 800)}));
     ASSERT_TRUE(LoadSequenz(e, u.env, datei, 9000));
-    EXPECT_EQ(e[1].off, 1234);
-    EXPECT_EQ(e[2].off, 77);
+    EXPECT_EQ(e[1].off, 800);
+    EXPECT_EQ(e[2].off, 3000);
+    EXPECT_EQ(e[3].off, 9000);
     // A missing file does nothing, and says nothing.
     EXPECT_FALSE(LoadSequenz(e, u.env, tmp / "fehlt.seq", 9000));
-    EXPECT_EQ(e.size(), 3u);
+    EXPECT_EQ(e.size(), 4u);
     EXPECT_TRUE(u.dialoge.meldungen.empty());
 }
 
 TEST(SequenzDatei, Version3RoundTripIsByteForByte) {
     test::Kratzordner tmp;
     test::TestUmgebung u;
-    std::vector<SeqEvent> ev3 = {ev(0, 0), ev(0.25, 1, 143, 7, 7, 500), ev(500, 228, 175, -1, 32767, 1e9),
-                                 ev(1e12, 19, 127, -32768, -5, -0.0)};
+    // Off times as the rule gives them for a media length of 2e12, so a load keeps them.
+    std::vector<SeqEvent> ev3 = {ev(0, 0), ev(0.25, 1, 143, 7, 7, 2e12),
+                                 ev(500, 228, 175, -1, 32767, 2e12),
+                                 ev(1e12, 19, 127, -32768, -5, 2e12)};
     const std::string bytes = seqBytes(3, ev3);
     EXPECT_EQ(test::hex(bytes, 6), "03 00 00 00 03 00");
     EXPECT_EQ(sequenzKodieren(sequenzDekodieren(bytes).events), bytes);
     auto datei = tmp / "b.seq";
     test::schreibeDatei(datei, bytes);
     EventListe e;
-    ASSERT_TRUE(LoadSequenz(e, u.env, datei, 0));
+    ASSERT_TRUE(LoadSequenz(e, u.env, datei, 2e12));
     auto ziel = tmp / "c.seq";
     ASSERT_TRUE(SaveSequenz(e, u.env, ziel));
     EXPECT_EQ(test::leseDatei(ziel), bytes);
