@@ -13,7 +13,7 @@ TEST(SequenzDatei, Version0WithoutVersionByteWidensAndRenumbers) {
     ASSERT_EQ(bytes.size(), 4u + 4 * 12);
     auto inhalt = sequenzDekodieren(bytes);
     EXPECT_EQ(inhalt.version, 0);
-    ASSERT_EQ(inhalt.events.size(), 5u);
+    ASSERT_EQ(inhalt.events.size(), 4u);
     EXPECT_EQ(inhalt.events[0], SeqEvent{}); // record 0 reads as all zero
     EXPECT_EQ(inhalt.events[1], ev(100, 19, 143, 200, 201));
     EXPECT_EQ(inhalt.events[2], ev(250.5, 20, 127, 5, 6));
