@@ -168,8 +168,7 @@ void NoteOff_Entfernen(Sequenzer& s, Umgebung& env) {
     const auto loslassen = [](const SeqEvent& e) { return e.kind == sequenz::kTasteLosgelassen; };
     if (std::none_of(s.Events.begin() + 1, s.Events.end(), loslassen)) return;
     WriteUndo(s.Events, s.undo, env);
-    s.Events.erase(std::remove_if(s.Events.begin() + 1, s.Events.end(), loslassen),
-                   s.Events.end());
+    s.Events.erase(std::remove_if(s.Events.begin() + 1, s.Events.end(), loslassen), s.Events.end());
     s.markiert.clear();
     Sequenz_EventOffTime_Ermitteln(s.Events, s.Medienlaenge);
     neuZeichnen(s, 0, -1);

@@ -21,8 +21,8 @@
 namespace sw {
 
 struct Sequenzer {
-    EventListe Events = EventListe(2); // a new show: indices 0 and 1, all zero
-    std::vector<long> markiert;         // marked event indices, ascending
+    EventListe Events = EventListe(2);       // a new show: indices 0 and 1, all zero
+    std::vector<long> markiert;              // marked event indices, ascending
     double markiertVon = 0, markiertBis = 0; // start times of the first and last marked event
     std::vector<SeqEvent> Zwischenablage;
     Zeitraster raster;

@@ -35,8 +35,7 @@ int alteSpurUmrechnen(int spur) {
 SequenzInhalt sequenzDekodieren(std::string_view bytes) {
     BinaerLeser l(bytes);
     const std::int32_t n = l.i32();
-    if (n < 0)
-        throw Formatfehler(0, "the event count " + std::to_string(n) + " is negative");
+    if (n < 0) throw Formatfehler(0, "the event count " + std::to_string(n) + " is negative");
     SequenzInhalt inhalt;
     // Version 0 wrote no version byte; its first record starts with a zero byte.
     std::uint8_t version = l.vorschau(1).empty() ? 0 : static_cast<std::uint8_t>(l.vorschau(1)[0]);
@@ -47,10 +46,9 @@ SequenzInhalt sequenzDekodieren(std::string_view bytes) {
     const std::size_t satz = version == 0 ? kSatz0 : version <= 2 ? kSatz1 : kSatz3;
     const auto saetze = static_cast<std::uint64_t>(n) + 1;
     if (saetze * satz > l.rest())
-        throw Formatfehler(l.position(),
-                           "the file announces " + std::to_string(n) + " events of " +
-                               std::to_string(satz) + " bytes but holds only " +
-                               std::to_string(l.rest()) + " bytes of events");
+        throw Formatfehler(l.position(), "the file announces " + std::to_string(n) + " events of " +
+                                             std::to_string(satz) + " bytes but holds only " +
+                                             std::to_string(l.rest()) + " bytes of events");
     inhalt.events.resize(static_cast<std::size_t>(saetze));
     for (auto& e : inhalt.events) {
         e.start = l.f64();

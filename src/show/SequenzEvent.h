@@ -27,14 +27,18 @@ namespace sequenz {
 // Tracks come in device groups of 19 rows: track = 19 × group + row, row 1 to 19.
 inline constexpr int kZeilenJeGruppe = 19;
 inline constexpr int kGruppen = 12;
-inline constexpr std::uint8_t kTasteGedrueckt = 143;  // figure on
+inline constexpr std::uint8_t kTasteGedrueckt = 143;   // figure on
 inline constexpr std::uint8_t kTasteLosgelassen = 127; // figure off
 inline constexpr std::uint8_t kEffektwert = 175;
 
-inline int track(int gruppe, int zeile) { return kZeilenJeGruppe * gruppe + zeile; }
+inline int track(int gruppe, int zeile) {
+    return kZeilenJeGruppe * gruppe + zeile;
+}
 
 // The highest event index N of a list (0 when it holds element 0 only).
-inline long anzahl(const EventListe& e) { return e.empty() ? 0 : static_cast<long>(e.size()) - 1; }
+inline long anzahl(const EventListe& e) {
+    return e.empty() ? 0 : static_cast<long>(e.size()) - 1;
+}
 } // namespace sequenz
 
 } // namespace sw

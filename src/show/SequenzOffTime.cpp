@@ -13,11 +13,13 @@ void sequenzSortieren(EventListe& events, std::vector<char>* mitgefuehrt) {
     // A total order on doubles: a NaN read from a damaged file must not break the sort.
     auto vor = [](double a, double b) { return std::strong_order(a, b) < 0; };
     if (!mitgefuehrt) {
-        if (std::is_sorted(events.begin() + 1, events.end(),
-                           [&](const SeqEvent& a, const SeqEvent& b) { return vor(a.start, b.start); }))
+        if (std::is_sorted(
+                events.begin() + 1, events.end(),
+                [&](const SeqEvent& a, const SeqEvent& b) { return vor(a.start, b.start); }))
             return;
-        std::stable_sort(events.begin() + 1, events.end(),
-                         [&](const SeqEvent& a, const SeqEvent& b) { return vor(a.start, b.start); });
+        std::stable_sort(
+            events.begin() + 1, events.end(),
+            [&](const SeqEvent& a, const SeqEvent& b) { return vor(a.start, b.start); });
         return;
     }
     mitgefuehrt->resize(events.size(), 0);

@@ -12,7 +12,7 @@ namespace sw {
 
 struct SequenzUndo {
     long zaehler = 0;
-    long redoGrenze = 0; // the newest snapshot of the current history
+    long redoGrenze = 0;          // the newest snapshot of the current history
     std::filesystem::path ordner; // the program's temporary folder
     // cmdDo(3) and its redo neighbour, as the window shows them.
     bool undoEnabled = false;

@@ -39,8 +39,8 @@ Showpart showpartDekodieren(std::string_view bytes) {
     // The name's length field and the length in milliseconds follow the events.
     if (saetze * kSatz + 2 + 8 > l.rest())
         throw Formatfehler(l.position(), "the file announces " + std::to_string(n) +
-                                             " events but holds only " +
-                                             std::to_string(l.rest()) + " bytes after its header");
+                                             " events but holds only " + std::to_string(l.rest()) +
+                                             " bytes after its header");
     Showpart part;
     part.events.resize(static_cast<std::size_t>(saetze));
     for (auto& e : part.events) {

@@ -15,7 +15,8 @@ constexpr const char* kTextErzeugenStandard = "Create a showpart from the events
 constexpr const char* kFilter = "*.prt(QV-Showpart Datei)|*.prt";
 
 bool prtEndung(const std::string& name) {
-    return name.size() >= 4 && gleichOhneGross(std::string_view(name).substr(name.size() - 4), ".prt");
+    return name.size() >= 4 &&
+           gleichOhneGross(std::string_view(name).substr(name.size() - 4), ".prt");
 }
 
 } // namespace
@@ -24,10 +25,9 @@ std::optional<std::filesystem::path> Showpart_Speichern(Sequenzer& s, Umgebung& 
                                                         bool dateinameBekannt,
                                                         const std::filesystem::path& datei) {
     std::string ziel = dateinameBekannt ? datei.string() : std::string();
-    std::string vorschlag =
-        index >= 0 && static_cast<std::size_t>(index) < s.Showparts.size()
-            ? s.Showparts[static_cast<std::size_t>(index)].name
-            : std::string();
+    std::string vorschlag = index >= 0 && static_cast<std::size_t>(index) < s.Showparts.size()
+                                ? s.Showparts[static_cast<std::size_t>(index)].name
+                                : std::string();
     for (;;) {
         if (ziel.empty()) {
             DateiAuswahl auswahl;
@@ -42,7 +42,9 @@ std::optional<std::filesystem::path> Showpart_Speichern(Sequenzer& s, Umgebung& 
         const std::string name = std::filesystem::path(ziel).filename().string();
         const std::string ersetzt = umlauteErsetzen(name);
         if (ersetzt == name) break;
-        env.dialoge.meldung(env.texte.text(meldung::Umlaute, "File names may not contain umlauts (ä, ö, ü, ß). Please choose another name."));
+        env.dialoge.meldung(env.texte.text(
+            meldung::Umlaute,
+            "File names may not contain umlauts (ä, ö, ü, ß). Please choose another name."));
         vorschlag = ersetzt;
         ziel.clear();
     }
@@ -83,8 +85,7 @@ std::optional<long> mnuErzeugen_Click(Sequenzer& s, Umgebung& env) {
         s.Showparts.pop_back();
         return std::nullopt;
     }
-    s.Showparts[static_cast<std::size_t>(index)].name =
-        datei->stem().string();
+    s.Showparts[static_cast<std::size_t>(index)].name = datei->stem().string();
     // The name is part of the file: write it again now that it is known.
     SaveShowpart(s.Showparts, index, env, *datei);
     return index;

@@ -1,7 +1,7 @@
 #include "show/SequenzBearbeiten.h"
-#include "show/SequenzDatei.h"
 #include "SequenzBauer.h"
 #include "TestHilfe.h"
+#include "show/SequenzDatei.h"
 
 using namespace sw;
 using sw::test::ev;

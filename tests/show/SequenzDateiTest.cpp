@@ -21,8 +21,8 @@ TEST(SequenzDatei, Version0WithoutVersionByteWidensAndRenumbers) {
 }
 
 TEST(SequenzDatei, Version1And2Renumbering) {
-    const std::vector<SeqEvent> alt = {ev(0, 0), ev(10, 16, 143, -3, 1000), ev(20, 17),
-                                       ev(30, 32), ev(40, 33), ev(50, 192)};
+    const std::vector<SeqEvent> alt = {
+        ev(0, 0), ev(10, 16, 143, -3, 1000), ev(20, 17), ev(30, 32), ev(40, 33), ev(50, 192)};
     auto v1 = sequenzDekodieren(seqBytes(1, alt));
     EXPECT_EQ(v1.version, 1);
     EXPECT_EQ(v1.events[1], ev(10, 19, 143, -3, 1000));
@@ -52,8 +52,9 @@ TEST(SequenzDatei, LoadSortsAndRecomputesOffTimes) {
     EXPECT_EQ(e[2].off, 9000);
     EXPECT_NE(test::leseDatei(tmp / "log.txt").find(" = 2"), std::string::npos);
     // Version 3: an unsorted file is sorted; an event with no successor keeps its stored off.
-    test::schreibeDatei(datei, seqBytes(3, {ev(0, 0), ev(3000, 1, 143, 0, 0, 77),
-                                            ev(1000, 2, 143, 0, 0, 1234), ev(500, 19, 143, 0, 0, 800)}));
+    test::schreibeDatei(datei,
+                        seqBytes(3, {ev(0, 0), ev(3000, 1, 143, 0, 0, 77),
+                                     ev(1000, 2, 143, 0, 0, 1234), ev(500, 19, 143, 0, 0, 800)}));
     ASSERT_TRUE(LoadSequenz(e, u.env, datei, 9000));
     EXPECT_EQ(e[1].off, 800);
     EXPECT_EQ(e[2].off, 3000);
@@ -122,7 +123,7 @@ TEST(SequenzDatei, TruncatedOrCorruptFilesLeaveTheListAsItWas) {
     LoadSequenz(e, u.env, datei, 0);
     ASSERT_FALSE(u.dialoge.details.empty());
     EXPECT_NE(u.dialoge.details.back().find("Fehler #  75. frmSequenzer    sub LoadSequenz         "
-                                "Fehler bei Zugriff auf Datei: "),
+                                            "Fehler bei Zugriff auf Datei: "),
               std::string::npos);
 }
 

@@ -1,7 +1,7 @@
-#include "show/SequenzDatei.h"
-#include "show/Showpart.h"
 #include "SequenzBauer.h"
 #include "TestHilfe.h"
+#include "show/SequenzDatei.h"
+#include "show/Showpart.h"
 
 #include <array>
 #include <sys/wait.h>
@@ -41,12 +41,14 @@ TEST(SequenzInfo, SequenceAndShowpartFilesAsJson) {
     test::schreibeDatei(tmp / "b.prt", showpartKodieren(p));
     std::tie(code, aus) = info(tmp, tmp / "b.prt");
     EXPECT_EQ(code, 0) << aus;
-    EXPECT_EQ(aus, "{\"kind\":\"showpart\",\"version\":0,\"name\":\"Intro \\\"1\\\"\",\"length\":40,"
-                   "\"count\":1,\"events\":[{\"start\":0,\"off\":40,\"track\":2,\"kind\":127,"
-                   "\"key\":-1,\"value\":3}]}\n");
+    EXPECT_EQ(aus,
+              "{\"kind\":\"showpart\",\"version\":0,\"name\":\"Intro \\\"1\\\"\",\"length\":40,"
+              "\"count\":1,\"events\":[{\"start\":0,\"off\":40,\"track\":2,\"kind\":127,"
+              "\"key\":-1,\"value\":3}]}\n");
 
     test::schreibeDatei(tmp / "c.seq", test::seqBytes(3, {ev(0, 0), ev(1, 1)}).substr(0, 20));
     std::tie(code, aus) = info(tmp, tmp / "c.seq");
     EXPECT_NE(code, 0);
-    EXPECT_NE(aus.find("c.seq: the sequence file is truncated or corrupt"), std::string::npos) << aus;
+    EXPECT_NE(aus.find("c.seq: the sequence file is truncated or corrupt"), std::string::npos)
+        << aus;
 }

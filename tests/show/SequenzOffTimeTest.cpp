@@ -66,8 +66,7 @@ TEST(SequenzOffTime, LinearPassAgreesWithTheRuleOnRandomSequences) {
         std::uniform_int_distribution<int> zeit(0, n * 3);
         std::uniform_real_distribution<double> alt(-1000, n * 4.0);
         EventListe e(static_cast<std::size_t>(n) + 1);
-        for (int i = 1; i <= n; ++i)
-            e[i] = ev(zeit(zufall), spur(zufall), 143, i, i, alt(zufall));
+        for (int i = 1; i <= n; ++i) e[i] = ev(zeit(zufall), spur(zufall), 143, i, i, alt(zufall));
         sequenzSortieren(e);
         EventListe referenz = e;
         offTimesQuadratisch(referenz, n * 3.5);
@@ -77,8 +76,8 @@ TEST(SequenzOffTime, LinearPassAgreesWithTheRuleOnRandomSequences) {
 }
 
 TEST(SequenzOffTime, SortingIsStableAndCarriesFlags) {
-    EventListe e = {ev(9, 9), ev(300, 1, 143, 1), ev(100, 2, 143, 2), ev(300, 3, 143, 3),
-                    ev(100, 4, 143, 4), ev(std::nan(""), 5, 143, 5)};
+    EventListe e = {ev(9, 9),           ev(300, 1, 143, 1), ev(100, 2, 143, 2),
+                    ev(300, 3, 143, 3), ev(100, 4, 143, 4), ev(std::nan(""), 5, 143, 5)};
     std::vector<char> flags = {0, 1, 0, 0, 1, 0};
     sequenzSortieren(e, &flags);
     std::vector<int> keys;

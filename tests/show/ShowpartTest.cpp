@@ -1,7 +1,7 @@
-#include "show/ShowpartErzeugen.h"
-#include "platform/Binaer.h"
 #include "SequenzBauer.h"
 #include "TestHilfe.h"
+#include "platform/Binaer.h"
+#include "show/ShowpartErzeugen.h"
 
 using namespace sw;
 using sw::test::ev;
@@ -24,7 +24,9 @@ TEST(Showpart, FileLayoutAndRoundTrip) {
     // in Windows-1252, the length.
     ASSERT_EQ(bytes.size(), 4u + 1 + 10 + 3 * 22 + 2 + 5 + 8);
     EXPECT_EQ(test::hex(bytes, 15), "02 00 00 00 00 01 00 03 00 00 00 00 00 00 00");
-    EXPECT_EQ(bytes.substr(4 + 1 + 10 + 66, 7), std::string("\x05\x00Gr\xF6\xDF" "e", 7));
+    EXPECT_EQ(bytes.substr(4 + 1 + 10 + 66, 7), std::string("\x05\x00Gr\xF6\xDF"
+                                                            "e",
+                                                            7));
     Showpart zurueck = showpartDekodieren(bytes);
     EXPECT_EQ(zurueck, beispiel());
     EXPECT_EQ(showpartKodieren(zurueck), bytes);
