@@ -1,5 +1,6 @@
 #include "show/SequenzBearbeiten.h"
 
+#include "show/SequenzMeldungen.h"
 #include "show/SequenzOffTime.h"
 
 #include <algorithm>
@@ -8,11 +9,6 @@
 namespace sw {
 
 namespace {
-
-constexpr int kTextKeineTaste = 187;
-constexpr const char* kTextKeineTasteStandard = "No key shows this figure.";
-constexpr int kTextVerschieben = 584;
-constexpr const char* kTextVerschiebenStandard = "Move by milliseconds:";
 
 void neuZeichnen(Sequenzer& s, double von, double bis) {
     if (s.neuZeichnen) s.neuZeichnen(von, bis);
@@ -66,7 +62,7 @@ bool picSpur_DragDrop(Sequenzer& s, Umgebung& env, std::span<const std::optional
             break;
         }
     if (!taste) {
-        env.dialoge.meldung(env.texte.text(kTextKeineTaste, kTextKeineTasteStandard));
+        env.dialoge.meldung(env.texte.text(meldung::KeineTaste, meldung::KeineTasteText));
         return false;
     }
     if (track < 0 || track > 255) return false;
@@ -204,15 +200,15 @@ double verschiebungLesen(const std::string& text) {
 }
 
 void mnuEventsVerschieben_Click(Sequenzer& s, Umgebung& env) {
-    auto antwort =
-        env.dialoge.eingabe(env.texte.text(kTextVerschieben, kTextVerschiebenStandard), "0");
+    auto antwort = env.dialoge.eingabe(
+        env.texte.text(meldung::VerschiebenUm, meldung::VerschiebenUmText), "0");
     if (!antwort) return;
     eventsVerschieben(s, env, verschiebungLesen(*antwort), false);
 }
 
 void mnuEventsAbZeitpunktVerschieben_Click(Sequenzer& s, Umgebung& env) {
-    auto antwort =
-        env.dialoge.eingabe(env.texte.text(kTextVerschieben, kTextVerschiebenStandard), "0");
+    auto antwort = env.dialoge.eingabe(
+        env.texte.text(meldung::VerschiebenUm, meldung::VerschiebenUmText), "0");
     if (!antwort) return;
     eventsVerschieben(s, env, verschiebungLesen(*antwort), true);
 }

@@ -2,6 +2,7 @@
 
 #include "core/Meldungen.h"
 #include "platform/Text.h"
+#include "show/SequenzMeldungen.h"
 #include "show/SequenzOffTime.h"
 
 #include <algorithm>
@@ -10,8 +11,6 @@ namespace sw {
 
 namespace {
 
-constexpr int kTextErzeugen = 1096;
-constexpr const char* kTextErzeugenStandard = "Create a showpart from the events?";
 constexpr const char* kFilter = "*.prt(QV-Showpart Datei)|*.prt";
 
 bool prtEndung(const std::string& name) {
@@ -42,9 +41,7 @@ std::optional<std::filesystem::path> Showpart_Speichern(Sequenzer& s, Umgebung& 
         const std::string name = std::filesystem::path(ziel).filename().string();
         const std::string ersetzt = umlauteErsetzen(name);
         if (ersetzt == name) break;
-        env.dialoge.meldung(env.texte.text(
-            meldung::Umlaute,
-            "File names may not contain umlauts (ä, ö, ü, ß). Please choose another name."));
+        env.dialoge.meldung(env.texte.text(meldung::Umlaute, meldung::UmlauteText));
         vorschlag = ersetzt;
         ziel.clear();
     }
@@ -54,8 +51,8 @@ std::optional<std::filesystem::path> Showpart_Speichern(Sequenzer& s, Umgebung& 
 }
 
 std::optional<long> mnuErzeugen_Click(Sequenzer& s, Umgebung& env) {
-    if (env.dialoge.frage(env.texte.text(kTextErzeugen, kTextErzeugenStandard), Knoepfe::JaNein,
-                          Antwort::Ja) != Antwort::Ja)
+    if (env.dialoge.frage(env.texte.text(meldung::ShowpartErzeugen, meldung::ShowpartErzeugenText),
+                          Knoepfe::JaNein, Antwort::Ja) != Antwort::Ja)
         return std::nullopt;
     std::vector<long> quelle = s.markiert;
     std::sort(quelle.begin(), quelle.end());
