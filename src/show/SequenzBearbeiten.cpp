@@ -1,5 +1,6 @@
 #include "show/SequenzBearbeiten.h"
 
+#include "show/SequenzDatei.h"
 #include "show/SequenzMeldungen.h"
 #include "show/SequenzOffTime.h"
 
@@ -42,6 +43,26 @@ void markenBereinigen(Sequenzer& s) {
 
 void neueSequenz(Sequenzer& s) {
     s.Events.assign(2, SeqEvent{});
+    neuZeichnen(s, 0, -1);
+}
+
+bool LoadSequenz(Sequenzer& s, Umgebung& env, const std::filesystem::path& datei) {
+    const bool geladen = LoadSequenz(s.Events, env, datei, s.Medienlaenge);
+    if (geladen) neuZeichnen(s, 0, -1);
+    return geladen;
+}
+
+bool SaveSequenz(const Sequenzer& s, Umgebung& env, const std::filesystem::path& datei) {
+    return SaveSequenz(s.Events, env, datei);
+}
+
+void Undo(Sequenzer& s, Umgebung& env) {
+    Undo(s.Events, s.undo, env, s.Medienlaenge);
+    neuZeichnen(s, 0, -1);
+}
+
+void Redo(Sequenzer& s, Umgebung& env) {
+    Redo(s.Events, s.undo, env, s.Medienlaenge);
     neuZeichnen(s, 0, -1);
 }
 

@@ -20,6 +20,7 @@
 
 namespace sw {
 
+// The timeline's state. Like the windows that drive it, it lives on the user-interface thread.
 struct Sequenzer {
     EventListe Events = EventListe(2);       // a new show: indices 0 and 1, all zero
     std::vector<long> markiert;              // marked event indices, ascending
@@ -43,6 +44,13 @@ struct Sequenzer {
 
 // mnuNeueShow_Click's part: indices 0 and 1, all zero; marks and the undo history stay.
 void neueSequenz(Sequenzer& s);
+
+// The show's sequence file in and out, with the media length of the show and a redraw.
+bool LoadSequenz(Sequenzer& s, Umgebung& env, const std::filesystem::path& datei);
+bool SaveSequenz(const Sequenzer& s, Umgebung& env, const std::filesystem::path& datei);
+// The undo buttons: a step back or forward through the snapshots, then a redraw.
+void Undo(Sequenzer& s, Umgebung& env);
+void Redo(Sequenzer& s, Umgebung& env);
 
 // Sorts, recomputes the off times and redraws everything: the end of every edit.
 void sequenzAbschliessen(Sequenzer& s);

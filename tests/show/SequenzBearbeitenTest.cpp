@@ -189,6 +189,17 @@ TEST_F(Bearbeiten, UndoAndRedoThroughNumberedFiles) {
     Redo(s.Events, s.undo, u.env, s.Medienlaenge);
     EXPECT_TRUE(keys().empty());
     EXPECT_FALSE(s.undo.redoEnabled);
-    Undo(s.Events, s.undo, u.env, s.Medienlaenge);
+    int gezeichnet = 0;
+    s.neuZeichnen = [&](double, double) { ++gezeichnet; };
+    Undo(s, u.env);
     EXPECT_EQ(keys(), (std::vector<int>{2}));
+    EXPECT_EQ(gezeichnet, 1);
+    // The show's sequence file, with the show's media length.
+    ASSERT_TRUE(SaveSequenz(s, u.env, tmp / "Show.seq"));
+    s.Medienlaenge = 4321;
+    s.Events.clear();
+    ASSERT_TRUE(LoadSequenz(s, u.env, tmp / "Show.seq"));
+    EXPECT_EQ(keys(), (std::vector<int>{2}));
+    EXPECT_EQ(s.Events[1].off, 4321);
+    EXPECT_EQ(gezeichnet, 2);
 }
