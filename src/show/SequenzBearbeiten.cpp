@@ -74,6 +74,7 @@ void sequenzAbschliessen(Sequenzer& s) {
 
 bool picSpur_DragDrop(Sequenzer& s, Umgebung& env, std::span<const std::optional<long>> keyTable,
                       long figur, double zeit, int zeile) {
+    if (zeile < 1 || zeile > sequenz::kZeilenJeGruppe) return false; // beside the rows
     if (s.raster.an) zeit = TimeRaster(s.raster, zeit);
     const int track = sequenz::track(s.optDeviceNr, zeile);
     std::optional<std::int16_t> taste;
