@@ -8,8 +8,10 @@
 #include "platform/Datei.h"
 #include "platform/Fehler.h"
 #include "platform/Text.h"
+#include "show/SequenzDatei.h"
 #include "show/ShowDatei.h"
 #include "show/ShowInfo.h"
+#include "show/Showpart.h"
 
 #include <filesystem>
 #include <iostream>
@@ -230,6 +232,65 @@ std::string showInfoDateiInfo(const std::string& datei) {
     return aus;
 }
 
+// Sequence (".seq") and showpart (".prt") files: their events 1 to N with the record's fields.
+void eventsAlsJson(std::string& aus, const EventListe& events) {
+    aus += "\"events\":[";
+    for (std::size_t i = 1; i < events.size(); ++i) {
+        const SeqEvent& e = events[i];
+        if (i > 1) aus += ',';
+        aus += "{\"start\":";
+        jsonKommazahl(aus, e.start);
+        aus += ",\"off\":";
+        jsonKommazahl(aus, e.off);
+        aus += ",\"track\":";
+        jsonGanzzahl(aus, e.track);
+        aus += ",\"kind\":";
+        jsonGanzzahl(aus, e.kind);
+        aus += ",\"key\":";
+        jsonGanzzahl(aus, e.key);
+        aus += ",\"value\":";
+        jsonGanzzahl(aus, e.value);
+        aus += '}';
+    }
+    aus += ']';
+}
+
+std::string sequenzInfo(const std::string& datei) {
+    std::string bytes = eingabeLesen(datei);
+    try {
+        auto inhalt = sequenzDekodieren(bytes);
+        std::string aus = "{\"kind\":\"sequence\",\"version\":";
+        jsonGanzzahl(aus, inhalt.version);
+        aus += ",\"count\":";
+        jsonGanzzahl(aus, sequenz::anzahl(inhalt.events));
+        aus += ',';
+        eventsAlsJson(aus, inhalt.events);
+        aus += "}\n";
+        return aus;
+    } catch (const Formatfehler& e) {
+        throw CliFehler(datei + ": the sequence file is truncated or corrupt: " + e.what() + ".");
+    }
+}
+
+std::string showpartInfo(const std::string& datei) {
+    std::string bytes = eingabeLesen(datei);
+    try {
+        auto part = showpartDekodieren(bytes);
+        std::string aus = "{\"kind\":\"showpart\",\"version\":0,\"name\":";
+        jsonText(aus, part.name);
+        aus += ",\"length\":";
+        jsonKommazahl(aus, part.laenge);
+        aus += ",\"count\":";
+        jsonGanzzahl(aus, sequenz::anzahl(part.events));
+        aus += ',';
+        eventsAlsJson(aus, part.events);
+        aus += "}\n";
+        return aus;
+    } catch (const Formatfehler& e) {
+        throw CliFehler(datei + ": the showpart file is truncated or corrupt: " + e.what() + ".");
+    }
+}
+
 } // namespace
 
 void befehlInfo(const std::string& datei) {
@@ -243,10 +304,14 @@ void befehlInfo(const std::string& datei) {
         std::cout << showInfo(datei);
     else if (hatEndung(datei, ".info"))
         std::cout << showInfoDateiInfo(datei);
+    else if (hatEndung(datei, ".seq"))
+        std::cout << sequenzInfo(datei);
+    else if (hatEndung(datei, ".prt"))
+        std::cout << showpartInfo(datei);
     else
         throw CliFehler(datei + ": unknown file kind; info reads figure (.qvb), ILDA (.ild), "
-                                "palette (.qvp), show (.shw) and show information (.info) "
-                                "files.");
+                                "palette (.qvp), show (.shw), show information (.info), "
+                                "sequence (.seq) and showpart (.prt) files.");
 }
 
 } // namespace sw::cli
