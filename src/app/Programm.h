@@ -13,6 +13,9 @@
 #include "devices/Treiber.h"
 #include "output/Ausgabe.h"
 #include "platform/Umgebung.h"
+#include "show/Medien.h"
+#include "show/SequenzBearbeiten.h"
+#include "show/ShowZustand.h"
 
 #include <memory>
 #include <string>
@@ -46,6 +49,15 @@ struct Programm {
     std::unique_ptr<AusgabeZustand> ausgabe;
     Geraete geraete;
     Dacausgabe dac;
+
+    // The show and its timeline. The media layer is a stand-in that reports a length until a
+    // player is built in.
+    ShowZustand show;
+    Sequenzer sequenzer;
+    FakeMedien medien;
+    // The show routines' context, the timeline wired in as the show's sequence; a window adds
+    // its own folder change.
+    ShowKontext showKontext();
 
     // Program-wide values of the settings.
     int IniVersion = 0;

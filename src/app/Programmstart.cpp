@@ -8,6 +8,7 @@
 #include "core/Meldungen.h"
 #include "core/Ordnerwechsel.h"
 #include "devices/Emulation.h"
+#include "show/ShowZuletzt.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -333,7 +334,26 @@ Fortsetzung Programmstart(Programm& p, std::string argument, StartHooks& h) {
     }
     // Figures rescued from a run that did not end normally, once their folder can be shown.
     gerettetAnbieten(p, gerettet);
+    auto show = p.showKontext();
+    zuletztGeoeffneteLaden(show);
     return Fortsetzung::Weiter;
+}
+
+ShowKontext Programm::showKontext() {
+    ShowKontext k{show, figuren, paletten, einstellungen, env, medien, {}, pfade.Programmordner,
+                  pfade.ProgrammDatenPfad};
+    // The timeline takes the media length and folder of the show it belongs to.
+    k.teile.sequenzLaden = [this](const std::string& datei) {
+        sequenzer.Medienlaenge = show.MediaLaenge;
+        sequenzer.showOrdner = show.Showordner;
+        return LoadSequenz(sequenzer, env, datei);
+    };
+    k.teile.sequenzSpeichern = [this](const std::string& datei) {
+        return SaveSequenz(sequenzer, env, datei);
+    };
+    k.teile.sequenzLeeren = [this] { neueSequenz(sequenzer); };
+    k.teile.nachShowOeffnen = [this] { sequenzAbschliessen(sequenzer); };
+    return k;
 }
 
 void Programmende(Programm& p) {

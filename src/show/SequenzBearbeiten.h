@@ -28,7 +28,7 @@ struct Sequenzer {
     std::vector<SeqEvent> Zwischenablage;
     Zeitraster raster;
     std::vector<Showpart> Showparts;
-    std::array<ShowpartSlot, kShowpartSlots> slots{};
+    std::array<ShowpartSlot, kShowpartSlots> plaetze{}; // the playback slots of showparts
     SequenzUndo undo;
     double Medienlaenge = 0; // milliseconds; set by the show when it loads its media
     int optDeviceNr = 0;     // the device group whose 19 rows the timeline shows

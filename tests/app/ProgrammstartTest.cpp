@@ -2,6 +2,9 @@
 #include "app/Einstellungsdatei.h"
 #include "core/Absturzkopien.h"
 #include "core/QvbFormat.h"
+#include "show/ShowLaden.h"
+#include "show/ShowSpeichern.h"
+#include "show/ShowZuletzt.h"
 
 using namespace sw;
 namespace fs = std::filesystem;
@@ -237,4 +240,49 @@ TEST(Programmstart, WindowPositions) {
               "6200000");
     cmdResetFensterpositionen_Click(*p);
     EXPECT_FALSE(fensterpositionLesen(*p, "frmHaupt"));
+}
+
+// A show saved with its timeline, the program ended and started again, the show loaded: the
+// same events, palette, information and recent files.
+TEST(Programmstart, AShowWithItsTimelineComesBackAfterARestart) {
+    test::Startumgebung s;
+    const fs::path ordner = s.tmp / "Abend";
+    fs::create_directories(ordner);
+    test::schreibeDatei(ordner / "musik.mp3", "ID3");
+    EventListe events;
+    {
+        auto p = s.programm();
+        StartHooks h;
+        ASSERT_EQ(Programmstart(*p, "", h), Fortsetzung::Weiter);
+        auto k = p->showKontext();
+        p->show.SoundName = "musik.mp3";
+        p->paletten.Farbpalette[100] = {10, 20, 30};
+        p->show.info.Interpret = "Band";
+        auto& e = p->sequenzer.Events;
+        e.resize(4);
+        e[1] = SeqEvent{500, 0, 2, 143, 7, 100};
+        e[2] = SeqEvent{1500, 0, 1, 143, 8, 100};
+        e[3] = SeqEvent{2500, 0, 19, 143, 9, 100};
+        sequenzAbschliessen(p->sequenzer);
+        events = p->sequenzer.Events;
+        ASSERT_TRUE(ShowSpeichern(k, ordner.string() + "/", "Abend"));
+        zuletztGeoeffneteAufnehmen(k, (ordner / "Abend.shw").string()); // saving did already
+        Programmende(*p);
+    }
+    auto p = s.programm();
+    StartHooks h;
+    ASSERT_EQ(Programmstart(*p, "", h), Fortsetzung::Weiter);
+    EXPECT_EQ(p->show.ZuletztGeoeffnete[0], (ordner / "Abend.shw").string());
+    auto k = p->showKontext();
+    ASSERT_TRUE(ShowLaden(k, "Abend", ordner.string() + "/"));
+    EXPECT_EQ(p->sequenzer.Events.size(), events.size());
+    for (std::size_t i = 1; i < events.size(); ++i) {
+        EXPECT_EQ(p->sequenzer.Events[i].start, events[i].start) << i;
+        EXPECT_EQ(p->sequenzer.Events[i].track, events[i].track) << i;
+        EXPECT_EQ(p->sequenzer.Events[i].key, events[i].key) << i;
+    }
+    EXPECT_EQ(p->paletten.Farbpalette[100], (RGB{10, 20, 30}));
+    EXPECT_EQ(p->show.info.Interpret, "Band");
+    EXPECT_EQ(p->show.MediaDatei, "musik.mp3");
+    Programmende(*p);
 }
