@@ -1,6 +1,8 @@
 #include "core/Dateifehler.h"
 
 #include "core/Meldungen.h"
+#include "platform/Datei.h"
+#include "platform/Fehler.h"
 
 namespace sw {
 
@@ -14,6 +16,17 @@ void dateifehlerMelden(Umgebung& env, Zugriff art, const std::string& falle,
             : env.texte.text(meldung::DateiNichtGeschrieben, meldung::DateiNichtGeschriebenText);
     env.dialoge.warnung(meldung::einsetzen(text, datei) + (grund.empty() ? "" : "\n" + grund),
                         falle + (grund.empty() ? "" : "\n" + grund));
+}
+
+bool speichernOderMelden(Umgebung& env, const std::filesystem::path& datei,
+                         std::string_view bytes, const std::string& falle) {
+    try {
+        atomarSchreiben(datei, bytes);
+        return true;
+    } catch (const Laufzeitfehler& e) {
+        dateifehlerMelden(env, Zugriff::Schreiben, falle, datei.string(), e.what());
+        return false;
+    }
 }
 
 } // namespace sw

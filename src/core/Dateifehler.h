@@ -5,7 +5,9 @@
 
 #include "platform/Umgebung.h"
 
+#include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace sw {
 
@@ -13,5 +15,10 @@ enum class Zugriff { Lesen, Schreiben };
 
 void dateifehlerMelden(Umgebung& env, Zugriff art, const std::string& falle,
                        const std::string& datei, const std::string& grund);
+
+// Writes `bytes` to `datei` atomically; a failure is shown as above with the trap text `falle`
+// and gives false.
+bool speichernOderMelden(Umgebung& env, const std::filesystem::path& datei,
+                         std::string_view bytes, const std::string& falle);
 
 } // namespace sw

@@ -261,18 +261,11 @@ bool FarbpaletteLaden(Paletten& p, Umgebung& env) {
 }
 
 bool FarbpaletteSpeichern(const Paletten& p, Umgebung& env) {
-    try {
-        atomarSchreiben(p.Palettendatei, palettendateiKodieren(p));
-        return true;
-    } catch (const Laufzeitfehler& e) {
-        dateifehlerMelden(
-            env, Zugriff::Schreiben,
-            "Fehler # " +
-                std::string(" 75. frmHaupt, Sub FarbpaletteSpeichern_ was unable to safe file: ") +
-                p.Palettendatei,
-            p.Palettendatei, e.what());
-        return false;
-    }
+    return speichernOderMelden(
+        env, p.Palettendatei, palettendateiKodieren(p),
+        "Fehler # " +
+            std::string(" 75. frmHaupt, Sub FarbpaletteSpeichern_ was unable to safe file: ") +
+            p.Palettendatei);
 }
 
 bool mnuPangolinFarbtabelleLaden_Click(Paletten& p, Umgebung& env,

@@ -124,15 +124,8 @@ bool LoadSequenz(EventListe& events, Umgebung& env, const std::filesystem::path&
 }
 
 bool SaveSequenz(const EventListe& events, Umgebung& env, const std::filesystem::path& datei) {
-    try {
-        atomarSchreiben(datei, sequenzKodieren(events));
-        return true;
-    } catch (const Laufzeitfehler& e) {
-        dateifehlerMelden(env, Zugriff::Schreiben,
-                          "Fehler # " + std::string(kSpeicherFalle) + datei.string(),
-                          datei.string(), e.what());
-        return false;
-    }
+    return speichernOderMelden(env, datei, sequenzKodieren(events),
+                               "Fehler # " + std::string(kSpeicherFalle) + datei.string());
 }
 
 } // namespace sw

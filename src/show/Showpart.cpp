@@ -111,17 +111,14 @@ bool LoadShowpart(std::vector<Showpart>& showparts, long index, Umgebung& env,
 
 bool SaveShowpart(const std::vector<Showpart>& showparts, long index, Umgebung& env,
                   const std::filesystem::path& datei) {
-    try {
-        if (index < 0 || static_cast<std::size_t>(index) >= showparts.size())
-            throw Laufzeitfehler(fehlernummer::IndexAusserhalb);
-        atomarSchreiben(datei, showpartKodieren(showparts[static_cast<std::size_t>(index)]));
-        return true;
-    } catch (const Laufzeitfehler& e) {
-        dateifehlerMelden(env, Zugriff::Schreiben,
-                          "Fehler # " + std::string(kSpeicherFalle) + datei.string(),
-                          datei.string(), e.what());
+    const std::string falle = "Fehler # " + std::string(kSpeicherFalle) + datei.string();
+    if (index < 0 || static_cast<std::size_t>(index) >= showparts.size()) {
+        const Laufzeitfehler e(fehlernummer::IndexAusserhalb);
+        dateifehlerMelden(env, Zugriff::Schreiben, falle, datei.string(), e.what());
         return false;
     }
+    return speichernOderMelden(env, datei,
+                               showpartKodieren(showparts[static_cast<std::size_t>(index)]), falle);
 }
 
 } // namespace sw
