@@ -1,6 +1,7 @@
 #include "platform/Datei.h"
 
 #include "platform/Fehler.h"
+#include "platform/Speicherblock.h"
 
 #include <cerrno>
 #include <chrono>
@@ -103,34 +104,7 @@ std::string dateiFehlerGrund(int nummer) {
 }
 
 std::string dateiLesen(const fs::path& datei) {
-    std::error_code ec;
-    if (!fs::is_regular_file(datei, ec))
-        throw Laufzeitfehler(fs::exists(datei, ec) ? fehlernummer::Dateizugriff
-                                                   : fehlernummer::DateiNichtGefunden);
-    const int fd = ::open(datei.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw Laufzeitfehler(fehlernummer::Dateizugriff, std::strerror(errno));
-    // Sized once from the file's length and read in one piece: growing the buffer while
-    // reading copied a large file several times over. A file that grows meanwhile is read on
-    // to its end; one that shrinks ends where the reads end.
-    struct stat st {};
-    std::string inhalt;
-    if (::fstat(fd, &st) == 0 && st.st_size > 0) inhalt.resize(static_cast<std::size_t>(st.st_size));
-    std::size_t gelesen = 0;
-    bool fehler = false;
-    for (;;) {
-        if (gelesen == inhalt.size()) inhalt.resize(gelesen + (1 << 16));
-        const ssize_t n = ::read(fd, inhalt.data() + gelesen, inhalt.size() - gelesen);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            fehler = n < 0;
-            break;
-        }
-        gelesen += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    if (fehler) throw Laufzeitfehler(fehlernummer::Dateizugriff, "read error");
-    inhalt.resize(gelesen);
-    return inhalt;
+    return std::string(dateiBlockLesen(datei).ansicht());
 }
 
 void atomarSchreiben(const fs::path& datei, std::string_view bytes) {
