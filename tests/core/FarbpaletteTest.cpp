@@ -67,7 +67,7 @@ TEST(Farbpalette, FileRoundTripWith26215Lines) {
     for (long i = -1; i <= 4368; ++i) EXPECT_EQ(q.Farbpalette[i], p.Farbpalette[i]) << i;
 }
 
-TEST(Farbpalette, OldKindSetsEntriesTo254ThenYellow) {
+TEST(Farbpalette, OldKindSetsEntriesTo254ThenYellowAndAnUnknownHeaderIsLogged) {
     Kratzordner tmp;
     test::TestUmgebung u;
     schreibeDatei(tmp / "alt.qvp", alteDatei());
@@ -80,14 +80,10 @@ TEST(Farbpalette, OldKindSetsEntriesTo254ThenYellow) {
     EXPECT_EQ(p.Farbpalette[255], (RGB{255, 255, 0}));
     EXPECT_EQ(p.Farbpalette[300], (RGB{9, 9, 9}));
     EXPECT_EQ(p.Farbpalette[-1], (RGB{0, 0, 0}));
-}
 
-TEST(Farbpalette, UnknownHeaderIsLoggedAndGivesTheStandardTable) {
-    Kratzordner tmp;
-    test::TestUmgebung u;
+    // an unknown header gives the standard table and an entry in the log
     ASSERT_TRUE(u.log.oeffnen(tmp / "log.txt"));
     schreibeDatei(tmp / "x.qvp", "Farbpalette 2\r\n 1\r\n");
-    Paletten p;
     p.Farbpalette[1] = RGB{1, 1, 1};
     p.Lieblingsfarben[0] = 77;
     p.Palettendatei = (tmp / "x.qvp").string();
