@@ -106,8 +106,7 @@ TEST(IldaExport, RoundTripKeepsCoordinatesAndColours) {
             for (std::size_t i = 0; i < zurueck[f].Punkte.size(); ++i) {
                 const auto& a = original.Frames[f].Punkte[i];
                 const auto& b = zurueck[f].Punkte[i];
-                EXPECT_EQ(b.X, a.X) << art;
-                EXPECT_EQ(b.Y, a.Y) << art;
+                EXPECT_EQ(std::pair(b.X, b.Y), std::pair(a.X, a.Y)) << art;
                 const bool dunkel = a.Farbe <= 0;
                 if (dunkel) {
                     EXPECT_EQ(b.Farbe, -1) << art;
