@@ -1,6 +1,8 @@
 #include "core/Ansicht.h"
 #include "TestHilfe.h"
 
+#include <tuple>
+
 using namespace sw;
 
 TEST(Ansicht, MapsBothWaysAndZoomsAboutTheGivenScreenPoint) {
@@ -39,10 +41,8 @@ TEST(Ansicht, FittingShowsAllFramesOfTheFigureLargeAndWhole) {
     f.Frames.push_back({});
     f.Frames[1].Punkte.push_back(Punkt{6000, 3000, 1, 0});
     const Grenzen g = figurGrenzen(f);
-    EXPECT_EQ(g.minX, -2000);
-    EXPECT_EQ(g.maxX, 6000);
-    EXPECT_EQ(g.minY, 1000);
-    EXPECT_EQ(g.maxY, 3000);
+    EXPECT_EQ(std::tuple(g.minX, g.maxX, g.minY, g.maxY),
+              std::tuple(-2000.0, 6000.0, 1000.0, 3000.0));
     for (auto [b, h] : {std::pair{800.0, 600.0}, std::pair{300.0, 900.0}}) {
         Ansicht a;
         a.breite = b;

@@ -54,8 +54,8 @@ TEST_F(FigurDateiTest, AFailedOrEmptyLoadLeavesTheSlotAsItWas) {
     EXPECT_EQ(s.Figuren[2].Frames[0].Punkte[0].X, 7);
     ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
     // The warning names the file and the fault; the trap text is in its details.
-    EXPECT_EQ(u.dialoge.meldungen[0], "The file " + (tmp / "kaputt.qvb").string() +
-                                          " could not be read.\n" + e.grund);
+    EXPECT_EQ(u.dialoge.meldungen[0],
+              "The file " + (tmp / "kaputt.qvb").string() + " could not be read.\n" + e.grund);
     EXPECT_EQ(u.dialoge.details[0],
               "Fehler #  75. frmHaupt, Sub Qvb_Laden          Fehler bei Zugriff auf Datei: " +
                   (tmp / "kaputt.qvb").string() + "\n" + e.grund);
@@ -105,35 +105,32 @@ TEST_F(FigurDateiTest, UmlautNamesAreRefusedAndTheDialogAsksAgain) {
     EXPECT_FALSE(std::filesystem::exists(tmp / "Oel.qvb"));
 }
 
-TEST_F(FigurDateiTest, UndoSnapshotsNeedNoDialogAndNoFigureMeansNoFile) {
+TEST_F(FigurDateiTest, SnapshotsNeedNoDialogAndAFailedSaveReportsAndKeepsWhatWasThere) {
     s.SpurAuswahl[s.EditorSpur].Figur = 0;
     bool schnell = false;
     ASSERT_TRUE(Speichern(s, u.env, schnell, (tmp / "UndoFigur1.000").string()));
     EXPECT_TRUE(u.dialoge.dateiDialoge.empty());
     EXPECT_TRUE(std::filesystem::exists(tmp / "UndoFigur1.000"));
 
-    s.SpurAuswahl[s.EditorSpur].Figur = -1;
-    schnell = true;
-    EXPECT_FALSE(Speichern(s, u.env, schnell, (tmp / "none.qvb").string()));
-    EXPECT_FALSE(std::filesystem::exists(tmp / "none.qvb"));
-}
-
-TEST_F(FigurDateiTest, AFailedSaveReportsAndKeepsWhatWasThere) {
     std::filesystem::create_directories(tmp / "ziel.qvb" / "inhalt");
-    s.SpurAuswahl[s.EditorSpur].Figur = 0;
-    bool schnell = true;
+    schnell = true;
     std::string grund;
     EXPECT_FALSE(Speichern(s, u.env, schnell, (tmp / "ziel.qvb").string(), &grund));
     EXPECT_FALSE(grund.empty());
     ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
-    EXPECT_EQ(u.dialoge.meldungen[0].rfind("The file " + (tmp / "ziel.qvb").string() +
-                                               " could not be written",
-                                           0),
+    EXPECT_EQ(u.dialoge.meldungen[0].rfind(
+                  "The file " + (tmp / "ziel.qvb").string() + " could not be written", 0),
               0u);
     EXPECT_EQ(u.dialoge.details[0], "Fehler #  75. frmHaupt, Sub speichern was unable to safe "
                                     "file: " +
                                         (tmp / "ziel.qvb").string() + "\n" + grund);
     EXPECT_TRUE(std::filesystem::is_directory(tmp / "ziel.qvb" / "inhalt"));
+
+    // no figure selected: no file
+    schnell = true;
+    s.SpurAuswahl[s.EditorSpur].Figur = -1;
+    EXPECT_FALSE(Speichern(s, u.env, schnell, (tmp / "none.qvb").string()));
+    EXPECT_FALSE(std::filesystem::exists(tmp / "none.qvb"));
 }
 
 TEST_F(FigurDateiTest, ANewFigureSavedIntoTheFolderTakesItsPlaceInTheListAndTheEditor) {

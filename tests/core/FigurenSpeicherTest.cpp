@@ -55,14 +55,14 @@ TEST(FigurenSpeicher, FrameBarRefusesMoreFramesThanItCanShow) {
     test::TestUmgebung u;
     FigurenSpeicher s;
     s.SpurAuswahl[s.EditorSpur].Figur = 0;
-    s.Figuren[0].Frames.resize(32768);
-    FrameBalkenAktualisieren(s, u.env);
-    EXPECT_EQ(s.FrameBalkenMax, 32767);
-    EXPECT_TRUE(u.dialoge.meldungen.empty());
-    s.Figuren[0].Frames.resize(32769);
-    FrameBalkenAktualisieren(s, u.env);
-    EXPECT_EQ(s.FrameBalkenMax, 32767);
-    EXPECT_EQ(u.dialoge.meldungen, std::vector<std::string>{"To many frames in figure"});
+    // 32768 frames still fit the bar; one more is refused with a message
+    for (auto [frames, meldungen] : {std::pair{32768u, 0u}, {32769u, 1u}}) {
+        s.Figuren[0].Frames.resize(frames);
+        FrameBalkenAktualisieren(s, u.env);
+        EXPECT_EQ(s.FrameBalkenMax, 32767);
+        ASSERT_EQ(u.dialoge.meldungen.size(), meldungen) << frames;
+    }
+    EXPECT_EQ(u.dialoge.meldungen[0], "To many frames in figure");
 }
 
 TEST(FigurenSpeicher, AFigureTakenIntoTheListMovesEverythingBehindIt) {

@@ -54,16 +54,13 @@ TEST(IldaExport, Format1IndicesAndThePaletteSwitch) {
     f.Frames[0].Punkte = {{0, 0, 0xF00, 0}, {0, 0, 4095, 0}, {0, 0, 0, 0}, {0, 0, 0x0F0, 0}};
     std::string normal = ildaKodieren(f, p, 3, false);
     ASSERT_EQ(normal.size(), 32u + 4 * 6);
-    EXPECT_EQ(normal[32 + 5], static_cast<char>(254));
-    EXPECT_EQ(normal[32 + 4], 0);
-    EXPECT_EQ(normal[32 + 6 * 2 + 4], static_cast<char>(64));
-    EXPECT_EQ(normal[32 + 6 * 2 + 5], 0);
-    EXPECT_EQ(normal[32 + 6 * 3 + 4], static_cast<char>(128));
+    auto byte = [](const std::string& b, int i) { return static_cast<unsigned char>(b[32 + i]); };
+    // (record offset, expected byte): status and index of the lit, dark and last points
+    for (auto [i, w] : {std::pair{5, 254}, {4, 0}, {16, 64}, {17, 0}, {22, 128}})
+        EXPECT_EQ(byte(normal, i), w) << i;
     std::string palette = ildaKodieren(f, p, 3, true);
-    EXPECT_EQ(static_cast<unsigned char>(palette[32 + 5]), 219u);
-    EXPECT_EQ(static_cast<unsigned char>(palette[32 + 6 + 5]), 254u);
-    EXPECT_EQ(static_cast<unsigned char>(palette[32 + 12 + 5]), 0u);
-    EXPECT_EQ(static_cast<unsigned char>(palette[32 + 18 + 5]), 39u + 30u);
+    for (auto [i, w] : {std::pair{5, 219}, {11, 254}, {17, 0}, {23, 39 + 30}})
+        EXPECT_EQ(byte(palette, i), w) << i;
 }
 
 TEST(IldaExport, KindsWriteTheirSectionsAndLeaveTheTableAlone) {
@@ -109,8 +106,7 @@ TEST(IldaExport, RoundTripKeepsCoordinatesAndColours) {
             for (std::size_t i = 0; i < zurueck[f].Punkte.size(); ++i) {
                 const auto& a = original.Frames[f].Punkte[i];
                 const auto& b = zurueck[f].Punkte[i];
-                EXPECT_EQ(b.X, a.X) << art;
-                EXPECT_EQ(b.Y, a.Y) << art;
+                EXPECT_EQ(std::pair(b.X, b.Y), std::pair(a.X, a.Y)) << art;
                 const bool dunkel = a.Farbe <= 0;
                 if (dunkel) {
                     EXPECT_EQ(b.Farbe, -1) << art;
@@ -182,12 +178,9 @@ TEST(IldaShowExport, RecordsOneFramePerCycleAndClosesTheFile) {
         for (const auto& k : koepfe)
             if (ilda::istBild(k.format)) bilder.push_back(k);
         ASSERT_EQ(bilder.size(), 4u) << art;
-        for (int f = 0; f < 3; ++f) {
-            EXPECT_EQ(bilder[static_cast<std::size_t>(f)].nummer, f);
-            EXPECT_EQ(bilder[static_cast<std::size_t>(f)].gesamt, 3) << art;
-        }
+        for (std::size_t f = 0; f < 4; ++f) EXPECT_EQ(bilder[f].gesamt, 3) << art;
+        for (int f = 0; f < 3; ++f) EXPECT_EQ(bilder[static_cast<std::size_t>(f)].nummer, f);
         EXPECT_EQ(bilder[3].records, 0u);
-        EXPECT_EQ(bilder[3].gesamt, 3);
 
         FigurenSpeicher s;
         Paletten p;
@@ -247,7 +240,8 @@ TEST(IldaShowExport, ReplacesThePreviousFileOnlyWhenComplete) {
                        "Die Datei \\xxx\\ konnte nicht geschrieben werden.");
     EXPECT_FALSE(IldaFarbPalettenHeaderSchreiben(Paletten(), u.env, fehlt));
     EXPECT_EQ(u.dialoge.meldungen.back(),
-              "Die Datei " + fehlt + " konnte nicht geschrieben werden.\nthe folder does not exist");
+              "Die Datei " + fehlt +
+                  " konnte nicht geschrieben werden.\nthe folder does not exist");
     EXPECT_EQ(u.dialoge.details.back().rfind(
                   "Fehler #  75. frmHaupt, Sub IldaFarbPalettenHeaderSchreiben", 0),
               0u);

@@ -52,6 +52,14 @@ TEST_F(IldaImportTest, Format1StatusRules) {
     EXPECT_EQ(punkt(1, 2), (Punkt{0, 0, 0, 0}));
     EXPECT_TRUE(u.dialoge.meldungen.empty());
     EXPECT_EQ(s.FrameBalkenMax, 1);
+
+    // an end-of-file marker ends the import: the section after it is not read
+    IldaBauer ende;
+    ende.kopf(5, 1).p5(1, 1, 128, 1, 1, 1).kopf(5, 0).kopf(5, 1).p5(2, 2, 128, 1, 1, 1);
+    auto mitEnde = laden(ende.bytes);
+    EXPECT_TRUE(mitEnde.vollstaendig);
+    EXPECT_EQ(mitEnde.frames, 1);
+    EXPECT_EQ(frames().size(), 1u);
 }
 
 TEST_F(IldaImportTest, TrueColourFormatsAndZ) {
@@ -146,15 +154,6 @@ TEST_F(IldaImportTest, FramesBeyondTheAnnouncedTotalAreAskedFor) {
     laden(c.bytes);
     EXPECT_EQ(frames().size(), 4u);
     EXPECT_EQ(u.dialoge.meldungen.size(), 2u);
-}
-
-TEST_F(IldaImportTest, EndOfFileMarkerEndsTheImport) {
-    IldaBauer b;
-    b.kopf(5, 1).p5(1, 1, 128, 1, 1, 1).kopf(5, 0).kopf(5, 1).p5(2, 2, 128, 1, 1, 1);
-    auto e = laden(b.bytes);
-    EXPECT_TRUE(e.vollstaendig);
-    EXPECT_EQ(frames().size(), 1u);
-    EXPECT_EQ(e.frames, 1);
 }
 
 TEST_F(IldaImportTest, BadFilesKeepWhatWasReadAndSaySo) {

@@ -4,7 +4,7 @@
 
 using namespace sw;
 
-TEST(Testbild, ColoursBecomeTableIndicesAndEveryPointAJump) {
+TEST(Testbild, ColoursBecomeTableIndicesEveryPointAJumpAndBadFilesAreRejected) {
     Testbild b;
     b.framedauer = 2000;
     b.frames = {{{100, -100, 255, 255, 255, false}, {0, 0, 255, 0, 0, true}},
@@ -20,12 +20,10 @@ TEST(Testbild, ColoursBecomeTableIndicesAndEveryPointAJump) {
     EXPECT_EQ(f.Frames[0].Punkte[1], (Punkt{100, -100, 4095, status::Sprung}));
     EXPECT_EQ(f.Frames[0].Punkte[2], (Punkt{0, 0, -1, status::Sprung}));
     EXPECT_EQ(f.Frames[1].Punkte[1], (Punkt{-32768, 32767, 2032, status::Sprung}));
-}
 
-TEST(Testbild, TruncatedOrForeignFilesAreRejected) {
-    Testbild b;
+    // truncated or foreign files are rejected
     b.frames = {{{1, 2, 3, 4, 5, false}, {6, 7, 8, 9, 10, false}}};
-    std::string bytes = testbildKodieren(b);
+    bytes = testbildKodieren(b);
     for (std::size_t n = 0; n < bytes.size(); ++n)
         EXPECT_THROW(testbildDekodieren(bytes.substr(0, n)), Formatfehler) << n;
     EXPECT_NO_THROW(testbildDekodieren(bytes));
