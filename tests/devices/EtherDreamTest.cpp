@@ -69,14 +69,11 @@ TEST(EtherDream, WireLayoutsByteForByte) {
 }
 
 TEST(EtherDream, PipelinePointsMapToSignedCoordinatesAndBack) {
-    const Punkt mitte = ausAusgabepunkt(Ausgabepunkt{32767, 32767, 255, 1, 0, 128});
-    EXPECT_EQ(mitte.x, 0);
-    EXPECT_EQ(mitte.y, 0);
-    EXPECT_EQ(mitte.r, 0xFFFF);
-    EXPECT_EQ(mitte.g, 0x0101);
-    EXPECT_EQ(mitte.i, 0x8080);
-    EXPECT_EQ(ausAusgabepunkt(Ausgabepunkt{0, 65535, 0, 0, 0, 0}).x, -32767);
-    EXPECT_EQ(ausAusgabepunkt(Ausgabepunkt{0, 65535, 0, 0, 0, 0}).y, 32767);
+    EXPECT_EQ(ausAusgabepunkt(Ausgabepunkt{32767, 32767, 255, 1, 0, 128}),
+              (Punkt{0, 0, 0, 0xFFFF, 0x0101, 0, 0x8080, 0, 0}));
+    const Punkt ecke = ausAusgabepunkt(Ausgabepunkt{0, 65535, 0, 0, 0, 0});
+    EXPECT_EQ(ecke.x, -32767);
+    EXPECT_EQ(ecke.y, 32767);
     EXPECT_EQ(ausAusgabepunkt(Ausgabepunkt{-5, 70000, 300, -1, 0, 0}).r, 0xFFFF); // clamped
     const Ausgabepunkt a{1234, 60000, 17, 0, 255, 200};
     const Ausgabepunkt z = zuAusgabepunkt(ausAusgabepunkt(a));

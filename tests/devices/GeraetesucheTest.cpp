@@ -140,14 +140,10 @@ TEST_F(Suche, StoredDacsThatComeAfterStartGoOnTheirLogicalDevices) {
     simulationsgeraetEntfernen(simulation, g, u.env, *a);
     EXPECT_EQ(g.eintrag(0).Kennung, kEtherDream);
     EXPECT_EQ(a->Geraetetyp[0], static_cast<std::int16_t>(Geraetetyp::EtherDream));
-    EXPECT_EQ(g.eintrag(0).Anzeigename, "Ether Dream 102030");
-    EXPECT_EQ(g.eintrag(0).Netzadresse, "127.0.0.1");
-    EXPECT_EQ(g.eintrag(5).Anzeigename, "IDN IDN-Emu");
     EXPECT_EQ(g.eintrag(5).Netzport, receiver.port());
     EXPECT_EQ(g.eintrag(6).Anzeigename, "Helios Emu 2");
-    EXPECT_EQ(g.eintrag(4).Anzeigename, "Helios Emu 1");
+    EXPECT_EQ(g.eintrag(4).Anzeigename, "Helios Emu 1"); // the operator's choice stays
     EXPECT_EQ(g.ComboDeviceNr[0], "Hardware:0 Ether Dream 102030");
-    EXPECT_EQ(g.ComboDeviceNr[5], "Hardware:5 IDN IDN-Emu");
 
     // Each came once, at the end of the list; the selection lists follow the list.
     eineWeile();
@@ -182,9 +178,7 @@ TEST_F(Suche, AVanishedDacIsReportedOnceAndTakenBackWhenItReturns) {
     EXPECT_EQ(std::set<std::string>(weg.begin(), weg.end()),
               (std::set<std::string>{kEtherDream, kIdn, "Helios EMU1"}));
     EXPECT_EQ(weg.size(), 3u);
-    EXPECT_FALSE(eintrag(kEtherDream)->Bereit);
-    EXPECT_FALSE(eintrag(kIdn)->Bereit);
-    EXPECT_FALSE(eintrag("Helios EMU1")->Bereit);
+    for (const auto& k : weg) EXPECT_FALSE(eintrag(k)->Bereit) << k;
     EXPECT_EQ(logZeilen("EtherDream lost: " + kEtherDream +
                         " (Ether Dream 102030), not heard for 0.3 s"),
               1u);
@@ -204,7 +198,7 @@ TEST_F(Suche, AVanishedDacIsReportedOnceAndTakenBackWhenItReturns) {
     EXPECT_EQ(g.HardwareZuordnung[0], index);
     EXPECT_EQ(weg.size(), 3u);
     EXPECT_EQ(logZeilen("EtherDream found: " + kEtherDream), 2u);
-    EXPECT_EQ(logZeilen("EtherDream lost"), 1u);
+    EXPECT_EQ(logZeilen("EtherDream lost"), 1u); // not reported lost again on its return
 }
 
 TEST_F(Suche, AnAddressItCannotListenOnIsLoggedOnce) {

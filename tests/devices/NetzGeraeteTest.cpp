@@ -24,19 +24,7 @@ std::uint16_t freierPort() {
     return s.lokalerPort();
 }
 
-std::vector<sw::Punkt> quadrat(std::int32_t farbe) {
-    std::vector<sw::Punkt> p;
-    for (int k = 0; k < 40; ++k) {
-        const int u = (k % 10) * 2000 - 10000;
-        const int seite = k / 10;
-        p.push_back({static_cast<std::int16_t>(seite == 0 ? u : seite == 1 ? 10000 : seite == 2 ? -u : -10000),
-                     static_cast<std::int16_t>(seite == 0 ? -10000 : seite == 1 ? u : seite == 2 ? 10000 : -u),
-                     farbe, 0});
-    }
-    return p;
-}
-
-// A lit circle of `anzahl` points.
+// A lit circle of `anzahl` points; 40 points make the small figure.
 std::vector<sw::Punkt> kreis(int anzahl, std::int32_t farbe) {
     std::vector<sw::Punkt> p;
     for (int k = 0; k < anzahl; ++k) {
@@ -104,6 +92,13 @@ struct NetzAnlage {
         letzterDurchlauf = Uhrzeit::now();
         t->starten();
     }
+    // Figure 2 holds `zweite`, to be started during play.
+    void zweiteFigur(const std::vector<sw::Punkt>& zweite) {
+        FigurenErweitern(t->s, 2);
+        Figur f;
+        f.Frames[0].Punkte.insert(f.Frames[0].Punkte.end(), zweite.begin(), zweite.end());
+        t->s.Figuren[2] = f;
+    }
 };
 
 } // namespace
@@ -120,18 +115,13 @@ TEST(NetzGeraete, FoundStreamedAndBlankedThroughThePipeline) {
     auto& t = *a.t;
     const int index = geraetNachName(t.g, "Ether Dream 102030");
     ASSERT_GE(index, 0);
-    const auto& e = t.g.Geraeteliste[static_cast<std::size_t>(index)];
-    EXPECT_EQ(e.Kennung, "EtherDream 00:04:a3:10:20:30");
-    EXPECT_EQ(e.MaxFrameSize, 1799);
-    EXPECT_EQ(e.MaxSpeed, 100000);
-    const int idnIndex = geraetNachName(t.g, "IDN IDN-Emu");
-    ASSERT_GE(idnIndex, 0);
-    EXPECT_EQ(t.g.Geraeteliste[static_cast<std::size_t>(idnIndex)].Kennung, "IDN 00112233445500");
-
+    // Frames never exceed what the DAC's buffer holds, as its broadcast tells.
+    EXPECT_EQ(t.g.Geraeteliste[static_cast<std::size_t>(index)].MaxFrameSize, 1799);
+    ASSERT_GE(geraetNachName(t.g, "IDN IDN-Emu"), 0);
     t.zuordnen(0, "Ether Dream 102030", 30000);
     t.zuordnen(1, "Lumax Emu 1", 20000);
     t.zuordnen(2, "IDN IDN-Emu", 30000);
-    t.figur(quadrat(4095));
+    t.figur(kreis(40, 4095));
     a.starten();
     a.spielen(30);
     // The IDN receiver holds the pipeline's frame.
@@ -187,7 +177,7 @@ TEST(NetzGeraete, ALostDeviceIsReportedOnceWhileTheOthersPlayOn) {
     t.zuordnen(0, "Ether Dream 102030", 30000);
     t.zuordnen(1, "Lumax Emu 1", 20000);
     t.zuordnen(2, "IDN IDN-Emu", 30000);
-    t.figur(quadrat(4095));
+    t.figur(kreis(40, 4095));
     a.starten();
     a.spielen(0.5);
     const std::uint16_t port = a.ed->tcpPort();
@@ -223,44 +213,6 @@ TEST(NetzGeraete, ALostDeviceIsReportedOnceWhileTheOthersPlayOn) {
     EXPECT_EQ(a.logZeilen("(IDN IDN-Emu) antwortet wieder"), 1u);
 }
 
-// Measures the time from starting a figure to its first point leaving the DAC, and the CPU
-// time of the streaming thread.
-TEST(NetzGeraete, TriggerToFirstPointAndCpuPerDevice) {
-    std::atomic<double> ersterNeuer{-1};
-    // Figure 2 is green; figure 1 has no green.
-    NetzAnlage a([&](const etherdream::Punkt& p, double s) {
-        if (p.r == 0 && p.g != 0 && ersterNeuer < 0) ersterNeuer = s;
-    });
-    auto& t = *a.t;
-    ASSERT_GE(geraetNachName(t.g, "Ether Dream 102030"), 0);
-    t.zuordnen(0, "Ether Dream 102030", 30000);
-    t.zuordnen(2, "IDN IDN-Emu", 30000);
-    t.figur(quadrat(0xF00));
-    FigurenErweitern(t.s, 2);
-    Figur gruen;
-    const auto p = quadrat(0x0F0);
-    gruen.Frames[0].Punkte.insert(gruen.Frames[0].Punkte.end(), p.begin(), p.end());
-    t.s.Figuren[2] = gruen;
-    a.starten();
-    a.spielen(1);
-    ASSERT_LT(ersterNeuer.load(), 0);
-    const double ausloeser = a.ed->sekunden();
-    FigurStarten(*t.a, t.s, 0, 2, t.a->JetztMs);
-    a.spielen(0.5);
-    ASSERT_GE(ersterNeuer.load(), 0);
-    const double latenz = ersterNeuer - ausloeser;
-    EXPECT_LT(latenz, 0.1);
-    const auto* strom = t.dac->laufenderStrom(0);
-    ASSERT_NE(strom, nullptr);
-    const double cpu = strom->cpuSekunden();
-    ASSERT_NE(t.dac->laufenderStrom(2), nullptr);
-    const double idnCpu = t.dac->laufenderStrom(2)->cpuSekunden();
-    AbspielenStoppen(*t.a);
-    std::printf("trigger to first point: %.1f ms; streaming thread CPU per second of output: "
-                "Ether Dream %.1f ms, IDN %.1f ms\n",
-                latenz * 1000, cpu * 1000 / 1.5, idnCpu * 1000 / 1.5);
-}
-
 namespace {
 
 // The output cycle stops for 300 ms in the middle of a 3-second stream (a stalled cycle on a
@@ -293,11 +245,7 @@ void stillstand(bool etherDream) {
     t.zuordnen(geraet, etherDream ? "Ether Dream 102030" : "IDN IDN-Emu", 30000);
     // 600 points: a pass takes 20 ms, so in steady play every pass has a new frame.
     t.figur(kreis(600, 0xF00));
-    FigurenErweitern(t.s, 2);
-    Figur g;
-    const auto p = kreis(600, 0x0F0);
-    g.Frames[0].Punkte.insert(g.Frames[0].Punkte.end(), p.begin(), p.end());
-    t.s.Figuren[2] = g;
+    a.zweiteFigur(kreis(600, 0x0F0));
     auto uhr = [&] { return etherDream ? a.ed->sekunden() : a.idn->sekunden(); };
     a.starten();
     a.spielen(1.2);
@@ -331,7 +279,8 @@ void stillstand(bool etherDream) {
             std::this_thread::sleep_for(std::chrono::milliseconds(2)); // the close is under way
         EXPECT_EQ(a.idn->schliessungen(), 1);
     }
-    // The show goes on where the cycle is back: the new figure is out within 100 ms.
+    // The show goes on where the cycle is back: the new figure is out within 100 ms (this is
+    // also the trigger-to-first-point check), and not before it was started.
     std::lock_guard l(m);
     ASSERT_EQ(gruen.size(), 1u);
     EXPECT_GT(gruen[0], ausloeser);
@@ -340,12 +289,11 @@ void stillstand(bool etherDream) {
 
 } // namespace
 
-TEST(NetzGeraete, AStalledCycleNeverStarvesAnEtherDream) {
-    stillstand(true);
-}
-
-TEST(NetzGeraete, AStalledCycleNeverStarvesAnIdnReceiver) {
-    stillstand(false);
+TEST(NetzGeraete, AStalledCycleNeverStarvesAnEtherDreamOrAnIdnReceiver) {
+    for (bool etherDream : {true, false}) {
+        SCOPED_TRACE(etherDream ? "Ether Dream" : "IDN");
+        stillstand(etherDream);
+    }
 }
 
 // The buffer target is logged per device when it changes; a refused real-time request once.
@@ -356,7 +304,7 @@ TEST(NetzGeraete, BufferTargetAndRefusedRealTimeAreLogged) {
     auto& t = *a.t;
     t.zuordnen(0, "Ether Dream 102030", 30000);
     t.zuordnen(2, "IDN IDN-Emu", 30000);
-    t.figur(quadrat(4095));
+    t.figur(kreis(40, 4095));
     a.starten();
     a.spielen(0.6);
     Strom::echtzeitPrioritaet = prioritaet;

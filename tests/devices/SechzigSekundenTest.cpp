@@ -86,34 +86,26 @@ TEST(SechzigSekunden, SixteenMixedDevicesKeepTheirPaceAndGetWhatThePipelineEmitt
         }
         ++geprueft[static_cast<std::size_t>(d)];
     };
-    auto anhaengen = [&](std::vector<emu::EmuGeraet>& liste, int erster) {
-        for (std::size_t k = 0; k < liste.size(); ++k) {
-            const int d = erster + static_cast<int>(k);
-            liste[k].beiFrame = [&, d](const emu::EmuGeraet& g, const emu::EmuFrame& f) {
-                pruefen(d, g, f);
-            };
-        }
-    };
-    anhaengen(t.lumax().geraete, 0);
-    anhaengen(t.jmlaser().geraete, 6);
-    anhaengen(t.riya().geraete, 11);
-    anhaengen(t.ml().geraete, 15);
+    // The emulated devices in the order of the logical devices they play on.
+    std::vector<emu::EmuGeraet*> geraete;
+    for (auto* liste :
+         {&t.lumax().geraete, &t.jmlaser().geraete, &t.riya().geraete, &t.ml().geraete})
+        for (auto& g : *liste) geraete.push_back(&g);
+    ASSERT_EQ(geraete.size(), static_cast<std::size_t>(kGeraete));
+    for (int d = 0; d < kGeraete; ++d)
+        geraete[static_cast<std::size_t>(d)]->beiFrame =
+            [&, d](const emu::EmuGeraet& g, const emu::EmuFrame& f) { pruefen(d, g, f); };
 
     const double passMs = 4;
     for (int i = 0; i < 60000 / passMs; ++i) {
         for (auto& v : ausgegeben.punkte) v.clear();
         t.durchlauf(passMs);
     }
-    for (auto& liste :
-         {&t.lumax().geraete, &t.jmlaser().geraete, &t.riya().geraete, &t.ml().geraete})
-        for (auto& g : *liste) g.beiFrame = nullptr;
+    for (auto* g : geraete) g->beiFrame = nullptr;
     AbspielenStoppen(*t.a);
 
     for (int d = 0; d < kGeraete; ++d) {
-        const emu::EmuGeraet* g = d < 6    ? &t.lumax().geraete[static_cast<std::size_t>(d)]
-                                  : d < 11 ? &t.jmlaser().geraete[static_cast<std::size_t>(d - 6)]
-                                  : d < 15 ? &t.riya().geraete[static_cast<std::size_t>(d - 11)]
-                                           : &t.ml().geraete[0];
+        const emu::EmuGeraet* g = geraete[static_cast<std::size_t>(d)];
         SCOPED_TRACE(g->name);
         // Frames come at the pace the points per second allow: the device is busy for a frame's
         // points and takes the next one at the first pass after that.
@@ -125,7 +117,8 @@ TEST(SechzigSekunden, SixteenMixedDevicesKeepTheirPaceAndGetWhatThePipelineEmitt
         if (d < 11) {
             EXPECT_EQ(g->abgewiesen, 0); // the ready check keeps frames back
         }
-        // The last frame before the stop is blanked.
+        // The last frame before the stop is blanked, on every wire format.
+        ASSERT_FALSE(g->letzte.empty());
         const auto& letzter = g->letzte.back();
         const std::size_t groesse =
             letzter.records.size() / static_cast<std::size_t>(letzter.punkte);
@@ -135,5 +128,8 @@ TEST(SechzigSekunden, SixteenMixedDevicesKeepTheirPaceAndGetWhatThePipelineEmitt
             EXPECT_EQ(p.R + p.G + p.B + p.I, 0);
         }
         EXPECT_EQ(g->stopps, 1);
+        EXPECT_FALSE(g->laeuft);
     }
+    EXPECT_EQ(t.jmlaser().geraete[0].starts, 1);
+    EXPECT_FALSE(t.g.ausgabeLaeuft);
 }

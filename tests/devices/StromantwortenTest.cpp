@@ -17,30 +17,22 @@ std::array<std::uint8_t, etherdream::kAntwortBytes> antwort(char a, char befehl,
 
 } // namespace
 
-TEST(Stromantworten, EtherDreamTakesTheStatusOfAnAnswerToTheCommandSent) {
-    using etherdream::Antwortfolge;
+TEST(Stromantworten, EtherDreamTakesOnlyAnAnswerToTheCommandSent) {
+    using Art = etherdream::Antwortfolge::Art;
     auto z = antwort('a', 'd');
     auto f = etherdream::antwortAuswerten(z.data(), z.size(), 'd');
-    EXPECT_EQ(f.art, Antwortfolge::Art::Angenommen);
+    EXPECT_EQ(f.art, Art::Angenommen);
     EXPECT_EQ(f.status.pufferFuellung, 500);
     z = antwort('F', 'd');
-    EXPECT_EQ(etherdream::antwortAuswerten(z.data(), z.size(), 'd').art,
-              Antwortfolge::Art::Abgelehnt);
-}
-
-TEST(Stromantworten, EtherDreamRejectsWhatIsNoAnswerToTheCommand) {
-    using etherdream::Antwortfolge;
-    auto z = antwort('a', 'p');
-    EXPECT_EQ(etherdream::antwortAuswerten(z.data(), z.size(), 'd').art,
-              Antwortfolge::Art::Stoerung); // an answer to another command
-    EXPECT_EQ(etherdream::antwortAuswerten(z.data(), z.size() - 1, 'p').art,
-              Antwortfolge::Art::Stoerung); // short
-    z = antwort('x', 'p');
-    EXPECT_EQ(etherdream::antwortAuswerten(z.data(), z.size(), 'p').art,
-              Antwortfolge::Art::Stoerung); // no known response byte
-    z = antwort('a', 'p', 3);
-    const auto f = etherdream::antwortAuswerten(z.data(), z.size(), 'p');
-    EXPECT_EQ(f.art, Antwortfolge::Art::Stoerung); // no known playback state
+    EXPECT_EQ(etherdream::antwortAuswerten(z.data(), z.size(), 'd').art, Art::Abgelehnt);
+    // An answer to another command, a short one, an unknown response byte or playback state.
+    struct Fall { char a; std::uint8_t wiedergabe; std::size_t kuerzer; char gesendet; };
+    for (const Fall& c : {Fall{'a', 2, 0, 'd'}, Fall{'a', 2, 1, 'p'}, Fall{'x', 2, 0, 'p'},
+                          Fall{'a', 3, 0, 'p'}}) {
+        z = antwort(c.a, 'p', c.wiedergabe);
+        f = etherdream::antwortAuswerten(z.data(), z.size() - c.kuerzer, c.gesendet);
+        EXPECT_EQ(f.art, Art::Stoerung) << c.a << int(c.wiedergabe) << c.kuerzer << c.gesendet;
+    }
     EXPECT_EQ(f.grund, "unknown playback state 3");
 }
 

@@ -27,60 +27,16 @@ TEST(Treiber, CountsPassedForOnePoint) {
     EXPECT_EQ(anzahl[Geraetetyp::Riya], 0);
 }
 
-TEST(Treiber, FramesGoOnlyWhenTheDeviceIsReady) {
-    Anlage t("lumax:1,ml:1");
-    t.zuordnen(0, "Lumax Emu 1", 10000);
-    t.zuordnen(1, "ML 0 EmuML", 3000);
+// The pace of the ready kinds is checked over sixty seconds; ML frames are offered regardless.
+TEST(Treiber, MlFramesAreOfferedEveryPassWithTheirRate) {
+    Anlage t("ml:1");
+    t.zuordnen(0, "ML 0 EmuML", 3000);
     t.figur({{0, 0, 4095, 4}, {10000, 0, 4095, 4}});
     t.starten();
     for (int i = 0; i < 100; ++i) t.durchlauf(1);
-    const auto& lx = t.lumax().geraete[0];
-    // every frame of 1 + 7 + 2 + 7 + 1 ... points takes its time at 10000 points per second
-    ASSERT_GT(lx.frames, 1);
-    const double dauer = static_cast<double>(lx.punkte) / lx.frames / 10000;
-    // the next frame goes at the first pass after the device is free
-    EXPECT_GE(lx.frames, static_cast<long>(0.1 / (dauer + 0.001)) - 1);
-    EXPECT_LE(lx.frames, static_cast<long>(0.1 / dauer) + 1);
-    EXPECT_EQ(lx.abgewiesen, 0);
     EXPECT_EQ(t.ml().letzteParameter[2], 0xB8); // 3000 = 0x000BB8
     EXPECT_EQ(t.ml().letzteParameter[3], 0x0B);
     EXPECT_GT(t.ml().geraete[0].abgewiesen, 0); // ML frames are offered every pass
-}
-
-TEST(Treiber, StoppingSendsABlankFrameThenStops) {
-    Anlage t("lumax:1,jmlaser:1,riya:1,ml:1");
-    t.zuordnen(0, "Lumax Emu 1");
-    t.zuordnen(1, "JMLaser Emu 1");
-    t.zuordnen(2, "Riya Multibus1");
-    t.zuordnen(3, "ML 0 EmuML");
-    t.figur({{-5000, 0, 4095, 4}, {5000, 0, 0xF00, 4}});
-    t.starten();
-    for (int i = 0; i < 20; ++i) t.durchlauf(5);
-    AbspielenStoppen(*t.a);
-    for (auto* g : {&t.lumax().geraete[0], &t.jmlaser().geraete[0], &t.riya().geraete[0],
-                    &t.ml().geraete[0]}) {
-        ASSERT_FALSE(g->letzte.empty()) << g->name;
-        EXPECT_GT(g->frames, 2) << g->name;
-        EXPECT_EQ(g->stopps, 1) << g->name;
-        EXPECT_FALSE(g->laeuft) << g->name;
-        const auto& letzter = g->letzte.back();
-        EXPECT_GE(letzter.punkte, 1) << g->name;
-        // every colour byte of the last frame is 0
-        for (std::size_t i = 0; i < letzter.records.size(); ++i) {
-            const std::size_t groesse =
-                letzter.records.size() / static_cast<std::size_t>(std::max(letzter.punkte, 1));
-            const std::size_t feld = i % groesse;
-            const bool farbe = groesse == 18 ? (feld >= 4 && feld < 10) || feld == 14 || feld == 15
-                               : groesse == 24 ? feld >= 8 && feld < 16
-                               : groesse == 8  ? feld >= 4
-                                               : feld == 6 || feld == 7 || feld == 8 || feld == 12;
-            if (farbe) {
-                EXPECT_EQ(letzter.records[i], 0) << g->name << " byte " << i;
-            }
-        }
-    }
-    EXPECT_EQ(t.jmlaser().geraete[0].starts, 1);
-    EXPECT_FALSE(t.g.ausgabeLaeuft);
 }
 
 TEST(Treiber, AnUnpluggedDeviceIsReportedOnceAndPickedUpAgain) {
@@ -112,14 +68,9 @@ TEST(Treiber, AnUnpluggedDeviceIsReportedOnceAndPickedUpAgain) {
     EXPECT_GT(t.jmlaser().geraete[0].frames, jmVorher);
     t.u.log.schliessen();
     const std::string log = test::leseDatei(tmp / "log.txt");
-    auto zaehlen = [&](const std::string& s) {
-        std::size_t n = 0;
-        for (auto p = log.find(s); p != std::string::npos; p = log.find(s, p + 1)) ++n;
-        return n;
-    };
-    EXPECT_EQ(zaehlen("Hardware 0 (Lumax Emu 1) antwortet nicht"), 1u);
-    EXPECT_EQ(zaehlen("Hardware 2 (JMLaser Emu 1) antwortet nicht"), 1u);
-    EXPECT_EQ(zaehlen("Hardware 0 (Lumax Emu 1) antwortet wieder"), 1u);
+    EXPECT_EQ(test::vorkommen(log, "Hardware 0 (Lumax Emu 1) antwortet nicht"), 1u);
+    EXPECT_EQ(test::vorkommen(log, "Hardware 2 (JMLaser Emu 1) antwortet nicht"), 1u);
+    EXPECT_EQ(test::vorkommen(log, "Hardware 0 (Lumax Emu 1) antwortet wieder"), 1u);
 }
 
 TEST(Treiber, ClosingOrderAndItsLogLines) {
