@@ -276,7 +276,8 @@ TEST(Programmstart, AShowWithItsTimelineComesBackAfterARestart) {
     for (std::size_t i = 1; i < events.size(); ++i) {
         const auto& e = p->sequenzer.Events[i];
         EXPECT_TRUE(e.start == events[i].start && e.track == events[i].track &&
-                    e.key == events[i].key) << i;
+                    e.key == events[i].key)
+            << i;
     }
     EXPECT_EQ(p->paletten.Farbpalette[100], (RGB{10, 20, 30}));
     EXPECT_EQ(p->show.info.Interpret, "Band");

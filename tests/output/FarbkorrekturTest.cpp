@@ -81,8 +81,9 @@ TEST(Farbkorrektur, AudienceZoneDimsStrictlyInside) {
     g.AudienceHelligkeit = 0.3;
     g.BeamHelligkeit = 1;
     FarbenKorrigieren(f, p, 0);
-    for (auto [x, y, rot] : {std::tuple{32767, 32767 - 100, 76}, std::tuple{32767, 32767 + 100, 255},
-                             std::tuple{32767 + 1000, 32767 - 100, 255}}) {
+    for (auto [x, y, rot] :
+         {std::tuple{32767, 32767 - 100, 76}, std::tuple{32767, 32767 + 100, 255},
+          std::tuple{32767 + 1000, 32767 - 100, 255}}) {
         Ausgabepunkt a{static_cast<double>(x), static_cast<double>(y), 255, 0, 0, 255};
         zonenUndKurven(g, a);
         EXPECT_EQ(a.R, rot) << x << "," << y;

@@ -169,7 +169,8 @@ TEST(Datei, WholeFilesOfEverySizeComeBackAsTheyWereWritten) {
     AtomareDatei f;
     f.oeffnen(tmp / "g.bin");
     std::string erwartet;
-    for (std::size_t n : {std::size_t{10}, std::size_t{70000}, std::size_t{3}, std::size_t{65536}}) {
+    for (std::size_t n :
+         {std::size_t{10}, std::size_t{70000}, std::size_t{3}, std::size_t{65536}}) {
         const std::string stueck(n, static_cast<char>('a' + n % 26));
         f.schreiben(stueck);
         erwartet += stueck;

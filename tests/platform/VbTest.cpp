@@ -19,12 +19,10 @@ template <typename F> int fehler(F f) {
 } // namespace
 
 TEST(Vb, RoundsHalfToEvenAndRaisesOverflow) {
-    const std::pair<double, int> faelle[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},
-                                             {3.5, 4},   {-0.5, 0},  {-1.5, -2},
-                                             {-2.5, -2}, {2.5000001, 3}, {32767.4, 32767},
-                                             {-32768.5, -32768}}; // -32768 is the even one
-    for (auto [wert, erwartet] : faelle)
-        EXPECT_EQ(vb::CInt(wert), erwartet) << wert;
+    const std::pair<double, int> faelle[] = {
+        {0.5, 0},   {1.5, 2},       {2.5, 2},         {3.5, 4},          {-0.5, 0}, {-1.5, -2},
+        {-2.5, -2}, {2.5000001, 3}, {32767.4, 32767}, {-32768.5, -32768}}; // -32768 is the even one
+    for (auto [wert, erwartet] : faelle) EXPECT_EQ(vb::CInt(wert), erwartet) << wert;
     EXPECT_EQ(vb::CLng(1000.0 / 20), 50);
     EXPECT_EQ(vb::CLng(2147483647.4), 2147483647);
     EXPECT_EQ(vb::CByte(254.5), 254);
