@@ -44,26 +44,17 @@ TEST(Sprache, PrefixesFallbackAndShortFiles) {
     EXPECT_EQ(t.text(1), "Stop");
 }
 
-TEST(Sprache, MissingFileLeavesTextsEmpty) {
+TEST(Sprache, MissingFileLeavesTextsEmptyAndTheChoiceIsStored) {
     test::TestUmgebung u;
     test::Kratzordner tmp;
     Sprachtexte t;
     LoadMessages(t, u.env, tmp.pfad());
     EXPECT_EQ(t.eintrag(1, 62), "");
     EXPECT_TRUE(u.dialoge.meldungen.empty());
-}
-
-TEST(Sprache, ChoiceIsStoredAndRecaptions) {
-    test::Kratzordner tmp;
-    TestUhr uhr;
-    Protokoll log(uhr);
-    EreignisPumpe pumpe;
-    Einstellungen e(log, pumpe);
+    Einstellungen e(u.log, u.pumpe);
     e.IniPfad = (tmp / "s.ini").string();
-    Sprachtexte t;
     int beschriftet = 0;
     OptLanguage_Click(t, e, 0, [&] { ++beschriftet; });
-    EXPECT_EQ(t.Sprache, 0);
     EXPECT_EQ(beschriftet, 1);
     Sprachtexte neu;
     spracheLaden(neu, e);

@@ -15,17 +15,11 @@ namespace sw::test {
 class Umgebungsvariablen {
 public:
     void setzen(const char* name, const std::string& wert) {
-        if (!alt_.count(name)) {
-            const char* v = std::getenv(name);
-            alt_[name] = v ? std::optional<std::string>(v) : std::nullopt;
-        }
+        merken(name);
         ::setenv(name, wert.c_str(), 1);
     }
     void loeschen(const char* name) {
-        if (!alt_.count(name)) {
-            const char* v = std::getenv(name);
-            alt_[name] = v ? std::optional<std::string>(v) : std::nullopt;
-        }
+        merken(name);
         ::unsetenv(name);
     }
     ~Umgebungsvariablen() {
@@ -38,6 +32,12 @@ public:
     }
 
 private:
+    // Only the value from before the first change is restored.
+    void merken(const char* name) {
+        if (alt_.count(name)) return;
+        const char* v = std::getenv(name);
+        alt_[name] = v ? std::optional<std::string>(v) : std::nullopt;
+    }
     std::map<std::string, std::optional<std::string>> alt_;
 };
 

@@ -4,37 +4,20 @@
 
 using namespace sw;
 
-TEST(Effekte, StartAtNeutralValues) {
+TEST(Effekte, APassWithoutEffectsChangesNothing) {
     Effekte e;
-    for (int t = -1; t <= 12; ++t) {
-        const auto& w = e.EffektWerte[t];
-        EXPECT_EQ(w[0], 127);
-        EXPECT_EQ(w[2], 1);
-        EXPECT_EQ(w[4], 1);
-        EXPECT_EQ(w[6], 1);
-        EXPECT_EQ(w[1], 0);
-        EXPECT_EQ(e.EffektSchritte[t][13], 1);
-        EXPECT_EQ(e.EffektSchritte[t][1], 0.005);
-        EXPECT_EQ(e.EffektSchritte[t][11], 0.01);
-    }
-    // a pass without any effect set changes nothing
     const auto vorher = e.EffektWerte[3];
     VerzerrungsValuesBerechnen(e, 3, 37);
     EXPECT_EQ(e.EffektWerte[3], vorher);
 }
 
-TEST(Effekte, ContinuousRotationScalesWithThePass) {
+TEST(Effekte, RotationScalesWithThePassWrapsAndBounces) {
     Effekte e;
     e.AutoWert[0][1] = 10;
     VerzerrungsValuesBerechnen(e, 0, 20);
     EXPECT_DOUBLE_EQ(e.EffektWerte[0][1], 1);
     VerzerrungsValuesBerechnen(e, 0, 40);
     EXPECT_DOUBLE_EQ(e.EffektWerte[0][1], 3);
-}
-
-TEST(Effekte, WrapAndBounce) {
-    Effekte e;
-    e.AutoWert[0][1] = 10;
     e.EffektWerte[0][1] = 359.5;
     VerzerrungsValuesBerechnen(e, 0, 30); // 361
     EXPECT_EQ(e.EffektWerte[0][1], 0);
@@ -45,6 +28,11 @@ TEST(Effekte, WrapAndBounce) {
     EXPECT_EQ(e.EffektSchritte[0][1], -0.005);
     VerzerrungsValuesBerechnen(e, 0, 20);
     EXPECT_DOUBLE_EQ(e.EffektWerte[0][1], 359);
+    // a rising colour level is held at 1
+    e.AutoWert[0][4] = 127;
+    e.GrenzeMax[0][4] = 5;
+    VerzerrungsValuesBerechnen(e, 0, 20);
+    EXPECT_EQ(e.EffektWerte[0][4], 1);
 }
 
 TEST(Effekte, GlidingTargets) {
@@ -70,20 +58,10 @@ TEST(Effekte, GlidingTargets) {
     EXPECT_EQ(e.EffektWerte[0][0], 60);
 }
 
-TEST(Effekte, ColourLevelHeldAtOne) {
-    Effekte e;
-    e.AutoWert[0][4] = 127; // rising
-    e.GrenzeMax[0][4] = 5;
-    VerzerrungsValuesBerechnen(e, 0, 20);
-    EXPECT_EQ(e.EffektWerte[0][4], 1);
-}
-
 TEST(Effekte, WindowControlsInTheSettings) {
     test::Kratzordner tmp;
-    TestUhr uhr;
-    Protokoll log(uhr);
-    EreignisPumpe pumpe;
-    Einstellungen s(log, pumpe);
+    test::TestUmgebung u;
+    Einstellungen s(u.log, u.pumpe);
     s.IniPfad = (tmp / "e.ini").string();
     Effekte e;
     for (int t = -1; t <= 12; ++t) {
@@ -96,9 +74,6 @@ TEST(Effekte, WindowControlsInTheSettings) {
     effekteSpeichern(e, s);
     EXPECT_EQ(s.ini().lesen(s.IniPfad, "Optionen_4_FrmEffekts", "frmEffekts.checkAuto(1).Value"),
               "10000");
-    EXPECT_EQ(
-        s.ini().lesen(s.IniPfad, "Optionen_4_FrmEffekts", "frmEffekts.txtEffektGrenzeMax(1).Text"),
-        "720");
     Effekte f;
     effekteLaden(f, s);
     EXPECT_EQ(f.AutoModus[7][1], 1);
@@ -107,5 +82,4 @@ TEST(Effekte, WindowControlsInTheSettings) {
     EXPECT_EQ(f.FlipFlop[7][1], 1);
     EXPECT_EQ(f.GrenzeMax[7][2], 1);
     EXPECT_TRUE(f.checkBegrenzung);
-    EXPECT_TRUE(f.checkOptimireEchtzeit);
 }

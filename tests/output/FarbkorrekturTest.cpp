@@ -1,21 +1,26 @@
 #include "output/Farbkorrektur.h"
 #include "TestHilfe.h"
 
+#include <tuple>
+
 using namespace sw;
+
+namespace {
+RGB farbe(const GeraeteFarben& g, const Paletten& p, int index, double stufe = 1) {
+    double R, G, B;
+    punktFarbe(g, p, index, stufe, 1, 1, R, G, B);
+    return RGB{R, G, B};
+}
+} // namespace
 
 TEST(Farbkorrektur, DefaultsSendThePaletteUnchanged) {
     Paletten p;
     Farbkorrektur f;
     alleFarbenKorrigieren(f, p);
     const auto& g = f.geraete[0];
-    for (int v = 0; v < 256; ++v)
-        for (int c = 0; c < 3; ++c)
-            EXPECT_EQ(g.kurven[static_cast<std::size_t>(c)][static_cast<std::size_t>(v)], v);
-    double R, G, B;
-    punktFarbe(g, p, FarbIndexAusRGB(255, 136, 17), 1, 1, 1, R, G, B);
-    EXPECT_EQ(R, 255);
-    EXPECT_EQ(G, 136);
-    EXPECT_EQ(B, 17);
+    for (std::size_t c = 0; c < 3; ++c)
+        for (std::size_t v = 0; v < 256; ++v) EXPECT_EQ(g.kurven[c][v], static_cast<int>(v));
+    EXPECT_EQ(farbe(g, p, FarbIndexAusRGB(255, 136, 17)), (RGB{255, 136, 17}));
     Ausgabepunkt a{32767, 32767, 200, 100, 50, 255};
     zonenUndKurven(g, a);
     EXPECT_EQ(a.R, 200);
@@ -35,55 +40,40 @@ TEST(Farbkorrektur, CurveThroughThreeControlPoints) {
     EXPECT_EQ(g.kurven[0][128], 120);
     EXPECT_EQ(g.kurven[0][255], 220);
     // smooth and rising in between
-    for (int v = 1; v < 256; ++v)
-        EXPECT_GE(g.kurven[0][static_cast<std::size_t>(v)],
-                  g.kurven[0][static_cast<std::size_t>(v - 1)]);
+    for (std::size_t v = 1; v < 256; ++v) EXPECT_GE(g.kurven[0][v], g.kurven[0][v - 1]);
     // a mid position at the end cannot carry a spline: the curves stay as they were
     g.midPosition[0] = 255;
     FarbenKorrigieren(f, p, 2);
     EXPECT_EQ(g.kurven[0][128], 120);
 }
 
-TEST(Farbkorrektur, TtlAndAbsentChannels) {
+TEST(Farbkorrektur, TtlAndMissingBlueMixedIntoRedAndGreen) {
     Paletten p;
     Farbkorrektur f;
     auto& g = f.geraete[0];
     g.TTL_Gesetzt[1] = 1;
     g.kanalAn[2] = false;
     FarbenKorrigieren(f, p, 0);
-    EXPECT_EQ(g.Steigung[1], 255);
     EXPECT_EQ(g.kurven[1][0], 0);
     EXPECT_EQ(g.kurven[1][1], 255);
     EXPECT_EQ(g.kurven[1][200], 255);
     EXPECT_EQ(g.kurven[2][200], 0);
-}
-
-TEST(Farbkorrektur, MissingBlueIsMixedIntoRedAndGreen) {
-    Paletten p;
-    Farbkorrektur f;
-    auto& g = f.geraete[0];
-    g.kanalAn[2] = false;
+    g.TTL_Gesetzt[1] = 0;
     FarbenKorrigieren(f, p, 0);
-    double R, G, B;
-    punktFarbe(g, p, FarbIndexAusRGB(0, 0, 255), 1, 1, 1, R, G, B);
-    EXPECT_EQ(R, 127.5); // 128 once converted to a byte, half to even
-    EXPECT_EQ(G, 127.5);
-    EXPECT_EQ(B, 0);
-    EXPECT_EQ(std::nearbyint(R), 128);
-    punktFarbe(g, p, 4095, 1, 1, 1, R, G, B);
-    EXPECT_EQ(R, 255);
-    EXPECT_EQ(G, 255);
-    EXPECT_EQ(B, 0);
+    auto c = farbe(g, p, FarbIndexAusRGB(0, 0, 255));
+    EXPECT_EQ(c.R, 127.5); // 128 once converted to a byte, half to even
+    EXPECT_EQ(c.G, 127.5);
+    EXPECT_EQ(c.B, 0);
+    EXPECT_EQ(farbe(g, p, 4095), (RGB{255, 255, 0}));
     // with levels the mix runs at run time on the table's colours
-    punktFarbe(g, p, FarbIndexAusRGB(0, 0, 255), 0, 1, 1, R, G, B);
-    EXPECT_EQ(R, 127.5);
-    EXPECT_EQ(B, 0);
+    c = farbe(g, p, FarbIndexAusRGB(0, 0, 255), 0);
+    EXPECT_EQ(c.R, 127.5);
+    EXPECT_EQ(c.B, 0);
     g.Offset[0] = 200;
-    punktFarbe(g, p, FarbIndexAusRGB(0, 0, 255), 0, 1, 1, R, G, B);
-    EXPECT_EQ(R, 0); // not above the channel's offset
+    EXPECT_EQ(farbe(g, p, FarbIndexAusRGB(0, 0, 255), 0).R, 0); // not above the channel's offset
 }
 
-TEST(Farbkorrektur, AudienceZoneDims) {
+TEST(Farbkorrektur, AudienceZoneDimsStrictlyInside) {
     Paletten p;
     Farbkorrektur f;
     auto& g = f.geraete[0];
@@ -91,44 +81,40 @@ TEST(Farbkorrektur, AudienceZoneDims) {
     g.AudienceHelligkeit = 0.3;
     g.BeamHelligkeit = 1;
     FarbenKorrigieren(f, p, 0);
-    Ausgabepunkt innen{32767, 32767 - 100, 255, 0, 0, 255};
-    zonenUndKurven(g, innen);
-    EXPECT_EQ(innen.R, 76);
-    Ausgabepunkt aussen{32767, 32767 + 100, 255, 0, 0, 255};
-    zonenUndKurven(g, aussen);
-    EXPECT_EQ(aussen.R, 255);
-    Ausgabepunkt rand{32767 + 1000, 32767 - 100, 255, 0, 0, 255}; // strictly inside only
-    zonenUndKurven(g, rand);
-    EXPECT_EQ(rand.R, 255);
+    for (auto [x, y, rot] :
+         {std::tuple{32767, 32767 - 100, 76}, std::tuple{32767, 32767 + 100, 255},
+          std::tuple{32767 + 1000, 32767 - 100, 255}}) {
+        Ausgabepunkt a{static_cast<double>(x), static_cast<double>(y), 255, 0, 0, 255};
+        zonenUndKurven(g, a);
+        EXPECT_EQ(a.R, rot) << x << "," << y;
+    }
 }
 
 TEST(Farbkorrektur, SettingsRoundTrip) {
     test::Kratzordner tmp;
-    TestUhr uhr;
-    Protokoll log(uhr);
-    EreignisPumpe pumpe;
-    Einstellungen e(log, pumpe);
+    test::TestUmgebung u;
+    Einstellungen e(u.log, u.pumpe);
     e.IniPfad = (tmp / "f.ini").string();
     Farbkorrektur f;
-    f.geraete[5].minimum[1] = 12;
-    f.geraete[5].midWert[2] = 99;
-    f.geraete[5].TTL_Gesetzt[0] = 1;
-    f.geraete[5].AudienceZone = {1, 2, 3, 4};
-    f.geraete[5].BeamHelligkeit = 0.75;
-    f.geraete[5].Intensitaet_gleich_HellsteFarbe = true;
+    auto& q = f.geraete[5];
+    q.minimum[1] = 12;
+    q.midWert[2] = 99;
+    q.TTL_Gesetzt[0] = 1;
+    q.AudienceZone = {1, 2, 3, 4};
+    q.BeamHelligkeit = 0.75;
+    q.Intensitaet_gleich_HellsteFarbe = true;
     farbkorrekturSpeichern(f, e, 5);
     EXPECT_EQ(e.ini().lesen(e.IniPfad, "Farbkorrektur", " G_Min_Farbkorrektur(5)"), "120000");
-    EXPECT_EQ(e.ini().lesen(e.IniPfad, "OptionenAusgabe", "BeamHelligkeit(5)"), "7500");
-    EXPECT_EQ(e.ini().lesen(e.IniPfad, "Optionen_Optimierung", "TTL_Gesetzt5_0"), "10000");
     EXPECT_EQ(
         e.ini().lesen(e.IniPfad, "Optionen_Optimierung", "Intensitaet_gleich_HellsteFarbe(5)"),
         "-10000");
     Farbkorrektur g;
     farbkorrekturLaden(g, e, 5);
-    EXPECT_EQ(g.geraete[5].minimum[1], 12);
-    EXPECT_EQ(g.geraete[5].midWert[2], 99);
-    EXPECT_EQ(g.geraete[5].TTL_Gesetzt[0], 1);
-    EXPECT_EQ(g.geraete[5].AudienceZone[3], 4);
-    EXPECT_EQ(g.geraete[5].BeamHelligkeit, 0.75);
-    EXPECT_TRUE(g.geraete[5].Intensitaet_gleich_HellsteFarbe);
+    const auto& r = g.geraete[5];
+    EXPECT_EQ(r.minimum[1], 12);
+    EXPECT_EQ(r.midWert[2], 99);
+    EXPECT_EQ(r.TTL_Gesetzt[0], 1);
+    EXPECT_EQ(r.AudienceZone[3], 4);
+    EXPECT_EQ(r.BeamHelligkeit, 0.75);
+    EXPECT_TRUE(r.Intensitaet_gleich_HellsteFarbe);
 }

@@ -1,6 +1,7 @@
 #include "Pipeline.h"
 
 using namespace sw;
+using sw::test::dunkel;
 using sw::test::Pipeline;
 
 namespace {
@@ -10,10 +11,6 @@ struct Mitschnitt : Punktbeobachter {
     std::map<int, std::vector<Ausgabepunkt>> punkte;
     void punkt(int d, const Ausgabepunkt& p) override { punkte[d].push_back(p); }
 };
-
-bool dunkel(const Ausgabepunkt& p) {
-    return p.R == 0 && p.G == 0 && p.B == 0 && p.I == 0;
-}
 
 bool hell(const std::vector<Ausgabepunkt>& pts) {
     return std::any_of(pts.begin(), pts.end(), [](const Ausgabepunkt& p) { return !dunkel(p); });
@@ -59,15 +56,12 @@ TEST(Hauptschalter, BlackoutDarkensEveryDeviceInTheNextCycleAtTheSamePositions) 
     // the scanners keep their path: no jump to a park position
     const auto& jetzt = t.schreiber.punkte[0];
     ASSERT_EQ(jetzt.size(), vorher.size());
-    for (std::size_t i = 0; i < jetzt.size(); ++i) {
-        EXPECT_EQ(jetzt[i].X, vorher[i].X) << i;
-        EXPECT_EQ(jetzt[i].Y, vorher[i].Y) << i;
-    }
+    for (std::size_t i = 0; i < jetzt.size(); ++i)
+        EXPECT_TRUE(jetzt[i].X == vorher[i].X && jetzt[i].Y == vorher[i].Y) << i;
 
     t.a->Haupt.Blackout = false;
     t.naechster();
-    EXPECT_TRUE(hell(t.schreiber.punkte[0]));
-    EXPECT_TRUE(hell(t.schreiber.punkte[1]));
+    EXPECT_TRUE(hell(t.schreiber.punkte[0]) && hell(t.schreiber.punkte[1]));
 }
 
 TEST(Hauptschalter, DisarmedSendsNothingLitWhateverAsksForLight) {
@@ -91,8 +85,7 @@ TEST(Hauptschalter, DisarmedSendsNothingLitWhateverAsksForLight) {
     // the operator arms: the same cycle lights up again
     t.a->Haupt.LaserFreigabe = true;
     t.naechster();
-    EXPECT_TRUE(hell(t.schreiber.punkte[0]));
-    EXPECT_TRUE(hell(t.schreiber.punkte[1]));
+    EXPECT_TRUE(hell(t.schreiber.punkte[0]) && hell(t.schreiber.punkte[1]));
 }
 
 TEST(Hauptschalter, BrightnessScalesTheColoursAfterTheCurves) {
@@ -108,8 +101,7 @@ TEST(Hauptschalter, BrightnessScalesTheColoursAfterTheCurves) {
     t.a->Haupt.Helligkeit = 0.5;
     DeviceAuswahl(*t.a, 0, Ausgabepunkt{1000, 2000, 128, 128, 255, 255});
     const auto& p = t.schreiber.punkte[0].at(0);
-    EXPECT_EQ(p.X, 1000);
-    EXPECT_EQ(p.Y, 2000);
+    EXPECT_TRUE(p.X == 1000 && p.Y == 2000);
     EXPECT_EQ(p.R, 100);
     EXPECT_EQ(p.G, 64);
     EXPECT_EQ(p.B, 127.5);
@@ -119,15 +111,15 @@ TEST(Hauptschalter, BrightnessScalesTheColoursAfterTheCurves) {
     t.geraet(0);
     t.figur({{0, 0, 4095, 0}, {5000, 0, 4095, 0}});
     t.starten();
-    t.schreiber.punkte.clear();
-    t.a->Haupt.Helligkeit = 1;
-    t.zyklus();
-    const auto voll = t.schreiber.punkte[0];
+    const auto zyklus = [&](double helligkeit) {
+        t.schreiber.punkte.clear();
+        t.a->Haupt.Helligkeit = helligkeit;
+        t.zyklus();
+        return t.schreiber.punkte[0];
+    };
+    const auto voll = zyklus(1);
     ASSERT_TRUE(hell(voll));
-    t.schreiber.punkte.clear();
-    t.a->Haupt.Helligkeit = 0.5;
-    t.zyklus();
-    const auto halb = t.schreiber.punkte[0];
+    const auto halb = zyklus(0.5);
     ASSERT_EQ(halb.size(), voll.size());
     for (std::size_t i = 0; i < voll.size(); ++i) {
         EXPECT_EQ(halb[i].R, voll[i].R / 2) << i;
@@ -136,15 +128,10 @@ TEST(Hauptschalter, BrightnessScalesTheColoursAfterTheCurves) {
         EXPECT_EQ(halb[i].I, voll[i].I / 2) << i;
     }
     // 0 % is dark, values outside 0 to 1 are kept within
-    t.schreiber.punkte.clear();
-    t.a->Haupt.Helligkeit = 0;
-    t.zyklus();
-    for (const auto& q : t.schreiber.punkte[0]) EXPECT_TRUE(dunkel(q));
-    t.schreiber.punkte.clear();
-    t.a->Haupt.Helligkeit = 3;
-    t.zyklus();
-    ASSERT_EQ(t.schreiber.punkte[0].size(), voll.size());
-    for (std::size_t i = 0; i < voll.size(); ++i) EXPECT_EQ(t.schreiber.punkte[0][i].R, voll[i].R);
+    EXPECT_FALSE(hell(zyklus(0)));
+    const auto mehr = zyklus(3);
+    ASSERT_EQ(mehr.size(), voll.size());
+    for (std::size_t i = 0; i < voll.size(); ++i) EXPECT_EQ(mehr[i].R, voll[i].R);
 }
 
 TEST(Hauptschalter, SettingsArmOnlyWhenAskedAndKeepTheBrightness) {
@@ -171,10 +158,9 @@ TEST(Hauptschalter, SettingsArmOnlyWhenAskedAndKeepTheBrightness) {
     EXPECT_TRUE(g.LaserFreigabe);
     EXPECT_NEAR(g.Helligkeit, 0.4, 1e-6);
 
-    e.zahlSchreiben("Laser", "Helligkeit", 250);
-    hauptschalterLaden(g, e);
-    EXPECT_EQ(g.Helligkeit, 1);
-    e.zahlSchreiben("Laser", "Helligkeit", -5);
-    hauptschalterLaden(g, e);
-    EXPECT_EQ(g.Helligkeit, 0);
+    for (auto [gespeichert, erwartet] : {std::pair{250, 1.0}, std::pair{-5, 0.0}}) {
+        e.zahlSchreiben("Laser", "Helligkeit", gespeichert);
+        hauptschalterLaden(g, e);
+        EXPECT_EQ(g.Helligkeit, erwartet) << gespeichert;
+    }
 }

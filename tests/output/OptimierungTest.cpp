@@ -1,29 +1,9 @@
-#include "output/Optimierung.h"
-#include "TestHilfe.h"
+#include "Pipeline.h"
 
 using namespace sw;
+using namespace sw::test;
 
-namespace {
-
-// Walks a list of entries already in device coordinates (the geometry pass does nothing).
-std::vector<Ausgabepunkt> walk(const Optimierungseinstellungen& o, std::vector<Listenpunkt> e) {
-    Rohliste l;
-    for (const auto& p : e) l.anhaengen(p);
-    std::vector<Ausgabepunkt> aus;
-    OptimiceAusgabe(
-        o, false, l, [](Rohliste&) {}, [&](const Ausgabepunkt& p) { aus.push_back(p); });
-    return aus;
-}
-
-Listenpunkt hell(int x, int y, bool strecke = true) {
-    Listenpunkt p{x, y, 255, 255, 255, 255};
-    p.Strecke = strecke;
-    return p;
-}
-
-} // namespace
-
-TEST(Optimierung, StepCountsRoundHalfToEven) {
+TEST(Optimierung, StepCountsRoundHalfToEvenAndLimitsGoByKindOfPoint) {
     Optimierungseinstellungen o;
     o.MaxStreckenLaenge = 1000;
     o.MaxStreckenLaengeGeblankt = 1000;
@@ -34,18 +14,11 @@ TEST(Optimierung, StepCountsRoundHalfToEven) {
     EXPECT_EQ(a[2].X, 1500);
     EXPECT_EQ(walk(o, {hell(0, 0), hell(2500, 0)}).size(), 1u + 2 + 2);
     EXPECT_EQ(walk(o, {hell(0, 0), hell(400, 0)}).size(), 1u + 1 + 1);
-}
-
-TEST(Optimierung, LimitsByKindOfPoint) {
-    Optimierungseinstellungen o;
-    o.MaxStreckenLaenge = 1000;
     o.MaxStreckenLaengeGeblankt = 500;
     // no segment and lit: emitted alone however far
-    auto a = walk(o, {hell(0, 0), hell(30000, 0, false)});
-    EXPECT_EQ(a.size(), 1u + 1 + 60); // the dark closing entry returns in blanked steps
+    EXPECT_EQ(walk(o, {hell(0, 0), hell(30000, 0, false)}).size(), 1u + 1 + 60);
     // a dark entry is approached in steps of the blanked limit even without a segment
-    Listenpunkt dunkel{3000, 0};
-    auto b = walk(o, {hell(0, 0), dunkel});
+    auto b = walk(o, {hell(0, 0), Listenpunkt{3000, 0}});
     EXPECT_EQ(b.size(), 1u + 6 + 6);
     EXPECT_EQ(b[1].X, 500);
     EXPECT_EQ(b[1].R, 0); // the steps carry the entry's colour
@@ -89,33 +62,21 @@ TEST(Optimierung, OldColourRepeatsAtThePreviousPosition) {
     auto a = walk(o, {rot, gruen});
     // rot, then 5 green points at rot's position, green, 5 new-colour repeats, closing entry
     ASSERT_GE(a.size(), 7u);
-    for (int k = 1; k <= 5; ++k) {
-        EXPECT_EQ(a[static_cast<std::size_t>(k)].X, 1000);
-        EXPECT_EQ(a[static_cast<std::size_t>(k)].G, 255);
-    }
+    for (std::size_t k = 1; k <= 5; ++k) EXPECT_TRUE(a[k].X == 1000 && a[k].G == 255) << k;
     EXPECT_EQ(a[6].X, 2000);
 }
 
 TEST(Optimierung, ClosingThroughTheCentre) {
     Optimierungseinstellungen o;
     o.GoMitte = true;
-    Rohliste l;
-    l.anhaengen(hell(100, 100, false));
-    std::vector<Ausgabepunkt> a;
-    OptimiceAusgabe(
-        o, false, l, [](Rohliste&) {}, [&](const Ausgabepunkt& p) { a.push_back(p); });
+    auto a = walk(o, {hell(100, 100, false)});
     ASSERT_EQ(a.size(), 3u);
     EXPECT_EQ(a[0].X, 0);
     EXPECT_EQ(a[0].I, 0);
     EXPECT_EQ(a[1].X, 100);
     EXPECT_EQ(a[2].X, 0);
     // in the measuring mode the path closes on its first point instead
-    Rohliste m;
-    m.anhaengen(hell(100, 100, false));
-    a.clear();
-    OptimiceAusgabe(
-        o, true, m, [](Rohliste&) {}, [&](const Ausgabepunkt& p) { a.push_back(p); });
-    EXPECT_EQ(a.front().X, 100);
+    EXPECT_EQ(walk(o, {hell(100, 100, false)}, true).front().X, 100);
 }
 
 TEST(Optimierung, FillingOfEmptyLists) {

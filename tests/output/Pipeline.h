@@ -3,6 +3,7 @@
 
 #include "TestHilfe.h"
 #include "output/Ausgabe.h"
+#include "output/Optimierung.h"
 
 #include <map>
 #include <memory>
@@ -17,6 +18,28 @@ struct Aufzeichner : Geraeteschreiber {
     void punkt(int d, const Ausgabepunkt& p) override { punkte[d].push_back(p); }
     void senden(int d) override { ++gesendet[d]; }
 };
+
+// Walks a list of entries already in device coordinates (the geometry pass does nothing).
+inline std::vector<Ausgabepunkt> walk(const Optimierungseinstellungen& o,
+                                      std::vector<Listenpunkt> e, bool messen = false) {
+    Rohliste l;
+    for (const auto& p : e) l.anhaengen(p);
+    std::vector<Ausgabepunkt> aus;
+    OptimiceAusgabe(
+        o, messen, l, [](Rohliste&) {}, [&](const Ausgabepunkt& p) { aus.push_back(p); });
+    return aus;
+}
+
+// A white entry; `strecke` marks it as the end of a drawn segment.
+inline Listenpunkt hell(int x, int y, bool strecke = true) {
+    Listenpunkt p{x, y, 255, 255, 255, 255};
+    p.Strecke = strecke;
+    return p;
+}
+
+inline bool dunkel(const Ausgabepunkt& p) {
+    return p.R == 0 && p.G == 0 && p.B == 0 && p.I == 0;
+}
 
 struct Pipeline {
     TestUmgebung u;

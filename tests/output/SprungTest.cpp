@@ -5,35 +5,15 @@
 #include <tuple>
 
 using namespace sw;
-using sw::test::Pipeline;
+using namespace sw::test;
 
 namespace {
-
-// Walks a list of entries already in device coordinates (the geometry pass does nothing).
-std::vector<Ausgabepunkt> walk(const Optimierungseinstellungen& o, std::vector<Listenpunkt> e) {
-    Rohliste l;
-    for (const auto& p : e) l.anhaengen(p);
-    std::vector<Ausgabepunkt> aus;
-    OptimiceAusgabe(
-        o, false, l, [](Rohliste&) {}, [&](const Ausgabepunkt& p) { aus.push_back(p); });
-    return aus;
-}
-
-Listenpunkt hell(int x, int y) {
-    Listenpunkt p{x, y, 255, 255, 255, 255};
-    p.Strecke = true;
-    return p;
-}
 
 // A jump as the output routine makes it from a jump mark while real-time optimisation is on.
 Listenpunkt sprung(int x, int y, std::int16_t r = 0, std::int16_t g = 255, std::int16_t b = 0) {
     Listenpunkt p{x, y, r, g, b, static_cast<std::int16_t>(r || g || b ? 119 : 0)};
     p.Sprung = true;
     return p;
-}
-
-bool dunkel(const Ausgabepunkt& p) {
-    return p.R == 0 && p.G == 0 && p.B == 0 && p.I == 0;
 }
 
 bool gleich(const std::vector<Ausgabepunkt>& a, const std::vector<Ausgabepunkt>& b) {
@@ -65,25 +45,14 @@ TEST(Sprung, TheWayToALitTargetIsDark) {
     // the start, 3 dark at it, 3000 / 700 rounded up = 5 steps of 600 (4 between), 5 dark at
     // the target, the target lit, the next point, the closing way back
     ASSERT_EQ(a.size(), 1u + 3 + 4 + 5 + 1 + 1 + 6);
-    EXPECT_EQ(a[0].X, 1000);
-    EXPECT_EQ(a[0].R, 255);
-    for (std::size_t k = 1; k <= 3; ++k) {
-        EXPECT_EQ(a[k].X, 1000);
+    EXPECT_TRUE(a[0].X == 1000 && a[0].R == 255);
+    for (std::size_t k = 1; k <= 12; ++k) {
+        const double x = k <= 3 ? 1000 : k <= 7 ? 1000 + 600.0 * static_cast<double>(k - 3) : 4000;
+        EXPECT_DOUBLE_EQ(a[k].X, x) << k;
         EXPECT_TRUE(dunkel(a[k])) << k;
     }
-    for (std::size_t k = 4; k <= 7; ++k) {
-        EXPECT_DOUBLE_EQ(a[k].X, 1000 + 600.0 * static_cast<double>(k - 3));
-        EXPECT_TRUE(dunkel(a[k])) << k;
-    }
-    for (std::size_t k = 8; k <= 12; ++k) {
-        EXPECT_EQ(a[k].X, 4000);
-        EXPECT_TRUE(dunkel(a[k])) << k;
-    }
-    EXPECT_EQ(a[13].X, 4000);
-    EXPECT_EQ(a[13].G, 255);
-    EXPECT_EQ(a[13].I, 119);
-    EXPECT_EQ(a[14].X, 5000);
-    EXPECT_EQ(a[14].R, 255);
+    EXPECT_TRUE(a[13].X == 4000 && a[13].G == 255 && a[13].I == 119);
+    EXPECT_TRUE(a[14].X == 5000 && a[14].R == 255);
 }
 
 TEST(Sprung, NoDarkStepIsLongerThanTheLimit) {
@@ -244,19 +213,15 @@ TEST(Sprung, DarkCountsLoadAndSaveRoundTrip) {
     EXPECT_EQ(e.ini().lesen(e.IniPfad, "Optionen_Optimierung", "SprungDunkelVorher(4)"), "20000");
     EXPECT_EQ(e.ini().lesen(e.IniPfad, "Optionen_Optimierung", "SprungDunkelNachher(4)"), "0");
 
-    Optimierungseinstellungen b;
-    optimierungLaden(b, e, 4);
-    EXPECT_EQ(b.SprungDunkelVorher, 2);
-    EXPECT_EQ(b.SprungDunkelNachher, 0);
-    // a device without the keys keeps the defaults
-    Optimierungseinstellungen c;
-    optimierungLaden(c, e, 5);
-    EXPECT_EQ(c.SprungDunkelVorher, 3);
-    EXPECT_EQ(c.SprungDunkelNachher, 5);
+    const auto laden = [&](int geraet) {
+        Optimierungseinstellungen b;
+        optimierungLaden(b, e, geraet);
+        return std::pair{b.SprungDunkelVorher, b.SprungDunkelNachher};
+    };
+    EXPECT_EQ(laden(4), (std::pair{2, 0}));
+    EXPECT_EQ(laden(5), (std::pair{3, 5})); // a device without the keys keeps the defaults
     // counts are kept within 0 to 100
     e.zahlSchreiben("Optionen_Optimierung", "SprungDunkelVorher(4)", 50000);
     e.zahlSchreiben("Optionen_Optimierung", "SprungDunkelNachher(4)", -4);
-    optimierungLaden(b, e, 4);
-    EXPECT_EQ(b.SprungDunkelVorher, 100);
-    EXPECT_EQ(b.SprungDunkelNachher, 0);
+    EXPECT_EQ(laden(4), (std::pair{100, 0}));
 }

@@ -69,7 +69,7 @@ TEST(IniDatei, UnwritableFileRaisesError75AndKeepsTheFile) {
     IniDatei ini;
     try {
         ini.schreiben(tmp / "missing-folder" / "x.ini", "S", "K", "1");
-        FAIL();
+        ADD_FAILURE();
     } catch (const Laufzeitfehler& e) {
         EXPECT_EQ(e.nummer(), 75);
     }
