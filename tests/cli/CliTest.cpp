@@ -17,7 +17,7 @@ using sw::test::cli;
 using sw::test::q;
 using sw::test::scheitert;
 
-TEST(Cli, InfoPrintsTheFigureAsJson) {
+TEST(Cli, InfoAndUpgradeOfFigureFilesAndTheirRefusedInput) {
     Kratzordner tmp;
     Figur f;
     f.Frames.resize(2);
@@ -30,14 +30,11 @@ TEST(Cli, InfoPrintsTheFigureAsJson) {
     EXPECT_EQ(lauf.aus, "{\"kind\":\"figure\",\"version\":11,\"frames\":["
                         "{\"points\":[[1,-2,3,4],[-32768,32767,-1,0]]},{\"points\":[[0,0,0,0]]}],"
                         "\"parameter\":{\"398\":1,\"400\":2.5}}\n");
-}
 
-TEST(Cli, UpgradeWritesTheCurrentVersion) {
-    Kratzordner tmp;
     std::array<double, kParameterZahl> p{};
     p[400] = 20;
     schreibeDatei(tmp / "alt.qvb", test::altesQvb(1, {{{10, 20, 5, 0}}}, p));
-    auto lauf = cli(tmp, "upgrade " + q(tmp / "alt.qvb") + " " + q(tmp / "neu.qvb"));
+    lauf = cli(tmp, "upgrade " + q(tmp / "alt.qvb") + " " + q(tmp / "neu.qvb"));
     ASSERT_EQ(lauf.code, 0) << lauf.fehler;
     auto neu = qvbDekodieren(leseDatei(tmp / "neu.qvb"));
     ASSERT_TRUE(neu);
@@ -47,10 +44,7 @@ TEST(Cli, UpgradeWritesTheCurrentVersion) {
     EXPECT_EQ(neu->figur.Frames[0].Punkte[0], (Punkt{10, 20, 5, 2}));
     auto info = cli(tmp, "info " + q(tmp / "alt.qvb"));
     EXPECT_NE(info.aus.find("\"version\":1,"), std::string::npos);
-}
 
-TEST(Cli, BadInputGivesASentenceAndWritesNothing) {
-    Kratzordner tmp;
     std::string ganz = qvbKodieren(Figur{});
     schreibeDatei(tmp / "kurz.qvb", ganz.substr(0, 100));
     schreibeDatei(tmp / "leer.qvb", "");
@@ -65,18 +59,18 @@ TEST(Cli, BadInputGivesASentenceAndWritesNothing) {
         {"upgrade " + q(tmp / "leer.qvb") + " " + q(tmp / "aus.qvb"), "empty"},
     };
     for (const auto& fall : faelle) {
-        auto lauf = cli(tmp, fall.argumente);
-        EXPECT_TRUE(scheitert(lauf, fall.erwartet)) << fall.argumente;
-        EXPECT_TRUE(lauf.aus.empty()) << fall.argumente;
+        auto l = cli(tmp, fall.argumente);
+        EXPECT_TRUE(scheitert(l, fall.erwartet)) << fall.argumente;
+        EXPECT_TRUE(l.aus.empty()) << fall.argumente;
     }
     EXPECT_FALSE(std::filesystem::exists(tmp / "aus.qvb"));
 
     schreibeDatei(tmp / "gut.qvb", ganz);
-    auto lauf = cli(tmp, "upgrade " + q(tmp / "gut.qvb") + " " + q(tmp / "nope" / "aus.qvb"));
+    lauf = cli(tmp, "upgrade " + q(tmp / "gut.qvb") + " " + q(tmp / "nope" / "aus.qvb"));
     EXPECT_TRUE(scheitert(lauf, "cannot be written"));
 }
 
-TEST(Cli, InfoListsIldaSectionsAndPalettes) {
+TEST(Cli, IldaInfoAndConvertBetweenIldaAndFigureFilesOrRefused) {
     Kratzordner tmp;
     test::IldaBauer b;
     b.kopf(2, 1, 0, 0, "pal", "maker").rgb(1, 2, 3);
@@ -101,15 +95,12 @@ TEST(Cli, InfoListsIldaSectionsAndPalettes) {
     schreibeDatei(tmp / "alt.qvp", "Farbpalette\r\n" + std::string(765 * 3, '\n'));
     EXPECT_NE(cli(tmp, "info " + q(tmp / "alt.qvp")).aus.find("\"entries\":255"),
               std::string::npos);
-}
 
-TEST(Cli, ConvertBetweenIldaAndFigureFiles) {
-    Kratzordner tmp;
-    test::IldaBauer b;
+    b = {};
     b.kopf(5, 2, 0, 2).p5(100, -100, 0, 255, 0, 0).p5(-5, 5, 128, 0, 0, 0);
     b.kopf(5, 1, 1, 2).p5(7, 7, 128, 255, 255, 255);
     schreibeDatei(tmp / "in.ild", b.bytes);
-    auto lauf = cli(tmp, "convert " + q(tmp / "in.ild") + " " + q(tmp / "f.qvb"));
+    lauf = cli(tmp, "convert " + q(tmp / "in.ild") + " " + q(tmp / "f.qvb"));
     ASSERT_EQ(lauf.code, 0) << lauf.fehler;
     auto figur = qvbDekodieren(leseDatei(tmp / "f.qvb"));
     ASSERT_TRUE(figur);
@@ -135,17 +126,14 @@ TEST(Cli, ConvertBetweenIldaAndFigureFiles) {
         EXPECT_NE(l.aus.find("(kind " + std::to_string(kind) + ")"), std::string::npos) << l.aus;
         EXPECT_EQ(leseDatei(aus), leseDatei(tmp / ("k" + std::to_string(kind) + ".ild")));
     }
-}
 
-TEST(Cli, ConvertRefusesBadIldaAndWritesNothing) {
-    Kratzordner tmp;
-    test::IldaBauer b;
+    b = {};
     b.kopf(5, 3, 0, 1).p5(1, 1, 0, 1, 1, 1);
     schreibeDatei(tmp / "kurz.ild", b.bytes);
     schreibeDatei(tmp / "falsch.ild", "this is not ILDA at all, not even close");
     for (const char* name : {"kurz.ild", "falsch.ild", "fehlt.ild"}) {
-        auto lauf = cli(tmp, std::string("convert ") + q(tmp / name) + " " + q(tmp / "aus.qvb"));
-        EXPECT_TRUE(scheitert(lauf, name)) << name;
+        auto l = cli(tmp, std::string("convert ") + q(tmp / name) + " " + q(tmp / "aus.qvb"));
+        EXPECT_TRUE(scheitert(l, name)) << name;
         EXPECT_FALSE(std::filesystem::exists(tmp / "aus.qvb")) << name;
         EXPECT_EQ(cli(tmp, std::string("info ") + q(tmp / name)).code, 1) << name;
     }
