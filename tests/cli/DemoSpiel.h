@@ -2,11 +2,10 @@
 // Plays the demo's lettering through `strahlwerk-cli play --dump` and reads back the points of
 // the first dumped cycle, for the CLI tests that look at what a device gets.
 
-#include "TestHilfe.h"
+#include "CliLauf.h"
 
 #include <cstdlib>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace sw::test {
@@ -17,30 +16,18 @@ struct Punkt6 {
     bool operator==(const Punkt6&) const = default;
 };
 
-inline std::string q(const std::filesystem::path& p) {
-    return "'" + p.string() + "'";
-}
+inline const std::string kSchrift =
+    q(std::filesystem::path(STRAHLWERK_DATA_DIR) / "Demo" / "Schrift_LASER.qvb");
 
-// Runs `play` on the lettering with the extra options; without `code` the run must succeed,
-// with it the exit code is returned there.
-inline std::vector<Punkt6> spielen(const Kratzordner& tmp, const std::string& zusatz,
-                                   int* code = nullptr) {
+// Runs `play` on the lettering with the extra options; the run must succeed.
+inline std::vector<Punkt6> spielen(const Kratzordner& tmp, const std::string& zusatz) {
     const auto dump = tmp / "out.jsonl";
     std::filesystem::remove(dump);
-    const std::string befehl = std::string(STRAHLWERK_CLI) + " play '" + STRAHLWERK_DATA_DIR +
-                               "/Demo/Schrift_LASER.qvb' --dump " + q(dump) + " " + zusatz +
-                               " >/dev/null 2>" + q(tmp / "fehler.txt");
-    const int status = std::system(befehl.c_str());
-    if (code) {
-        *code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    } else {
-        EXPECT_EQ(status, 0) << befehl << leseDatei(tmp / "fehler.txt");
-    }
+    const Lauf lauf = cli(tmp, "play " + kSchrift + " --dump " + q(dump) + " " + zusatz);
+    EXPECT_EQ(lauf.code, 0) << zusatz << lauf.fehler;
     std::vector<Punkt6> punkte;
     const std::string zeile = leseDatei(dump);
-    if (!code) {
-        EXPECT_NE(zeile.find("\"device\":0"), std::string::npos);
-    }
+    EXPECT_NE(zeile.find("\"device\":0"), std::string::npos);
     const auto beginn = zeile.find("\"points\":[");
     if (beginn == std::string::npos) return punkte;
     const char* z = zeile.c_str() + beginn + 10;

@@ -3,10 +3,12 @@
 
 #include "DemoSpiel.h"
 
+using sw::test::cli;
 using sw::test::Kratzordner;
-using sw::test::leseDatei;
+using sw::test::kSchrift;
 using sw::test::Punkt6;
 using sw::test::q;
+using sw::test::scheitert;
 using sw::test::schreibeDatei;
 using sw::test::spielen;
 
@@ -42,22 +44,13 @@ TEST(CliHauptschalter, BrightnessScalesTheDumpedColoursAndIsRangeChecked) {
     ASSERT_GT(hellZahl(voll), 0u);
     ASSERT_EQ(halb.size(), voll.size());
     for (std::size_t i = 0; i < voll.size(); ++i) {
-        EXPECT_EQ(halb[i].X, voll[i].X) << i;
-        EXPECT_EQ(halb[i].Y, voll[i].Y) << i;
-        EXPECT_EQ(halb[i].R, voll[i].R / 2) << i;
-        EXPECT_EQ(halb[i].G, voll[i].G / 2) << i;
-        EXPECT_EQ(halb[i].B, voll[i].B / 2) << i;
-        EXPECT_EQ(halb[i].I, voll[i].I / 2) << i;
+        const Punkt6& v = voll[i];
+        EXPECT_TRUE(halb[i] == (Punkt6{v.X, v.Y, v.R / 2, v.G / 2, v.B / 2, v.I / 2})) << i;
     }
     EXPECT_EQ(hellZahl(spielen(tmp, "--brightness 0")), 0u);
 
-    for (const char* falsch : {"101", "-1", "nan", "x"}) {
-        int code = 0;
-        spielen(tmp, std::string("--brightness ") + falsch, &code);
-        EXPECT_EQ(code, 1) << falsch;
-        EXPECT_NE(
-            leseDatei(tmp / "fehler.txt").find("--brightness: must be a number from 0 to 100"),
-            std::string::npos)
-            << leseDatei(tmp / "fehler.txt");
-    }
+    for (const char* falsch : {"101", "-1", "nan", "x"})
+        EXPECT_TRUE(scheitert(cli(tmp, "play " + kSchrift + " --brightness " + falsch),
+                              "--brightness: must be a number from 0 to 100"))
+            << falsch;
 }

@@ -3,17 +3,16 @@
 // earlier code's output for the same inputs.
 
 #include "../core/IldaBauer.h"
-#include "TestHilfe.h"
+#include "CliLauf.h"
 
-#include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <map>
-#include <sys/wait.h>
 
 using namespace sw;
+using sw::test::cli;
 using sw::test::Kratzordner;
 using sw::test::leseDatei;
+using sw::test::q;
 using sw::test::schreibeDatei;
 
 namespace {
@@ -88,18 +87,6 @@ std::vector<Eingabe> eingaben() {
     return e;
 }
 
-std::string q(const std::filesystem::path& p) {
-    return "'" + p.string() + "'";
-}
-
-int convert(const std::filesystem::path& ein, const std::filesystem::path& aus,
-            const std::string& wahl) {
-    const std::string befehl = "timeout 60 " + std::string(STRAHLWERK_CLI) + " convert " + q(ein) +
-                               " " + q(aus) + wahl + " >/dev/null 2>&1";
-    const int status = std::system(befehl.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 } // namespace
 
 TEST(IldaConvert, FigureFilesAreByteForByteAsBefore) {
@@ -124,7 +111,9 @@ TEST(IldaConvert, FigureFilesAreByteForByteAsBefore) {
         schreibeDatei(tmp / name, bytes);
         for (const std::string wahl : {"", " --ilda-colours index"}) {
             std::filesystem::remove(tmp / "aus.qvb");
-            ASSERT_EQ(convert(tmp / name, tmp / "aus.qvb", wahl), 0) << name << wahl;
+            ASSERT_EQ(cli(tmp, "convert " + q(tmp / name) + " " + q(tmp / "aus.qvb") + wahl).code,
+                      0)
+                << name << wahl;
             const auto& [standard, index] = erwartet.at(name);
             EXPECT_EQ(fnv1a(leseDatei(tmp / "aus.qvb")), wahl.empty() ? standard : index)
                 << name << wahl;

@@ -1,45 +1,14 @@
-#include "TestHilfe.h"
+#include "CliLauf.h"
 #include "show/ShowDatei.h"
 #include "show/ShowInfo.h"
 
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
-
 using namespace sw;
+using sw::test::cli;
 using sw::test::Kratzordner;
 using sw::test::leseDatei;
+using sw::test::q;
+using sw::test::scheitert;
 using sw::test::schreibeDatei;
-
-namespace {
-
-struct Lauf {
-    int code;
-    std::string aus;
-    std::string fehler;
-};
-
-Lauf cli(const Kratzordner& tmp, const std::string& argumente, const std::string& umgebung = "") {
-    auto fehlerDatei = tmp / "stderr.txt";
-    std::string befehl = "timeout 60 " + (umgebung.empty() ? "" : "env " + umgebung + " ") +
-                         std::string(STRAHLWERK_CLI) + " " + argumente + " 2>'" +
-                         fehlerDatei.string() + "'";
-    Lauf lauf;
-    FILE* p = popen(befehl.c_str(), "r");
-    std::array<char, 4096> puffer;
-    std::size_t n;
-    while ((n = fread(puffer.data(), 1, puffer.size(), p)) > 0) lauf.aus.append(puffer.data(), n);
-    int status = pclose(p);
-    lauf.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    lauf.fehler = leseDatei(fehlerDatei);
-    return lauf;
-}
-
-std::string q(const std::filesystem::path& p) {
-    return "'" + p.string() + "'";
-}
-
-} // namespace
 
 TEST(CliShow, InfoPrintsShowFilesAndShowInformation) {
     Kratzordner tmp;
@@ -71,14 +40,10 @@ TEST(CliShow, InfoPrintsShowFilesAndShowInformation) {
     const std::string ganz = showInfoKodieren(i);
     schreibeDatei(tmp / "Kurz.info", ganz.substr(0, ganz.size() - 1));
     lauf = cli(tmp, "info " + q(tmp / "Kurz.info"));
-    EXPECT_EQ(lauf.code, 1);
-    EXPECT_NE(lauf.fehler.find("Kurz.info: the show information is truncated or corrupt"),
-              std::string::npos)
-        << lauf.fehler;
+    EXPECT_TRUE(scheitert(lauf, "Kurz.info: the show information is truncated or corrupt"));
     schreibeDatei(tmp / "Kopf.shw", "Strahlwerk Lumiscript Live  DateiVersion 2.3\r\n");
     lauf = cli(tmp, "info " + q(tmp / "Kopf.shw"));
-    EXPECT_EQ(lauf.code, 1);
-    EXPECT_NE(lauf.fehler.find("wrong header"), std::string::npos);
+    EXPECT_TRUE(scheitert(lauf, "wrong header"));
 }
 
 TEST(CliShow, CleanShowListsThenMovesIntoTheTrash) {

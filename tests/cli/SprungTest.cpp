@@ -42,7 +42,7 @@ TEST(CliSprung, TheDemoLetteringJumpsDarkAndKeepsItsLetters) {
                                          "SprungDunkelNachher(0)=0\r\n[Optionen_Hardware]\r\n"
                                          "Zuordnung_Spurseite_2_Logischespur(0,0)=-10000\r\n");
     const auto alt =
-        spielen(tmp, "--settings '" + (tmp / "alt.Laser_ini").string() + "' --device 0=virtual");
+        spielen(tmp, "--settings " + sw::test::q(tmp / "alt.Laser_ini") + " --device 0=virtual");
 
     // the letters: the same lit points in the same order
     ASSERT_FALSE(helle(neu).empty());

@@ -5,7 +5,6 @@
 #include "ui/Hauptfenster.h"
 
 #include <QAction>
-#include <QElapsedTimer>
 
 #include <functional>
 
@@ -18,20 +17,16 @@ struct Fenster {
     SystemUhr uhr; // playback runs in real time, as the window's event loop does
     std::unique_ptr<Programm> p;
     std::unique_ptr<ui::Hauptfenster> w;
-    double startMs = 0;
 
     explicit Fenster(const std::function<void(const fs::path&)>& ordnerFuellen = {}) {
         fs::create_directories(s.tmp / "figuren");
         if (ordnerFuellen) ordnerFuellen(s.tmp / "figuren");
-        QElapsedTimer zeit;
-        zeit.start();
         p = std::make_unique<Programm>(s.dialoge, s.pumpe, uhr);
         StartHooks h;
         h.figurenordner = (s.tmp / "figuren").string();
         Programmstart(*p, "", h);
         w = std::make_unique<ui::Hauptfenster>(*p);
         w->show();
-        startMs = static_cast<double>(zeit.elapsed());
     }
     ~Fenster() {
         w->close();

@@ -54,6 +54,16 @@ void linieZiehen(Fenster& t) {
     QTest::mouseRelease(leinwand, Qt::LeftButton, {}, b);
 }
 
+// Waits up to 5 s for the condition while the window handles its events.
+bool bisDass(const std::function<bool()>& bedingung) {
+    return test::warteBis(
+        [&] {
+            QApplication::processEvents();
+            return bedingung();
+        },
+        5);
+}
+
 struct Malzaehler : QObject {
     int malen = 0;
     bool eventFilter(QObject*, QEvent* e) override {
@@ -70,7 +80,6 @@ TEST(Hauptfenster, ListDrawUndoRedoSaveReload) {
         test::schreibeDatei(o / "a.qvb", figurMit(2));
         test::schreibeDatei(o / "B.qvb", figurMit(1));
     });
-    std::cout << "start-up to a shown window: " << t.startMs << " ms\n";
     auto* liste = t.kind<QListWidget>("lstFiguren");
     ASSERT_EQ(liste->count(), 4);
     EXPECT_EQ(liste->item(1)->text(), "B.qvb");
@@ -81,14 +90,7 @@ TEST(Hauptfenster, ListDrawUndoRedoSaveReload) {
     EXPECT_EQ(t.p->figuren.SpurAuswahl[0].Figur, 2);
     const Figur vorher = t.figur(2);
 
-    // Draw a line with the line tool.
-    QTest::mouseClick(t.kind<QAbstractButton>("optLinie"), Qt::LeftButton);
-    auto* leinwand = t.kind<ui::Figurenansicht>("picFigur");
-    const QPoint a = leinwand->nachWidget(-10000, -10000).toPoint();
-    const QPoint b = leinwand->nachWidget(10000, 10000).toPoint();
-    QTest::mousePress(leinwand, Qt::LeftButton, {}, a);
-    QTest::mouseMove(leinwand, b);
-    QTest::mouseRelease(leinwand, Qt::LeftButton, {}, b);
+    linieZiehen(t);
     const auto& punkte = t.figur(2).Frames[0].Punkte;
     ASSERT_EQ(punkte.size(), vorher.Frames[0].Punkte.size() + 2);
     EXPECT_EQ(punkte[punkte.size() - 2].Status, status::Sprung);
@@ -223,11 +225,7 @@ TEST(Hauptfenster, PreviewOpensBesideTheWindowFullyOnTheScreen) {
     QTest::mouseClick(t.kind<QPushButton>("cmdPlay"), Qt::LeftButton);
     auto* vorschau = t.w->ausgabe();
     ASSERT_TRUE(vorschau->isVisible());
-    EXPECT_TRUE(t.w->screen()->availableGeometry().contains(vorschau->frameGeometry()))
-        << t.w->frameGeometry().x() << "," << t.w->frameGeometry().y() << " "
-        << t.w->frameGeometry().width() << "x" << t.w->frameGeometry().height() << " / "
-        << vorschau->frameGeometry().x() << "," << vorschau->frameGeometry().y() << " "
-        << vorschau->frameGeometry().width() << "x" << vorschau->frameGeometry().height();
+    EXPECT_TRUE(t.w->screen()->availableGeometry().contains(vorschau->frameGeometry()));
 }
 
 TEST(Hauptfenster, DrawingColourIsRemembered) {
@@ -326,7 +324,8 @@ TEST(Hauptfenster, SpeaksTheChosenLanguageAndNamesEveryKey) {
     // Every named control and every menu command has a caption or a tool text.
     for (auto* b : t.w->findChildren<QAbstractButton*>()) {
         if (b->objectName().isEmpty() || !b->isVisibleTo(t.w.get())) continue;
-        EXPECT_FALSE(b->toolTip().isEmpty() && b->text().isEmpty()) << b->objectName().toStdString();
+        EXPECT_FALSE(b->toolTip().isEmpty() && b->text().isEmpty())
+            << b->objectName().toStdString();
     }
     for (auto* a : t.w->findChildren<QAction*>()) {
         if (a->objectName().isEmpty()) continue;
@@ -438,21 +437,11 @@ TEST(Hauptfenster, CrashCopiesFollowTheChanges) {
     linieZiehen(t);
     EXPECT_TRUE(takt->isActive());
     EXPECT_FALSE(fs::exists(kopien / "Figur1.qvb")); // not on the drawing path
-    EXPECT_TRUE(test::warteBis(
-        [&] {
-            QApplication::processEvents();
-            return fs::exists(kopien / "Figur1.qvb");
-        },
-        5));
+    EXPECT_TRUE(bisDass([&] { return fs::exists(kopien / "Figur1.qvb"); }));
     EXPECT_TRUE(qvbDekodieren(test::leseDatei(kopien / "Figur1.qvb"))->figur.Frames ==
                 t.figur(1).Frames);
     t.ausloesen("mnuSpeichern");
-    EXPECT_TRUE(test::warteBis(
-        [&] {
-            QApplication::processEvents();
-            return !fs::exists(kopien / "Figur1.qvb");
-        },
-        5));
+    EXPECT_TRUE(bisDass([&] { return !fs::exists(kopien / "Figur1.qvb"); }));
 }
 
 TEST(Hauptfenster, SwitchingTheColourTableRepaintsAndSaysWhatWentDark) {
@@ -505,7 +494,7 @@ void zeigen(QWidget* w, QPointF wo) {
     QApplication::sendEvent(w, &e);
 }
 
-TEST(Hauptfenster, CanvasFitsTheFigureOnOpeningAndZoomsAboutTheMouse) {
+TEST(Hauptfenster, CanvasFitsZoomsAboutTheMouseAndTellsThePointUnderIt) {
     Fenster t([](const fs::path& o) { test::schreibeDatei(o / "a.qvb", dreiFrames()); });
     auto* leinwand = t.kind<ui::Figurenansicht>("picFigur");
     t.w->figurWaehlen(1);
@@ -538,6 +527,40 @@ TEST(Hauptfenster, CanvasFitsTheFigureOnOpeningAndZoomsAboutTheMouse) {
     EXPECT_EQ(leinwand->zoom(), 1.25);
     t.ausloesen("mnuZoomEinpassen");
     EXPECT_EQ(leinwand->zoom(), eingepasst);
+
+    // The status bar tells the point under the cursor, and frames count from one.
+    auto* zeiger = t.kind<QLabel>("lblZeiger");
+    zeigen(leinwand, leinwand->nachWidget(12000, 6000) + QPointF(2, 1));
+    EXPECT_TRUE(zeiger->text().contains("point 2 (12000, 6000): colour 4095, jump"))
+        << zeiger->text().toStdString();
+    const QPointF leer = leinwand->nachWidget(0, 0);
+    zeigen(leinwand, leer);
+    const QPointF f = leinwand->nachFigur(leer);
+    EXPECT_EQ(zeiger->text(),
+              QString("X %1  Y %2").arg(std::lround(f.x())).arg(std::lround(f.y())));
+
+    auto* frame = t.kind<QLabel>("lblFrame");
+    EXPECT_TRUE(frame->text().startsWith("Frame 1 / 3,")) << frame->text().toStdString();
+    t.ausloesen("mnuLetzterFrame");
+    EXPECT_EQ(t.p->figuren.SpurAuswahl[0].Frame, 2);
+    EXPECT_TRUE(frame->text().startsWith("Frame 3 / 3,"));
+    t.ausloesen("mnuErsterFrame");
+    EXPECT_EQ(t.p->figuren.SpurAuswahl[0].Frame, 0);
+    EXPECT_TRUE(frame->text().startsWith("Frame 1 / 3,"));
+
+    // End on the canvas goes to the last frame; in the figure list it goes to the last entry.
+    t.w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.w.get()));
+    leinwand->setFocus();
+    QTest::keyClick(leinwand, Qt::Key_End);
+    EXPECT_EQ(t.p->figuren.SpurAuswahl[0].Frame, 2);
+    auto* liste = t.kind<QListWidget>("lstFiguren");
+    liste->setFocus();
+    liste->setCurrentRow(0);
+    QTest::keyClick(liste, Qt::Key_End);
+    EXPECT_EQ(liste->currentRow(), 1);
+    QTest::keyClick(liste, Qt::Key_Home);
+    EXPECT_EQ(liste->currentRow(), 0);
 }
 
 TEST(Hauptfenster, CanvasDrawsTheGridAndTheWayIntoAJumpAsTheLasersWill) {
@@ -581,44 +604,6 @@ TEST(Hauptfenster, CanvasDrawsTheGridAndTheWayIntoAJumpAsTheLasersWill) {
     EXPECT_GT(luecken, 5); // the gaps of the dashes
     t.p->figuren.Figuren[1].Parameter[parameter::Echtzeitoptimierung] = 0;
     EXPECT_GT(hellsteAufDemWeg().first, 150);
-}
-
-TEST(Hauptfenster, StatusBarTellsThePointUnderTheCursorAndFramesCountFromOne) {
-    Fenster t([](const fs::path& o) { test::schreibeDatei(o / "a.qvb", dreiFrames()); });
-    auto* leinwand = t.kind<ui::Figurenansicht>("picFigur");
-    t.w->figurWaehlen(1);
-    auto* zeiger = t.kind<QLabel>("lblZeiger");
-    zeigen(leinwand, leinwand->nachWidget(12000, 6000) + QPointF(2, 1));
-    EXPECT_TRUE(zeiger->text().contains("point 2 (12000, 6000): colour 4095, jump"))
-        << zeiger->text().toStdString();
-    const QPointF leer = leinwand->nachWidget(0, 0);
-    zeigen(leinwand, leer);
-    const QPointF f = leinwand->nachFigur(leer);
-    EXPECT_EQ(zeiger->text(),
-              QString("X %1  Y %2").arg(std::lround(f.x())).arg(std::lround(f.y())));
-
-    auto* frame = t.kind<QLabel>("lblFrame");
-    EXPECT_TRUE(frame->text().startsWith("Frame 1 / 3,")) << frame->text().toStdString();
-    t.ausloesen("mnuLetzterFrame");
-    EXPECT_EQ(t.p->figuren.SpurAuswahl[0].Frame, 2);
-    EXPECT_TRUE(frame->text().startsWith("Frame 3 / 3,"));
-    t.ausloesen("mnuErsterFrame");
-    EXPECT_EQ(t.p->figuren.SpurAuswahl[0].Frame, 0);
-    EXPECT_TRUE(frame->text().startsWith("Frame 1 / 3,"));
-
-    // End on the canvas goes to the last frame; in the figure list it goes to the last entry.
-    t.w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(t.w.get()));
-    leinwand->setFocus();
-    QTest::keyClick(leinwand, Qt::Key_End);
-    EXPECT_EQ(t.p->figuren.SpurAuswahl[0].Frame, 2);
-    auto* liste = t.kind<QListWidget>("lstFiguren");
-    liste->setFocus();
-    liste->setCurrentRow(0);
-    QTest::keyClick(liste, Qt::Key_End);
-    EXPECT_EQ(liste->currentRow(), 1);
-    QTest::keyClick(liste, Qt::Key_Home);
-    EXPECT_EQ(liste->currentRow(), 0);
 }
 
 int main(int argc, char** argv) {
