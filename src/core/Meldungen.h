@@ -1,5 +1,5 @@
 #pragma once
-// Numbers of the language texts the engine shows. Texts 1800 and above are our own additions;
+// Numbers of the language texts the engine shows. Texts 1100 and above are our own additions;
 // the English wording after each is used while the language file has no text for it.
 
 #include <string>
