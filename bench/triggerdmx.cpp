@@ -65,8 +65,8 @@ void messen(const char* name, DmxEingang& eingang, std::uint16_t port, int anzah
                 }
             }
             if (da) {
-                us.push_back(std::chrono::duration<double, std::micro>(Uhrzeit::now() - t0)
-                                 .count());
+                us.push_back(
+                    std::chrono::duration<double, std::micro>(Uhrzeit::now() - t0).count());
                 break;
             }
             ++verloren;

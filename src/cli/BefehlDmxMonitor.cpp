@@ -18,8 +18,8 @@ void befehlDmxMonitor(const DmxMonitorOptionen& o) {
     if (o.artnet == o.sacn)
         throw CliFehler("dmx-monitor needs exactly one of --artnet UNIVERSE and --sacn UNIVERSE.");
     if (o.sacn && (o.universum < 1 || o.universum > sacn::kMaxUniversum))
-        throw CliFehler("an sACN universe is from 1 to 63999, not " +
-                        std::to_string(o.universum) + ".");
+        throw CliFehler("an sACN universe is from 1 to 63999, not " + std::to_string(o.universum) +
+                        ".");
     if (o.artnet && (o.universum < 0 || o.universum > 0x7FFF))
         throw CliFehler("an Art-Net universe (port address) is from 0 to 32767, not " +
                         std::to_string(o.universum) + ".");

@@ -8,7 +8,9 @@ ArtNetEingang::ArtNetEingang(ArtNetOptionen o) : o_(std::move(o)) {
         [this](const std::uint8_t* d, std::size_t n) { verarbeiten(d, n); });
 }
 
-ArtNetEingang::~ArtNetEingang() { empfaenger_.reset(); }
+ArtNetEingang::~ArtNetEingang() {
+    empfaenger_.reset();
+}
 
 std::string ArtNetEingang::name() const {
     return "Art-Net universe " + std::to_string(o_.universum);

@@ -34,8 +34,8 @@ private:
     ArtNetOptionen o_;
     Paketzaehler zaehler_;
     FrameFach fach_;
-    artnet::DmxPaket paket_;      // receiving thread only
-    std::uint8_t letzteSequenz_ = 0; // 0: none yet or the sender does not number
+    artnet::DmxPaket paket_;                    // receiving thread only
+    std::uint8_t letzteSequenz_ = 0;            // 0: none yet or the sender does not number
     std::unique_ptr<UdpEmpfaenger> empfaenger_; // last: it stops before the rest goes
 };
 

@@ -91,8 +91,8 @@ std::unique_ptr<DmxEingang> dmxEingangOeffnen(Geraete& g, Umgebung& env, Einstel
             return std::make_unique<SacnEingang>(SacnOptionen{u, d.bindAdresse, d.sacnPort, true});
         if (d.geraet == kOlaEingangName) {
             if (!olaGebaut()) {
-                env.log.zeile(env.texte.text(eingangtext::OlaNichtGebaut,
-                                             eingangtext::OlaNichtGebautText));
+                env.log.zeile(
+                    env.texte.text(eingangtext::OlaNichtGebaut, eingangtext::OlaNichtGebautText));
                 return nullptr;
             }
             const std::string nichtDa = env.texte.text(eingangtext::OlaNichtErreichbar,
@@ -103,9 +103,9 @@ std::unique_ptr<DmxEingang> dmxEingangOeffnen(Geraete& g, Umgebung& env, Einstel
                 [&env](const std::string& zeile) { env.log.zeile(zeile); });
         }
     } catch (const std::exception& fehler) {
-        env.log.zeile(env.texte.text(eingangtext::DmxEingangFehler,
-                                     eingangtext::DmxEingangFehlerText) +
-                      " " + fehler.what());
+        env.log.zeile(
+            env.texte.text(eingangtext::DmxEingangFehler, eingangtext::DmxEingangFehlerText) + " " +
+            fehler.what());
         return nullptr;
     }
     const int i = g.DmxEingangsGeraet;

@@ -31,11 +31,10 @@ bool FrameFach::abholen(DmxFrame& frame) {
     return true;
 }
 
-UdpEmpfaenger::UdpEmpfaenger(const UdpOptionen& o, Empfang empfang)
-    : empfang_(std::move(empfang)) {
+UdpEmpfaenger::UdpEmpfaenger(const UdpOptionen& o, Empfang empfang) : empfang_(std::move(empfang)) {
     auto fehler = [&](const std::string& was) {
-        const std::string grund = was + " " + o.bindAdresse + ":" + std::to_string(o.port) +
-                                  ": " + std::strerror(errno);
+        const std::string grund =
+            was + " " + o.bindAdresse + ":" + std::to_string(o.port) + ": " + std::strerror(errno);
         if (fd_ >= 0) ::close(fd_);
         throw std::runtime_error(grund);
     };

@@ -44,7 +44,7 @@ private:
 
 struct UdpOptionen {
     std::string bindAdresse = "0.0.0.0";
-    std::uint16_t port = 0;          // 0: any free port (tests)
+    std::uint16_t port = 0;            // 0: any free port (tests)
     std::uint32_t multicastGruppe = 0; // host order; 0: none joined
 };
 

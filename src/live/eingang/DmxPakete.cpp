@@ -30,23 +30,40 @@ constexpr std::uint8_t kAcnKennung[12] = {'A', 'S', 'C', '-', 'E', '1', '.', '1'
 
 const char* verwerfungName(Verwerfung v) {
     switch (v) {
-    case Verwerfung::Keine: return "taken";
-    case Verwerfung::ZuKurz: return "short";
-    case Verwerfung::FalscheKennung: return "wrong identifier";
-    case Verwerfung::AndererOpcode: return "other opcode";
-    case Verwerfung::AlteVersion: return "old version";
-    case Verwerfung::FalscheLaenge: return "bad length";
-    case Verwerfung::FalscheSchicht: return "bad layer";
-    case Verwerfung::FalscheAdressierung: return "bad addressing";
-    case Verwerfung::FalschePrioritaet: return "bad priority";
-    case Verwerfung::FalscherStartcode: return "start code not 0";
-    case Verwerfung::FalschesUniversum: return "other universe";
-    case Verwerfung::Reihenfolge: return "out of sequence";
-    case Verwerfung::Vorschau: return "preview";
-    case Verwerfung::NiedrigerePrioritaet: return "lower priority";
-    case Verwerfung::Beendet: return "stream terminated";
-    case Verwerfung::ZuVieleQuellen: return "too many senders";
-    case Verwerfung::Anzahl: break;
+    case Verwerfung::Keine:
+        return "taken";
+    case Verwerfung::ZuKurz:
+        return "short";
+    case Verwerfung::FalscheKennung:
+        return "wrong identifier";
+    case Verwerfung::AndererOpcode:
+        return "other opcode";
+    case Verwerfung::AlteVersion:
+        return "old version";
+    case Verwerfung::FalscheLaenge:
+        return "bad length";
+    case Verwerfung::FalscheSchicht:
+        return "bad layer";
+    case Verwerfung::FalscheAdressierung:
+        return "bad addressing";
+    case Verwerfung::FalschePrioritaet:
+        return "bad priority";
+    case Verwerfung::FalscherStartcode:
+        return "start code not 0";
+    case Verwerfung::FalschesUniversum:
+        return "other universe";
+    case Verwerfung::Reihenfolge:
+        return "out of sequence";
+    case Verwerfung::Vorschau:
+        return "preview";
+    case Verwerfung::NiedrigerePrioritaet:
+        return "lower priority";
+    case Verwerfung::Beendet:
+        return "stream terminated";
+    case Verwerfung::ZuVieleQuellen:
+        return "too many senders";
+    case Verwerfung::Anzahl:
+        break;
     }
     return "?";
 }
@@ -96,9 +113,9 @@ std::size_t schreiben(const DmxPaket& p, std::uint8_t* z) {
 namespace sacn {
 
 namespace {
-constexpr std::uint32_t kVektorWurzel = 0x00000004;  // root layer: E1.31 data
-constexpr std::uint32_t kVektorRahmen = 0x00000002;  // framing layer: data packet
-constexpr std::uint8_t kVektorDmp = 0x02;            // DMP: set property
+constexpr std::uint32_t kVektorWurzel = 0x00000004; // root layer: E1.31 data
+constexpr std::uint32_t kVektorRahmen = 0x00000002; // framing layer: data packet
+constexpr std::uint8_t kVektorDmp = 0x02;           // DMP: set property
 constexpr std::uint8_t kAdresstyp = 0xA1;
 constexpr std::size_t kWurzel = 16, kRahmen = 38, kDmp = 115;
 
@@ -114,7 +131,8 @@ void schichtSchreiben(std::uint8_t* z, std::size_t ab, std::size_t bytes) {
 
 Verwerfung lesen(const std::uint8_t* q, std::size_t bytes, DatenPaket& p) {
     if (bytes < kKopfBytes) return Verwerfung::ZuKurz;
-    if (gross16(q) != 0x0010 || gross16(q + 2) != 0 || !std::equal(kAcnKennung, kAcnKennung + 12, q + 4))
+    if (gross16(q) != 0x0010 || gross16(q + 2) != 0 ||
+        !std::equal(kAcnKennung, kAcnKennung + 12, q + 4))
         return Verwerfung::FalscheKennung;
     if (bytes > kMaxBytes) return Verwerfung::FalscheLaenge;
     if (!schichtPasst(q, kWurzel, bytes) || gross32(q + 18) != kVektorWurzel ||

@@ -14,22 +14,22 @@ namespace sw {
 
 // Why a packet was not taken. The receivers count each reason apart.
 enum class Verwerfung {
-    Keine,               // taken
-    ZuKurz,              // shorter than its fixed fields
-    FalscheKennung,      // not "Art-Net", not the ACN packet identifier or preamble
-    AndererOpcode,       // an Art-Net packet other than ArtDmx (poll, sync, ...)
-    AlteVersion,         // Art-Net protocol version below 14
-    FalscheLaenge,       // data length odd, out of range or longer than the packet
-    FalscheSchicht,      // sACN vector or flags/length of a layer wrong
-    FalscheAdressierung, // sACN address type, first address or increment wrong
-    FalschePrioritaet,   // sACN priority above 200
-    FalscherStartcode,   // sACN start code other than 0 (RDM, text, ...)
-    FalschesUniversum,   // sACN universe 0 or above 63999; either: not the one listened to
-    Reihenfolge,         // older than the last packet of its sender
-    Vorschau,            // sACN preview data, meant for visualisers only
+    Keine,                // taken
+    ZuKurz,               // shorter than its fixed fields
+    FalscheKennung,       // not "Art-Net", not the ACN packet identifier or preamble
+    AndererOpcode,        // an Art-Net packet other than ArtDmx (poll, sync, ...)
+    AlteVersion,          // Art-Net protocol version below 14
+    FalscheLaenge,        // data length odd, out of range or longer than the packet
+    FalscheSchicht,       // sACN vector or flags/length of a layer wrong
+    FalscheAdressierung,  // sACN address type, first address or increment wrong
+    FalschePrioritaet,    // sACN priority above 200
+    FalscherStartcode,    // sACN start code other than 0 (RDM, text, ...)
+    FalschesUniversum,    // sACN universe 0 or above 63999; either: not the one listened to
+    Reihenfolge,          // older than the last packet of its sender
+    Vorschau,             // sACN preview data, meant for visualisers only
     NiedrigerePrioritaet, // sACN: another sender of higher priority is alive
-    Beendet,             // sACN stream terminated: its sender is forgotten at once
-    ZuVieleQuellen,      // sACN: more senders at once than a receiver keeps apart
+    Beendet,              // sACN stream terminated: its sender is forgotten at once
+    ZuVieleQuellen,       // sACN: more senders at once than a receiver keeps apart
     Anzahl
 };
 inline constexpr int kVerwerfungen = static_cast<int>(Verwerfung::Anzahl);

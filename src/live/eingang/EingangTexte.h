@@ -21,4 +21,24 @@ inline constexpr const char* DmxEingangFehlerText = "The DMX input cannot be ope
 inline constexpr int KeineMidiPorts = 1736;
 inline constexpr const char* KeineMidiPortsText = "No MIDI input ports.";
 
+// The German and English wording, which the language file generator takes in.
+struct Wortlaut {
+    int nummer;
+    const char* deutsch;
+    const char* englisch;
+};
+inline constexpr Wortlaut kWortlaute[] = {
+    {KeinMidi, "Kein MIDI-System auf diesem Rechner; der MIDI-Eingang ist aus.", KeinMidiText},
+    {MidiPortWeg, "Der MIDI-Eingang ist verschwunden:", MidiPortWegText},
+    {MidiPortDa, "MIDI-Eingang geöffnet:", MidiPortDaText},
+    {OlaNichtErreichbar,
+     "Der OLA-Dienst (olad) antwortet nicht; der DMX-Eingang über OLA wartet auf ihn an Port",
+     OlaNichtErreichbarText},
+    {OlaNichtGebaut,
+     "Dieses Programm wurde ohne OLA gebaut; ein DMX-Eingang über OLA ist nicht verfügbar.",
+     OlaNichtGebautText},
+    {DmxEingangFehler, "Der DMX-Eingang kann nicht geöffnet werden:", DmxEingangFehlerText},
+    {KeineMidiPorts, "Keine MIDI-Eingänge.", KeineMidiPortsText},
+};
+
 } // namespace sw::eingangtext

@@ -36,7 +36,9 @@ void olaLeise() {
 
 } // namespace
 
-bool olaGebaut() { return true; }
+bool olaGebaut() {
+    return true;
+}
 
 bool olaErreichbar(std::uint16_t port) {
     olaLeise();
@@ -56,9 +58,8 @@ bool OlaEingang::einmalVerbinden() {
             selbst->empfangen(puffer.GetRaw(), puffer.Size());
         },
         this));
-    client.RegisterUniverse(
-        o_.universum, ola::client::REGISTER,
-        ola::NewSingleCallback(+[](const ola::client::Result&) {}));
+    client.RegisterUniverse(o_.universum, ola::client::REGISTER,
+                            ola::NewSingleCallback(+[](const ola::client::Result&) {}));
     // Looks at the end flag ten times a second; the loop is left from its own thread only.
     ss.RegisterRepeatingTimeout(100, ola::NewCallback(
                                          +[](OlaEingang* selbst, ola::io::SelectServer* s) {
@@ -76,14 +77,19 @@ bool OlaEingang::einmalVerbinden() {
 
 #else
 
-bool olaGebaut() { return false; }
-bool olaErreichbar(std::uint16_t) { return false; }
-bool OlaEingang::einmalVerbinden() { return false; }
+bool olaGebaut() {
+    return false;
+}
+bool olaErreichbar(std::uint16_t) {
+    return false;
+}
+bool OlaEingang::einmalVerbinden() {
+    return false;
+}
 
 #endif
 
-OlaEingang::OlaEingang(OlaOptionen o, const std::string& nichtErreichbar, Melden melden)
-    : o_(o) {
+OlaEingang::OlaEingang(OlaOptionen o, const std::string& nichtErreichbar, Melden melden) : o_(o) {
     if (!olaErreichbar(o_.port) && melden) melden(nichtErreichbar);
     thread_ = std::thread([this] { lauf(); });
 }
@@ -97,7 +103,9 @@ OlaEingang::~OlaEingang() {
     thread_.join();
 }
 
-std::string OlaEingang::name() const { return "OLA universe " + std::to_string(o_.universum); }
+std::string OlaEingang::name() const {
+    return "OLA universe " + std::to_string(o_.universum);
+}
 
 void OlaEingang::empfangen(const std::uint8_t* daten, std::size_t bytes) {
     DmxFrame frame{};

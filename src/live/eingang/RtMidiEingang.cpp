@@ -44,12 +44,16 @@ private:
 
 } // namespace
 
-std::unique_ptr<MidiSystem> rtMidiSystem() { return std::make_unique<RtMidiSystem>(); }
+std::unique_ptr<MidiSystem> rtMidiSystem() {
+    return std::make_unique<RtMidiSystem>();
+}
 
 RtMidiEingang::RtMidiEingang(const Sprachtexte& texte, Melden melden, Erzeugen erzeugen)
     : texte_(texte), melden_(std::move(melden)), erzeugen_(std::move(erzeugen)) {}
 
-RtMidiEingang::~RtMidiEingang() { schliessen(); }
+RtMidiEingang::~RtMidiEingang() {
+    schliessen();
+}
 
 bool RtMidiEingang::systemHolen() {
     if (system_) return true;
@@ -104,8 +108,8 @@ void RtMidiEingang::pruefen() {
         if (offen_ && it == namen.end()) {
             schliessen();
             if (melden_)
-                melden_(texte_.text(eingangtext::MidiPortWeg, eingangtext::MidiPortWegText) +
-                        " " + gewaehlt_);
+                melden_(texte_.text(eingangtext::MidiPortWeg, eingangtext::MidiPortWegText) + " " +
+                        gewaehlt_);
         } else if (!offen_ && !keiner && it != namen.end()) {
             {
                 std::lock_guard lock(m_);

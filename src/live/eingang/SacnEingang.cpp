@@ -32,7 +32,9 @@ SacnEingang::SacnEingang(SacnOptionen o) : o_(std::move(o)) {
         });
 }
 
-SacnEingang::~SacnEingang() { empfaenger_.reset(); }
+SacnEingang::~SacnEingang() {
+    empfaenger_.reset();
+}
 
 std::string SacnEingang::name() const {
     return "sACN universe " + std::to_string(o_.universum);

@@ -61,8 +61,8 @@ private:
     SacnOptionen o_;
     Paketzaehler zaehler_;
     FrameFach fach_;
-    sacn::DatenPaket paket_; // receiving thread only
-    SacnQuellen quellen_;    // receiving thread only
+    sacn::DatenPaket paket_;                    // receiving thread only
+    SacnQuellen quellen_;                       // receiving thread only
     std::unique_ptr<UdpEmpfaenger> empfaenger_; // last: it stops before the rest goes
 };
 

@@ -67,8 +67,8 @@ TEST(CliDmxMonitor, PrintsChangedChannelsAndThePacketCounts) {
     senden(port, artDmx(3, 2, {{1, 128}, {512, 7}}));
     ASSERT_NE(std::fgets(zeile, sizeof zeile, aus), nullptr);
     EXPECT_EQ(std::string(zeile), "channel 1: 255 -> 128\n");
-    senden(port, artDmx(3, 1, {{1, 9}}));  // out of sequence
-    senden(port, artDmx(4, 3, {{1, 9}}));  // another universe
+    senden(port, artDmx(3, 1, {{1, 9}}));    // out of sequence
+    senden(port, artDmx(4, 3, {{1, 9}}));    // another universe
     senden(port, {'A', 'r', 't', '-', 'N'}); // short
     std::string rest;
     while (std::fgets(zeile, sizeof zeile, aus)) rest += zeile;

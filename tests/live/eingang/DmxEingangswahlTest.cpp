@@ -1,10 +1,10 @@
 // The DMX input choice: the network inputs join the DAC libraries' DMX list, are stored under
 // the same key, and the program opens the chosen one from the settings.
 
+#include "live/eingang/DmxEingangswahl.h"
 #include "TestHilfe.h"
 #include "devices/Emulation.h"
 #include "devices/Geraeteverwaltung.h"
-#include "live/eingang/DmxEingangswahl.h"
 #include "live/eingang/DmxPakete.h"
 #include "live/eingang/OlaEingang.h"
 

@@ -27,9 +27,9 @@ public:
     }
     ~Sender() { ::close(fd_); }
     void senden(const Bytes& b) {
-        ASSERT_EQ(::sendto(fd_, b.data(), b.size(), 0, reinterpret_cast<sockaddr*>(&ziel_),
-                           sizeof ziel_),
-                  static_cast<ssize_t>(b.size()));
+        ASSERT_EQ(
+            ::sendto(fd_, b.data(), b.size(), 0, reinterpret_cast<sockaddr*>(&ziel_), sizeof ziel_),
+            static_cast<ssize_t>(b.size()));
     }
 
 private:
@@ -49,7 +49,9 @@ Bytes artDmx(std::uint16_t universum, std::uint8_t sequenz, std::uint8_t kanal1)
     return b;
 }
 
-std::uint64_t summe(const Paketzaehler& z) { return z.angenommen() + z.verworfen(); }
+std::uint64_t summe(const Paketzaehler& z) {
+    return z.angenommen() + z.verworfen();
+}
 
 // Waits until `n` packets were seen, then for the frame (if any) they left.
 bool gesehen(const Paketzaehler& z, std::uint64_t n) {

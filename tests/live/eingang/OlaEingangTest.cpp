@@ -1,8 +1,8 @@
 // DMX through OLA: the test starts its own olad on a free RPC port with a scratch
 // configuration, sends a frame with OLA's streaming client and sees it arrive.
 
-#include "TestHilfe.h"
 #include "live/eingang/OlaEingang.h"
+#include "TestHilfe.h"
 
 #include <arpa/inet.h>
 #include <csignal>
@@ -45,11 +45,18 @@ bool programmDa(const char* name) {
 class EigenesOlad {
 public:
     EigenesOlad(const std::filesystem::path& ordner, std::uint16_t port) {
-        for (const char* plugin :
-             {"artnet", "e131", "espnet", "kinet", "osc", "pathport", "sandnet", "shownet",
-              "opendmx", "usbdmx", "usbserial", "ftdidmx", "dummy", "stageprofi", "karate",
-              "milinst", "renard", "spi", "uartdmx", "gpio", "nanoleaf", "openpixelcontrol",
-              "dmx4linux"})
+        for (const char* plugin : {"artnet",    "e131",
+                                   "espnet",    "kinet",
+                                   "osc",       "pathport",
+                                   "sandnet",   "shownet",
+                                   "opendmx",   "usbdmx",
+                                   "usbserial", "ftdidmx",
+                                   "dummy",     "stageprofi",
+                                   "karate",    "milinst",
+                                   "renard",    "spi",
+                                   "uartdmx",   "gpio",
+                                   "nanoleaf",  "openpixelcontrol",
+                                   "dmx4linux"})
             test::schreibeDatei(ordner / ("ola-" + std::string(plugin) + ".conf"),
                                 "enabled = false\n");
         const bool root = ::geteuid() == 0;
