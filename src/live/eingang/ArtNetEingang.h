@@ -3,6 +3,7 @@
 
 #include "live/eingang/DmxEmpfang.h"
 
+#include <chrono>
 #include <memory>
 
 namespace sw {
@@ -27,8 +28,13 @@ public:
     const Paketzaehler& zaehler() const { return zaehler_; }
     std::uint16_t port() const { return empfaenger_->port(); }
 
+    using Zeit = std::chrono::steady_clock::time_point;
+    // After this long without a packet taken, the next one starts the sequence afresh (a
+    // desk that was restarted need not count past its old numbers first).
+    static constexpr std::chrono::milliseconds kSequenzVergessen{2500};
+
     // One datagram as the receiving thread hands it over; what became of it is counted.
-    Verwerfung verarbeiten(const std::uint8_t* daten, std::size_t bytes);
+    Verwerfung verarbeiten(const std::uint8_t* daten, std::size_t bytes, Zeit jetzt);
 
 private:
     ArtNetOptionen o_;
@@ -36,6 +42,7 @@ private:
     FrameFach fach_;
     artnet::DmxPaket paket_;                    // receiving thread only
     std::uint8_t letzteSequenz_ = 0;            // 0: none yet or the sender does not number
+    Zeit letzteZeit_{};                         // when the last packet was taken
     std::unique_ptr<UdpEmpfaenger> empfaenger_; // last: it stops before the rest goes
 };
 

@@ -111,16 +111,29 @@ std::unique_ptr<DmxEingang> dmxEingangOeffnen(Geraete& g, Umgebung& env, Einstel
     const int i = g.DmxEingangsGeraet;
     if (i <= 0 || i >= static_cast<int>(g.Geraeteliste.size())) return nullptr;
     const auto& eintrag = g.Geraeteliste[static_cast<std::size_t>(i)];
-    if (eintrag.Typ == Geraetetyp::Lumax && g.bibliothek.lumax)
-        return std::make_unique<LumaxDmxEingang>(*g.bibliothek.lumax, eintrag.Handle,
-                                                 eintrag.Anzeigename);
+    const int handle = eintrag.Handle;
+    if (eintrag.Typ == Geraetetyp::Lumax && g.bibliothek.lumax) {
+        auto* lumax = g.bibliothek.lumax.get();
+        return std::make_unique<BibliothekDmxEingang>(
+            eintrag.Anzeigename, [lumax, handle](std::uint8_t* p, int n) {
+                return lumax->Lumax_ReceiveDmx(handle, p, n);
+            });
+    }
+    if (eintrag.Typ == Geraetetyp::JMLaser && g.bibliothek.jmlaser) {
+        auto* jm = g.bibliothek.jmlaser.get();
+        const int universum = eintrag.DmxInUniverse;
+        return std::make_unique<BibliothekDmxEingang>(
+            eintrag.Anzeigename, [jm, handle, universum](std::uint8_t* p, int n) {
+                return jm->jmLaserUniverseRead(handle, universum, p, n);
+            });
+    }
     return nullptr;
 }
 
-bool LumaxDmxEingang::neuesterFrame(DmxFrame& frame) {
+bool BibliothekDmxEingang::neuesterFrame(DmxFrame& frame) {
     DmxFrame neu{};
     try {
-        if (lumax_.Lumax_ReceiveDmx(handle_, neu.data(), kDmxKanaele) != 0) return false;
+        if (lesen_(neu.data(), kDmxKanaele) != 0) return false;
     } catch (const std::exception&) {
         return false; // the library is missing: no input
     }

@@ -14,6 +14,7 @@
 #include "live/eingang/Eingang.h"
 #include "platform/Umgebung.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -44,25 +45,24 @@ void dmxEingaengeEintragen(Geraete& g, Einstellungen& e);
 // libraries' DMX input set to "No Device"); any other goes to comboDMXPort_Click.
 void dmxEingangWaehlen(Geraete& g, Umgebung& env, Einstellungen& e, const std::string& text);
 
-// Opens the DMX input chosen in the settings: Art-Net, sACN, OLA or a Lumax device's DMX.
-// nullptr for "No Device" or a device without its own input object (the jmlaser universe is
-// read by the device code); a failure to open is written to the log. Call on the output
-// cycle's thread.
+// Opens the DMX input chosen in the settings: Art-Net, sACN, OLA, or the DMX input of a Lumax
+// or jmlaser device (its `DmxInUniverse`). nullptr for "No Device" or a device without DMX
+// input; a failure to open is written to the log. Call on the output cycle's thread.
 std::unique_ptr<DmxEingang> dmxEingangOeffnen(Geraete& g, Umgebung& env, Einstellungen& e);
 
-// A Lumax device's DMX input: `neuesterFrame` reads the device's receive buffer and reports a
-// frame when it changed.
-class LumaxDmxEingang : public DmxEingang {
+// A DAC library's DMX input (Lumax_ReceiveDmx, jmLaserUniverseRead): `neuesterFrame` reads
+// the device's receive buffer through `lesen` (0: read) and reports a frame when it changed.
+class BibliothekDmxEingang : public DmxEingang {
 public:
-    LumaxDmxEingang(LumaxBibliothek& lumax, int handle, std::string name)
-        : lumax_(lumax), handle_(handle), name_(std::move(name)) {}
+    using Lesen = std::function<int(std::uint8_t* puffer, int laenge)>;
+    BibliothekDmxEingang(std::string name, Lesen lesen)
+        : name_(std::move(name)), lesen_(std::move(lesen)) {}
     std::string name() const override { return name_; }
     bool neuesterFrame(DmxFrame& frame) override;
 
 private:
-    LumaxBibliothek& lumax_;
-    int handle_;
     std::string name_;
+    Lesen lesen_;
     DmxFrame letzter_{};
     bool gelesen_ = false;
 };

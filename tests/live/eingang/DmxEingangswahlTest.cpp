@@ -39,15 +39,16 @@ struct Wahl : ::testing::Test {
 TEST_F(Wahl, NetworkInputsAreListedChosenStoredAndOpened) {
     {
         Geraete g;
-        emu::einrichten(g.bibliothek, u.uhr, "lumax:1");
+        emu::einrichten(g.bibliothek, u.uhr, "lumax:1,jmlaser:1");
         Init_Hardware(g, u.env);
         dmxEingaengeEintragen(g, e);
         dmxEingaengeEintragen(g, e); // twice is once
-        std::vector<std::string> erwartet{"No Device", "Lumax Emu 1", kArtNetEingangName,
-                                          kSacnEingangName};
+        std::vector<std::string> erwartet{"No Device", "Lumax Emu 1", "JMLaser Emu 1",
+                                          kArtNetEingangName, kSacnEingangName};
         if (olaGebaut()) erwartet.push_back(kOlaEingangName);
         EXPECT_EQ(g.comboDMXPort[1], erwartet);
-        EXPECT_EQ(g.comboDMXPort[0], (std::vector<std::string>{"No Device", "Lumax Emu 1"}));
+        EXPECT_EQ(g.comboDMXPort[0],
+                  (std::vector<std::string>{"No Device", "Lumax Emu 1", "JMLaser Emu 1"}));
         EXPECT_EQ(std::count(g.lstHardwareEintraege.begin(), g.lstHardwareEintraege.end(),
                              kSacnEingangName),
                   0);
@@ -63,9 +64,14 @@ TEST_F(Wahl, NetworkInputsAreListedChosenStoredAndOpened) {
         ASSERT_TRUE(lumax->neuesterFrame(f)); // the emulation's silent universe, once
         EXPECT_EQ(f, DmxFrame{});
         EXPECT_FALSE(lumax->neuesterFrame(f)); // unchanged since
+        dmxEingangWaehlen(g, u.env, e, "JMLaser Emu 1");
+        auto jm = dmxEingangOeffnen(g, u.env, e);
+        ASSERT_NE(jm, nullptr);
+        EXPECT_EQ(jm->name(), "JMLaser Emu 1");
+        EXPECT_TRUE(jm->neuesterFrame(f));
         dmxEingangWaehlen(g, u.env, e, kSacnEingangName);
         EXPECT_EQ(g.DmxEingangsGeraet, 0);
-        EXPECT_EQ(g.comboDMXPortIndex[1], 3);
+        EXPECT_EQ(g.comboDMXPortIndex[1], 4);
     }
     auto d = dmxEingangsEinstellungenLesen(e);
     EXPECT_EQ(d.geraet, kSacnEingangName);

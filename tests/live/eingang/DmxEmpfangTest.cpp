@@ -118,6 +118,17 @@ TEST(ArtNetEingang, NewestFrameOverLoopbackBadPacketsCountedAndDropped) {
     EXPECT_EQ(f[0], 24);
 }
 
+TEST(ArtNetEingang, ASilentSendersSequenceIsForgotten) {
+    ArtNetEingang e({1, "127.0.0.1", 0});
+    const auto t0 = std::chrono::steady_clock::now();
+    const Bytes b10 = artDmx(1, 10, 1), b5 = artDmx(1, 5, 2);
+    EXPECT_EQ(e.verarbeiten(b10.data(), b10.size(), t0), Verwerfung::Keine);
+    EXPECT_EQ(e.verarbeiten(b5.data(), b5.size(), t0 + 2s), Verwerfung::Reihenfolge);
+    // 2.5 s after the last packet taken, a desk that started again is taken from its number.
+    EXPECT_EQ(e.verarbeiten(b5.data(), b5.size(), t0 + 2600ms), Verwerfung::Keine);
+    EXPECT_EQ(e.verarbeiten(b10.data(), b10.size(), t0 + 2700ms), Verwerfung::Keine);
+}
+
 TEST(ArtNetEingang, AnAddressThatCannotBeBoundIsAnErrorNotACrash) {
     EXPECT_THROW(ArtNetEingang({0, "not an address", 0}), std::runtime_error);
 }
