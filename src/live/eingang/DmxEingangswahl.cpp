@@ -37,7 +37,7 @@ DmxEingangsEinstellungen dmxEingangsEinstellungenLesen(Einstellungen& e) {
     DmxEingangsEinstellungen d;
     d.geraet = e.textLesen(kAbschnitt, "DMX_InputDevice", d.geraet, e.IniDateiAktuell);
     const float u = e.zahlLesen(kAbschnitt, "DMX_InputUniverse", 1, e.IniDateiAktuell);
-    d.universum = u >= 0 && u <= 32767 * 2 ? static_cast<int>(u) : 1;
+    d.universum = u >= 0 && u <= 63999 ? static_cast<int>(u) : 1;
     const std::string adresse =
         e.textLesen(kAbschnitt, "DMX_InputBindAddress", d.bindAdresse, e.IniDateiAktuell);
     if (!adresse.empty()) d.bindAdresse = adresse;

@@ -49,6 +49,8 @@ UdpEmpfaenger::UdpEmpfaenger(const UdpOptionen& o, Empfang empfang) : empfang_(s
         errno = EINVAL;
         fehler("address");
     }
+    const in_addr schnittstelle = a.sin_addr;
+    if (o.multicastGruppe != 0) a.sin_addr.s_addr = htonl(INADDR_ANY);
     if (::bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) fehler("cannot bind");
     socklen_t l = sizeof a;
     ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &l);
@@ -56,7 +58,7 @@ UdpEmpfaenger::UdpEmpfaenger(const UdpOptionen& o, Empfang empfang) : empfang_(s
     if (o.multicastGruppe != 0) {
         ip_mreq m{};
         m.imr_multiaddr.s_addr = htonl(o.multicastGruppe);
-        m.imr_interface.s_addr = htonl(INADDR_ANY);
+        m.imr_interface = schnittstelle;
         multicast_ = ::setsockopt(fd_, IPPROTO_IP, IP_ADD_MEMBERSHIP, &m, sizeof m) == 0;
     }
     thread_ = std::thread([this] { lauf(); });

@@ -42,6 +42,9 @@ private:
     bool neu_ = false;
 };
 
+// With a multicast group the socket listens on every address and joins the group on the
+// interface of `bindAdresse` (any interface for 0.0.0.0): a socket bound to one unicast address
+// would not see the group's packets.
 struct UdpOptionen {
     std::string bindAdresse = "0.0.0.0";
     std::uint16_t port = 0;            // 0: any free port (tests)

@@ -38,7 +38,16 @@ private:
             s->empfang_(nachricht->data(), nachricht->size());
     }
 
-    RtMidiIn in_{RtMidi::UNSPECIFIED, "Strahlwerk"};
+    // ALSA's sequencer when there is one: left to itself RtMidi would settle on JACK when ALSA
+    // has no ports yet, and never see a port plugged in later.
+    static RtMidi::Api schnittstelle() {
+        std::vector<RtMidi::Api> apis;
+        RtMidi::getCompiledApi(apis);
+        const bool alsa = std::find(apis.begin(), apis.end(), RtMidi::LINUX_ALSA) != apis.end();
+        return alsa ? RtMidi::LINUX_ALSA : RtMidi::UNSPECIFIED;
+    }
+
+    RtMidiIn in_{schnittstelle(), "Strahlwerk"};
     Empfang empfang_;
 };
 

@@ -236,15 +236,30 @@ TEST(SacnEingang, TwoSendersAtDifferentPrioritiesOverLoopback) {
     EXPECT_EQ(e.zaehler().angenommen(), 3u);
 }
 
-TEST(SacnEingang, JoinsTheUniversesMulticastGroupWhenItCan) {
-    // On a host without a multicast route joining fails; unicast still works, so the test
-    // only checks that asking for it neither throws nor stops reception.
-    SacnEingang e({63999, "0.0.0.0", 0, true});
+TEST(SacnEingang, JoinsTheUniversesMulticastGroup) {
+    // Joined on the loopback interface (the bind address names it); the socket itself listens
+    // on every address, so packets sent straight to it arrive as well.
+    SacnEingang e({63999, "127.0.0.1", 0, true});
     Sender s(e.port());
     s.senden(sacnPaket(1, 100, 1, 9, 63999));
     DmxFrame f{};
     ASSERT_TRUE(test::warteBis([&] { return e.neuesterFrame(f); }, 5));
     EXPECT_EQ(f[0], 9);
+    if (!e.multicast()) GTEST_SKIP() << "this host cannot join a multicast group on loopback";
+
+    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    in_addr lo{};
+    lo.s_addr = htonl(INADDR_LOOPBACK);
+    ::setsockopt(fd, IPPROTO_IP, IP_MULTICAST_IF, &lo, sizeof lo);
+    sockaddr_in gruppe{};
+    gruppe.sin_family = AF_INET;
+    gruppe.sin_port = htons(e.port());
+    gruppe.sin_addr.s_addr = htonl(sacn::multicastGruppe(63999)); // 239.255.249.255
+    const Bytes b = sacnPaket(1, 100, 2, 10, 63999);
+    ::sendto(fd, b.data(), b.size(), 0, reinterpret_cast<sockaddr*>(&gruppe), sizeof gruppe);
+    ::close(fd);
+    ASSERT_TRUE(test::warteBis([&] { return e.neuesterFrame(f); }, 5));
+    EXPECT_EQ(f[0], 10);
 }
 
 } // namespace
