@@ -2,6 +2,7 @@
 // The commands of strahlwerk-cli. Each prints its result on stdout and throws CliFehler with
 // a sentence naming the file and the problem.
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -59,5 +60,21 @@ void befehlCleanShow(const std::string& showDatei, bool probelauf);
 // The figure and showpart file names the show's timeline uses, read from its ".seq" file; while
 // unset, clean-show keeps every figure and showpart.
 extern std::function<std::vector<std::string>(const std::string& seqDatei)> cleanShowBenutzteDateien;
+
+// Lists the MIDI input ports as JSON, or one per line (`zeilen`); without a MIDI system says
+// so on stderr and lists none.
+void befehlMidiPorts(bool zeilen);
+
+struct DmxMonitorOptionen {
+    bool artnet = false;
+    bool sacn = false;
+    int universum = 0;
+    double sekunden = 0; // 0: until interrupted
+    std::string bindAdresse = "0.0.0.0";
+    std::optional<std::uint16_t> port; // the protocol's port unless given
+};
+// Listens to one Art-Net or sACN universe and prints every channel that changes
+// ("channel N: old -> new"), then the packets taken and dropped by reason.
+void befehlDmxMonitor(const DmxMonitorOptionen& o);
 
 } // namespace sw::cli

@@ -58,7 +58,8 @@ CLI::Validator frameFormat() {
         "");
 }
 
-const char* kBefehle = "info, upgrade, convert, play, devices, settings and clean-show";
+const char* kBefehle =
+    "info, upgrade, convert, play, devices, settings, clean-show, midi-ports and dmx-monitor";
 
 } // namespace
 
@@ -170,6 +171,24 @@ int main(int argc, char** argv) {
     settings->add_option("--settings", einstellungsArgument,
                          "use this settings file (ending in .Laser_ini) instead of the program's");
 
+    bool midiZeilen = false;
+    auto* midiPorts = app.add_subcommand("midi-ports", "List the MIDI input ports.");
+    midiPorts->add_flag("--lines", midiZeilen, "one port per line instead of JSON");
+
+    sw::cli::DmxMonitorOptionen monitor;
+    auto* dmxMonitor = app.add_subcommand(
+        "dmx-monitor", "Listen to an Art-Net or sACN universe and print the channels that change.");
+    auto* artnetOption = dmxMonitor->add_option("--artnet", monitor.universum,
+                                                "Art-Net universe (15-bit port address)");
+    auto* sacnOption =
+        dmxMonitor->add_option("--sacn", monitor.universum, "sACN universe (1 to 63999)");
+    artnetOption->excludes(sacnOption);
+    dmxMonitor->add_option("--seconds", monitor.sekunden, "listen this long (default: until Ctrl-C)")
+        ->check(zahlBereich(0, 1e6, false));
+    dmxMonitor->add_option("--bind", monitor.bindAdresse, "the address to listen on (0.0.0.0)");
+    dmxMonitor->add_option("--port", monitor.port, "the UDP port (6454 or 5568)")
+        ->check(zahlBereich(1, 65535, true));
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -199,6 +218,13 @@ int main(int argc, char** argv) {
             sw::cli::befehlSettings(einstellungsAktion, einstellungsDatei, einstellungsArgument);
         else if (*cleanShow)
             sw::cli::befehlCleanShow(cleanShowDatei, cleanShowProbe);
+        else if (*midiPorts)
+            sw::cli::befehlMidiPorts(midiZeilen);
+        else if (*dmxMonitor) {
+            monitor.artnet = artnetOption->count() > 0;
+            monitor.sacn = sacnOption->count() > 0;
+            sw::cli::befehlDmxMonitor(monitor);
+        }
     } catch (const sw::cli::CliFehler& e) {
         std::cerr << "strahlwerk-cli: " << e.what() << "\n";
         return 1;

@@ -1,5 +1,6 @@
 #include "generators/Sprachtabelle.h"
 
+#include "live/eingang/EingangTexte.h"
 #include "platform/Text.h"
 #include "ui/Beschriftungen.h"
 
@@ -185,6 +186,8 @@ std::vector<Sprachtext> alleTexte() {
     ui::text::fuerAlle([&](const ui::text::Beschriftung& b) {
         texte.push_back({b.nummer, b.deutsch, b.englisch});
     });
+    for (const auto& w : eingangtext::kWortlaute)
+        texte.push_back({w.nummer, w.deutsch, w.englisch});
     return texte;
 }
 

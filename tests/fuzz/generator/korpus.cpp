@@ -9,6 +9,7 @@
 #include "devices/netz/EtherDreamProtokoll.h"
 #include "devices/netz/IdnProtokoll.h"
 #include "devices/usb/HeliosProtokoll.h"
+#include "live/eingang/DmxPakete.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -121,6 +122,32 @@ void heliosUsb() {
               mitVorsatz(std::string(1, '\0'), frame(punkte.data(), 3, 30000, kFlagSofort)));
 }
 
+void dmxPakete() {
+    artnet::DmxPaket a;
+    a.sequenz = 1;
+    a.portAdresse = 0x123;
+    a.laenge = 6;
+    a.kanaele = {255, 0, 128};
+    std::vector<std::uint8_t> b(artnet::kKopfBytes + kDmxKanaele);
+    b.resize(artnet::schreiben(a, b.data()));
+    schreiben("dmx_pakete", "artdmx", mitVorsatz("", b));
+    sacn::DatenPaket s;
+    s.cid.fill(7);
+    s.quelle = "Desk";
+    s.universum = 1;
+    s.sequenz = 1;
+    s.laenge = 4;
+    s.kanaele = {1, 2, 3, 4};
+    b.assign(sacn::kMaxBytes, 0);
+    b.resize(sacn::schreiben(s, b.data()));
+    schreiben("dmx_pakete", "sacn", mitVorsatz("", b));
+    s.optionen = sacn::kOptionBeendet;
+    s.sequenz = 2;
+    b.assign(sacn::kMaxBytes, 0);
+    b.resize(sacn::schreiben(s, b.data()));
+    schreiben("dmx_pakete", "sacn_beendet", mitVorsatz("", b));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -134,5 +161,6 @@ int main(int argc, char** argv) {
     etherDream();
     idnNetz();
     heliosUsb();
+    dmxPakete();
     return 0;
 }
