@@ -1,5 +1,6 @@
 #include "generators/Sprachtabelle.h"
 
+#include "generators/TextTexte.h"
 #include "platform/Text.h"
 #include "ui/Beschriftungen.h"
 
@@ -185,6 +186,7 @@ std::vector<Sprachtext> alleTexte() {
     ui::text::fuerAlle([&](const ui::text::Beschriftung& b) {
         texte.push_back({b.nummer, b.deutsch, b.englisch});
     });
+    for (const auto* t : gen::texte::kAlle) texte.push_back({t->nummer, t->deutsch, t->englisch});
     return texte;
 }
 
