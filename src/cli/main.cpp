@@ -58,7 +58,7 @@ CLI::Validator frameFormat() {
         "");
 }
 
-const char* kBefehle = "info, upgrade, convert, play, devices, settings and clean-show";
+const char* kBefehle = "info, upgrade, convert, play, devices, settings, clean-show and text";
 
 } // namespace
 
@@ -170,6 +170,28 @@ int main(int argc, char** argv) {
     settings->add_option("--settings", einstellungsArgument,
                          "use this settings file (ending in .Laser_ini) instead of the program's");
 
+    sw::cli::TextBefehlOptionen text;
+    auto* textBefehl = app.add_subcommand(
+        "text", "Set a text in a TrueType or OpenType font as a figure file, still or scrolling.");
+    textBefehl->add_option("TEXT", text.text, "the text (UTF-8)")->required();
+    textBefehl->add_option("--font", text.schrift,
+                           "font family as fc-match takes it, or a .ttf/.otf file (default "
+                           "DejaVu Sans)");
+    textBefehl
+        ->add_option("--size", text.groesse,
+                     "letter (em) height in percent of the drawing area's height, 1 to 100 "
+                     "(default 25); a still text too wide for the area is made smaller")
+        ->check(zahlBereich(1, 100, false));
+    textBefehl->add_option("--colour", text.farbe, "colour index (default 4095, white)")
+        ->check(zahlBereich(0, 65535, true));
+    textBefehl->add_flag("--scroll", text.laufschrift,
+                         "scrolling text: many frames moving from right to left");
+    textBefehl
+        ->add_option("--quality", text.qualitaet,
+                     "points per curve segment, 0 to 1000; 0 (default) by the segment's length")
+        ->check(zahlBereich(0, 1000, true));
+    textBefehl->add_option("--out", text.ausgabe, "figure file to write (.qvb)")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -199,6 +221,8 @@ int main(int argc, char** argv) {
             sw::cli::befehlSettings(einstellungsAktion, einstellungsDatei, einstellungsArgument);
         else if (*cleanShow)
             sw::cli::befehlCleanShow(cleanShowDatei, cleanShowProbe);
+        else if (*textBefehl)
+            sw::cli::befehlText(text);
     } catch (const sw::cli::CliFehler& e) {
         std::cerr << "strahlwerk-cli: " << e.what() << "\n";
         return 1;
