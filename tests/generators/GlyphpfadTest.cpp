@@ -5,6 +5,7 @@
 #include "TestUmgebung.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace sw;
 using namespace sw::gen;
@@ -150,4 +151,33 @@ TEST(Glyphpfad, OutlineQuery) {
                   u.env),
               8);
     EXPECT_EQ(puffer, (std::vector<std::int32_t>{24, static_cast<std::int32_t>(0xFFFF0001)}));
+}
+
+// Random words around plausible headers and records never crash the walk or read past the
+// buffer (the fuzz target does the same at length); every contour the walk closes was opened.
+TEST(Glyphpfad, RandomBuffersNeverCrash) {
+    test::TestUmgebung u;
+    std::mt19937 r(11);
+    for (int n = 0; n < 3000; ++n) {
+        std::vector<std::int32_t> w(r() % 40);
+        for (auto& x : w) x = static_cast<std::int32_t>(r());
+        if (w.size() > 4 && (r() & 1)) {
+            w[0] = static_cast<std::int32_t>(4 * (r() % 30));
+            w[1] = kPolygonTyp;
+        }
+        if (w.size() > 5 && (r() & 1)) w[4] = record(1 + (r() & 1), static_cast<int>(r() % 8));
+        GlyphPath p;
+        PolygonZeichnen(w, p, static_cast<int>(r() % 9), u.env);
+        int offen = 0;
+        for (std::size_t i = 1; i < p.Spalten.size(); ++i) {
+            const int c = p.Spalten[i].Code;
+            ASSERT_TRUE(c == 0 || c == 1 || c == 3 || c == 4);
+            if (c == 3) {
+                ASSERT_EQ(offen++, 0);
+            }
+            if (c == 4) {
+                ASSERT_EQ(offen--, 1);
+            }
+        }
+    }
 }
