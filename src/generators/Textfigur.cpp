@@ -20,6 +20,8 @@ constexpr std::uint8_t kStatusHell = kStatusDunkel | status::Text;
 // (about 1.5 % of the area's width), and the densest curve flattening, in glyph units.
 constexpr double kStartAbstand = 1000;
 constexpr double kMaxAbstand = 16000;
+// At most every this many points of a curve are dropped to keep the budget.
+constexpr int kMaxKurvenLuecke = 8;
 
 struct Kontur {
     std::vector<GlyphPunkt> punkte; // X to the right and Y up from the baseline, glyph units
@@ -78,9 +80,10 @@ struct Laserpunkt {
 
 // The text's points in laser units: a dark point where the last contour ended, a dark and a lit
 // point on the new contour's start, then lit points along its lines and curves, none farther
-// than `abstand` from the one before.
+// than `abstand` from the one before. With `kurvenLuecke` k above 1 only every k-th point of a
+// curve is kept (and the curve's last), for texts too long for their budget otherwise.
 std::vector<Laserpunkt> punkteBauen(const Satz& satz, double massstab, double dx, double dy,
-                                    double abstand) {
+                                    double abstand, int kurvenLuecke) {
     std::vector<Laserpunkt> aus;
     for (const auto& k : satz.konturen) {
         if (k.punkte.empty()) continue;
@@ -91,7 +94,12 @@ std::vector<Laserpunkt> punkteBauen(const Satz& satz, double massstab, double dx
         if (!aus.empty()) aus.push_back({aus.back().x, aus.back().y, false});
         aus.push_back({akt.x, akt.y, false});
         aus.push_back(akt);
+        int imBogen = 0;
         for (std::size_t i = 1; i < k.punkte.size(); ++i) {
+            const bool kurve = k.punkte[i].Code == glyphcode::Kurve;
+            imBogen = kurve ? imBogen + 1 : 0;
+            const bool bogenEnde = i + 1 == k.punkte.size() || k.punkte[i + 1].Code != glyphcode::Kurve;
+            if (kurve && !bogenEnde && imBogen % kurvenLuecke != 0) continue;
             const Laserpunkt ziel = nach(k.punkte[i]);
             const double weg = std::hypot(ziel.x - akt.x, ziel.y - akt.y);
             if (weg < 0.5) continue;
@@ -155,6 +163,8 @@ TextErgebnis textfigurErzeugen(const TextOptionen& o, Umgebung& env) {
     double abstand = kStartAbstand;
     double autoAbstand = kAutoAbstand;
     int qualitaet = o.qualitaet;
+    int kurvenLuecke = 1;
+    std::size_t vorher = 0;
     for (int versuch = 0;; ++versuch) {
         e.fehlendeZeichen.clear();
         const Satz satz = setzen(schrift, text, qualitaet, autoAbstand, env, &e.fehlendeZeichen);
@@ -168,7 +178,7 @@ TextErgebnis textfigurErzeugen(const TextOptionen& o, Umgebung& env) {
         if (!o.laufschrift && breite * m > flaeche) m = flaeche / breite;
         const double dx = -(satz.minX + satz.maxX) / 2 * m;
         const double dy = -(satz.minY + satz.maxY) / 2 * m;
-        const auto punkte = punkteBauen(satz, m, dx, dy, abstand);
+        const auto punkte = punkteBauen(satz, m, dx, dy, abstand, kurvenLuecke);
 
         std::vector<Frame> frames;
         if (!o.laufschrift) {
@@ -188,14 +198,23 @@ TextErgebnis textfigurErzeugen(const TextOptionen& o, Umgebung& env) {
         std::size_t groesster = 0;
         for (const auto& f : frames) groesster = std::max(groesster, f.Punkte.size() - 1);
 
-        // Over the budget: wider spacing along lines, fewer curve steps, and again.
+        // Over the budget: wider spacing along lines and fewer curve steps; once that no longer
+        // helps (every curve segment is down to one step), fewer curve points.
         const double zuViel = static_cast<double>(groesster) / std::max(o.punktbudget, 10);
-        if (zuViel > 1 && versuch < 8 && abstand < kMaxAbstand) {
+        if (zuViel > 1 && versuch < 16) {
             const double f = zuViel * 1.1;
-            abstand = std::min(abstand * f, kMaxAbstand);
-            autoAbstand *= f;
-            if (qualitaet >= 1) qualitaet = std::max(1, static_cast<int>(qualitaet / f));
-            continue;
+            const bool hilft = vorher == 0 || groesster < vorher * 95 / 100;
+            vorher = groesster;
+            if (hilft && abstand < kMaxAbstand) {
+                abstand = std::min(abstand * f, kMaxAbstand);
+                autoAbstand *= f;
+                if (qualitaet >= 1) qualitaet = std::max(1, static_cast<int>(qualitaet / f));
+                continue;
+            }
+            if (kurvenLuecke < kMaxKurvenLuecke) {
+                kurvenLuecke = std::min(kMaxKurvenLuecke, static_cast<int>(std::ceil(kurvenLuecke * f)));
+                continue;
+            }
         }
         e.abstand = abstand;
         e.groessterFrame = groesster;

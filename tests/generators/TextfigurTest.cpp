@@ -98,6 +98,17 @@ TEST(Textfigur, LongTextKeepsTheBudget) {
     EXPECT_GT(e.abstand, 1000); // widened
     framesPruefen(e.figur, e.abstand, o.farbe);
 
+    // three times as long: where the spacing no longer helps, curves lose points as well
+    const std::string lang = o.text + " " + o.text + " " + o.text;
+    o.text = lang;
+    const auto sehrLang = textfigurErzeugen(o, u.env);
+    ASSERT_TRUE(sehrLang.ok());
+    framesPruefen(sehrLang.figur, sehrLang.abstand, o.farbe);
+    o.punktbudget = 100000;
+    const auto sehrLangDicht = textfigurErzeugen(o, u.env);
+    EXPECT_LT(sehrLang.groessterFrame, sehrLangDicht.groessterFrame / 3);
+
+    o.text = "The quick brown fox jumps over the lazy dog, again and again.";
     o.punktbudget = 100000; // room for everything: the dense spacing stays
     const auto dicht = textfigurErzeugen(o, u.env);
     EXPECT_EQ(dicht.abstand, 1000);
