@@ -73,6 +73,12 @@ TEST(Schriftart, FontconfigFindsFamiliesAndFiles) {
     EXPECT_TRUE(schriftdateiFinden("sans-serif"));
     EXPECT_FALSE(schriftdateiFinden("No Such Family Xq7"));
     EXPECT_FALSE(schriftdateiFinden(""));
+    // metrics in outline units (300 to the em)
+    EXPECT_NEAR(dejavu().vorschub(U'A'), 300.0 * 1401 / 2048, 0.01);
+    EXPECT_LT(dejavu().unterschneidung(U'A', U'V'), -5);
+    EXPECT_EQ(dejavu().unterschneidung(U'H', U'H'), 0);
+    EXPECT_GT(dejavu().oberlaenge(), 200);
+    EXPECT_LT(dejavu().unterlaenge(), -40);
 }
 
 // "l" is one rectangle: a header of 44 bytes, the start and one polyline record of three
