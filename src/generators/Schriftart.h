@@ -21,6 +21,7 @@ inline constexpr int kUmrissGroesse = 300;
 // is an existing file is returned as it is.
 std::optional<std::string> schriftdateiFinden(const std::string& nameOderDatei);
 
+// One thread at a time: FreeType's library object is shared by all fonts.
 class Schriftart {
 public:
     // Opens the font file (face 0); ok() tells whether FreeType could read it.

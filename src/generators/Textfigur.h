@@ -41,7 +41,7 @@ struct TextErgebnis {
     bool ok() const { return fehler == Fehler::Keiner; }
 };
 
-// Builds the figure. A missing or unreadable font and a text without a drawable character are
+// Builds the figure (one thread at a time, as the fonts it opens). A missing or unreadable font and a text without a drawable character are
 // reported in `fehler`; characters without a glyph are left out and listed.
 TextErgebnis textfigurErzeugen(const TextOptionen& o, Umgebung& env);
 

@@ -89,6 +89,14 @@ TEST(Schriftart, NativeLayoutOfARectangle) {
     EXPECT_EQ(w[0], 44);
     EXPECT_EQ(w[1], 24);
     EXPECT_EQ(w[4], 1 | 3 << 16);
+    // the bytes as the structures lay them out: cb, dwType; then wType = 1, cpfx = 3
+    std::uint8_t b[44];
+    ASSERT_EQ(dejavu().umriss(U'l', b, 44), 44);
+    const std::uint8_t kopf[] = {44, 0, 0, 0, 24, 0, 0, 0};
+    const std::uint8_t record[] = {1, 0, 3, 0};
+    EXPECT_TRUE(std::equal(kopf, kopf + 8, b));
+    EXPECT_TRUE(std::equal(record, record + 4, b + 16));
+    EXPECT_EQ(dejavu().umriss(U'l', nullptr, 0), 44);
     // the corners share two x and two y values, in 16.16
     std::set<std::int32_t> xs, ys;
     for (std::size_t i : {2, 5, 7, 9}) {
