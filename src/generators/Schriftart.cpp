@@ -182,6 +182,19 @@ FT_Library bibliothek() {
     return lib;
 }
 
+// fontconfig's configuration with the installed fonts, our own rather than the library's
+// default, so that it is freed at the end like everything else.
+FcConfig* fcKonfiguration() {
+    struct Halter {
+        FcConfig* c = FcInitLoadConfigAndFonts();
+        ~Halter() {
+            if (c) FcConfigDestroy(c);
+        }
+    };
+    static Halter h;
+    return h.c;
+}
+
 } // namespace
 
 std::optional<std::string> schriftdateiFinden(const std::string& nameOderDatei) {
@@ -190,17 +203,18 @@ std::optional<std::string> schriftdateiFinden(const std::string& nameOderDatei) 
     if (std::filesystem::is_regular_file(nameOderDatei, ec)) return nameOderDatei;
     static std::mutex sperre; // fontconfig's default configuration is shared
     std::lock_guard lock(sperre);
-    if (!FcInit()) return std::nullopt;
+    FcConfig* konfiguration = fcKonfiguration();
+    if (!konfiguration) return std::nullopt;
     FcPattern* muster = FcNameParse(reinterpret_cast<const FcChar8*>(nameOderDatei.c_str()));
     if (!muster) return std::nullopt;
     FcChar8* gewuenscht = nullptr;
     std::string familie;
     if (FcPatternGetString(muster, FC_FAMILY, 0, &gewuenscht) == FcResultMatch)
         familie = reinterpret_cast<const char*>(gewuenscht);
-    FcConfigSubstitute(nullptr, muster, FcMatchPattern);
+    FcConfigSubstitute(konfiguration, muster, FcMatchPattern);
     FcDefaultSubstitute(muster);
     FcResult ergebnis = FcResultNoMatch;
-    FcPattern* treffer = FcFontMatch(nullptr, muster, &ergebnis);
+    FcPattern* treffer = FcFontMatch(konfiguration, muster, &ergebnis);
     FcPatternDestroy(muster);
     if (!treffer) return std::nullopt;
     std::optional<std::string> datei;
