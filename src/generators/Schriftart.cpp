@@ -74,35 +74,12 @@ private:
     int typ_ = 0;
 };
 
-// Largest distance, in outline units, between a cubic piece and the quadratic standing in for it.
-constexpr double kKubischToleranz = 0.1;
 constexpr int kMaxKubischStuecke = 16;
 
-// A cubic curve as quadratic records. The cubic is cut at equal steps of t into m pieces; each
-// piece P0..P3 becomes the quadratic with control (3 (P1 + P2) - (P0 + P3)) / 4, whose largest
-// distance from the piece is sqrt(3) / 36 |P3 - 3 P2 + 3 P1 - P0|. That third difference shrinks
-// with m cubed, so m = cbrt(error of the whole curve / tolerance) keeps every piece within it.
 void kubischAlsQuadratisch(Schreiber& s, Vek p0, Vek p1, Vek p2, Vek p3) {
-    const Vek d = p3 - 3 * p2 + 3 * p1 - p0;
-    const double fehler = std::sqrt(3.0) / 36 * std::hypot(d.x, d.y);
-    const int m = std::clamp(static_cast<int>(std::ceil(std::cbrt(fehler / kKubischToleranz))), 1,
-                             kMaxKubischStuecke);
-    auto punkt = [&](double t) {
-        const double u = 1 - t;
-        return u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
-    };
-    auto ableitung = [&](double t) {
-        const double u = 1 - t;
-        return 3 * u * u * (p1 - p0) + 6 * u * t * (p2 - p1) + 3 * t * t * (p3 - p2);
-    };
-    for (int k = 0; k < m; ++k) {
-        const double t0 = static_cast<double>(k) / m, t1 = static_cast<double>(k + 1) / m;
-        const Vek a = punkt(t0), b = k + 1 == m ? p3 : punkt(t1);
-        const Vek c1 = a + (t1 - t0) / 3 * ableitung(t0);
-        const Vek c2 = b - (t1 - t0) / 3 * ableitung(t1);
-        const Vek q = 0.25 * (3 * (c1 + c2) - (a + b));
-        s.punkt(kQSplineRecord, q, true);
-        s.punkt(kQSplineRecord, b);
+    for (const auto& q : kubischZerlegen(p0.x, p0.y, p1.x, p1.y, p2.x, p2.y, p3.x, p3.y)) {
+        s.punkt(kQSplineRecord, {q.kx, q.ky}, true);
+        s.punkt(kQSplineRecord, {q.ex, q.ey});
         s.recordEnde();
     }
 }
@@ -196,6 +173,38 @@ FcConfig* fcKonfiguration() {
 }
 
 } // namespace
+
+// The cubic is cut at equal steps of t into m pieces; each piece P0..P3 becomes the quadratic
+// with control (3 (P1 + P2) - (P0 + P3)) / 4, whose largest distance from the piece is
+// sqrt(3) / 36 |P3 - 3 P2 + 3 P1 - P0|. That third difference shrinks with m cubed, so
+// m = cbrt(distance for the whole curve / tolerance) keeps every piece within the tolerance
+// (at most 16 pieces: a curve that would need more is far larger than any glyph).
+std::vector<Quadratstueck> kubischZerlegen(double x0, double y0, double x1, double y1, double x2,
+                                           double y2, double x3, double y3) {
+    const Vek p0{x0, y0}, p1{x1, y1}, p2{x2, y2}, p3{x3, y3};
+    const Vek d = p3 - 3 * p2 + 3 * p1 - p0;
+    const double fehler = std::sqrt(3.0) / 36 * std::hypot(d.x, d.y);
+    const int m = std::clamp(static_cast<int>(std::ceil(std::cbrt(fehler / kKubischToleranz))), 1,
+                             kMaxKubischStuecke);
+    auto punkt = [&](double t) {
+        const double u = 1 - t;
+        return u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
+    };
+    auto ableitung = [&](double t) {
+        const double u = 1 - t;
+        return 3 * u * u * (p1 - p0) + 6 * u * t * (p2 - p1) + 3 * t * t * (p3 - p2);
+    };
+    std::vector<Quadratstueck> stuecke;
+    for (int k = 0; k < m; ++k) {
+        const double t0 = static_cast<double>(k) / m, t1 = static_cast<double>(k + 1) / m;
+        const Vek a = k == 0 ? p0 : punkt(t0), b = k + 1 == m ? p3 : punkt(t1);
+        const Vek c1 = a + (t1 - t0) / 3 * ableitung(t0);
+        const Vek c2 = b - (t1 - t0) / 3 * ableitung(t1);
+        const Vek q = 0.25 * (3 * (c1 + c2) - (a + b));
+        stuecke.push_back({q.x, q.y, b.x, b.y});
+    }
+    return stuecke;
+}
 
 std::optional<std::string> schriftdateiFinden(const std::string& nameOderDatei) {
     std::error_code ec;

@@ -21,6 +21,15 @@ inline constexpr int kUmrissGroesse = 300;
 // is an existing file is returned as it is.
 std::optional<std::string> schriftdateiFinden(const std::string& nameOderDatei);
 
+// A cubic curve (in outline units) cut into quadratic pieces, each within kKubischToleranz of
+// its part of the cubic: per piece its control point and end point.
+inline constexpr double kKubischToleranz = 0.1;
+struct Quadratstueck {
+    double kx, ky, ex, ey;
+};
+std::vector<Quadratstueck> kubischZerlegen(double x0, double y0, double x1, double y1, double x2,
+                                           double y2, double x3, double y3);
+
 // One thread at a time: FreeType's library object is shared by all fonts.
 class Schriftart {
 public:

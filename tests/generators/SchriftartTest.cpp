@@ -185,3 +185,43 @@ TEST(Schriftart, CubicOutlinesBecomeQuadratic) {
     EXPECT_EQ(konturen(codes(TTF_Umriss(c, U'O', 4, u.env))), 2);
     EXPECT_TRUE(u.dialoge.meldungen.empty());
 }
+
+// Each quadratic piece stays within the tolerance of its part of the cubic, at the same
+// parameter; the pieces join end to end and the last ends on the cubic's end.
+TEST(Schriftart, CubicPiecesKeepTheTolerance) {
+    struct K {
+        double x[4], y[4];
+    };
+    const K kurven[] = {{{0, 0, 100, 100}, {0, 100, 100, 0}},        // an arch
+                        {{0, 300, -200, 100}, {0, 0, 300, 300}},     // an S
+                        {{0, 400, -300, 100}, {0, 200, 200, 0}},     // nearly a loop
+                        {{0, 1, 2, 3}, {0, 1, 1, 0}},                // small: one piece
+                        {{5, 5, 5, 5}, {7, 7, 7, 7}}};               // a point
+    std::vector<std::size_t> anzahlen;
+    for (const auto& k : kurven) {
+        const auto stuecke = kubischZerlegen(k.x[0], k.y[0], k.x[1], k.y[1], k.x[2], k.y[2],
+                                             k.x[3], k.y[3]);
+        anzahlen.push_back(stuecke.size());
+        auto kubisch = [&](const double* p, double t) {
+            const double u = 1 - t;
+            return u * u * u * p[0] + 3 * u * u * t * p[1] + 3 * u * t * t * p[2] + t * t * t * p[3];
+        };
+        const double m = static_cast<double>(stuecke.size());
+        double ax = k.x[0], ay = k.y[0];
+        for (std::size_t i = 0; i < stuecke.size(); ++i) {
+            const auto& q = stuecke[i];
+            for (int j = 0; j <= 40; ++j) {
+                const double s = j / 40.0, u = 1 - s, t = (static_cast<double>(i) + s) / m;
+                const double qx = u * u * ax + 2 * u * s * q.kx + s * s * q.ex;
+                const double qy = u * u * ay + 2 * u * s * q.ky + s * s * q.ey;
+                EXPECT_LE(std::hypot(qx - kubisch(k.x, t), qy - kubisch(k.y, t)),
+                          kKubischToleranz + 1e-9);
+            }
+            ax = q.ex;
+            ay = q.ey;
+        }
+        EXPECT_EQ(ax, k.x[3]);
+        EXPECT_EQ(ay, k.y[3]);
+    }
+    EXPECT_EQ(anzahlen, (std::vector<std::size_t>{5, 10, 11, 1, 1})); // cbrt(sqrt(3) / 36 |d| / 0.1)
+}
