@@ -29,9 +29,10 @@ void befehlText(const TextBefehlOptionen& o) {
     speicher.SpurAuswahl[speicher.EditorSpur].Figur = 0;
     speicher.SpurAuswahl[speicher.EditorSpur].Frame = 0;
     figurSchreiben(speicher, u, o.ausgabe);
-    std::cout << "wrote " << ergebnis.figur.Frames.size() << (ergebnis.figur.Frames.size() == 1 ? " frame" : " frames")
-              << " of text in " << ergebnis.schriftdatei << " (at most "
-              << ergebnis.groessterFrame << " points per frame) to " << o.ausgabe << "\n";
+    std::cout << "wrote " << ergebnis.figur.Frames.size()
+              << (ergebnis.figur.Frames.size() == 1 ? " frame" : " frames") << " of text in "
+              << ergebnis.schriftdatei << " (at most " << ergebnis.groessterFrame
+              << " points per frame) to " << o.ausgabe << "\n";
 }
 
 } // namespace sw::cli

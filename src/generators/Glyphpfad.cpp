@@ -93,8 +93,8 @@ bool PolygonZeichnen(std::span<const std::int32_t> puffer, GlyphPath& pfad, int 
                             cx = vb::CLng(bx + (PX[kk + 1] - bx) / 2);
                             cy = vb::CLng(by + (PY[kk + 1] - by) / 2);
                         }
-                        const int N = schrittzahl(qualitaet, aktX, aktY, bx, by, cx, cy,
-                                                  autoAbstand);
+                        const int N =
+                            schrittzahl(qualitaet, aktX, aktY, bx, by, cx, cy, autoAbstand);
                         QuadBezierPunkte(N, aktX, bx, cx, aktY, by, cy, kurve);
                         for (int j = 1; j <= N; ++j) {
                             const auto& p = kurve[static_cast<std::size_t>(j)];
@@ -119,7 +119,8 @@ long GlyphOutlineHolen(std::vector<std::int32_t>& puffer, const GlyphOutlineFunk
     const long groesse = abfrage(nullptr, 0);
     if (groesse < 1) return groesse;
     const auto woerter = static_cast<std::size_t>(vb::runden(groesse / 4.0 - 1)) + 1;
-    std::vector<std::uint8_t> bytes(std::max<std::size_t>(woerter * 4, static_cast<std::size_t>(groesse)));
+    std::vector<std::uint8_t> bytes(
+        std::max<std::size_t>(woerter * 4, static_cast<std::size_t>(groesse)));
     const long gelesen = abfrage(bytes.data(), groesse);
     if (gelesen < 1) {
         env.dialoge.meldung("Fehler # GetGlyphOutline: Error!");
@@ -127,10 +128,10 @@ long GlyphOutlineHolen(std::vector<std::int32_t>& puffer, const GlyphOutlineFunk
     }
     puffer.assign(woerter, 0);
     for (std::size_t w = 0; w < woerter; ++w)
-        puffer[w] = static_cast<std::int32_t>(
-            static_cast<std::uint32_t>(bytes[4 * w]) | static_cast<std::uint32_t>(bytes[4 * w + 1]) << 8 |
-            static_cast<std::uint32_t>(bytes[4 * w + 2]) << 16 |
-            static_cast<std::uint32_t>(bytes[4 * w + 3]) << 24);
+        puffer[w] = static_cast<std::int32_t>(static_cast<std::uint32_t>(bytes[4 * w]) |
+                                              static_cast<std::uint32_t>(bytes[4 * w + 1]) << 8 |
+                                              static_cast<std::uint32_t>(bytes[4 * w + 2]) << 16 |
+                                              static_cast<std::uint32_t>(bytes[4 * w + 3]) << 24);
     return gelesen;
 }
 

@@ -14,10 +14,10 @@ namespace sw::gen {
 
 // How a point of the glyph path is reached.
 namespace glyphcode {
-inline constexpr int Start = 3;      // first point of a contour: the laser moves there blanked
-inline constexpr int Gerade = 1;     // end point of a straight segment
-inline constexpr int Kurve = 0;      // point on a flattened quadratic curve
-inline constexpr int Schluss = 4;    // closing point: a repeat of the contour's first point
+inline constexpr int Start = 3;   // first point of a contour: the laser moves there blanked
+inline constexpr int Gerade = 1;  // end point of a straight segment
+inline constexpr int Kurve = 0;   // point on a flattened quadratic curve
+inline constexpr int Schluss = 4; // closing point: a repeat of the contour's first point
 } // namespace glyphcode
 
 struct GlyphPunkt {
@@ -39,9 +39,9 @@ struct GlyphPath {
 
 // The record types of the native outline buffer.
 inline constexpr std::int32_t kPolygonTyp = 24; // TrueType polygon header
-inline constexpr int kLinienRecord = 1;          // polyline
-inline constexpr int kQSplineRecord = 2;         // quadratic B-spline
-inline constexpr int kCSplineRecord = 3;         // cubic curve: never produced, skipped
+inline constexpr int kLinienRecord = 1;         // polyline
+inline constexpr int kQSplineRecord = 2;        // quadratic B-spline
+inline constexpr int kCSplineRecord = 3;        // cubic curve: never produced, skipped
 
 inline constexpr double kGlyphXVersatz = 100;
 inline constexpr double kGlyphGrundlinie = 300;

@@ -32,9 +32,15 @@ bool generischeFamilie(const std::string& f) {
 struct Vek {
     double x = 0, y = 0;
 };
-Vek operator+(Vek a, Vek b) { return {a.x + b.x, a.y + b.y}; }
-Vek operator-(Vek a, Vek b) { return {a.x - b.x, a.y - b.y}; }
-Vek operator*(double k, Vek a) { return {k * a.x, k * a.y}; }
+Vek operator+(Vek a, Vek b) {
+    return {a.x + b.x, a.y + b.y};
+}
+Vek operator-(Vek a, Vek b) {
+    return {a.x - b.x, a.y - b.y};
+}
+Vek operator*(double k, Vek a) {
+    return {k * a.x, k * a.y};
+}
 
 std::int32_t fest(double v) { // outline units (26.6 as a double of whole units) to 16.16
     return static_cast<std::int32_t>(
@@ -51,9 +57,7 @@ public:
         woerter.insert(woerter.end(), {0, kPolygonTyp, fest(start.x), fest(start.y)});
         record_ = 0;
     }
-    void konturEnde() {
-        woerter[kopf_] = static_cast<std::int32_t>((woerter.size() - kopf_) * 4);
-    }
+    void konturEnde() { woerter[kopf_] = static_cast<std::int32_t>((woerter.size() - kopf_) * 4); }
     // Appends a point to an open record of this type, or starts one.
     void punkt(int typ, Vek p, bool neuerRecord = false) {
         if (record_ == 0 || typ != typ_ || neuerRecord) {
@@ -117,8 +121,7 @@ void konturSchreiben(Schreiber& s, const std::vector<Vek>& p, const std::vector<
             kubischAlsQuadratisch(s, akt, kub.front(), kub.back(), q);
             kub.clear();
         } else if (!quad.empty()) {
-            for (std::size_t k = 0; k < quad.size(); ++k)
-                s.punkt(kQSplineRecord, quad[k], k == 0);
+            for (std::size_t k = 0; k < quad.size(); ++k) s.punkt(kQSplineRecord, quad[k], k == 0);
             s.punkt(kQSplineRecord, q);
             s.recordEnde();
             quad.clear();
@@ -308,7 +311,8 @@ long Schriftart::umriss(char32_t zeichen, std::uint8_t* ziel, long groesse) cons
         const long n = std::min(bytes, groesse);
         for (long b = 0; b < n; ++b)
             ziel[b] = static_cast<std::uint8_t>(
-                static_cast<std::uint32_t>(s.woerter[static_cast<std::size_t>(b / 4)]) >> (8 * (b % 4)));
+                static_cast<std::uint32_t>(s.woerter[static_cast<std::size_t>(b / 4)]) >>
+                (8 * (b % 4)));
     }
     return bytes;
 }

@@ -16,8 +16,7 @@ inline constexpr Text SchriftFehlt{1770,
                                    "installierten Schriften).",
                                    "The font \\xxx\\ was not found (fc-list shows the installed "
                                    "fonts)."};
-inline constexpr Text SchriftUnlesbar{1771,
-                                      "Die Schriftdatei \\xxx\\ kann nicht gelesen werden.",
+inline constexpr Text SchriftUnlesbar{1771, "Die Schriftdatei \\xxx\\ kann nicht gelesen werden.",
                                       "The font file \\xxx\\ cannot be read."};
 inline constexpr Text NichtsZuZeichnen{1772,
                                        "Der Text hat kein Zeichen, das die Schrift zeichnen kann.",
@@ -51,11 +50,10 @@ inline constexpr Text SchriftHilfe{1784,
                                    "An installed font family, or a .ttf or .otf file"};
 inline constexpr Text Datei{1785, "Datei...", "File..."};
 
-inline constexpr const Text* kAlle[] = {&SchriftFehlt, &SchriftUnlesbar, &NichtsZuZeichnen,
-                                        &ZeichenFehlen, &Menue,       &MenueHilfe,
-                                        &Titel,         &Textfeld,        &Schrift,
-                                        &Groesse,       &Farbe,           &Laufschrift,
-                                        &LaufschriftHilfe, &Erzeugt,      &SchriftHilfe,
-                                        &Datei};
+inline constexpr const Text* kAlle[] = {
+    &SchriftFehlt, &SchriftUnlesbar, &NichtsZuZeichnen, &ZeichenFehlen, &Menue,
+    &MenueHilfe,   &Titel,           &Textfeld,         &Schrift,       &Groesse,
+    &Farbe,        &Laufschrift,     &LaufschriftHilfe, &Erzeugt,       &SchriftHilfe,
+    &Datei};
 
 } // namespace sw::gen::texte

@@ -98,15 +98,16 @@ std::vector<Laserpunkt> punkteBauen(const Satz& satz, double massstab, double dx
         for (std::size_t i = 1; i < k.punkte.size(); ++i) {
             const bool kurve = k.punkte[i].Code == glyphcode::Kurve;
             imBogen = kurve ? imBogen + 1 : 0;
-            const bool bogenEnde = i + 1 == k.punkte.size() || k.punkte[i + 1].Code != glyphcode::Kurve;
+            const bool bogenEnde =
+                i + 1 == k.punkte.size() || k.punkte[i + 1].Code != glyphcode::Kurve;
             if (kurve && !bogenEnde && imBogen % kurvenLuecke != 0) continue;
             const Laserpunkt ziel = nach(k.punkte[i]);
             const double weg = std::hypot(ziel.x - akt.x, ziel.y - akt.y);
             if (weg < 0.5) continue;
             const int n = std::max(1, static_cast<int>(std::ceil(weg / abstand)));
             for (int j = 1; j <= n; ++j)
-                aus.push_back({akt.x + (ziel.x - akt.x) * j / n, akt.y + (ziel.y - akt.y) * j / n,
-                               true});
+                aus.push_back(
+                    {akt.x + (ziel.x - akt.x) * j / n, akt.y + (ziel.y - akt.y) * j / n, true});
             akt = ziel;
         }
     }
@@ -212,7 +213,8 @@ TextErgebnis textfigurErzeugen(const TextOptionen& o, Umgebung& env) {
                 continue;
             }
             if (kurvenLuecke < kMaxKurvenLuecke) {
-                kurvenLuecke = std::min(kMaxKurvenLuecke, static_cast<int>(std::ceil(kurvenLuecke * f)));
+                kurvenLuecke =
+                    std::min(kMaxKurvenLuecke, static_cast<int>(std::ceil(kurvenLuecke * f)));
                 continue;
             }
         }

@@ -18,9 +18,9 @@ namespace sw::gen {
 inline constexpr int kTextRand = 32000;
 
 struct TextOptionen {
-    std::string text;                          // UTF-8; line breaks count as spaces
-    std::string schrift = kStandardSchrift;    // fontconfig family (as fc-match takes it) or file
-    double groesse = 25;                       // em height in percent of the area's height
+    std::string text;                       // UTF-8; line breaks count as spaces
+    std::string schrift = kStandardSchrift; // fontconfig family (as fc-match takes it) or file
+    double groesse = 25;                    // em height in percent of the area's height
     std::int32_t farbe = FarbIndexAusRGB(255, 255, 255);
     bool laufschrift = false;
     int qualitaet = 0;        // SchriftartQualitaet: curve steps; below 1 by segment length
@@ -41,8 +41,9 @@ struct TextErgebnis {
     bool ok() const { return fehler == Fehler::Keiner; }
 };
 
-// Builds the figure (one thread at a time, as the fonts it opens). A missing or unreadable font and a text without a drawable character are
-// reported in `fehler`; characters without a glyph are left out and listed.
+// Builds the figure (one thread at a time, as the fonts it opens). A missing or unreadable font and
+// a text without a drawable character are reported in `fehler`; characters without a glyph are left
+// out and listed.
 TextErgebnis textfigurErzeugen(const TextOptionen& o, Umgebung& env);
 
 // The operator's sentence for a failed result, or for the characters left out; empty when

@@ -138,9 +138,9 @@ bool textWerkzeug(QMainWindow* fenster, Programm& p) {
     p.figuren.Figuren[0] = e.figur;
     alsGeaendertMarkieren(p.figuren, 0);
     if (!satz.empty()) p.env.dialoge.meldung(satz);
-    fenster->statusBar()->showMessage(QString::fromStdString(meldung::einsetzen(
-        p.texte.text(tt::Erzeugt.nummer, tt::Erzeugt.englisch),
-        std::to_string(e.figur.Frames.size()))));
+    fenster->statusBar()->showMessage(QString::fromStdString(
+        meldung::einsetzen(p.texte.text(tt::Erzeugt.nummer, tt::Erzeugt.englisch),
+                           std::to_string(e.figur.Frames.size()))));
     return true;
 }
 

@@ -36,7 +36,8 @@ TEST(TextCli, StillAndScrollingTextReadBack) {
         EXPECT_EQ(f.Frames.size() > 1, laufschrift);
         std::size_t lit = 0;
         for (const auto& frame : f.Frames) {
-            EXPECT_EQ(frame.Punkte.size(), erwartet.figur.Frames[&frame - &f.Frames[0]].Punkte.size());
+            EXPECT_EQ(frame.Punkte.size(),
+                      erwartet.figur.Frames[&frame - &f.Frames[0]].Punkte.size());
             for (std::size_t i = 1; i < frame.Punkte.size(); ++i) {
                 const auto& p = frame.Punkte[i];
                 if (p.Farbe == -1) continue;
@@ -56,9 +57,9 @@ TEST(TextCli, RefusedInputWritesNothing) {
     EXPECT_TRUE(scheitert(cli(tmp, "text Hi --font 'No Such Family Xq7' --out " + q(tmp / "a.qvb")),
                           "The font \"No Such Family Xq7\" was not found"));
     test::schreibeDatei(tmp / "kaputt.ttf", "no font");
-    EXPECT_TRUE(scheitert(cli(tmp, "text Hi --font " + q(tmp / "kaputt.ttf") + " --out " +
-                                       q(tmp / "a.qvb")),
-                          "cannot be read"));
+    EXPECT_TRUE(scheitert(
+        cli(tmp, "text Hi --font " + q(tmp / "kaputt.ttf") + " --out " + q(tmp / "a.qvb")),
+        "cannot be read"));
     EXPECT_TRUE(scheitert(cli(tmp, "text ' ' --out " + q(tmp / "a.qvb")),
                           "no character the font can draw"));
     EXPECT_TRUE(scheitert(cli(tmp, "text Hi --out " + q(tmp / "a.ild")), "(.qvb)"));

@@ -12,8 +12,12 @@ using namespace sw::gen;
 
 namespace {
 
-std::int32_t fx(double v) { return static_cast<std::int32_t>(v * 65536); }
-std::int32_t record(int typ, int anzahl) { return typ | (anzahl << 16); }
+std::int32_t fx(double v) {
+    return static_cast<std::int32_t>(v * 65536);
+}
+std::int32_t record(int typ, int anzahl) {
+    return typ | (anzahl << 16);
+}
 
 // A buffer of contours: each contour is its records after the header; the header's size is
 // filled in.
@@ -42,8 +46,8 @@ std::vector<GlyphPunkt> punkte(const GlyphPath& p) {
 TEST(Glyphpfad, WorkedExampleWithLinesAndSplines) {
     test::TestUmgebung u;
     Puffer b;
-    b.kontur(0.5, 10);                        // (100.5, 290), current point (100, 290)
-    b.rec(kLinienRecord, {{20.25, 0}});       // (120.25, 300), current (120, 300)
+    b.kontur(0.5, 10);                         // (100.5, 290), current point (100, 290)
+    b.rec(kLinienRecord, {{20.25, 0}});        // (120.25, 300), current (120, 300)
     b.rec(kQSplineRecord, {{24, 0}, {28, 4}}); // B (124, 300), C (128, 296): ends on C
     // B1 (128, 288); P2 (120, 280) makes C1 the midpoint (124, 284); then B2 (120, 280), C2 P3
     b.rec(kQSplineRecord, {{28, 12}, {20, 20}, {20.5, 30}});
@@ -51,13 +55,23 @@ TEST(Glyphpfad, WorkedExampleWithLinesAndSplines) {
     ASSERT_TRUE(PolygonZeichnen(b.w, p, 4, u.env));
     EXPECT_TRUE(p.Spalten[0] == GlyphPunkt{}); // the placeholder stays empty
     const std::vector<GlyphPunkt> erwartet = {
-        {100.5, 290, 3}, {120.25, 300, 1},
+        {100.5, 290, 3},
+        {120.25, 300, 1},
         // A (120, 300), B (124, 300), C (128, 296), t = 1/4 .. 1
-        {122, 300, 0}, {124, 299, 0}, {126, 298, 0}, {128, 296, 0},
+        {122, 300, 0},
+        {124, 299, 0},
+        {126, 298, 0},
+        {128, 296, 0},
         // A (128, 296), B (128, 288), C (124, 284)
-        {128, 292, 0}, {127, 289, 0}, {126, 286, 0}, {124, 284, 0},
+        {128, 292, 0},
+        {127, 289, 0},
+        {126, 286, 0},
+        {124, 284, 0},
         // A (124, 284), B (120, 280), C = P3 rounded (120.5 gives 120); y 278.5 gives 278
-        {122, 282, 0}, {121, 278, 0}, {120, 275, 0}, {120, 270, 0},
+        {122, 282, 0},
+        {121, 278, 0},
+        {120, 275, 0},
+        {120, 270, 0},
         {100.5, 290, 4}};
     ASSERT_EQ(punkte(p).size(), erwartet.size());
     for (std::size_t i = 0; i < erwartet.size(); ++i)
@@ -84,8 +98,8 @@ TEST(Glyphpfad, FlatteningRoundsHalfToEven) {
 // Below 1 the step count follows the control polygon's length: one point per 8 units, at least
 // one, at most 64; above the limit the count is cut.
 TEST(Glyphpfad, QualityBelowOneStepsByLength) {
-    EXPECT_EQ(schrittzahl(0, 0, 0, 3, 4, 6, 8), 2);    // length 10
-    EXPECT_EQ(schrittzahl(-5, 0, 0, 0, 0, 0, 0), 1);   // no length
+    EXPECT_EQ(schrittzahl(0, 0, 0, 3, 4, 6, 8), 2);  // length 10
+    EXPECT_EQ(schrittzahl(-5, 0, 0, 0, 0, 0, 0), 1); // no length
     EXPECT_EQ(schrittzahl(0, 0, 0, 1000, 0, 2000, 0), kMaxAutoSchritte);
     EXPECT_EQ(schrittzahl(7, 0, 0, 1000, 0, 2000, 0), 7);
     EXPECT_EQ(schrittzahl(1 << 30, 0, 0, 0, 0, 0, 0), kMaxSchritte);
@@ -112,7 +126,8 @@ TEST(Glyphpfad, WrongHeaderAndTruncatedBuffer) {
     GlyphPath p;
     EXPECT_FALSE(PolygonZeichnen(b.w, p, 4, u.env));
     ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
-    EXPECT_EQ(u.dialoge.meldungen[0], "Fehler # Fehler Polygon zeichnen: Kurve ist kein Polygonzug");
+    EXPECT_EQ(u.dialoge.meldungen[0],
+              "Fehler # Fehler Polygon zeichnen: Kurve ist kein Polygonzug");
     ASSERT_EQ(p.punktzahl(), 3u);
     EXPECT_EQ(p.Spalten[3].Code, glyphcode::Schluss);
 
@@ -131,7 +146,9 @@ TEST(Glyphpfad, WrongHeaderAndTruncatedBuffer) {
 TEST(Glyphpfad, OutlineQuery) {
     test::TestUmgebung u;
     std::vector<std::int32_t> puffer = {7};
-    EXPECT_EQ(GlyphOutlineHolen(puffer, [](std::uint8_t*, long) { return 0L; }, u.env), 0);
+    EXPECT_EQ(GlyphOutlineHolen(
+                  puffer, [](std::uint8_t*, long) { return 0L; }, u.env),
+              0);
     EXPECT_EQ(puffer, std::vector<std::int32_t>{7});
     EXPECT_TRUE(u.dialoge.meldungen.empty());
 

@@ -192,19 +192,20 @@ TEST(Schriftart, CubicPiecesKeepTheTolerance) {
     struct K {
         double x[4], y[4];
     };
-    const K kurven[] = {{{0, 0, 100, 100}, {0, 100, 100, 0}},        // an arch
-                        {{0, 300, -200, 100}, {0, 0, 300, 300}},     // an S
-                        {{0, 400, -300, 100}, {0, 200, 200, 0}},     // nearly a loop
-                        {{0, 1, 2, 3}, {0, 1, 1, 0}},                // small: one piece
-                        {{5, 5, 5, 5}, {7, 7, 7, 7}}};               // a point
+    const K kurven[] = {{{0, 0, 100, 100}, {0, 100, 100, 0}},    // an arch
+                        {{0, 300, -200, 100}, {0, 0, 300, 300}}, // an S
+                        {{0, 400, -300, 100}, {0, 200, 200, 0}}, // nearly a loop
+                        {{0, 1, 2, 3}, {0, 1, 1, 0}},            // small: one piece
+                        {{5, 5, 5, 5}, {7, 7, 7, 7}}};           // a point
     std::vector<std::size_t> anzahlen;
     for (const auto& k : kurven) {
-        const auto stuecke = kubischZerlegen(k.x[0], k.y[0], k.x[1], k.y[1], k.x[2], k.y[2],
-                                             k.x[3], k.y[3]);
+        const auto stuecke =
+            kubischZerlegen(k.x[0], k.y[0], k.x[1], k.y[1], k.x[2], k.y[2], k.x[3], k.y[3]);
         anzahlen.push_back(stuecke.size());
         auto kubisch = [&](const double* p, double t) {
             const double u = 1 - t;
-            return u * u * u * p[0] + 3 * u * u * t * p[1] + 3 * u * t * t * p[2] + t * t * t * p[3];
+            return u * u * u * p[0] + 3 * u * u * t * p[1] + 3 * u * t * t * p[2] +
+                   t * t * t * p[3];
         };
         const double m = static_cast<double>(stuecke.size());
         double ax = k.x[0], ay = k.y[0];
@@ -223,5 +224,6 @@ TEST(Schriftart, CubicPiecesKeepTheTolerance) {
         EXPECT_EQ(ax, k.x[3]);
         EXPECT_EQ(ay, k.y[3]);
     }
-    EXPECT_EQ(anzahlen, (std::vector<std::size_t>{5, 10, 11, 1, 1})); // cbrt(sqrt(3) / 36 |d| / 0.1)
+    EXPECT_EQ(anzahlen,
+              (std::vector<std::size_t>{5, 10, 11, 1, 1})); // cbrt(sqrt(3) / 36 |d| / 0.1)
 }

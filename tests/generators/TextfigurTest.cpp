@@ -1,8 +1,8 @@
 // Text figures: layout, blanked moves, the point budget, scrolling and the failures.
 
 #include "generators/Textfigur.h"
-#include "generators/TextTexte.h"
 #include "TestHilfe.h"
+#include "generators/TextTexte.h"
 
 #include <cmath>
 
@@ -81,7 +81,8 @@ TEST(Textfigur, StillTextInOneFrame) {
     auto breite = [](const Figur& f) {
         int a = 99999, b = -99999;
         for (std::size_t i = 1; i < f.Frames[0].Punkte.size(); ++i)
-            a = std::min<int>(a, f.Frames[0].Punkte[i].X), b = std::max<int>(b, f.Frames[0].Punkte[i].X);
+            a = std::min<int>(a, f.Frames[0].Punkte[i].X),
+            b = std::max<int>(b, f.Frames[0].Punkte[i].X);
         return b - a;
     };
     EXPECT_LT(breite(av.figur), breite(aa.figur));

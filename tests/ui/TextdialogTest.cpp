@@ -1,8 +1,8 @@
 // The text tool: reachable from the menu and the tool row, it puts the text figure into figure
 // 0 with an undo snapshot; cancelling or a missing font changes nothing.
 
-#include "Fenster.h"
 #include "ui/Textdialog.h"
+#include "Fenster.h"
 
 #include <QApplication>
 #include <QCheckBox>
