@@ -50,10 +50,12 @@ inline constexpr Text SchriftHilfe{1784,
                                    "An installed font family, or a .ttf or .otf file"};
 inline constexpr Text Datei{1785, "Datei...", "File..."};
 
+inline constexpr Text ErzeugtEinFrame{1786, "Textfigur in Figur 0", "Text figure in figure 0"};
+
 inline constexpr const Text* kAlle[] = {
     &SchriftFehlt, &SchriftUnlesbar, &NichtsZuZeichnen, &ZeichenFehlen, &Menue,
     &MenueHilfe,   &Titel,           &Textfeld,         &Schrift,       &Groesse,
     &Farbe,        &Laufschrift,     &LaufschriftHilfe, &Erzeugt,       &SchriftHilfe,
-    &Datei};
+    &Datei,        &ErzeugtEinFrame};
 
 } // namespace sw::gen::texte

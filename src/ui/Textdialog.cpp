@@ -12,6 +12,7 @@
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
@@ -103,7 +104,9 @@ Textdialog::Textdialog(QWidget* eltern, Programm& p) : QDialog(eltern), p_(p) {
 
     auto* form = new QFormLayout(this);
     form->addRow(tx(t, tt::Textfeld), txtText_);
-    form->addRow(tx(t, tt::Schrift), schriftZeile);
+    auto* schriftName = new QLabel(tx(t, tt::Schrift), this);
+    schriftName->setBuddy(cboSchrift_); // a row of two widgets gets no buddy of its own
+    form->addRow(schriftName, schriftZeile);
     form->addRow(tx(t, tt::Groesse), txtGroesse_);
     form->addRow(tx(t, tt::Farbe), txtFarbe_);
     form->addRow(QString(), checkLaufschrift_);
@@ -138,9 +141,12 @@ bool textWerkzeug(QMainWindow* fenster, Programm& p) {
     p.figuren.Figuren[0] = e.figur;
     alsGeaendertMarkieren(p.figuren, 0);
     if (!satz.empty()) p.env.dialoge.meldung(satz);
-    fenster->statusBar()->showMessage(QString::fromStdString(
-        meldung::einsetzen(p.texte.text(tt::Erzeugt.nummer, tt::Erzeugt.englisch),
-                           std::to_string(e.figur.Frames.size()))));
+    const auto frames = e.figur.Frames.size();
+    fenster->statusBar()->showMessage(
+        frames == 1
+            ? tx(p.texte, tt::ErzeugtEinFrame)
+            : QString::fromStdString(meldung::einsetzen(
+                  p.texte.text(tt::Erzeugt.nummer, tt::Erzeugt.englisch), std::to_string(frames))));
     return true;
 }
 

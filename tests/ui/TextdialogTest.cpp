@@ -55,7 +55,7 @@ TEST(Textdialog, PutsATextFigureIntoFigureZeroWithUndo) {
     EXPECT_EQ(f.Frames[0].Punkte[2].Farbe, 0xF00);
     EXPECT_EQ(t.p->figuren.SpurAuswahl[t.p->figuren.EditorSpur].Figur, 0);
     EXPECT_TRUE(istGeaendert(t.p->figuren, 0));
-    EXPECT_EQ(t.w->statusBar()->currentMessage(), "Text figure of 1 frames in figure 0");
+    EXPECT_EQ(t.w->statusBar()->currentMessage(), "Text figure in figure 0");
 
     // the same again, scrolling: the dialog offers the last values
     QTimer::singleShot(0, [] {
@@ -68,6 +68,8 @@ TEST(Textdialog, PutsATextFigureIntoFigureZeroWithUndo) {
     t.s.dialoge.antworten.push_back(Antwort::Nein); // discard the unsaved still text
     befehl->trigger();
     EXPECT_GT(t.figur(0).Frames.size(), 50u);
+    EXPECT_EQ(t.w->statusBar()->currentMessage(),
+              QString("Text figure of %1 frames in figure 0").arg(t.figur(0).Frames.size()));
 
     // undo brings back the still text, and once more the figure before it
     t.ausloesen("mnuUndo");
