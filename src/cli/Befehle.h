@@ -76,5 +76,20 @@ struct DmxMonitorOptionen {
 // Listens to one Art-Net or sACN universe and prints every channel that changes
 // ("channel N: old -> new"), then the packets taken and dropped by reason.
 void befehlDmxMonitor(const DmxMonitorOptionen& o);
+// The options of text: the text, a font family or file, the em height in percent of the
+// drawing area's height, the colour index, scrolling, and the curve quality (below 1: by
+// segment length).
+struct TextBefehlOptionen {
+    std::string text;
+    std::string schrift = "DejaVu Sans";
+    double groesse = 25;
+    int farbe = 4095;
+    bool laufschrift = false;
+    int qualitaet = 0;
+    std::string ausgabe;
+};
+// Sets a text in a TrueType or OpenType font as a figure file: one frame, or with scrolling
+// one frame per step of the text's way through the picture.
+void befehlText(const TextBefehlOptionen& o);
 
 } // namespace sw::cli

@@ -58,8 +58,8 @@ CLI::Validator frameFormat() {
         "");
 }
 
-const char* kBefehle =
-    "info, upgrade, convert, play, devices, settings, clean-show, midi-ports and dmx-monitor";
+const char* kBefehle = "info, upgrade, convert, play, devices, settings, clean-show, midi-ports, "
+                       "dmx-monitor and text";
 
 } // namespace
 
@@ -188,6 +188,27 @@ int main(int argc, char** argv) {
     dmxMonitor->add_option("--bind", monitor.bindAdresse, "the address to listen on (0.0.0.0)");
     dmxMonitor->add_option("--port", monitor.port, "the UDP port (6454 or 5568)")
         ->check(zahlBereich(1, 65535, true));
+    sw::cli::TextBefehlOptionen text;
+    auto* textBefehl = app.add_subcommand(
+        "text", "Set a text in a TrueType or OpenType font as a figure file, still or scrolling.");
+    textBefehl->add_option("TEXT", text.text, "the text (UTF-8)")->required();
+    textBefehl->add_option("--font", text.schrift,
+                           "font family as fc-match takes it, or a .ttf/.otf file (default "
+                           "DejaVu Sans)");
+    textBefehl
+        ->add_option("--size", text.groesse,
+                     "letter (em) height in percent of the drawing area's height, 1 to 100 "
+                     "(default 25); a still text too wide for the area is made smaller")
+        ->check(zahlBereich(1, 100, false));
+    textBefehl->add_option("--colour", text.farbe, "colour index (default 4095, white)")
+        ->check(zahlBereich(0, 65535, true));
+    textBefehl->add_flag("--scroll", text.laufschrift,
+                         "scrolling text: many frames moving from right to left");
+    textBefehl
+        ->add_option("--quality", text.qualitaet,
+                     "points per curve segment, 0 to 1000; 0 (default) by the segment's length")
+        ->check(zahlBereich(0, 1000, true));
+    textBefehl->add_option("--out", text.ausgabe, "figure file to write (.qvb)")->required();
 
     try {
         app.parse(argc, argv);
@@ -225,6 +246,8 @@ int main(int argc, char** argv) {
             monitor.sacn = sacnOption->count() > 0;
             sw::cli::befehlDmxMonitor(monitor);
         }
+        else if (*textBefehl)
+            sw::cli::befehlText(text);
     } catch (const sw::cli::CliFehler& e) {
         std::cerr << "strahlwerk-cli: " << e.what() << "\n";
         return 1;

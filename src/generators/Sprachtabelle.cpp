@@ -1,6 +1,7 @@
 #include "generators/Sprachtabelle.h"
 
 #include "live/eingang/EingangTexte.h"
+#include "generators/TextTexte.h"
 #include "platform/Text.h"
 #include "ui/Beschriftungen.h"
 
@@ -188,6 +189,7 @@ std::vector<Sprachtext> alleTexte() {
     });
     for (const auto& w : eingangtext::kWortlaute)
         texte.push_back({w.nummer, w.deutsch, w.englisch});
+    for (const auto* t : gen::texte::kAlle) texte.push_back({t->nummer, t->deutsch, t->englisch});
     return texte;
 }
 

@@ -18,6 +18,7 @@
 #include "ui/Ordnerbrowser.h"
 #include "ui/QtSprache.h"
 #include "ui/Symbole.h"
+#include "ui/Textdialog.h"
 #include "ui/Thema.h"
 
 #include <QActionGroup>
@@ -72,13 +73,15 @@ const std::pair<const char*, const char*> kSymbole[] = {
     {"mnuTastenkuerzel", "tastatur"},
     {"mnuAnleitung", "hilfe"},
     {"mnuUeber", "info"},
+    {"mnuText", "text"},
 };
 
 // The commands on the toolbar beside the laser controls.
 const char* const kLeiste[] = {"cmdNeu",        "mnuOrdnerLaden", "mnuSpeichern",
                                "cmdImportIlda", "cmdExportIlda",  nullptr,
                                "mnuUndo",       "mnuRedo",        nullptr,
-                               "mnuZoomEinpassen"};
+                               "mnuZoomEinpassen", nullptr,
+                               "mnuText"};
 
 } // namespace
 
@@ -211,6 +214,18 @@ void Hauptfenster::menusBauen() {
                                 checkIldaPalettenFarben_->isChecked());
         },
         QKeySequence(Qt::CTRL | Qt::Key_E));
+    QAction* textBefehl = befehl(
+        datei, "mnuText", textwerkzeugBeschriftung(),
+        [this] {
+            if (!textWerkzeug(this, p_)) return;
+            listeAktualisieren();
+            frameAnzeigen();
+            figur_->einpassen();
+        },
+        QKeySequence(Qt::CTRL | Qt::Key_T));
+    beschriftenMit([textBefehl](const Sprachtexte& t) {
+        textBefehl->setToolTip(mitTaste(textwerkzeugHilfe(t), textBefehl->shortcut()));
+    });
     datei->addSeparator();
     befehl(
         datei, "mnuBeenden", text::Beenden, [this] { close(); }, QKeySequence::Quit);

@@ -94,7 +94,8 @@ const QStringList& symbolNamen() {
                                       "hilfe",
                                       "tastatur",
                                       "info",
-                                      "thema"};
+                                      "thema",
+                                      "text"};
     return namen;
 }
 
