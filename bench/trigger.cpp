@@ -7,8 +7,8 @@
 //
 //   bench_trigger [--anzahl N]
 
-#include "live/MidiEingabe.h"
 #include "live/LiveZustand.h"
+#include "live/MidiEingabe.h"
 #include "output/Ausgabe.h"
 #include "show/SequenzBearbeiten.h"
 
@@ -16,8 +16,8 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 using namespace sw;
@@ -78,9 +78,9 @@ int main(int argc, char** argv) {
         auto& punkte = s.Figuren[f].Frames[0].Punkte;
         for (int i = 0; i < 1000; ++i) {
             const double w = 6.283185307179586 * i / 1000;
-            punkte.push_back(Punkt{static_cast<std::int16_t>((f == 1 ? 1 : -1) *
-                                                             (15000 + 5000 * std::cos(w))),
-                                   static_cast<std::int16_t>(10000 * std::sin(w)), 0xFFF, 0});
+            punkte.push_back(
+                Punkt{static_cast<std::int16_t>((f == 1 ? 1 : -1) * (15000 + 5000 * std::cos(w))),
+                      static_cast<std::int16_t>(10000 * std::sin(w)), 0xFFF, 0});
         }
     }
     ErsterPunkt schreiber;

@@ -51,7 +51,8 @@ std::string liveShowInfo(const std::string& datei) {
         erste = false;
         jsonGanzzahl(aus, static_cast<std::int64_t>(k));
         std::array<bool, kGruppen> gruppen{};
-        for (int g = 0; g < kGruppen; ++g) gruppen[static_cast<std::size_t>(g)] = t[static_cast<std::size_t>(g)] != 0;
+        for (int g = 0; g < kGruppen; ++g)
+            gruppen[static_cast<std::size_t>(g)] = t[static_cast<std::size_t>(g)] != 0;
         aus += ",\"groups\":";
         gruppenAlsJson(aus, gruppen);
         aus += std::string(",\"unused groups off\":") + (t[kFeldUnbenutzteAus] ? "true" : "false");

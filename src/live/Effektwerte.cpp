@@ -1,6 +1,5 @@
 #include "live/Effektwerte.h"
 
-
 #include <algorithm>
 #include <cmath>
 
@@ -8,11 +7,25 @@ namespace sw {
 
 Skalierung skalierungVon(int zeile) {
     switch (zeile) {
-    case 2: case 5: case 9: case 10: case 11: case 12: case 14:
+    case 2:
+    case 5:
+    case 9:
+    case 10:
+    case 11:
+    case 12:
+    case 14:
         return Skalierung::Direkt;
-    case 3: case 16: case 17: case 18:
+    case 3:
+    case 16:
+    case 17:
+    case 18:
         return Skalierung::Gespiegelt;
-    case 4: case 6: case 7: case 8: case 13: case 15:
+    case 4:
+    case 6:
+    case 7:
+    case 8:
+    case 13:
+    case 15:
         return Skalierung::Dritte;
     default:
         return Skalierung::Keine;
@@ -27,10 +40,14 @@ int spiegeln(double wert) {
 int midiSkaliert(int zeile, int m) {
     m = std::clamp(m, 0, 127);
     switch (skalierungVon(zeile)) {
-    case Skalierung::Direkt: return 2 * m;
-    case Skalierung::Gespiegelt: return spiegeln(2 * m);
-    case Skalierung::Dritte: return static_cast<int>(std::floor(m * 255.0 / 127 + 0.5));
-    case Skalierung::Keine: break;
+    case Skalierung::Direkt:
+        return 2 * m;
+    case Skalierung::Gespiegelt:
+        return spiegeln(2 * m);
+    case Skalierung::Dritte:
+        return static_cast<int>(std::floor(m * 255.0 / 127 + 0.5));
+    case Skalierung::Keine:
+        break;
     }
     return m;
 }
@@ -46,12 +63,21 @@ void effektAnwenden(Effekte& e, int spur, int zeile, int wert) {
     const auto i = static_cast<std::size_t>(p);
     const double w = wert;
     switch (p) {
-    case 0: e.EffektWerte[spur][i] = std::clamp(w, 0.0, 254.0); break;
-    case 1: case 14: case 15: case 16:
+    case 0:
+        e.EffektWerte[spur][i] = std::clamp(w, 0.0, 254.0);
+        break;
+    case 1:
+    case 14:
+    case 15:
+    case 16:
         e.AutoModus[spur][i] = 0;
         e.AutoWert[spur][i] = w - 128;
         break;
-    case 2: case 3: case 4: case 5: case 6:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
         e.AutoModus[spur][i] = 0;
         e.AutoWert[spur][i] = 0;
         e.EffektWerte[spur][i] = std::clamp(w / 127.5 - 1, -1.0, 1.0);

@@ -1,7 +1,7 @@
 #include "live/KeyTable.h"
 
-#include "live/LiveMeldungen.h"
 #include "core/Meldungen.h"
+#include "live/LiveMeldungen.h"
 #include "platform/Binaer.h"
 #include "platform/Datei.h"
 #include "platform/Fehler.h"
@@ -39,8 +39,8 @@ bool speichern(Umgebung& env, const fs::path& datei, std::string_view bytes,
 
 // A mapping file: missing leaves the map cleared, a wrong size keeps what is in memory.
 template <typename Dekodieren>
-void mappingLesen(Umgebung& env, const fs::path& datei, Dekodieren&& dekodieren,
-                  std::uint8_t* ziel, std::size_t groesse) {
+void mappingLesen(Umgebung& env, const fs::path& datei, Dekodieren&& dekodieren, std::uint8_t* ziel,
+                  std::size_t groesse) {
     std::error_code ec;
     if (!fs::is_regular_file(datei, ec)) {
         std::fill(ziel, ziel + groesse, std::uint8_t{0});

@@ -21,8 +21,8 @@
 
 namespace sw {
 
-inline constexpr int kLiveSeiten = 13;          // page 0 and the F-key pages 1 to 12
-inline constexpr int kTastenJeSeite = 250;  // key codes below 250
+inline constexpr int kLiveSeiten = 13;     // page 0 and the F-key pages 1 to 12
+inline constexpr int kTastenJeSeite = 250; // key codes below 250
 inline constexpr int kKeyTableGroesse = kLiveSeiten * kTastenJeSeite; // key indices 0 to 3249
 inline constexpr int kMidiNoten = 128;
 inline constexpr int kDmxWerte = 256;

@@ -19,27 +19,26 @@ void zuletzt(LiveKontext& k, const fs::path& datei) {
 
 bool LiveShowladen(LiveKontext& k, const fs::path& datei) {
     bool genommen = false;
-    mitFehlerfalle(k.env, " wurde ausgeloest in Sub LiveShowLaden frmLive von ",
-                   Meldeart::Nachricht, [&] {
-                       if (k.live.hooks.ordnerZeigen && datei.has_parent_path())
-                           k.live.hooks.ordnerZeigen(datei.parent_path());
-                       const std::string bytes = dateiLesen(datei);
-                       try {
-                           k.live.fenster.show = liveShowDekodieren(bytes);
-                       } catch (const std::exception& e) {
-                           k.env.log.zeile(datei.string() + ": " + e.what());
-                           k.env.dialoge.meldung(meldung::einsetzen(
-                               k.env.texte.text(meldung::LiveShowDefekt,
-                                                meldung::LiveShowDefektText),
-                               datei.string()));
-                           return;
-                       }
-                       genommen = true;
-                       auto& f = k.live.fenster;
-                       if (k.live.hooks.Refresh_Optionen)
-                           k.live.hooks.Refresh_Optionen(f.aktuelleTaste, f.Live_Shift);
-                       if (k.live.hooks.neuLayout) k.live.hooks.neuLayout();
-                   });
+    mitFehlerfalle(
+        k.env, " wurde ausgeloest in Sub LiveShowLaden frmLive von ", Meldeart::Nachricht, [&] {
+            if (k.live.hooks.ordnerZeigen && datei.has_parent_path())
+                k.live.hooks.ordnerZeigen(datei.parent_path());
+            const std::string bytes = dateiLesen(datei);
+            try {
+                k.live.fenster.show = liveShowDekodieren(bytes);
+            } catch (const std::exception& e) {
+                k.env.log.zeile(datei.string() + ": " + e.what());
+                k.env.dialoge.meldung(meldung::einsetzen(
+                    k.env.texte.text(meldung::LiveShowDefekt, meldung::LiveShowDefektText),
+                    datei.string()));
+                return;
+            }
+            genommen = true;
+            auto& f = k.live.fenster;
+            if (k.live.hooks.Refresh_Optionen)
+                k.live.hooks.Refresh_Optionen(f.aktuelleTaste, f.Live_Shift);
+            if (k.live.hooks.neuLayout) k.live.hooks.neuLayout();
+        });
     return genommen;
 }
 
@@ -60,9 +59,9 @@ void cmdLiveShowOeffnen_Click(LiveKontext& k) {
 }
 
 void cmdLiveShowSpeichern_Click(LiveKontext& k) {
-    const std::string datei = k.env.dialoge.dateiSpeichern(
-        {"Save Live Show", kLiveFilter, k.live.fenster.show.name + ".live",
-         k.live.ordner.string()});
+    const std::string datei =
+        k.env.dialoge.dateiSpeichern({"Save Live Show", kLiveFilter,
+                                      k.live.fenster.show.name + ".live", k.live.ordner.string()});
     if (datei.empty()) return;
     LiveShowSpeichern(k, datei);
 }

@@ -73,8 +73,8 @@ LiveShow liveShowDekodieren(std::string_view bytes) {
     l.name = textLesen(r);
     l.name2 = textLesen(r);
     if (!r.amEnde())
-        throw Formatfehler(r.position(), std::to_string(r.rest()) +
-                                             " bytes follow the live show's record");
+        throw Formatfehler(r.position(),
+                           std::to_string(r.rest()) + " bytes follow the live show's record");
     // Keys beyond the file's array get their reset values: the grid addresses every index.
     if (l.tasten.size() < static_cast<std::size_t>(kKeyTableGroesse))
         l.tasten.resize(kKeyTableGroesse, liveKeyReset());

@@ -55,8 +55,8 @@ void Form_KeyDown(LiveKontext& k, int c) {
 
         if (istFTaste(c)) {
             f.Live_Shift = c - 111;
-            for (int i = 0; i < 12; ++i) f.checkStrAltContr[static_cast<std::size_t>(i)] =
-                                             i == f.Live_Shift - 1;
+            for (int i = 0; i < 12; ++i)
+                f.checkStrAltContr[static_cast<std::size_t>(i)] = i == f.Live_Shift - 1;
             if (k.live.hooks.neuLayout) k.live.hooks.neuLayout();
             optionen(k);
             return;
@@ -105,8 +105,8 @@ void StelleEffektEin(LiveKontext& k, int effektNr, double wert) {
     try {
         auto& f = k.live.fenster;
         if (f.aktuelleTaste < 0 || effektNr < 1 || effektNr > 19) return;
-        const bool groesse = effektNr == 2 || effektNr == 5 || (effektNr >= 9 && effektNr <= 12) ||
-                             effektNr == 14;
+        const bool groesse =
+            effektNr == 2 || effektNr == 5 || (effektNr >= 9 && effektNr <= 12) || effektNr == 14;
         if (groesse && f.checkIgnoreGroesse) return;
         if (effektNr == 3 || (effektNr >= 16 && effektNr <= 18)) wert = spiegeln(wert);
         const int skaliert = static_cast<int>(std::floor(wert / effektSkala(effektNr)));

@@ -1,5 +1,7 @@
 #include "live/LiveZustand.h"
 
+#include "live/DmxEingabe.h"
+#include "live/MidiEingabe.h"
 #include "platform/Datei.h"
 
 namespace sw {
@@ -23,6 +25,11 @@ void liveOrdnerLesen(LiveKontext& k, const std::filesystem::path& ordner) {
     }
     // Another folder's figures: the live grid starts afresh.
     liveShowZuruecksetzen(l.fenster.show);
+}
+
+void eingaengeAbfragen(LiveKontext& k) {
+    if (k.live.midiEingang) midiAbfragen(k, *k.live.midiEingang);
+    if (k.live.dmxEingang) Get_DMX(k, *k.live.dmxEingang);
 }
 
 } // namespace sw

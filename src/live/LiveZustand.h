@@ -37,12 +37,11 @@ struct PlaylistBefehl {
 // The live window's state kept for its controls (frmLive).
 struct LiveFenster {
     LiveShow show;
-    int Live_Shift = 0;          // the page: 0, or 1 to 12 chosen with F1 to F12
-    int gehalteneTaste = -1;     // the key code held down, -1 none
-    int aktuelleTaste = -1;      // the key whose options the controls show
+    int Live_Shift = 0;                      // the page: 0, or 1 to 12 chosen with F1 to F12
+    int gehalteneTaste = -1;                 // the key code held down, -1 none
+    int aktuelleTaste = -1;                  // the key whose options the controls show
     std::array<bool, 12> checkStrAltContr{}; // the page boxes, one per F-key
     bool checkIgnoreGroesse = false;
-
 };
 
 struct LiveHooks {
@@ -86,6 +85,9 @@ struct LiveZustand {
     bool IgnoreNoteOf = false;
     bool midiMonitor = false;
     DmxFrame dmxVorher{};
+    // The chosen inputs (not owned; null while none is chosen), polled once per pass.
+    MidiEingang* midiEingang = nullptr;
+    DmxEingang* dmxEingang = nullptr;
 
     // The keyboard path: tracks taking live input (index = track, 1 to 228), assignment modes.
     std::array<bool, kTracks + 1> armiert{};
@@ -117,5 +119,9 @@ struct LiveKontext {
 // Reads the folder's key table and mapping files (and DMX.ord) into the live state; the
 // figure store's hook after a folder change.
 void liveOrdnerLesen(LiveKontext& k, const std::filesystem::path& ordner);
+
+// Once per pass of the output cycle: drains the chosen MIDI input and takes the newest DMX
+// frame.
+void eingaengeAbfragen(LiveKontext& k);
 
 } // namespace sw

@@ -14,8 +14,8 @@ namespace {
 constexpr int kNoteAus = 128;
 constexpr int kNoteAn = 144;
 
-void zeilenTrigger(LiveKontext& k, const std::array<bool, kGruppen>& gruppen, int zeile,
-                   int kind, int key, int value) {
+void zeilenTrigger(LiveKontext& k, const std::array<bool, kGruppen>& gruppen, int zeile, int kind,
+                   int key, int value) {
     for (int g = 0; g < kGruppen; ++g)
         if (gruppen[static_cast<std::size_t>(g)])
             PC_Keyboard_Message(k, kind, key, value, 19 * g + zeile, true);
@@ -71,9 +71,8 @@ void timelineKanal(LiveKontext& k, int typ, int d1, int d2) {
 
 } // namespace
 
-void zeileAusloesen(LiveKontext& k, int zeile, int wert,
-                    const std::array<bool, kGruppen>& gruppen, int (*wertSkaliert)(int, int),
-                    int& seite, int seitenTeiler) {
+void zeileAusloesen(LiveKontext& k, int zeile, int wert, const std::array<bool, kGruppen>& gruppen,
+                    int (*wertSkaliert)(int, int), int& seite, int seitenTeiler) {
     if (zeile == 19) {
         seite = std::clamp(wert / seitenTeiler, 0, kLiveSeiten - 1);
         return;
@@ -94,11 +93,16 @@ std::string midiMonitorZeile(int kanal, int typ, int daten1, int daten2) {
 std::optional<PlaylistBefehl> playlistBefehl(int note) {
     using A = PlaylistBefehl::Art;
     switch (note) {
-    case 36: return PlaylistBefehl{A::Stopp};
-    case 38: return PlaylistBefehl{A::Zurueck};
-    case 40: return PlaylistBefehl{A::Weiter};
-    case 41: return PlaylistBefehl{A::Abspielen};
-    default: break;
+    case 36:
+        return PlaylistBefehl{A::Stopp};
+    case 38:
+        return PlaylistBefehl{A::Zurueck};
+    case 40:
+        return PlaylistBefehl{A::Weiter};
+    case 41:
+        return PlaylistBefehl{A::Abspielen};
+    default:
+        break;
     }
     if (note > 42) return PlaylistBefehl{A::EintragAbspielen, note - 42};
     return std::nullopt;
@@ -106,22 +110,20 @@ std::optional<PlaylistBefehl> playlistBefehl(int note) {
 
 void MIDIInput1_Message(LiveKontext& k, const std::vector<MidiNachricht>& ereignis) {
     for (const auto& n : ereignis) {
-        mitFehlerfalle(k.env, " in MIDI Programmierung Routiene MIDIInput1_Message ",
-                       Meldeart::Log, [&] {
-                           if (n.status >= 240) {
-                               k.env.log.zeile("events = 0 .... SYSEX Received ");
-                               return;
-                           }
-                           const int kanal = n.status % 16;
-                           const int typ = n.status - kanal;
-                           if (k.live.midiMonitor && k.live.hooks.midiMonitorZeile)
-                               k.live.hooks.midiMonitorZeile(
-                                   midiMonitorZeile(kanal, typ, n.daten1, n.daten2));
-                           if (kanal == k.live.midi.liveKanal && !k.live.midi.liveMidiAus)
-                               liveKanal(k, typ, n.daten1, n.daten2);
-                           if (kanal == k.live.midi.timelineKanal)
-                               timelineKanal(k, typ, n.daten1, n.daten2);
-                       });
+        mitFehlerfalle(
+            k.env, " in MIDI Programmierung Routiene MIDIInput1_Message ", Meldeart::Log, [&] {
+                if (n.status >= 240) {
+                    k.env.log.zeile("events = 0 .... SYSEX Received ");
+                    return;
+                }
+                const int kanal = n.status % 16;
+                const int typ = n.status - kanal;
+                if (k.live.midiMonitor && k.live.hooks.midiMonitorZeile)
+                    k.live.hooks.midiMonitorZeile(midiMonitorZeile(kanal, typ, n.daten1, n.daten2));
+                if (kanal == k.live.midi.liveKanal && !k.live.midi.liveMidiAus)
+                    liveKanal(k, typ, n.daten1, n.daten2);
+                if (kanal == k.live.midi.timelineKanal) timelineKanal(k, typ, n.daten1, n.daten2);
+            });
     }
 }
 

@@ -27,9 +27,9 @@ std::optional<PlaylistBefehl> playlistBefehl(int note);
 
 // The rows of an input value: row 1 keys, rows 2 to 18 effects, row 19 the page, row 20 the
 // three colour rows. `wertSkaliert` turns the raw value into a row's effect value; `seite` is
-// the input's page, which row 19 sets to the value divided by `seitenTeiler`. The triggers go through PC_Keyboard_Message.
-void zeileAusloesen(LiveKontext& k, int zeile, int wert,
-                    const std::array<bool, kGruppen>& gruppen, int (*wertSkaliert)(int, int),
-                    int& seite, int seitenTeiler);
+// the input's page, which row 19 sets to the value divided by `seitenTeiler`. The triggers go
+// through PC_Keyboard_Message.
+void zeileAusloesen(LiveKontext& k, int zeile, int wert, const std::array<bool, kGruppen>& gruppen,
+                    int (*wertSkaliert)(int, int), int& seite, int seitenTeiler);
 
 } // namespace sw

@@ -27,14 +27,14 @@ int kanalLesen(BinaerLeser& r) {
 }
 
 template <typename Dekodieren>
-bool laden(Umgebung& env, const std::filesystem::path& datei, int text, const char* standard,
+bool laden(Umgebung& env, const std::filesystem::path& datei, const std::string& meldungText,
            Dekodieren&& dekodieren) {
     try {
         dekodieren(dateiLesen(datei));
         return true;
     } catch (const std::exception& e) {
         env.log.zeile(datei.string() + ": " + e.what());
-        env.dialoge.meldung(meldung::einsetzen(env.texte.text(text, standard), datei.string()));
+        env.dialoge.meldung(meldung::einsetzen(meldungText, datei.string()));
         return false;
     }
 }
@@ -129,7 +129,8 @@ DmxRouting dmxRoutingDekodieren(std::string_view bytes) {
 }
 
 bool MidiZuordnungLaden(MidiRouting& r, Umgebung& env, const std::filesystem::path& datei) {
-    return laden(env, datei, meldung::MidiRoutingDefekt, meldung::MidiRoutingDefektText,
+    return laden(env, datei,
+                 env.texte.text(meldung::MidiRoutingDefekt, meldung::MidiRoutingDefektText),
                  [&](const std::string& b) { r = midiRoutingDekodieren(b); });
 }
 bool MidiZuordnungSpeichern(const MidiRouting& r, Umgebung& env,
@@ -138,7 +139,8 @@ bool MidiZuordnungSpeichern(const MidiRouting& r, Umgebung& env,
                      " in MIDI Programmierung Routiene MidiZuordnungSpeichern ");
 }
 bool DmxZuordnungLaden(DmxRouting& r, Umgebung& env, const std::filesystem::path& datei) {
-    return laden(env, datei, meldung::DmxRoutingDefekt, meldung::DmxRoutingDefektText,
+    return laden(env, datei,
+                 env.texte.text(meldung::DmxRoutingDefekt, meldung::DmxRoutingDefektText),
                  [&](const std::string& b) { r = dmxRoutingDekodieren(b); });
 }
 bool DmxZuordnungSpeichern(const DmxRouting& r, Umgebung& env, const std::filesystem::path& datei) {

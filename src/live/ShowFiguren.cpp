@@ -82,10 +82,9 @@ std::vector<std::string> benutzteDateienNachKeyOrd(const EventListe& events,
     } catch (const std::exception&) {
         keyOrd = false;
     }
-    const bool drueckt = std::any_of(events.begin() + (events.empty() ? 0 : 1), events.end(),
-                                     [](const SeqEvent& e) {
-                                         return e.kind == sequenz::kTasteGedrueckt;
-                                     });
+    const bool drueckt =
+        std::any_of(events.begin() + (events.empty() ? 0 : 1), events.end(),
+                    [](const SeqEvent& e) { return e.kind == sequenz::kTasteGedrueckt; });
     if (!keyOrd && drueckt) {
         std::vector<std::string> alle;
         std::error_code ec;

@@ -52,9 +52,9 @@ void zuordnen(LiveKontext& k, int key) {
     const auto bisher = k.live.keyTable[static_cast<std::size_t>(key)];
     // The same press reaches every group the key acts on: one assignment is enough.
     if (bisher && *bisher == auswahl) return;
-    if (bisher && env.dialoge.frage(env.texte.text(meldung::TasteErsetzen,
-                                                   meldung::TasteErsetzenText),
-                                    Knoepfe::JaNein, Antwort::Nein) != Antwort::Ja)
+    if (bisher &&
+        env.dialoge.frage(env.texte.text(meldung::TasteErsetzen, meldung::TasteErsetzenText),
+                          Knoepfe::JaNein, Antwort::Nein) != Antwort::Ja)
         return;
     // Re-read by index: the question let other events run.
     if (key >= static_cast<int>(k.live.keyTable.size())) return;
@@ -74,8 +74,8 @@ void dmxMakroZuordnen(LiveKontext& k, int key) {
 
 void effekt(LiveKontext& k, int g, int zeile, int kind, int value) {
     if (k.figuren.SpurAuswahl[g].Figur == -1) return;
-    auto& gespeichert = k.live.effektEinstellung[static_cast<std::size_t>(g)]
-                                                [static_cast<std::size_t>(zeile)];
+    auto& gespeichert =
+        k.live.effektEinstellung[static_cast<std::size_t>(g)][static_cast<std::size_t>(zeile)];
     if (gespeichert == value) return;
     gespeichert = static_cast<std::int16_t>(value);
     if (kind == kArtEffekt2 && k.live.hooks.zweiterEffektweg)

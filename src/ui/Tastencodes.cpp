@@ -14,16 +14,16 @@ struct Paar {
 // Punctuation by the key that carries it. Where the German and the US layout put the same
 // character on different keys, the US key wins (',' '.' '-' are on the same keys in both).
 constexpr Paar kOem[] = {
-    {Qt::Key_Semicolon, 186},  {Qt::Key_Colon, 186},       {Qt::Key_Udiaeresis, 186},
-    {Qt::Key_Equal, 187},      {Qt::Key_Plus, 187},        {Qt::Key_Asterisk, 187},
-    {Qt::Key_Comma, 188},      {Qt::Key_Less, 226},        {Qt::Key_Minus, 189},
-    {Qt::Key_Underscore, 189}, {Qt::Key_Period, 190},      {Qt::Key_Greater, 226},
-    {Qt::Key_Slash, 191},      {Qt::Key_Question, 191},    {Qt::Key_NumberSign, 191},
-    {Qt::Key_QuoteLeft, 192},  {Qt::Key_AsciiTilde, 192},  {Qt::Key_Odiaeresis, 192},
-    {Qt::Key_BracketLeft, 219}, {Qt::Key_BraceLeft, 219},  {Qt::Key_ssharp, 219},
+    {Qt::Key_Semicolon, 186},    {Qt::Key_Colon, 186},      {Qt::Key_Udiaeresis, 186},
+    {Qt::Key_Equal, 187},        {Qt::Key_Plus, 187},       {Qt::Key_Asterisk, 187},
+    {Qt::Key_Comma, 188},        {Qt::Key_Less, 226},       {Qt::Key_Minus, 189},
+    {Qt::Key_Underscore, 189},   {Qt::Key_Period, 190},     {Qt::Key_Greater, 226},
+    {Qt::Key_Slash, 191},        {Qt::Key_Question, 191},   {Qt::Key_NumberSign, 191},
+    {Qt::Key_QuoteLeft, 192},    {Qt::Key_AsciiTilde, 192}, {Qt::Key_Odiaeresis, 192},
+    {Qt::Key_BracketLeft, 219},  {Qt::Key_BraceLeft, 219},  {Qt::Key_ssharp, 219},
     {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221}, {Qt::Key_Dead_Acute, 221},
-    {Qt::Key_acute, 221},      {Qt::Key_Apostrophe, 222},  {Qt::Key_QuoteDbl, 222},
-    {Qt::Key_Adiaeresis, 222}, {Qt::Key_Bar, 226},
+    {Qt::Key_acute, 221},        {Qt::Key_Apostrophe, 222}, {Qt::Key_QuoteDbl, 222},
+    {Qt::Key_Adiaeresis, 222},   {Qt::Key_Bar, 226},
 };
 
 } // namespace

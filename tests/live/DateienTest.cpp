@@ -12,13 +12,13 @@ using sw::test::LiveUmgebung;
 TEST(KeyOrd, RundreiseNachNamenAuchWennSichDieListeUmsortiert) {
     LiveUmgebung t;
     t.s.lstMakros = {"***Makro 0***", "m1", "Strobe"};
-    t.live.keyTable[65] = 2;      // b
-    t.live.keyTable[66] = 4;      // the showpart
-    t.live.keyTable[67] = 0;      // scratch figure
-    t.live.keyTable[68] = -1;     // blackout
-    t.live.keyTable[69] = -2;     // macro "Strobe"
-    t.live.keyTable[3249] = 1;    // a, last index
-    t.live.keyTable[70] = 99;     // beyond the list
+    t.live.keyTable[65] = 2;   // b
+    t.live.keyTable[66] = 4;   // the showpart
+    t.live.keyTable[67] = 0;   // scratch figure
+    t.live.keyTable[68] = -1;  // blackout
+    t.live.keyTable[69] = -2;  // macro "Strobe"
+    t.live.keyTable[3249] = 1; // a, last index
+    t.live.keyTable[70] = 99;  // beyond the list
     ASSERT_TRUE(cmdSaveKeyList_Click(t.live.keyTable, t.s, t.u.env, t.ordner.pfad()));
     const std::string bytes = dateiLesen(t.ordner / "Key.ord");
     EXPECT_EQ(bytes.substr(0, 6), "####\r\n");
@@ -98,8 +98,11 @@ TEST(LiveShowDatei, RundreiseByteweiseUndBeschaedigteDateienGanzAbgelehnt) {
     const std::string b = liveShowKodieren(l);
     ASSERT_EQ(b.size(), 2 + 8 + 3250u * 38 + 2 + 5 + 2 + 1);
     // Dimensions, then count 3250 (0x0CB2), then lower bound 0.
-    EXPECT_EQ(test::hex(b, 10), test::hex(std::string("\x01\x00\xB2\x0C\x00\x00\x00\x00\x00\x00", 10), 10));
-    EXPECT_EQ(b.substr(b.size() - 10), std::string("\x05\x00" "B\xFChne\x01\x00x", 10));
+    EXPECT_EQ(test::hex(b, 10),
+              test::hex(std::string("\x01\x00\xB2\x0C\x00\x00\x00\x00\x00\x00", 10), 10));
+    EXPECT_EQ(b.substr(b.size() - 10), std::string("\x05\x00"
+                                                   "B\xFChne\x01\x00x",
+                                                   10));
     EXPECT_EQ(liveShowDekodieren(b), l);
 
     // A shorter array is filled with reset keys.

@@ -1,5 +1,5 @@
-#include "LiveTestHilfe.h"
 #include "live/LiveTasten.h"
+#include "LiveTestHilfe.h"
 #include "live/Tastatur.h"
 #include "platform/Datei.h"
 

@@ -106,7 +106,10 @@ TEST(MidiEingabe, UeberDieFalscheEingabeMitLaufendemStatus) {
     eingang.bytesSenden({0x90, 60, 100, 60, 0}); // running status: note on, then off
     eingang.senden({{0xB0, 20, 1}});
     eingang.senden({{0x90, 60, 1}});
-    midiAbfragen(t.k, eingang);
+    eingaengeAbfragen(t.k); // no input chosen yet
+    EXPECT_EQ(t.figurAuf(0), -1);
+    t.live.midiEingang = &eingang;
+    eingaengeAbfragen(t.k);
     EXPECT_EQ(t.figurAuf(0), 3);
     EXPECT_EQ(t.live.midiSeite, 1);
     EXPECT_TRUE(eingang.abholen().empty());

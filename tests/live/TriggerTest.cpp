@@ -77,7 +77,9 @@ TEST(TriggerKey, EffektwerteNurWaehrendEineFigurLaeuft) {
 
     // Kind 223 goes through the second path when there is one.
     int zweiter = 0;
-    t.live.hooks.zweiterEffektweg = [&](int g, int z, int w) { zweiter = g * 10000 + z * 1000 + w; };
+    t.live.hooks.zweiterEffektweg = [&](int g, int z, int w) {
+        zweiter = g * 10000 + z * 1000 + w;
+    };
     TriggerKey(t.k, 19 * 2 + 4, 223, 1, 7);
     EXPECT_EQ(zweiter, 2 * 10000 + 4 * 1000 + 7);
 }
