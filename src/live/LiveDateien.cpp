@@ -51,11 +51,14 @@ bool LiveShowSpeichern(LiveKontext& k, const fs::path& datei) {
 }
 
 void cmdLiveShowOeffnen_Click(LiveKontext& k) {
-    const std::string datei =
-        k.env.dialoge.dateiOeffnen({"Open Live Show", kLiveFilter, {}, k.live.ordner.string()});
-    if (datei.empty()) return;
-    zuletzt(k, datei);
-    LiveShowladen(k, datei);
+    std::string datei;
+    mitFehlerfalle(k.env, " wurde ausgeloest in Sub cmdLiveShowÖffnen frmLive von ",
+                   Meldeart::Nachricht, [&] {
+                       datei = k.env.dialoge.dateiOeffnen(
+                           {"Open Live Show", kLiveFilter, {}, k.live.ordner.string()});
+                       if (!datei.empty()) zuletzt(k, datei);
+                   });
+    if (!datei.empty()) LiveShowladen(k, datei);
 }
 
 void cmdLiveShowSpeichern_Click(LiveKontext& k) {

@@ -3,8 +3,10 @@
 #include "live/LiveDateien.h"
 #include "live/LiveShow.h"
 #include "live/MidiRouting.h"
+#include "live/ShowFiguren.h"
 #include "platform/Binaer.h"
 #include "platform/Datei.h"
+#include "show/Showpart.h"
 
 using namespace sw;
 using sw::test::LiveUmgebung;
@@ -175,4 +177,28 @@ TEST(MidiRoutingDatei, RundreiseUndBeschaedigteDateien) {
     dz[2 + 511 * 26] = 21;
     EXPECT_THROW(dmxRoutingDekodieren(dz), Formatfehler);
     EXPECT_THROW(dmxRoutingDekodieren(db.substr(1)), Formatfehler);
+}
+
+TEST(ShowFiguren, BenutzteDateienUeberKeyTableUndShowparts) {
+    LiveUmgebung t;
+    t.live.keyTable[65] = 1; // a
+    t.live.keyTable[66] = 4; // p.prt
+    t.live.keyTable[67] = 3; // c, pressed only inside the showpart
+    t.live.keyTable[68] = 2; // b, only released
+    Showpart p;
+    p.events.resize(3);
+    p.events[1] = SeqEvent{0, 0, 1, 143, 67, 67};
+    p.events[2] = SeqEvent{10, 0, 1, 143, 66, 66}; // the showpart starts itself: no loop
+    test::schreibeDatei(t.ordner / "p.prt", showpartKodieren(p));
+    EventListe ev(5);
+    ev[1] = SeqEvent{1, 0, 1, 143, 65, 65};
+    ev[2] = SeqEvent{2, 0, 1, 143, 66, 66};
+    ev[3] = SeqEvent{3, 0, 1, 127, 68, 68};
+    ev[4] = SeqEvent{4, 0, 2, 175, 1, 68};
+    EXPECT_EQ(benutzteDateien(ev, t.live.keyTable, t.s.lstFiguren, t.ordner.pfad()),
+              (std::vector<std::string>{"a.qvb", "c.qvb", "p.prt"}));
+    // The same through the folder's Key.ord.
+    ASSERT_TRUE(cmdSaveKeyList_Click(t.live.keyTable, t.s, t.u.env, t.ordner.pfad()));
+    EXPECT_EQ(benutzteDateienNachKeyOrd(ev, t.ordner.pfad()),
+              (std::vector<std::string>{"a.qvb", "c.qvb", "p.prt"}));
 }
