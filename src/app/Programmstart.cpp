@@ -361,7 +361,7 @@ ShowKontext Programm::showKontext() {
     k.teile.benutzteDateien = [this] {
         std::error_code ec;
         const fs::path ordner(show.Showordner);
-        if (!live.ordner.empty() && fs::equivalent(ordner, live.ordner, ec))
+        if (show.Showordner.empty() || fs::equivalent(ordner, live.ordner, ec))
             return benutzteDateien(sequenzer.Events, live.keyTable, figuren.lstFiguren, ordner);
         return benutzteDateienNachKeyOrd(sequenzer.Events, ordner);
     };

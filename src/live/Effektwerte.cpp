@@ -64,6 +64,8 @@ void effektAnwenden(Effekte& e, int spur, int zeile, int wert) {
     const double w = wert;
     switch (p) {
     case 0:
+        e.AutoModus[spur][i] = 0;
+        e.AutoWert[spur][i] = 0;
         e.EffektWerte[spur][i] = std::clamp(w, 0.0, 254.0);
         break;
     case 1:

@@ -18,6 +18,17 @@ bool endetAuf(const std::string& name, const std::string& endung) {
            name.compare(name.size() - endung.size(), endung.size(), endung) == 0;
 }
 
+std::vector<std::string> alleFigurDateien(const fs::path& ordner) {
+    std::vector<std::string> alle;
+    std::error_code ec;
+    for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (endetAuf(name, ".qvb") || endetAuf(name, ".prt")) alle.push_back(name);
+    }
+    std::sort(alle.begin(), alle.end());
+    return alle;
+}
+
 EventListe showpartAusDatei(const fs::path& datei) {
     try {
         return showpartDekodieren(dateiLesen(datei)).events;
@@ -64,13 +75,16 @@ std::vector<std::string> benutzteDateien(const EventListe& events, const KeyTabl
 }
 
 std::vector<std::string> benutzteDateienImOrdner(const fs::path& seqDatei) {
+    const fs::path ordner = seqDatei.has_parent_path() ? seqDatei.parent_path() : fs::path(".");
+    std::error_code ec;
+    if (!fs::exists(seqDatei, ec)) return {}; // no timeline: no event uses anything
     EventListe events;
     try {
         events = sequenzDekodieren(dateiLesen(seqDatei)).events;
     } catch (const std::exception&) {
-        return {}; // no timeline: no event uses anything
+        return alleFigurDateien(ordner); // a timeline we cannot read may use any of them
     }
-    return benutzteDateienNachKeyOrd(events, seqDatei.parent_path());
+    return benutzteDateienNachKeyOrd(events, ordner);
 }
 
 std::vector<std::string> benutzteDateienNachKeyOrd(const EventListe& events,
@@ -85,16 +99,7 @@ std::vector<std::string> benutzteDateienNachKeyOrd(const EventListe& events,
     const bool drueckt =
         std::any_of(events.begin() + (events.empty() ? 0 : 1), events.end(),
                     [](const SeqEvent& e) { return e.kind == sequenz::kTasteGedrueckt; });
-    if (!keyOrd && drueckt) {
-        std::vector<std::string> alle;
-        std::error_code ec;
-        for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec)) {
-            const std::string name = it->path().filename().string();
-            if (endetAuf(name, ".qvb") || endetAuf(name, ".prt")) alle.push_back(name);
-        }
-        std::sort(alle.begin(), alle.end());
-        return alle;
-    }
+    if (!keyOrd && drueckt) return alleFigurDateien(ordner);
     return benutzteDateien(
         events,
         [&](long key) -> std::string {

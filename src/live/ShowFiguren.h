@@ -26,8 +26,9 @@ std::vector<std::string> benutzteDateien(const EventListe& events, const KeyTabl
                                          const std::filesystem::path& showOrdner);
 
 // For a show folder on disk: the ".seq" file's events, the names in the folder's "Key.ord".
-// Without a readable "Key.ord" while the timeline presses keys, every figure and showpart file
-// of the folder is named, so that nothing the timeline might use is moved.
+// Without a ".seq" nothing is used. When the ".seq" cannot be read, or there is no readable
+// "Key.ord" while the timeline presses keys, every figure and showpart file of the folder is
+// named, so that nothing the timeline might use is moved.
 std::vector<std::string> benutzteDateienImOrdner(const std::filesystem::path& seqDatei);
 // The same for events at hand and the "Key.ord" of a folder.
 std::vector<std::string> benutzteDateienNachKeyOrd(const EventListe& events,

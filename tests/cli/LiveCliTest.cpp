@@ -87,4 +87,14 @@ TEST(CliLive, CleanShowKeepsTheFiguresTheTimelineShowsThroughTheKeyTable) {
     std::filesystem::remove(ordner / "Key.ord");
     lauf = cli(tmp, "clean-show " + q(ordner / "Test.shw") + " --dry-run", umgebung);
     EXPECT_EQ(lauf.aus, "");
+    // Nor with a timeline that cannot be read.
+    schreibeDatei(ordner / "Key.ord", keyOrd + "b.qvb\r\nc.qvb\r\n");
+    schreibeDatei(ordner / "Test.seq", "kaputt");
+    lauf = cli(tmp, "clean-show " + q(ordner / "Test.shw") + " --dry-run", umgebung);
+    EXPECT_EQ(lauf.aus, "");
+    // Without a timeline nothing is used.
+    std::filesystem::remove(ordner / "Test.seq");
+    lauf = cli(tmp, "clean-show " + q(ordner / "Test.shw") + " --dry-run", umgebung);
+    EXPECT_EQ(lauf.aus, (ordner / "a.qvb").string() + "\n" + (ordner / "b.qvb").string() + "\n" +
+                            (ordner / "c.qvb").string() + "\n");
 }
