@@ -42,6 +42,10 @@ bool tasteAngenommen(int c) {
            c == 221 || c == 222 || c == 226 || c == kLeertaste || istFTaste(c);
 }
 
+std::string seitenBeschriftung(int seite) {
+    return "F-Taste = F-" + std::to_string(seite);
+}
+
 LiveKey& liveKey(LiveFenster& f, int tastencode) {
     return f.show.tasten.at(static_cast<std::size_t>(aktuellerIndex(f, tastencode)));
 }

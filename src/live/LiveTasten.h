@@ -6,6 +6,8 @@
 
 #include "live/LiveZustand.h"
 
+#include <string>
+
 namespace sw {
 
 inline constexpr long kRahmenGedrueckt = 200 + 150 * 65536; // RGB(200, 0, 150)
@@ -15,6 +17,9 @@ bool tasteAngenommen(int tastencode);
 
 // The live key record of the current page for a key code.
 LiveKey& liveKey(LiveFenster& f, int tastencode);
+
+// The page label of the MIDI and DMX windows: "F-Taste = F-3" (page 0: "F-Taste = F-0").
+std::string seitenBeschriftung(int seite);
 
 // Form_KeyDown / Form_KeyUp of the live window.
 void Form_KeyDown(LiveKontext& k, int tastencode);

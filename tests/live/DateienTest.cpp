@@ -202,3 +202,29 @@ TEST(ShowFiguren, BenutzteDateienUeberKeyTableUndShowparts) {
     EXPECT_EQ(benutzteDateienNachKeyOrd(ev, t.ordner.pfad()),
               (std::vector<std::string>{"a.qvb", "c.qvb", "p.prt"}));
 }
+
+TEST(LiveShowDatei, NeueShowUmbenennenUndZuletztGeoeffnet) {
+    LiveUmgebung t;
+    std::vector<std::string> zuletzt;
+    t.live.hooks.zuletztGeoeffnet = [&](const std::string& d) { zuletzt.push_back(d); };
+    t.live.fenster.show.name = "alt";
+    t.live.fenster.show.name2 = "zwei";
+    t.live.fenster.show.tasten[65][5] = -1;
+
+    mnuNeueLiveShow_Click(t.k); // cancelled: nothing changes
+    EXPECT_EQ(t.live.fenster.show.name, "alt");
+    t.u.dialoge.dateinamen = {(t.ordner / "neu.live").string()};
+    mnuNeueLiveShow_Click(t.k);
+    EXPECT_EQ(t.u.dialoge.dateiDialoge.back().titel, "Create New Live Show");
+    EXPECT_EQ(t.u.dialoge.dateiDialoge.back().filter, "*.live (LiveShow)|*.live");
+    EXPECT_EQ(t.live.fenster.show, LiveShow{});
+    EXPECT_EQ(zuletzt, std::vector<std::string>{(t.ordner / "neu.live").string()});
+
+    t.u.dialoge.eingaben = {std::string("Nacht")};
+    lblShowname_Click(t.k);
+    EXPECT_EQ(t.live.fenster.show.name, "Nacht");
+    EXPECT_EQ(t.u.dialoge.meldungen.back(), "Name of the live show:");
+    t.u.dialoge.eingaben = {std::nullopt};
+    lblShowname_Click(t.k);
+    EXPECT_EQ(t.live.fenster.show.name, "Nacht");
+}

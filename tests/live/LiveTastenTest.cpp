@@ -43,6 +43,7 @@ TEST(LiveTasten, AutoRepeatPfeiltastenUndSeiten) {
     EXPECT_TRUE(t.live.fenster.checkStrAltContr[2]);
     Form_KeyDown(t.k, A);
     EXPECT_EQ(t.figurAuf(0), 3);
+    EXPECT_EQ(seitenBeschriftung(t.live.fenster.Live_Shift), "F-Taste = F-3");
 }
 
 TEST(LiveTasten, LeertasteSchaltetAufJederSeiteAlleGruppenAb) {
