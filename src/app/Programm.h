@@ -11,6 +11,8 @@
 #include "core/Undo.h"
 #include "devices/Geraete.h"
 #include "devices/Treiber.h"
+#include "live/LiveZustand.h"
+#include "live/TriggerRoutine.h"
 #include "output/Ausgabe.h"
 #include "platform/Umgebung.h"
 #include "show/Medien.h"
@@ -31,6 +33,21 @@ struct Programm {
           ausgabe(std::make_unique<AusgabeZustand>()), dac(geraete, env) {
         paletten.farbenKorrigieren = [this] { alleFarbenKorrigieren(ausgabe->Farben, paletten); };
         figuren.hooks.undoSchreiben = [this] { WriteUndo(figuren, undo, env); };
+        // A folder's key table and input maps come with its figures; the timeline plays
+        // through the same trigger routine as the live inputs.
+        figuren.hooks.tastenbelegungLesen = [this](const std::filesystem::path& ordner) {
+            auto k = liveKontext();
+            liveOrdnerLesen(k, ordner);
+        };
+        sequenzer.TriggerKey = [this](int track, int kind, int key, int value) {
+            auto k = liveKontext();
+            TriggerKey(k, track, kind, key, value);
+        };
+        live.hooks.medienPosition = [this] {
+            if (ausgabe->Medienzeit)
+                if (auto m = ausgabe->Medienzeit()) return *m;
+            return 0.0;
+        };
     }
     Programm(const Programm&) = delete;
     Programm& operator=(const Programm&) = delete;
@@ -55,6 +72,9 @@ struct Programm {
     ShowZustand show;
     Sequenzer sequenzer;
     FakeMedien medien;
+    // The live inputs: key table, input maps and routing, the live grid.
+    LiveZustand live;
+    LiveKontext liveKontext() { return {live, figuren, *ausgabe, sequenzer, env}; }
     // The show routines' context, the timeline wired in as the show's sequence; a window adds
     // its own folder change.
     ShowKontext showKontext();

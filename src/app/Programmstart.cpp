@@ -8,6 +8,8 @@
 #include "core/Meldungen.h"
 #include "core/Ordnerwechsel.h"
 #include "devices/Emulation.h"
+#include "live/LiveEinstellungen.h"
+#include "live/ShowFiguren.h"
 #include "show/ShowZuletzt.h"
 #include "platform/Text.h"
 
@@ -298,6 +300,7 @@ Fortsetzung Programmstart(Programm& p, std::string argument, StartHooks& h) {
     schrittText(p, h, "Loading ini file ..........");
     IniLaden(p);
     p.log.zeile("IniLaden geschafft");
+    liveEinstellungenLaden(p.live, p.einstellungen, p.env);
     // 19. The figure folder.
     schrittText(p, h, "Create new colortable.........");
     schrittText(p, h, "Change Directory in Figurelist....");
@@ -353,6 +356,15 @@ ShowKontext Programm::showKontext() {
     };
     k.teile.sequenzLeeren = [this] { neueSequenz(sequenzer); };
     k.teile.nachShowOeffnen = [this] { sequenzAbschliessen(sequenzer); };
+    // The key table in memory belongs to the figure folder; a show in another folder is
+    // read through that folder's own key order.
+    k.teile.benutzteDateien = [this] {
+        std::error_code ec;
+        const fs::path ordner(show.Showordner);
+        if (show.Showordner.empty() || fs::equivalent(ordner, live.ordner, ec))
+            return benutzteDateien(sequenzer.Events, live.keyTable, figuren.lstFiguren, ordner);
+        return benutzteDateienNachKeyOrd(sequenzer.Events, ordner);
+    };
     return k;
 }
 

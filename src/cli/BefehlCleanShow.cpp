@@ -1,5 +1,6 @@
 #include "cli/Befehle.h"
 #include "cli/Dateien.h"
+#include "live/ShowFiguren.h"
 #include "show/ShowAufraeumen.h"
 
 #include <filesystem>
@@ -7,7 +8,8 @@
 
 namespace sw::cli {
 
-std::function<std::vector<std::string>(const std::string& seqDatei)> cleanShowBenutzteDateien;
+std::function<std::vector<std::string>(const std::string& seqDatei)> cleanShowBenutzteDateien =
+    [](const std::string& seqDatei) { return benutzteDateienImOrdner(seqDatei); };
 
 void befehlCleanShow(const std::string& showDatei, bool probelauf) {
     namespace fs = std::filesystem;

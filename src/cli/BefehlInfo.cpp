@@ -308,10 +308,14 @@ void befehlInfo(const std::string& datei) {
         std::cout << sequenzInfo(datei);
     else if (hatEndung(datei, ".prt"))
         std::cout << showpartInfo(datei);
+    else if (auto live = liveDateiInfo(datei))
+        std::cout << *live;
     else
         throw CliFehler(datei + ": unknown file kind; info reads figure (.qvb), ILDA (.ild), "
                                 "palette (.qvp), show (.shw), show information (.info), "
-                                "sequence (.seq) and showpart (.prt) files.");
+                                "sequence (.seq), showpart (.prt), live show (.live), MIDI "
+                                "routing (.MidiInMap), key order (Key.ord) and key mapping "
+                                "(.Mapping) files.");
 }
 
 } // namespace sw::cli

@@ -57,8 +57,8 @@ void befehlUpgrade(const std::string& eingabe, const std::string& ausgabe);
 // Lists the files of the show's folder that do not belong to the show and, unless `probelauf`,
 // moves them into the trash (the user's trash, else "Geloescht" in the show folder).
 void befehlCleanShow(const std::string& showDatei, bool probelauf);
-// The figure and showpart file names the show's timeline uses, read from its ".seq" file; while
-// unset, clean-show keeps every figure and showpart.
+// The figure and showpart file names the show's timeline uses, read from its ".seq" file and
+// the folder's "Key.ord"; while unset, clean-show keeps every figure and showpart.
 extern std::function<std::vector<std::string>(const std::string& seqDatei)> cleanShowBenutzteDateien;
 
 // Lists the MIDI input ports as JSON, or one per line (`zeilen`); without a MIDI system says
@@ -91,5 +91,8 @@ struct TextBefehlOptionen {
 // Sets a text in a TrueType or OpenType font as a figure file: one frame, or with scrolling
 // one frame per step of the text's way through the picture.
 void befehlText(const TextBefehlOptionen& o);
+// The JSON of a live inputs' file (".live", ".MidiInMap", "Key.ord", ".Mapping"); nullopt for
+// another kind of file.
+std::optional<std::string> liveDateiInfo(const std::string& datei);
 
 } // namespace sw::cli

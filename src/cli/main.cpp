@@ -70,8 +70,9 @@ int main(int argc, char** argv) {
     std::string infoDatei;
     auto* info = app.add_subcommand("info", "Print a file's content as JSON.");
     info->add_option("FILE", infoDatei,
-                     "figure (.qvb), ILDA (.ild), palette (.qvp), show (.shw) or show "
-                     "information (.info) file")
+                     "figure (.qvb), ILDA (.ild), palette (.qvp), show (.shw), show "
+                     "information (.info), live show (.live), MIDI routing (.MidiInMap), "
+                     "Key.ord or key mapping (.Mapping) file")
         ->required();
 
     std::string cleanShowDatei;

@@ -72,6 +72,25 @@ std::vector<Sprachtext> alleTexte() {
         {1039, "ist nicht angeschlossen.", "is not connected."},
         {1096, "Aus den Ereignissen einen Showpart erzeugen?",
          "Create a showpart from the events?"},
+        {1700,
+         "Die Tastenzuordnung \\xxx\\ hat nicht die Größe ihrer Tabelle; die Tabelle im "
+         "Speicher bleibt.",
+         "The key mapping \\xxx\\ does not have the size of its map; the map in memory was kept."},
+        {1701,
+         "Die Live-Show \\xxx\\ ist abgeschnitten oder beschädigt; die Live-Show im Speicher "
+         "bleibt.",
+         "The live show \\xxx\\ is truncated or corrupt; the live show in memory was kept."},
+        {1702,
+         "Die MIDI-Eingangszuordnung \\xxx\\ ist abgeschnitten oder beschädigt; die Zuordnung "
+         "im Speicher bleibt.",
+         "The MIDI input routing \\xxx\\ is truncated or corrupt; the routing in memory was "
+         "kept."},
+        {1703,
+         "Die DMX-Eingangszuordnung \\xxx\\ ist abgeschnitten oder beschädigt; die Zuordnung "
+         "im Speicher bleibt.",
+         "The DMX input routing \\xxx\\ is truncated or corrupt; the routing in memory was "
+         "kept."},
+        {1704, "Name der Live-Show:", "Name of the live show:"},
         {1901,
          "Die ILDA-Datei endet mitten in einem Abschnitt. Die Frames davor wurden importiert.",
          "The ILDA file ends in the middle of a section. The frames before it were imported."},
