@@ -71,7 +71,9 @@ TEST(Sprache, EveryMessageNumberInTheCodeHasAnEnglishText) {
     // Constants holding message numbers, and the numbers passed to text lookups.
     const std::regex konstante(
         R"(constexpr int (k?[A-Z]\w*) = (\d+)(?:, (k?[A-Z]\w*) = (\d+))?(?:, (k?[A-Z]\w*) = (\d+))?;)");
-    const std::regex aufruf(R"(texte?\.text\(\s*(?:meldung::)?(\w+))");
+    const std::regex aufruf(R"(texte?\.text\(\s*(?:\w+::)*(\w+))");
+    // Texts kept as records: `constexpr Text Name{1234, ...}`.
+    const std::regex satz(R"(constexpr \w+ ([A-Z]\w*)\{(\d+),)");
     std::map<std::string, int> werte;
     std::vector<std::string> benutzt;
     for (const auto& e : std::filesystem::recursive_directory_iterator(
@@ -82,6 +84,8 @@ TEST(Sprache, EveryMessageNumberInTheCodeHasAnEnglishText) {
              ++it)
             for (int g = 1; g <= 5; g += 2)
                 if ((*it)[g].matched) werte[(*it)[g]] = std::stoi((*it)[g + 1]);
+        for (std::sregex_iterator it(inhalt.begin(), inhalt.end(), satz), ende; it != ende; ++it)
+            werte[(*it)[1]] = std::stoi((*it)[2]);
         for (std::sregex_iterator it(inhalt.begin(), inhalt.end(), aufruf), ende; it != ende; ++it)
             benutzt.push_back((*it)[1]);
     }
