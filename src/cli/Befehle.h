@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -59,5 +60,24 @@ void befehlCleanShow(const std::string& showDatei, bool probelauf);
 // The figure and showpart file names the show's timeline uses, read from its ".seq" file; while
 // unset, clean-show keeps every figure and showpart.
 extern std::function<std::vector<std::string>(const std::string& seqDatei)> cleanShowBenutzteDateien;
+
+// render: one output cycle's simulation as a PNG.
+inline constexpr int kMaxBildseite = 8192;
+// Exit code of render when no display (X or Xvfb) with OpenGL is at hand.
+inline constexpr int kKeinBildschirmCode = 3;
+struct RenderOptionen {
+    std::string datei;         // FIGURE.qvb or SHOW.shw
+    std::string png;           // --png
+    double atMs = 0;           // --at: time in the figure's playback or on the show's timeline
+    std::string einstellungen; // --settings
+    int breite = 800, hoehe = 600;
+};
+class KeinBildschirm : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+// Plays the figure, or the show's timeline up to --at, for one cycle in simulation mode and
+// draws it; Qt starts with the program's arguments.
+void befehlRender(const RenderOptionen& o, int argc, char** argv);
 
 } // namespace sw::cli

@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "ui/Beschriftungen.h"
+#include "ui/SimulationTexte.h"
 
 namespace sw::gen {
 
@@ -183,6 +184,9 @@ std::vector<Sprachtext> alleTexte() {
     };
     // The main window's captions keep their wording beside the window's code.
     ui::text::fuerAlle([&](const ui::text::Beschriftung& b) {
+        texte.push_back({b.nummer, b.deutsch, b.englisch});
+    });
+    ui::text::sim::fuerAlle([&](const ui::text::Beschriftung& b) {
         texte.push_back({b.nummer, b.deutsch, b.englisch});
     });
     return texte;

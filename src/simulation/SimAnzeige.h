@@ -19,13 +19,16 @@ struct SimAnzeige {
     bool Sim_Grafik = true;        // the figure on the screen plane (display list 2)
     std::int16_t SimGroesse = 8000; // scale SimGroesse / 8000
     float AusgabeVerschiebungX = 0, AusgabeVerschiebungY = 0;
-    std::array<float, 3> Rotation{}; // degrees about Y, X and Z
+    // Degrees about Y, X and Z. Until set, the view looks from above the projector, so the
+    // beams show as fans rather than end-on.
+    std::array<float, 3> Rotation{20, -60, 0};
     // Alphas 0..1: the far beam corner (key "OpenGL_Trans " with its blank), the beam edge
-    // lines, the lines on the screen plane, the projector end of the fans.
-    float OpenGL_Trans = 0.35f;
-    float OpenGl_Beam = 0.5f;
+    // lines, the lines on the screen plane, the projector end of the fans. Hundreds of fans
+    // add up, so the beams start faint.
+    float OpenGL_Trans = 0.12f;
+    float OpenGl_Beam = 0.15f;
     float OpenGl_Leinwand = 1.0f;
-    float OpenGl_Nebel = 0.04f;
+    float OpenGl_Nebel = 0.02f;
 
     double massstab() const { return SimGroesse / 8000.0; }
 };

@@ -52,7 +52,6 @@ bool SimRenderer::starten(QString* grund) {
         return false;
     }
     puffer_.setUsagePattern(QOpenGLBuffer::StreamDraw);
-    glClearColor(0, 0, 0, 0);
     glDisable(GL_DEPTH_TEST);
     bereit_ = true;
     return true;
@@ -75,11 +74,15 @@ void SimRenderer::hochladen(const SimGeometrie& g) {
 }
 
 void SimRenderer::zeichnen(const SimAnzeige& s) {
-    glClearColor(0, 0, 0, 0);
+    // Black, and opaque: the picture has 24 colour bits and no alpha plane, so its alpha stays
+    // 1 and nothing that composes or reads it back divides the colours by a blended alpha.
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     if (!bereit_ || strahlen_ + kanten_ + leinwand_ == 0) return;
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
     glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE); // additive: light adds up
     glDisable(GL_DEPTH_TEST);
 
     // About X by Rotation(1), then Y by Rotation(0), then Z by Rotation(2).
@@ -104,6 +107,7 @@ void SimRenderer::zeichnen(const SimAnzeige& s) {
     programm_->disableAttributeArray(farbe_);
     puffer_.release();
     programm_->release();
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
 }
 
 void SimRenderer::beenden() {

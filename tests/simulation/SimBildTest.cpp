@@ -81,6 +81,7 @@ bool kannZeichnen() {
 TEST(SimBild, ScreenFigureLightsItsLinesAndNothingElse) {
     if (!kannZeichnen()) GTEST_SKIP() << "xvfb-run is missing: OpenGL needs an X display";
     SimAnzeige s;
+    s.Rotation = {0, 0, 0};
     s.Sim_Beam = false;
     const QImage b = zeichnen(testfigur(), s);
     ASSERT_FALSE(b.isNull());
@@ -118,6 +119,7 @@ TEST(SimBild, ScreenFigureLightsItsLinesAndNothingElse) {
 TEST(SimBild, BeamsFanFromTheProjectorExceptIntoBlankedPoints) {
     if (!kannZeichnen()) GTEST_SKIP() << "xvfb-run is missing: OpenGL needs an X display";
     SimAnzeige s;
+    s.Rotation = {0, 0, 0};
     s.Sim_Grafik = false;
     s.OpenGl_Nebel = s.OpenGL_Trans = s.OpenGl_Beam = 1;
     const QImage b = zeichnen(testfigur(), s);
@@ -142,6 +144,29 @@ TEST(SimBild, BeamsFanFromTheProjectorExceptIntoBlankedPoints) {
     EXPECT_TRUE(hellNahe(seite, pixel(0.3, -0.79)));
     EXPECT_FALSE(hellNahe(seite, pixel(0, 0.9), 1));
     EXPECT_FALSE(hellNahe(seite, pixel(0, -0.9), 1));
+}
+
+TEST(SimBild, FaintLightAddsUp) {
+    if (!kannZeichnen()) GTEST_SKIP() << "xvfb-run is missing: OpenGL needs an X display";
+    // A horizontal line at a quarter alpha, then the same line drawn twice: the picture is
+    // opaque, so a quarter stays a quarter and two add to a half.
+    SimAnzeige s;
+    s.Rotation = {0, 0, 0};
+    s.Sim_Beam = false;
+    s.OpenGl_Leinwand = 0.25f;
+    Punktliste einmal;
+    einmal(-20000, 0, 0)(20000, 0, 255);
+    Punktliste zweimal;
+    zweimal(-20000, 0, 0)(20000, 0, 255)(-20000, 0, 255);
+    auto hellste = [](const QImage& b) {
+        int m = 0;
+        for (int y = kSeite / 2 - 3; y <= kSeite / 2 + 3; ++y) m = std::max(m, qRed(b.pixel(kSeite / 2, y)));
+        return m;
+    };
+    const int eins = hellste(zeichnen(einmal, s));
+    const int zwei = hellste(zeichnen(zweimal, s));
+    EXPECT_NEAR(eins, 64, 4);
+    EXPECT_NEAR(zwei, 128, 6);
 }
 
 TEST(SimBild, BothListsOffLeaveTheClearedBackground) {
