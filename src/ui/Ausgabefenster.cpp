@@ -1,6 +1,8 @@
 #include "ui/Ausgabefenster.h"
 
+#include "core/Ansicht.h"
 #include "simulation/SimAnzeige.h"
+#include "simulation/SimFeld.h"
 #include "ui/Beschriften.h"
 #include "ui/SimAnsicht.h"
 #include "ui/SimulationTexte.h"
@@ -14,6 +16,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -158,6 +161,7 @@ void Ausgabefenster::beschriften() {
                                           &text::sim::TransparenzNebel, &text::sim::Groesse,
                                           &text::sim::Drehung};
     for (int i = 0; i < 6; ++i) beschriftungen_[i]->setText(beschriftung(t, *namen[i]));
+    if (vorschauTitel_) vorschauTitel_->setText(beschriftung(t, text::sim::Vorschau));
 }
 
 QRect Ausgabefenster::nebenPlatz(const QRect& haupt, const QSize& groesse,
@@ -190,10 +194,75 @@ void Ausgabefenster::nebenZeigen(const QWidget& haupt) {
 }
 
 void Ausgabefenster::zyklus() {
-    if (!isVisible()) return;
-    const auto& a = *p_.ausgabe;
-    simGeometrieBauen(a.SimPunktListe.data(), a.SimLetzterIndex, anzeige_, geometrie_);
-    ansicht_->neuZeichnen();
+    auto& a = *p_.ausgabe;
+    // The pipeline records for the next cycle while either view is shown.
+    a.Vorschau = isVisible() || vorschauSichtbar();
+    if (isVisible()) {
+        simGeometrieBauen(a.SimPunktListe.data(), a.SimLetzterIndex, anzeige_, geometrie_);
+        ansicht_->neuZeichnen();
+    }
+    if (vorschauSichtbar() && a.Wiedergabe) {
+        simGeometrieBauen(a.SimPunktListe.data(), a.SimLetzterIndex, anzeige_,
+                          vorschauGeometrie_);
+        vorschau_->neuZeichnen();
+    }
+}
+
+bool Ausgabefenster::vorschauSichtbar() const {
+    return vorschau_ && vorschau_->isVisible();
+}
+
+QWidget* Ausgabefenster::vorschauBauen() {
+    if (vorschau_) return vorschau_->parentWidget();
+    auto* rahmen = new QWidget;
+    rahmen->setObjectName("fraStrahlvorschau");
+    auto* l = new QVBoxLayout(rahmen);
+    l->setContentsMargins(0, 6, 0, 0);
+    vorschauTitel_ = new QLabel;
+    l->addWidget(vorschauTitel_);
+    vorschau_ = new SimAnsicht(vorschauGeometrie_, anzeige_);
+    vorschau_->setObjectName("picStrahlvorschau");
+    // It takes the height the column leaves, so the column need not scroll for it.
+    vorschau_->setMinimumHeight(90);
+    vorschau_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    l->addWidget(vorschau_, 1);
+    // Flat where OpenGL is missing; the output window is the one that reports it.
+    if (anzeige_.OpenGL_Simulation) vorschau_->openGLWaehlen(true);
+    auto* takt = new QTimer(rahmen);
+    takt->setObjectName("tmrStrahlvorschau");
+    connect(takt, &QTimer::timeout, this, [this] {
+        p_.ausgabe->Vorschau = isVisible() || vorschauSichtbar();
+        if (vorschauSichtbar() && !p_.ausgabe->Wiedergabe) vorschauStehend();
+    });
+    takt->start(100);
+    beschriften();
+    return rahmen;
+}
+
+// The editor's frame: point i lands where the figure has it (output units, centre 32767), lit
+// in its palette colour unless the way into it is dark, from device 0's projector.
+void Ausgabefenster::vorschauStehend() {
+    const auto& s = p_.figuren;
+    const auto& auswahl = s.SpurAuswahl[s.EditorSpur];
+    long letzter = kSimLeer;
+    if (auswahl.Figur >= 0 && s.Figuren.enthaelt(auswahl.Figur) && auswahl.Frame >= 0 &&
+        auswahl.Frame < static_cast<long>(s.Figuren[auswahl.Figur].Frames.size())) {
+        const Figur& figur = s.Figuren[auswahl.Figur];
+        const bool optimiert = figur.Parameter[parameter::Echtzeitoptimierung] != 0;
+        const auto& punkte = figur.Frames[static_cast<std::size_t>(auswahl.Frame)].Punkte;
+        const double px = p_.ausgabe->ProjektorVerschiebungX[0];
+        const double py = p_.ausgabe->ProjektorVerschiebungY[0];
+        for (std::size_t i = 1; i < punkte.size(); ++i) {
+            const Punkt& pt = punkte[i];
+            const RGB& c = p_.paletten.farbe(pt.Farbe);
+            const bool dunkel = i < 2 || wegDunkel(pt, c, optimiert);
+            SIM_Feld(editorListe_, letzter,
+                     {pt.X + 32767.0, pt.Y + 32767.0, dunkel ? 0.0 : c.R, dunkel ? 0.0 : c.G,
+                      dunkel ? 0.0 : c.B, px, py});
+        }
+    }
+    simGeometrieBauen(editorListe_.data(), letzter, anzeige_, vorschauGeometrie_);
+    vorschau_->neuZeichnen();
 }
 
 void Ausgabefenster::geaendert() {
@@ -211,6 +280,7 @@ void Ausgabefenster::rendererWaehlen(int index) {
     } else {
         ansicht_->openGLWaehlen(false);
     }
+    if (vorschau_) vorschau_->openGLWaehlen(anzeige_.OpenGL_Simulation && ansicht_->openGL());
     umschalten_ = false;
     const QSignalBlocker b(optOpenGL_);
     optOpenGL_->button(anzeige_.OpenGL_Simulation ? 0 : 1)->setChecked(true);
@@ -251,12 +321,15 @@ void Ausgabefenster::ohneOpenGL(const QString& grund) {
 
 void Ausgabefenster::showEvent(QShowEvent*) {
     p_.ausgabe->Vorschau = true;
+    // The preview follows the renderer chosen here.
+    if (vorschau_ && vorschau_->openGL() != anzeige_.OpenGL_Simulation)
+        vorschau_->openGLWaehlen(anzeige_.OpenGL_Simulation);
     if (anzeige_.OpenGL_Simulation && !ansicht_->openGL()) openGLStarten();
     zyklus();
 }
 
 void Ausgabefenster::hideEvent(QHideEvent*) {
-    p_.ausgabe->Vorschau = false;
+    p_.ausgabe->Vorschau = vorschauSichtbar();
     simAnzeigeSpeichern(anzeige_, p_.einstellungen);
 }
 

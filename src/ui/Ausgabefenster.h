@@ -47,6 +47,14 @@ public:
     // Captions in the current language.
     void beschriften();
 
+    // The main window's beam preview: the same geometry and renderer on a small view. While
+    // playback runs it shows the stream the devices get, as this window does; while stopped,
+    // the editor's frame as the devices would get it plainly (the palette's colours, the ways
+    // the output blanks dark), refreshed ten times a second while it is shown. Made once.
+    QWidget* vorschauBauen();
+    SimAnsicht* vorschau() const { return vorschau_; }
+    const SimGeometrie& vorschauGeometrie() const { return vorschauGeometrie_; }
+
 protected:
     void showEvent(QShowEvent*) override;
     void hideEvent(QHideEvent*) override;
@@ -58,6 +66,8 @@ private:
     void geaendert();
     void openGLStarten();
     void ohneOpenGL(const QString& grund);
+    void vorschauStehend();
+    bool vorschauSichtbar() const;
 
     Programm& p_;
     SimAnzeige anzeige_;
@@ -72,6 +82,10 @@ private:
     QLabel* beschriftungen_[7] = {};
     bool umschalten_ = false;  // the renderer switch is under way
     bool gemeldet_ = false;    // the missing OpenGL was reported
+    SimAnsicht* vorschau_ = nullptr;
+    SimGeometrie vorschauGeometrie_;
+    QLabel* vorschauTitel_ = nullptr;
+    std::vector<double> editorListe_; // the editor's frame as a simulation point list
 };
 
 } // namespace sw::ui

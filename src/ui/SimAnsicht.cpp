@@ -105,7 +105,11 @@ bool SimAnsicht::openGLWaehlen(bool an, QString* grund) {
         update();
         return true;
     }
-    if (!openGLPruefen || !openGLPruefen(grund)) return false;
+    QString warum; // the check always gets somewhere to write its reason
+    if (!openGLPruefen || !openGLPruefen(&warum)) {
+        if (grund) *grund = warum;
+        return false;
+    }
     gl_ = new SimGlFlaeche(g_, s_, this);
     gl_->fehlgeschlagen = [this](const QString& warum) {
         openGLWaehlen(false);
