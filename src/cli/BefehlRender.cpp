@@ -177,8 +177,8 @@ void befehlRender(const RenderOptionen& o, int argc, char** argv) {
     QString grund;
     const QImage bild = simulationsBild(g, anzeige, QSize(o.breite, o.hoehe), &grund);
     if (bild.isNull())
-        throw KeinBildschirm("render needs OpenGL on an X display or Xvfb: " +
-                             grund.toStdString() + ".");
+        throw KeinBildschirm("render needs OpenGL on an X display or Xvfb: " + grund.toStdString() +
+                             ".");
     // Beside the target first, so a failed write leaves an earlier picture as it was.
     const fs::path ziel(o.png);
     const fs::path neu = ziel.string() + ".neu";

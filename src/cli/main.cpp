@@ -187,8 +187,7 @@ int main(int argc, char** argv) {
     renderBefehl->add_option("--settings", render.einstellungen,
                              "settings file: sides, devices, projector positions and the "
                              "simulation window's display settings");
-    renderBefehl
-        ->add_option("--size", renderGroesse, "picture size WxH (default 800x600)")
+    renderBefehl->add_option("--size", renderGroesse, "picture size WxH (default 800x600)")
         ->check(CLI::Validator(
             [&](std::string& t) -> std::string {
                 int b = 0, h = 0;

@@ -38,9 +38,9 @@ void dunkleSichtbarMachen(AusgabeZustand& a, Ausgabepunkt& pt) {
 
 void SIM_Feld(AusgabeZustand& a, int geraet, const Ausgabepunkt& pt) {
     const auto d = static_cast<std::size_t>(geraet);
-    sw::SIM_Feld(a.SimPunktListe, a.SimLetzterIndex,
-                 {pt.X, pt.Y, pt.R, pt.G, pt.B, a.ProjektorVerschiebungX[d],
-                  a.ProjektorVerschiebungY[d]});
+    sw::SIM_Feld(
+        a.SimPunktListe, a.SimLetzterIndex,
+        {pt.X, pt.Y, pt.R, pt.G, pt.B, a.ProjektorVerschiebungX[d], a.ProjektorVerschiebungY[d]});
 }
 
 Geraeteschreiber* schreiberVon(AusgabeZustand& a, int geraet) {

@@ -9,8 +9,7 @@
 
 namespace sw {
 
-QImage simulationsBild(const SimGeometrie& g, const SimAnzeige& s, QSize groesse,
-                       QString* grund) {
+QImage simulationsBild(const SimGeometrie& g, const SimAnzeige& s, QSize groesse, QString* grund) {
     auto fehler = [&](const QString& text) {
         if (grund) *grund = text;
         return QImage();

@@ -8,8 +8,7 @@ namespace sw {
 void SIM_Feld(std::vector<double>& liste, long& letzterIndex, const SimEintrag& p) {
     letzterIndex += 7;
     const auto letzter = static_cast<std::size_t>(letzterIndex);
-    if (letzter + 7 >= liste.size())
-        liste.resize(std::max<std::size_t>(5 * letzter, letzter + 7));
+    if (letzter + 7 >= liste.size()) liste.resize(std::max<std::size_t>(5 * letzter, letzter + 7));
     double* z = liste.data() + letzter;
     z[0] = p.X;
     z[1] = p.Y;

@@ -66,18 +66,33 @@ void simGeometrieBauen(const double* liste, long letzterIndex, const SimAnzeige&
             const float x2 = begrenzt((px + xp) / kVoll, 2), y2 = begrenzt((py + yp) / kVoll, 2);
             dreieck[0] = {ex, ey, -0.8f, r, gr, b, s.OpenGl_Nebel};
             dreieck[1] = {x2, y2, 0.8f, r, gr, b, s.OpenGl_Nebel};
-            dreieck[2] = {begrenzt((px + xq) / kVoll, 2), begrenzt((py + yq) / kVoll, 2), 0.8f,
-                          r, gr, b, s.OpenGL_Trans};
+            dreieck[2] = {begrenzt((px + xq) / kVoll, 2),
+                          begrenzt((py + yq) / kVoll, 2),
+                          0.8f,
+                          r,
+                          gr,
+                          b,
+                          s.OpenGL_Trans};
             dreieck += 3;
             kante[0] = {ex, ey, -0.8f, r, gr, b, s.OpenGl_Beam};
             kante[1] = {x2, y2, 0.8f, r, gr, b, s.OpenGl_Beam};
             kante += 2;
         }
         if (linie) {
-            linie[0] = {begrenzt((xp / 2 + px) / kVoll, 1), begrenzt((yp / 2 + py) / kVoll, 1), 0,
-                        r, gr, b, s.OpenGl_Leinwand};
-            linie[1] = {begrenzt((xq / 2 + px) / kVoll, 1), begrenzt((yq / 2 + py) / kVoll, 1), 0,
-                        r, gr, b, s.OpenGl_Leinwand};
+            linie[0] = {begrenzt((xp / 2 + px) / kVoll, 1),
+                        begrenzt((yp / 2 + py) / kVoll, 1),
+                        0,
+                        r,
+                        gr,
+                        b,
+                        s.OpenGl_Leinwand};
+            linie[1] = {begrenzt((xq / 2 + px) / kVoll, 1),
+                        begrenzt((yq / 2 + py) / kVoll, 1),
+                        0,
+                        r,
+                        gr,
+                        b,
+                        s.OpenGl_Leinwand};
             linie += 2;
         }
     }

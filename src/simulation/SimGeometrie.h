@@ -36,9 +36,9 @@ private:
 };
 
 struct SimGeometrie {
-    Vertexfeld Strahlen;    // list 1: triangles, three vertices per segment
-    Vertexfeld Kanten;      // list 1: lines from the projector to the segment start
-    Vertexfeld Leinwand;    // list 2: lines on the screen plane
+    Vertexfeld Strahlen; // list 1: triangles, three vertices per segment
+    Vertexfeld Kanten;   // list 1: lines from the projector to the segment start
+    Vertexfeld Leinwand; // list 2: lines on the screen plane
 };
 
 // Rebuilds both lists from the points 0 .. letzterIndex of `liste` (seven numbers each).

@@ -36,8 +36,7 @@ QScrollBar* schieber(const char* name, int von, int bis) {
 
 } // namespace
 
-Ausgabefenster::Ausgabefenster(Programm& p, QWidget* eltern)
-    : QWidget(eltern, Qt::Window), p_(p) {
+Ausgabefenster::Ausgabefenster(Programm& p, QWidget* eltern) : QWidget(eltern, Qt::Window), p_(p) {
     setObjectName("frmAusgabe");
     simAnzeigeLaden(anzeige_, p_.einstellungen);
     ansicht_ = new SimAnsicht(geometrie_, anzeige_);
@@ -133,8 +132,8 @@ void Ausgabefenster::steuerungAnzeigen() {
     optOpenGL_->button(anzeige_.OpenGL_Simulation ? 0 : 1)->setChecked(true);
     beam_->setChecked(anzeige_.Sim_Beam);
     grafik_->setChecked(anzeige_.Sim_Grafik);
-    const float alphas[4] = {anzeige_.OpenGL_Trans, anzeige_.OpenGl_Beam,
-                             anzeige_.OpenGl_Leinwand, anzeige_.OpenGl_Nebel};
+    const float alphas[4] = {anzeige_.OpenGL_Trans, anzeige_.OpenGl_Beam, anzeige_.OpenGl_Leinwand,
+                             anzeige_.OpenGl_Nebel};
     for (int i = 0; i < 4; ++i) {
         const QSignalBlocker b(trans_[i]);
         trans_[i]->setValue(static_cast<int>(std::lround(alphas[i] * 100)));
@@ -156,10 +155,9 @@ void Ausgabefenster::beschriften() {
         optOpenGL_->button(i)->setToolTip(beschriftung(t, text::sim::RendererHilfe));
     beam_->setText(beschriftung(t, text::sim::Strahlen));
     grafik_->setText(beschriftung(t, text::sim::Grafik));
-    const text::Beschriftung* namen[6] = {&text::sim::Transparenz, &text::sim::TransparenzBeam,
-                                          &text::sim::TransparenzLeinwand,
-                                          &text::sim::TransparenzNebel, &text::sim::Groesse,
-                                          &text::sim::Drehung};
+    const text::Beschriftung* namen[6] = {
+        &text::sim::Transparenz,      &text::sim::TransparenzBeam, &text::sim::TransparenzLeinwand,
+        &text::sim::TransparenzNebel, &text::sim::Groesse,         &text::sim::Drehung};
     for (int i = 0; i < 6; ++i) beschriftungen_[i]->setText(beschriftung(t, *namen[i]));
     if (vorschauTitel_) vorschauTitel_->setText(beschriftung(t, text::sim::Vorschau));
 }
@@ -202,8 +200,7 @@ void Ausgabefenster::zyklus() {
         ansicht_->neuZeichnen();
     }
     if (vorschauSichtbar() && a.Wiedergabe) {
-        simGeometrieBauen(a.SimPunktListe.data(), a.SimLetzterIndex, anzeige_,
-                          vorschauGeometrie_);
+        simGeometrieBauen(a.SimPunktListe.data(), a.SimLetzterIndex, anzeige_, vorschauGeometrie_);
         vorschau_->neuZeichnen();
     }
 }

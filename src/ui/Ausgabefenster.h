@@ -80,8 +80,8 @@ private:
     QScrollBar* groesse_ = nullptr;
     QScrollBar* rotation_[3] = {};
     QLabel* beschriftungen_[7] = {};
-    bool umschalten_ = false;  // the renderer switch is under way
-    bool gemeldet_ = false;    // the missing OpenGL was reported
+    bool umschalten_ = false; // the renderer switch is under way
+    bool gemeldet_ = false;   // the missing OpenGL was reported
     SimAnsicht* vorschau_ = nullptr;
     SimGeometrie vorschauGeometrie_;
     QLabel* vorschauTitel_ = nullptr;

@@ -18,18 +18,27 @@ inline constexpr Beschriftung TransparenzNebel{1758, "Nebel", "Haze"};
 inline constexpr Beschriftung Groesse{1759, "Größe", "Size"};
 inline constexpr Beschriftung Drehung{1760, "Drehung Y, X, Z", "Rotation Y, X, Z"};
 // Shown after the documented "Fehler # Fehler! Kann OpenGL nicht initialisieren!".
-inline constexpr Beschriftung OhneOpenGL{
-    1761, "Die Simulation wird flach gezeichnet. Grund: %1",
-    "The simulation is drawn flat instead. Reason: %1"};
+inline constexpr Beschriftung OhneOpenGL{1761, "Die Simulation wird flach gezeichnet. Grund: %1",
+                                         "The simulation is drawn flat instead. Reason: %1"};
 inline constexpr Beschriftung RendererHilfe{
     1762, "OpenGL zeigt die Strahlen räumlich; flach zeigt nur die Figur auf der Leinwand",
     "OpenGL shows the beams in space; flat shows only the figure on the screen"};
 inline constexpr Beschriftung Vorschau{1763, "Strahlvorschau", "Beam preview"};
 
-inline constexpr const Beschriftung* kAlle[] = {
-    &Titel,           &OpenGL,           &Flach,         &Strahlen,          &Grafik,
-    &Transparenz,     &TransparenzBeam,  &TransparenzLeinwand, &TransparenzNebel,
-    &Groesse,         &Drehung,          &OhneOpenGL,    &RendererHilfe,     &Vorschau};
+inline constexpr const Beschriftung* kAlle[] = {&Titel,
+                                                &OpenGL,
+                                                &Flach,
+                                                &Strahlen,
+                                                &Grafik,
+                                                &Transparenz,
+                                                &TransparenzBeam,
+                                                &TransparenzLeinwand,
+                                                &TransparenzNebel,
+                                                &Groesse,
+                                                &Drehung,
+                                                &OhneOpenGL,
+                                                &RendererHilfe,
+                                                &Vorschau};
 
 template <typename F> void fuerAlle(F&& f) {
     for (const auto* b : kAlle) f(*b);

@@ -73,7 +73,8 @@ int main(int argc, char** argv) {
             fenster.close();
         });
     if (!simulationsBild.empty()) {
-        if (auto* simulation = fenster.findChild<QPushButton*>("cmdSimulation")) simulation->click();
+        if (auto* simulation = fenster.findChild<QPushButton*>("cmdSimulation"))
+            simulation->click();
         fenster.ausgabe()->resize(900, 560);
         QTimer::singleShot(1500, &fenster, [&] {
             if (!fenster.ausgabe()->grab().save(QString::fromStdString(simulationsBild)))

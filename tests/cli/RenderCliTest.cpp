@@ -53,11 +53,10 @@ TEST(CliRender, WithoutADisplayItSaysSoWithExitCodeThree) {
     EXPECT_NE(lauf.fehler.find("needs an X display or Xvfb"), std::string::npos) << lauf.fehler;
     EXPECT_FALSE(fs::exists(tmp / "a.png"));
     // Wrong arguments are refused before any drawing.
-    EXPECT_TRUE(scheitert(cli(tmp, "render " + q(demo("Stern.qvb")) + " --png " +
-                                       q(tmp / "a.png") + " --size 10x10"),
-                          "--size"));
-    EXPECT_TRUE(scheitert(cli(tmp, "render " + q(tmp / "fehlt.qvb") + " --png " +
-                                       q(tmp / "a.png")),
+    EXPECT_TRUE(scheitert(
+        cli(tmp, "render " + q(demo("Stern.qvb")) + " --png " + q(tmp / "a.png") + " --size 10x10"),
+        "--size"));
+    EXPECT_TRUE(scheitert(cli(tmp, "render " + q(tmp / "fehlt.qvb") + " --png " + q(tmp / "a.png")),
                           "does not exist"));
     EXPECT_TRUE(scheitert(cli(tmp, "render " + q(tmp.pfad()) + " --png " + q(tmp / "a.png")),
                           "a figure (.qvb) or a show (.shw)"));
@@ -66,8 +65,8 @@ TEST(CliRender, WithoutADisplayItSaysSoWithExitCodeThree) {
 TEST(CliRender, DrawsAFigureAndTheShowsFigureDueAtTheTime) {
     if (!xvfbDa()) GTEST_SKIP() << "xvfb-run is missing: render needs an X display";
     Kratzordner tmp;
-    auto lauf = rendern(tmp, q(demo("Stern.qvb")) + " --png " + q(tmp / "stern.png") +
-                                 " --size 320x240");
+    auto lauf =
+        rendern(tmp, q(demo("Stern.qvb")) + " --png " + q(tmp / "stern.png") + " --size 320x240");
     ASSERT_EQ(lauf.code, 0) << lauf.fehler;
     const std::string bild = test::leseDatei(tmp / "stern.png");
     ASSERT_GT(bild.size(), 100u);

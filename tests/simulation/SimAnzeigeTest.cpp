@@ -35,7 +35,9 @@ TEST(SimAnzeige, SectionRoundTripsWithTheBlankInTheKey) {
     EXPECT_EQ(e.ini().lesen(e.IniPfad, kSimAbschnitt, "Rotation(1)").value_or("-"), "-450000");
     EXPECT_EQ(e.ini().lesen(e.IniPfad, kSimAbschnitt, "ProjektorVerschiebungX(1)").value_or("-"),
               "-2505000");
-    EXPECT_NE(test::leseDatei(tmp / "Strahlwerk.ini").find("\r\nSimGroe\xdf" "e=120000000\r\n"),
+    EXPECT_NE(test::leseDatei(tmp / "Strahlwerk.ini")
+                  .find("\r\nSimGroe\xdf"
+                        "e=120000000\r\n"),
               std::string::npos);
 
     SimAnzeige t;

@@ -96,10 +96,11 @@ TEST(SimBild, ScreenFigureLightsItsLinesAndNothingElse) {
     EXPECT_TRUE(hellNahe(b, pixel(e, f / 2)));
     // The blanked jump, the square's inside and the rest stay black: no lit pixel is farther
     // than two pixels from a drawn segment.
-    const std::vector<std::pair<QPointF, QPointF>> segmente = {
-        {pixel(-k, -k), pixel(k, -k)}, {pixel(k, -k), pixel(k, k)},
-        {pixel(k, k), pixel(-k, k)},   {pixel(-k, k), pixel(-k, -k)},
-        {pixel(e, 0), pixel(e, f)}};
+    const std::vector<std::pair<QPointF, QPointF>> segmente = {{pixel(-k, -k), pixel(k, -k)},
+                                                               {pixel(k, -k), pixel(k, k)},
+                                                               {pixel(k, k), pixel(-k, k)},
+                                                               {pixel(-k, k), pixel(-k, -k)},
+                                                               {pixel(e, 0), pixel(e, f)}};
     int hellePixel = 0, fremde = 0;
     for (int y = 0; y < b.height(); ++y)
         for (int x = 0; x < b.width(); ++x) {
@@ -160,7 +161,8 @@ TEST(SimBild, FaintLightAddsUp) {
     zweimal(-20000, 0, 0)(20000, 0, 255)(-20000, 0, 255);
     auto hellste = [](const QImage& b) {
         int m = 0;
-        for (int y = kSeite / 2 - 3; y <= kSeite / 2 + 3; ++y) m = std::max(m, qRed(b.pixel(kSeite / 2, y)));
+        for (int y = kSeite / 2 - 3; y <= kSeite / 2 + 3; ++y)
+            m = std::max(m, qRed(b.pixel(kSeite / 2, y)));
         return m;
     };
     const int eins = hellste(zeichnen(einmal, s));
@@ -176,7 +178,8 @@ TEST(SimBild, BothListsOffLeaveTheClearedBackground) {
     const QImage b = zeichnen(testfigur(), s);
     ASSERT_FALSE(b.isNull());
     for (int y = 0; y < b.height(); ++y)
-        for (int x = 0; x < b.width(); ++x) ASSERT_EQ(b.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
+        for (int x = 0; x < b.width(); ++x)
+            ASSERT_EQ(b.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
 }
 
 int main(int argc, char** argv) {

@@ -164,10 +164,10 @@ TEST(SimGeometrie, CornersAreClampedOnTheLimits) {
     const SimGeometrie g = bauen(p, s);
     ASSERT_EQ(g.Strahlen.size(), 6u);
     const float px = static_cast<float>(4 * 0.5 * 100000 / 32767.0);
-    EXPECT_NEAR(g.Strahlen[0].x, px, 1e-5);     // 6.1: unclamped
-    EXPECT_FLOAT_EQ(g.Strahlen[1].x, 2);        // (PX + 131072) / 32767
+    EXPECT_NEAR(g.Strahlen[0].x, px, 1e-5); // 6.1: unclamped
+    EXPECT_FLOAT_EQ(g.Strahlen[1].x, 2);    // (PX + 131072) / 32767
     EXPECT_FLOAT_EQ(g.Strahlen[1].y, -2);
-    EXPECT_FLOAT_EQ(g.Strahlen[2].x, 2);        // PX - 131068 still above 2
+    EXPECT_FLOAT_EQ(g.Strahlen[2].x, 2); // PX - 131068 still above 2
     EXPECT_FLOAT_EQ(g.Strahlen[2].y, 2);
     EXPECT_FLOAT_EQ(g.Kanten[1].x, 2);
     EXPECT_FLOAT_EQ(g.Leinwand[0].x, 1);

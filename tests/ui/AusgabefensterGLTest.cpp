@@ -55,9 +55,8 @@ TEST(AusgabefensterGL, DrawsEveryCycleWithOpenGLAndReportsTheFrameRate) {
     uhr.start();
     QTest::qWait(2000);
     const double fps = (f->bilder() - vorher) * 1000.0 / static_cast<double>(uhr.elapsed());
-    std::cout << "[ MEASURED ] simulation window: " << fps << " frames per second, "
-              << f->punkte() << " points per cycle, " << f->width() << "x" << f->height()
-              << "\n";
+    std::cout << "[ MEASURED ] simulation window: " << fps << " frames per second, " << f->punkte()
+              << " points per cycle, " << f->width() << "x" << f->height() << "\n";
     ::testing::Test::RecordProperty("bilder_pro_sekunde", std::to_string(fps));
     EXPECT_GT(f->bilder(), vorher);
     EXPECT_GT(f->punkte(), 10);
