@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cstdlib>
+
 using namespace sw;
 namespace fs = std::filesystem;
 
@@ -45,6 +47,18 @@ TEST(Strahlvorschau, ShowsTheEditorFrameWhileStoppedAndTheStreamWhilePlaying) {
     EXPECT_NEAR(g.Leinwand[0].y, 3005 / 32767.0, 1e-5);
     EXPECT_NEAR(g.Leinwand[1].y, -2995 / 32767.0, 1e-5);
     EXPECT_EQ(g.Strahlen.size(), 3u);
+    // The flat drawing shows that line, light on black, and nothing of the jump.
+    const QImage bild = vorschau->grab().toImage();
+    const int x = static_cast<int>((1 + 6000 / 32767.0) / 2 * bild.width());
+    int hell = 0, anderswo = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int dx = -bild.width() / 2; dx < bild.width() / 2; ++dx) {
+            const int px = x + dx;
+            if (px < 0 || px >= bild.width() || qGray(bild.pixel(px, y)) < 40) continue;
+            (std::abs(dx) <= 2 ? hell : anderswo) += 1;
+        }
+    EXPECT_GT(hell, bild.height() / 8);
+    EXPECT_EQ(anderswo, 0);
 
     // Playing: the stream the devices get, the same picture the output window builds.
     QTest::mouseClick(t.kind<QPushButton>("cmdSimulation"), Qt::LeftButton);
