@@ -2,9 +2,11 @@
 
 #include "simulation/SimRenderer.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QOpenGLWidget>
 #include <QPainter>
 #include <QTimer>
@@ -25,9 +27,22 @@ public:
         aufraeumen();
         doneCurrent();
     }
+    // A slow renderer (Mesa's software one with a dense show) must not hold up the output:
+    // after a frame that took t, the next is drawn t later at the earliest, so drawing takes
+    // at most half of the time and the cycles run in between.
     void neu() {
         neu_ = true;
-        update();
+        if (wartet_) return;
+        const qint64 frei = naechstesBild_ - uhr_.elapsed();
+        if (!uhr_.isValid() || frei <= 0) {
+            update();
+            return;
+        }
+        wartet_ = true;
+        QTimer::singleShot(static_cast<int>(frei), this, [this] {
+            wartet_ = false;
+            update();
+        });
     }
     long bilder = 0;
     std::function<void(const QString&)> fehlgeschlagen;
@@ -50,11 +65,17 @@ protected:
         neu_ = true;
     }
     void paintGL() override {
+        if (!uhr_.isValid()) uhr_.start();
+        const qint64 anfang = uhr_.elapsed();
         if (neu_) {
             r_.hochladen(g_);
             neu_ = false;
         }
         r_.zeichnen(s_);
+        // Waits for the picture, so the time measured is what drawing it cost.
+        context()->functions()->glFinish();
+        const qint64 ende = uhr_.elapsed();
+        naechstesBild_ = ende + (ende - anfang);
         ++bilder;
     }
 
@@ -64,7 +85,9 @@ private:
     const SimGeometrie& g_;
     const SimAnzeige& s_;
     SimRenderer r_;
-    bool neu_ = true, kontextDa_ = false;
+    bool neu_ = true, kontextDa_ = false, wartet_ = false;
+    QElapsedTimer uhr_;
+    qint64 naechstesBild_ = 0; // ms on uhr_
 };
 
 std::function<bool(QString*)> SimAnsicht::openGLPruefen = &SimAnsicht::openGLMoeglich;

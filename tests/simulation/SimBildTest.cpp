@@ -5,10 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include "simulation/SimRenderer.h"
+
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
 
 #include <cmath>
 #include <cstdlib>
+#include <iostream>
 #include <vector>
 
 using namespace sw;
@@ -180,6 +187,55 @@ TEST(SimBild, BothListsOffLeaveTheClearedBackground) {
     for (int y = 0; y < b.height(); ++y)
         for (int x = 0; x < b.width(); ++x)
             ASSERT_EQ(b.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
+}
+
+// Uploading and drawing a heavy cycle (16 devices of 2,000 points) with one context: reported,
+// not asserted; under Xvfb it measures Mesa's software renderer.
+TEST(SimBild, ReportsTheDrawingTimeOfAHeavyCycle) {
+    if (!kannZeichnen()) GTEST_SKIP() << "xvfb-run is missing: OpenGL needs an X display";
+    Punktliste p;
+    for (int d = 0; d < 16; ++d)
+        for (int i = 0; i < 2000; ++i) {
+            const double w = 2 * 3.14159265358979 * i / 2000, r = 1500.0 * (d + 1);
+            SIM_Feld(p.liste, p.letzter,
+                     {32767 + r * std::cos(w), 32767 + r * std::sin(w), i % 10 ? 255.0 : 0.0,
+                      i % 10 ? 128.0 : 0.0, 64, 1000.0 * d - 8000, 0});
+        }
+    SimAnzeige s;
+    SimGeometrie g;
+    simGeometrieBauen(p.liste.data(), p.letzter, s, g);
+    QOpenGLContext kontext;
+    ASSERT_TRUE(kontext.create());
+    QOffscreenSurface flaeche;
+    flaeche.setFormat(kontext.format());
+    flaeche.create();
+    ASSERT_TRUE(kontext.makeCurrent(&flaeche));
+    {
+        QOpenGLFramebufferObject fbo(640, 480);
+        ASSERT_TRUE(fbo.bind());
+        kontext.functions()->glViewport(0, 0, 640, 480);
+        SimRenderer r;
+        ASSERT_TRUE(r.starten());
+        r.hochladen(g);
+        r.zeichnen(s);
+        kontext.functions()->glFinish();
+        constexpr int kBilder = 10;
+        QElapsedTimer uhr;
+        uhr.start();
+        for (int i = 0; i < kBilder; ++i) {
+            r.hochladen(g);
+            r.zeichnen(s);
+            kontext.functions()->glFinish();
+        }
+        const double ms = static_cast<double>(uhr.nsecsElapsed()) / 1e6 / kBilder;
+        std::cout << "[ MEASURED ] upload and draw of 32,000 points (" << g.Strahlen.size() / 3
+                  << " fans) at 640x480: " << ms << " ms per cycle on "
+                  << reinterpret_cast<const char*>(kontext.functions()->glGetString(GL_RENDERER))
+                  << "\n";
+        r.beenden();
+        fbo.release();
+    }
+    kontext.doneCurrent();
 }
 
 int main(int argc, char** argv) {
