@@ -328,6 +328,8 @@ void Ausgabefenster::showEvent(QShowEvent*) {
 void Ausgabefenster::hideEvent(QHideEvent*) {
     p_.ausgabe->Vorschau = vorschauSichtbar();
     simAnzeigeSpeichern(anzeige_, p_.einstellungen);
+    projektorenSpeichern(p_.ausgabe->ProjektorVerschiebungX, p_.ausgabe->ProjektorVerschiebungY,
+                         p_.einstellungen);
 }
 
 // Closing unloads the view's context; showing again makes a new one.

@@ -111,6 +111,7 @@ TEST(AusgabefensterGL, ControlsSetTheDisplaySettingsAndSaveThem) {
     EXPECT_EQ(e.zahlLesen("Optionen_frmAusgabe", "Sim_Beam", 1), 0.0f);
     EXPECT_EQ(e.zahlLesen("Optionen_frmAusgabe", "SimGroeße", 0), 12000.0f);
     EXPECT_EQ(e.zahlLesen("Optionen_frmAusgabe", "Rotation(1)", 0), -30.0f);
+    EXPECT_EQ(e.zahlLesen("Optionen_frmAusgabe", "ProjektorVerschiebungX(15)", 1), 0.0f);
 }
 
 TEST(AusgabefensterGL, WithoutAPixelFormatTheMessageComesAndTheFlatDrawingGoesOn) {
