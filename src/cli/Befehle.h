@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -94,5 +95,23 @@ void befehlText(const TextBefehlOptionen& o);
 // The JSON of a live inputs' file (".live", ".MidiInMap", "Key.ord", ".Mapping"); nullopt for
 // another kind of file.
 std::optional<std::string> liveDateiInfo(const std::string& datei);
+// render: one output cycle's simulation as a PNG.
+inline constexpr int kMaxBildseite = 8192;
+// Exit code of render when no display (X or Xvfb) with OpenGL is at hand.
+inline constexpr int kKeinBildschirmCode = 3;
+struct RenderOptionen {
+    std::string datei;         // FIGURE.qvb or SHOW.shw
+    std::string png;           // --png
+    double atMs = 0;           // --at: time in the figure's playback or on the show's timeline
+    std::string einstellungen; // --settings
+    int breite = 800, hoehe = 600;
+};
+class KeinBildschirm : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+// Plays the figure, or the show's timeline up to --at, for one cycle in simulation mode and
+// draws it; Qt starts with the program's arguments.
+void befehlRender(const RenderOptionen& o, int argc, char** argv);
 
 } // namespace sw::cli

@@ -6,6 +6,7 @@
 
 #include <CLI/CLI.hpp>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
@@ -59,7 +60,7 @@ CLI::Validator frameFormat() {
 }
 
 const char* kBefehle = "info, upgrade, convert, play, devices, settings, clean-show, midi-ports, "
-                       "dmx-monitor and text";
+                       "dmx-monitor, text and render";
 
 } // namespace
 
@@ -210,6 +211,37 @@ int main(int argc, char** argv) {
                      "points per curve segment, 0 to 1000; 0 (default) by the segment's length")
         ->check(zahlBereich(0, 1000, true));
     textBefehl->add_option("--out", text.ausgabe, "figure file to write (.qvb)")->required();
+#ifdef STRAHLWERK_RENDER
+    sw::cli::RenderOptionen render;
+    std::string renderGroesse;
+    auto* renderBefehl = app.add_subcommand(
+        "render", "Draw one output cycle's beam simulation into a PNG (needs an X display or "
+                  "Xvfb for OpenGL; exit code 3 without one).");
+    renderBefehl->add_option("FILE", render.datei, "figure (.qvb) or show (.shw)")->required();
+    renderBefehl->add_option("--png", render.png, "the picture to write")->required();
+    renderBefehl
+        ->add_option("--at", render.atMs,
+                     "milliseconds into the figure's playback, or the show time whose due "
+                     "timeline events select the figures (default 0)")
+        ->check(zahlBereich(0, 1e9, false));
+    renderBefehl->add_option("--settings", render.einstellungen,
+                             "settings file: sides, devices, projector positions and the "
+                             "simulation window's display settings");
+    renderBefehl->add_option("--size", renderGroesse, "picture size WxH (default 800x600)")
+        ->check(CLI::Validator(
+            [&](std::string& t) -> std::string {
+                int b = 0, h = 0;
+                char x = 0, rest = 0;
+                if (std::sscanf(t.c_str(), "%d%c%d%c", &b, &x, &h, &rest) != 3 || x != 'x' ||
+                    b < 16 || h < 16 || b > sw::cli::kMaxBildseite || h > sw::cli::kMaxBildseite)
+                    return "must be WxH with each side from 16 to " +
+                           std::to_string(sw::cli::kMaxBildseite) + ", not \"" + t + "\"";
+                render.breite = b;
+                render.hoehe = h;
+                return {};
+            },
+            "WxH"));
+#endif
 
     try {
         app.parse(argc, argv);
@@ -249,6 +281,13 @@ int main(int argc, char** argv) {
         }
         else if (*textBefehl)
             sw::cli::befehlText(text);
+#ifdef STRAHLWERK_RENDER
+        else if (*renderBefehl)
+            sw::cli::befehlRender(render, argc, argv);
+    } catch (const sw::cli::KeinBildschirm& e) {
+        std::cerr << "strahlwerk-cli: " << e.what() << "\n";
+        return sw::cli::kKeinBildschirmCode;
+#endif
     } catch (const sw::cli::CliFehler& e) {
         std::cerr << "strahlwerk-cli: " << e.what() << "\n";
         return 1;

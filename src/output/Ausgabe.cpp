@@ -1,6 +1,7 @@
 #include "output/Ausgabe.h"
 
 #include "platform/Fehlerfalle.h"
+#include "simulation/SimFeld.h"
 
 #include <algorithm>
 
@@ -36,18 +37,10 @@ void dunkleSichtbarMachen(AusgabeZustand& a, Ausgabepunkt& pt) {
 }
 
 void SIM_Feld(AusgabeZustand& a, int geraet, const Ausgabepunkt& pt) {
-    a.SimLetzterIndex += 7;
-    const auto letzter = static_cast<std::size_t>(a.SimLetzterIndex);
-    if (letzter + 7 > a.SimPunktListe.size())
-        a.SimPunktListe.resize(std::max<std::size_t>(5 * letzter, letzter + 7));
-    double* z = a.SimPunktListe.data() + letzter;
-    z[0] = pt.X;
-    z[1] = pt.Y;
-    z[2] = pt.R;
-    z[3] = pt.G;
-    z[4] = pt.B;
-    z[5] = a.ProjektorVerschiebungX[static_cast<std::size_t>(geraet)];
-    z[6] = a.ProjektorVerschiebungY[static_cast<std::size_t>(geraet)];
+    const auto d = static_cast<std::size_t>(geraet);
+    sw::SIM_Feld(
+        a.SimPunktListe, a.SimLetzterIndex,
+        {pt.X, pt.Y, pt.R, pt.G, pt.B, a.ProjektorVerschiebungX[d], a.ProjektorVerschiebungY[d]});
 }
 
 Geraeteschreiber* schreiberVon(AusgabeZustand& a, int geraet) {

@@ -167,10 +167,11 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     links_ = browser_->findChild<QSplitter*>();
     setCentralWidget(haupt_);
 
-    ausgabe_ = new Ausgabefenster(*p_.ausgabe, this);
-    p_.ausgabe->SimulationZeichnen = [this] {
-        if (ausgabe_->isVisible()) ausgabe_->update();
-    };
+    ausgabe_ = new Ausgabefenster(p_, this);
+    p_.ausgabe->SimulationZeichnen = [this] { ausgabe_->zyklus(); };
+    // The beam preview below the buttons of the right column.
+    if (auto* spalte = qobject_cast<QBoxLayout*>(rechts->widget()->layout()))
+        spalte->insertWidget(spalte->count() - 1, ausgabe_->vorschauBauen(), 1);
     p_.undo.nachUndoRedo = [this] {
         zeichnung_.werkzeug = Werkzeug::Hand;
         if (auto* b = findChild<QAbstractButton*>("optHand")) b->setChecked(true);

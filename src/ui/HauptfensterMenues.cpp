@@ -140,6 +140,7 @@ void Hauptfenster::beschriften() {
 
     ausgabe_->setWindowTitle("Strahlwerk – " + q(p_.texte.text(meldung::AusgabefensterTitel,
                                                                meldung::AusgabefensterTitelText)));
+    ausgabe_->beschriften();
     farbfeldAnzeigen();
     frameAnzeigen();
     ordnerMelden();

@@ -1,14 +1,17 @@
 // strahlwerk: the desktop program. Arguments: a figure folder to show, or a document (figure,
 // show, ".Laser_ini" settings file); --theme light|dark sets the look for this run;
-// --screenshot FILE saves a picture of the main window and quits.
+// --screenshot FILE saves a picture of the main window and quits; --simulation-screenshot FILE
+// plays the first figure in the simulation and saves a picture of the output window.
 
 #include "app/Programmstart.h"
+#include "ui/Ausgabefenster.h"
 #include "ui/Hauptfenster.h"
 #include "ui/QtDialoge.h"
 #include "ui/QtSprache.h"
 #include "ui/Thema.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <clocale>
@@ -20,12 +23,14 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Strahlwerk");
     std::setlocale(LC_NUMERIC, "C");
 
-    std::string ordner, argument, bild, thema;
+    std::string ordner, argument, bild, thema, simulationsBild;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const std::string a = args[i].toStdString();
         if (a == "--screenshot" && i + 1 < args.size())
             bild = args[++i].toStdString();
+        else if (a == "--simulation-screenshot" && i + 1 < args.size())
+            simulationsBild = args[++i].toStdString();
         else if (a == "--theme" && i + 1 < args.size())
             thema = args[++i].toStdString();
         else if (std::filesystem::is_directory(a))
@@ -67,6 +72,16 @@ int main(int argc, char** argv) {
                 std::cerr << "cannot write " << bild << "\n";
             fenster.close();
         });
+    if (!simulationsBild.empty()) {
+        if (auto* simulation = fenster.findChild<QPushButton*>("cmdSimulation"))
+            simulation->click();
+        fenster.ausgabe()->resize(900, 560);
+        QTimer::singleShot(1500, &fenster, [&] {
+            if (!fenster.ausgabe()->grab().save(QString::fromStdString(simulationsBild)))
+                std::cerr << "cannot write " << simulationsBild << "\n";
+            fenster.close();
+        });
+    }
     const int ergebnis = app.exec();
     sw::Programmende(*programm);
     return ergebnis;
