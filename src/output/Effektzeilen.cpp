@@ -10,13 +10,19 @@ struct Skala {
 
 Skala skala(EffektArt art) {
     switch (art) {
-    case EffektArt::Groesse: return {100.0 / 127, 0};
-    case EffektArt::Stauchung: return {100, 0};
-    case EffektArt::Pegel: return {50, 50};
-    case EffektArt::Zentrum: return {100, 0};
-    case EffektArt::Versatz: return {200, 0};
+    case EffektArt::Groesse:
+        return {100.0 / 127, 0};
+    case EffektArt::Stauchung:
+        return {100, 0};
+    case EffektArt::Pegel:
+        return {50, 50};
+    case EffektArt::Zentrum:
+        return {100, 0};
+    case EffektArt::Versatz:
+        return {200, 0};
     case EffektArt::Winkel:
-    case EffektArt::Keine: break;
+    case EffektArt::Keine:
+        break;
     }
     return {1, 0};
 }
@@ -29,23 +35,30 @@ bool gueltig(const Effekte& e, int spur, int p) {
 
 EffektZeile effektZeile(int p) {
     switch (p) {
-    case 0: return {EffektArt::Groesse, 0, 200, -254, 254};
+    case 0:
+        return {EffektArt::Groesse, 0, 200, -254, 254};
     case 1:
     case 14:
     case 15:
-    case 16: return {EffektArt::Winkel, -360, 360, -360, 360};
+    case 16:
+        return {EffektArt::Winkel, -360, 360, -360, 360};
     case 2:
-    case 3: return {EffektArt::Stauchung, -100, 100, -127, 127};
+    case 3:
+        return {EffektArt::Stauchung, -100, 100, -127, 127};
     case 4:
     case 5:
-    case 6: return {EffektArt::Pegel, 0, 100, -127, 127};
+    case 6:
+        return {EffektArt::Pegel, 0, 100, -127, 127};
     case 7:
     case 8:
     case 9:
-    case 10: return {EffektArt::Zentrum, -100, 100, -127, 127};
+    case 10:
+        return {EffektArt::Zentrum, -100, 100, -127, 127};
     case 11:
-    case 12: return {EffektArt::Versatz, -100, 100, -127, 127};
-    default: return {EffektArt::Keine, 0, 0, 0, 0};
+    case 12:
+        return {EffektArt::Versatz, -100, 100, -127, 127};
+    default:
+        return {EffektArt::Keine, 0, 0, 0, 0};
     }
 }
 

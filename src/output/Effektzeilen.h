@@ -44,8 +44,7 @@ std::vector<int> effektSpuren(const Effekte& e, int spur);
 
 // The start value: absolute sets the value, otherwise the value moves by (neu - vorher), so a
 // running effect keeps its phase on every track. Readable units.
-void startwertSetzen(Effekte& e, int spur, int parameter, double neu, double vorher,
-                     bool absolut);
+void startwertSetzen(Effekte& e, int spur, int parameter, double neu, double vorher, bool absolut);
 
 // Copies the effect rows `parameter` of track `quelle` (value, step factor, mode, speed or
 // target, limits, bounce) onto the tracks `ziele`. The frame direction (step 13) stays with
