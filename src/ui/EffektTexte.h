@@ -183,6 +183,8 @@ inline constexpr Beschriftung Voll{1294, "V&oll hell", "F&ull"};
 inline constexpr Beschriftung Weiter{1295, "Nächster &Kanal", "Next &channel"};
 inline constexpr Beschriftung Uebernehmen{1296, "&Übernehmen", "&Apply"};
 inline constexpr Beschriftung Abbrechen{1297, "A&bbrechen", "Ca&ncel"};
+inline constexpr Beschriftung KanalAus{1298, "aus", "off"};
+inline constexpr Beschriftung KanalEin{1299, "an", "on"};
 
 // Every text above, for the generator.
 inline constexpr const Beschriftung* kAlle[] = {&MenueAusgabe,
@@ -282,6 +284,8 @@ inline constexpr const Beschriftung* kAlle[] = {&MenueAusgabe,
                                                 &Voll,
                                                 &Weiter,
                                                 &Uebernehmen,
-                                                &Abbrechen};
+                                                &Abbrechen,
+                                                &KanalAus,
+                                                &KanalEin};
 
 } // namespace sw::ui::effekttext

@@ -61,9 +61,11 @@ QString zeichen(EffektArt art) {
     return art == EffektArt::Winkel ? QStringLiteral("°") : QStringLiteral("%");
 }
 
+// Whole numbers without decimals, others with one.
 QString zahl(double v) {
-    const double gerundet = std::round(v * 10) / 10;
-    return QString::number(gerundet == 0 ? 0.0 : gerundet, 'f', std::abs(gerundet) >= 100 ? 0 : 1);
+    double gerundet = std::round(v * 10) / 10;
+    if (gerundet == 0) gerundet = 0; // no "-0"
+    return QString::number(gerundet, 'f', gerundet == std::round(gerundet) ? 0 : 1);
 }
 
 QScrollBar* regler(QWidget* eltern, const QString& name, int min, int max, int seite) {

@@ -165,8 +165,14 @@ QWidget* Farbkorrekturfenster::kanaeleBauen() {
         k.an->setObjectName("scrFarbe" + n);
         k.an->setRange(0, 1);
         k.an->setPageStep(1);
-        k.an->setFixedWidth(56);
-        g->addWidget(k.an, 6, c + 1, Qt::AlignHCenter);
+        k.an->setFixedWidth(40);
+        k.anText = new QLabel(w);
+        k.anText->setObjectName("lblFarbe" + n);
+        auto* schalter = new QHBoxLayout;
+        schalter->setSpacing(4);
+        schalter->addWidget(k.an);
+        schalter->addWidget(k.anText);
+        g->addLayout(schalter, 6, c + 1, Qt::AlignHCenter);
         connect(k.an, &QScrollBar::valueChanged, this, [this] { uebernehmen(); });
     }
     g->setRowStretch(7, 1);
@@ -289,6 +295,8 @@ void Farbkorrekturfenster::beschriften() {
         k.midWert->setToolTip(tx(et::MitteWertHilfe));
         k.ttl->setToolTip(tx(et::TTLHilfe));
         k.an->setToolTip(tx(et::KanalAnHilfe));
+        k.anText->setToolTip(tx(et::KanalAnHilfe));
+        k.anText->setText(tx(farben().kanalAn[c] ? et::KanalEin : et::KanalAus));
     }
     kurven_->setToolTip(tx(et::KurvenHilfe));
     messGruppe_->setTitle(tx(et::AutoGruppe));
@@ -320,6 +328,8 @@ void Farbkorrekturfenster::anzeigen() {
         k.midWert->setValue(g.midWert[c]);
         k.ttl->setChecked(g.TTL_Gesetzt[c] == 1);
         k.an->setValue(g.kanalAn[c] ? 1 : 0);
+        k.anText->setText(beschriftung(p_.texte, g.kanalAn[c] ? et::KanalEin : et::KanalAus));
+        k.anText->setToolTip(k.an->toolTip());
         const bool kurve = g.TTL_Gesetzt[c] != 1 && g.kanalAn[c];
         for (QWidget* x : {static_cast<QWidget*>(k.minimum), static_cast<QWidget*>(k.maximum),
                            static_cast<QWidget*>(k.midPosition), static_cast<QWidget*>(k.midWert)})

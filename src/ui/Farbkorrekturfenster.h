@@ -59,6 +59,7 @@ private:
         QSpinBox* midWert = nullptr;
         QCheckBox* ttl = nullptr;
         QScrollBar* an = nullptr;
+        QLabel* anText = nullptr;
         QLabel* kopf = nullptr;
     };
 

@@ -107,9 +107,9 @@ TEST(Effektfenster, ControlsWriteTheEffectTablesTheFigureAndTheSettings) {
         EXPECT_DOUBLE_EQ(e.EffektWerte[s][0], 63.5);
     }
     EXPECT_TRUE(e.checkAbsolute[0]);
-    EXPECT_EQ(in<QLabel>(w, "lblAuto(1)")->text(), "→ 90.0 °");
+    EXPECT_EQ(in<QLabel>(w, "lblAuto(1)")->text(), "→ 90 °");
     EXPECT_EQ(in<QLabel>(w, "lblAuto(14)")->text(), "-150 °/s");
-    EXPECT_EQ(in<QLabel>(w, "lblEffektWert(0)")->text(), "50.0 %");
+    EXPECT_EQ(in<QLabel>(w, "lblEffektWert(0)")->text(), "50 %");
 
     // One track: the others keep their rows; relative start values move by the change.
     spur->setCurrentIndex(3);
@@ -235,6 +235,8 @@ TEST(Farbkorrekturfenster, ControlsSetTheCurvesAndTheSettings) {
     EXPECT_FALSE(in<QSpinBox>(w, "txtMinimum(1)")->isEnabled()); // a switch has no curve
     in<QScrollBar>(w, "scrFarbe(2)")->setValue(0);
     EXPECT_FALSE(g.kanalAn[2]);
+    EXPECT_EQ(in<QLabel>(w, "lblFarbe(2)")->text(), "off");
+    EXPECT_EQ(in<QLabel>(w, "lblFarbe(1)")->text(), "on");
     EXPECT_EQ(g.Steigung[2], 0);
     EXPECT_EQ(g.kurven[2][255], 0);
     EXPECT_EQ(t.p->ausgabe->Farben.geraete[0].minimum[0], 0); // other devices untouched
