@@ -165,7 +165,7 @@ QWidget* Farbkorrekturfenster::kanaeleBauen() {
         k.an->setObjectName("scrFarbe" + n);
         k.an->setRange(0, 1);
         k.an->setPageStep(1);
-        k.an->setFixedWidth(40);
+        k.an->setFixedWidth(64);
         k.anText = new QLabel(w);
         k.anText->setObjectName("lblFarbe" + n);
         auto* schalter = new QHBoxLayout;
