@@ -3,7 +3,7 @@
 // channel of one device by eye, and the curve's control points are fitted from the marks.
 //
 // While the measurement runs, the output cycle is in the colour-measuring mode: the measured
-// device's empty list is filled with the measuring pattern (Messmuster: concentric rings,
+// device's list is emptied and filled with the measuring pattern (Messmuster: concentric rings,
 // radius 2000 to 5000 in steps of 75, a point every 10 degrees) lit in `Messfarbe`, and the
 // hand-over sends those values without zones and curves, so the device shows raw levels. For
 // each channel in turn (red, green, blue) the level steps up from 0 in steps of kMessStufe with

@@ -2,6 +2,7 @@
 // the procedure's effect on the output state and the device's colour settings.
 
 #include "output/Farbmessung.h"
+#include "Pipeline.h"
 #include "TestHilfe.h"
 
 #include <algorithm>
@@ -131,4 +132,42 @@ TEST(Farbmessung, ProcedureDrivesTheMeasuringModeAndTakesTheFittedChannels) {
     EXPECT_FALSE(a.Farbmessmodus);
     EXPECT_EQ(a.Farben.geraete[0].minimum[0], 0);
     EXPECT_EQ(messungUebernehmen(a, m, p), (std::array<bool, 3>{}));
+}
+
+TEST(Farbmessung, TheMeasuredDeviceShowsThePatternAloneAndRaw) {
+    test::Pipeline t;
+    t.geraet(0);
+    t.geraet(1);
+    t.figur({{-8000, -8000, 4095, 0}, {8000, 8000, 4095, 0}});
+    t.starten();
+    // device 1's curves would change every level; the measurement sends them raw
+    auto& g = t.a->Farben.geraete[1];
+    g.minimum = {100, 100, 100};
+    FarbenKorrigieren(t.a->Farben, t.p, 1);
+    Farbmessung m;
+    messungStarten(*t.a, m, 1);
+    messpegelSetzen(*t.a, m, 40);
+    t.zyklus();
+    const auto& mess = t.schreiber.punkte[1];
+    ASSERT_GE(mess.size(), 41u * 37u);
+    long hell = 0;
+    for (const auto& p : mess)
+        if (!test::dunkel(p)) {
+            ++hell;
+            EXPECT_EQ(p.R, 40);
+            EXPECT_EQ(p.G, 0);
+            EXPECT_EQ(p.B, 0);
+            // on a ring, never the figure's diagonal inside radius 2000
+            EXPECT_NEAR(std::hypot(p.X - 32767, p.Y - 32767), 3500, 1501);
+        }
+    EXPECT_GE(hell, 41 * 36);
+    // the other device goes on playing the figure
+    EXPECT_LT(t.schreiber.punkte[0].size(), 200u);
+    EXPECT_TRUE(std::any_of(t.schreiber.punkte[0].begin(), t.schreiber.punkte[0].end(),
+                            [](const Ausgabepunkt& p) { return !test::dunkel(p); }));
+    // after the measurement device 1 plays the figure again
+    messungAbbrechen(*t.a, m);
+    t.schreiber.punkte.clear();
+    t.zyklus();
+    EXPECT_LT(t.schreiber.punkte[1].size(), 200u);
 }
