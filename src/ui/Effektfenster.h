@@ -10,7 +10,7 @@
 // GUI thread only.
 
 #include "app/Programm.h"
-#include "output/Effekte.h"
+#include "output/Effektzeilen.h"
 
 #include <QWidget>
 
@@ -74,7 +74,7 @@ private:
     void figurSetzen(int index, double wert);
 
     Programm& p_;
-    int spur_ = -99; // kAlleSpuren
+    int spur_ = kAlleSpuren;
     bool laedt_ = false;
     std::array<Zeile, kEffektParameter> zeilen_{};
     std::array<QLabel*, 10> kopf_{};

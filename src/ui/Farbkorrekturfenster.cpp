@@ -271,13 +271,7 @@ void Farbkorrekturfenster::beschriften() {
     setWindowTitle("Strahlwerk – " + tx(et::FarbTitel));
     lblGeraet_->setText(tx(et::Geraet));
     cboGeraet_->setToolTip(tx(et::GeraetHilfe));
-    laedt_ = true;
-    cboGeraet_->clear();
-    for (int d = 0; d < kGeraete; ++d)
-        cboGeraet_->addItem(QString("%1: %2").arg(d).arg(
-            QString::fromStdString(p_.geraete.eintrag(d).Anzeigename)));
-    cboGeraet_->setCurrentIndex(geraet_);
-    laedt_ = false;
+    geraeteZeigen();
     const Beschriftung* zeilen[6] = {&et::Minimum,   &et::Maximum, &et::MitteBei,
                                      &et::MitteWert, &et::TTL,     &et::KanalAn};
     const Beschriftung* hilfen[6] = {&et::MinimumHilfe,   &et::MaximumHilfe, &et::MitteBeiHilfe,
@@ -315,6 +309,16 @@ void Farbkorrekturfenster::beschriften() {
     scrMesspegel_->setToolTip(hilfe);
     lblMessung_->setToolTip(hilfe);
     messungZeigen();
+}
+
+void Farbkorrekturfenster::geraeteZeigen() {
+    laedt_ = true;
+    cboGeraet_->clear();
+    for (int d = 0; d < kGeraete; ++d)
+        cboGeraet_->addItem(QString("%1: %2").arg(d).arg(
+            QString::fromStdString(p_.geraete.eintrag(d).Anzeigename)));
+    cboGeraet_->setCurrentIndex(geraet_);
+    laedt_ = false;
 }
 
 void Farbkorrekturfenster::anzeigen() {
@@ -392,6 +396,7 @@ void Farbkorrekturfenster::speichern() {
 
 void Farbkorrekturfenster::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
+    geraeteZeigen();
     anzeigen();
 }
 

@@ -66,6 +66,8 @@ private:
     QWidget* kanaeleBauen();
     QWidget* messungBauen();
     void anzeigen();
+    // The device list with the names of the devices assigned now.
+    void geraeteZeigen();
     void uebernehmen(); // the controls into the device's settings, then FarbenKorrigieren
     void messungZeigen();
     GeraeteFarben& farben();
