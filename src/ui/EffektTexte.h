@@ -85,7 +85,7 @@ inline constexpr Beschriftung DrehungY{1241, "Drehung um die Y-Achse", "Rotation
 inline constexpr Beschriftung DrehungZ{1242, "Drehung um die Z-Achse", "Rotation about the Z axis"};
 inline constexpr Beschriftung EinheitGroesse{1243, "% der Figurgröße", "% of the figure's size"};
 inline constexpr Beschriftung EinheitGrad{1244, "Grad", "degrees"};
-inline constexpr Beschriftung EinheitDehnung{1245, "% (−100: gespiegelt)", "% (−100: mirrored)"};
+inline constexpr Beschriftung EinheitDehnung{1245, "% (-100: gespiegelt)", "% (-100: mirrored)"};
 inline constexpr Beschriftung EinheitPegel{1246, "% Helligkeit", "% brightness"};
 inline constexpr Beschriftung EinheitBild{1247, "% des halben Bildes", "% of half the picture"};
 inline constexpr Beschriftung FigurGruppe{1248, "Figur im Editor", "Figure in the editor"};
@@ -169,11 +169,11 @@ inline constexpr Beschriftung AutoGruppe{1288, "Automatische Korrektur", "Automa
 inline constexpr Beschriftung AutoStart{1289, "Messung &starten", "&Start measuring"};
 inline constexpr Beschriftung AutoHilfe{
     1290,
-    "Das Gerät zeigt beim Abspielen Messringe in einer Farbe. Pegel mit + und − (oder dem Regler) "
+    "Das Gerät zeigt beim Abspielen Messringe in einer Farbe. Pegel mit + und - (oder dem Regler) "
     "hochstufen und markieren, wo die Ringe gerade sichtbar werden, halb so hell wie voll aussehen "
     "und nicht mehr heller werden",
     "While output runs, the device shows measuring rings in one colour. Raise the level with + and "
-    "− (or the slider) and mark where the rings just become visible, look half as bright as at "
+    "- (or the slider) and mark where the rings just become visible, look half as bright as at "
     "full, and get no brighter"};
 inline constexpr Beschriftung AutoStand{1291, "%1: Pegel %2 — sichtbar %3, halb %4, voll %5",
                                         "%1: level %2 — visible %3, half %4, full %5"};
