@@ -5,6 +5,7 @@
 #include "platform/Text.h"
 #include "ui/Beschriftungen.h"
 #include "ui/SimulationTexte.h"
+#include "ui/EffektTexte.h"
 
 namespace sw::gen {
 
@@ -213,6 +214,8 @@ std::vector<Sprachtext> alleTexte() {
     ui::text::sim::fuerAlle([&](const ui::text::Beschriftung& b) {
         texte.push_back({b.nummer, b.deutsch, b.englisch});
     });
+    for (const auto* b : ui::effekttext::kAlle)
+        texte.push_back({b->nummer, b->deutsch, b->englisch});
     return texte;
 }
 

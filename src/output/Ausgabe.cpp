@@ -109,6 +109,9 @@ void Ausgabezyklus(AusgabeZustand& a, FigurenSpeicher& s, const Paletten& p, Umg
             if (w) w->zyklusBeginn(d);
         if (a.Geraetetyp[i] == geraetetyp::KeinGeraet) continue;
         Rohliste& liste = a.Ausgabeliste[i];
+        // The measured device shows the pattern alone, whatever its sides play: the operator
+        // judges the rings, not a figure drawn over them.
+        if (a.Farbmessmodus && d == a.GemessenesGeraet) liste.leeren();
         if (liste.leer() && !a.Farbmessmodus) {
             if (a.Leerlauf[i] >= 30) continue;
             ++a.Leerlauf[i];

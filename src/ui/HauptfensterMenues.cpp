@@ -9,6 +9,9 @@
 #include "core/Ordnerwechsel.h"
 #include "ui/Ausgabefenster.h"
 #include "ui/Beschriften.h"
+#include "ui/EffektTexte.h"
+#include "ui/Effektfenster.h"
+#include "ui/Farbkorrekturfenster.h"
 #include "ui/Figurenansicht.h"
 #include "ui/Geraetetafel.h"
 #include "ui/Hauptfenster.h"
@@ -411,6 +414,44 @@ void Hauptfenster::menusBauen() {
         connect(k, &QShortcut::activated, this,
                 [this, schritt = schritt] { scrFrame_->setValue(scrFrame_->value() + schritt); });
     }
+
+    // The output tool windows, made when first opened; before the help menu.
+    QMenu* werkzeuge = menue("mnuAusgabe", effekttext::MenueAusgabe);
+    menuBar()->removeAction(werkzeuge->menuAction());
+    menuBar()->insertMenu(hilfe->menuAction(), werkzeuge);
+    auto oeffnen = [this](const char* name, auto machen) {
+        QWidget* w = findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+        if (!w) w = machen();
+        w->show();
+        w->raise();
+        w->activateWindow();
+    };
+    befehl(werkzeuge, "mnuEffekte", effekttext::MenueEffekte, [this, oeffnen] {
+        oeffnen("frmEffekts", [this] {
+            auto* w = new Effektfenster(p_, this);
+            w->figurGeaendert = [this] { figurGeaendert(); };
+            return w;
+        });
+    });
+    befehl(werkzeuge, "mnuFarbkorrektur", effekttext::MenueFarbkorrektur, [this, oeffnen] {
+        oeffnen("frmFarbkorrektur", [this] { return new Farbkorrekturfenster(p_, this); });
+    });
+    beschriftenMit([this, werkzeuge](const Sprachtexte& t) {
+        for (QAction* a : werkzeuge->actions())
+            a->setToolTip(beschriftung(t, a->objectName() == "mnuEffekte"
+                                              ? effekttext::MenueEffekteHilfe
+                                              : effekttext::MenueFarbkorrekturHilfe));
+        if (auto* w = findChild<QWidget*>("frmEffekts", Qt::FindDirectChildrenOnly))
+            static_cast<Effektfenster*>(w)->beschriften();
+        if (auto* w = findChild<QWidget*>("frmFarbkorrektur", Qt::FindDirectChildrenOnly))
+            static_cast<Farbkorrekturfenster*>(w)->beschriften();
+    });
+    // Open tool windows keep their settings and place when the program ends.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        for (const char* name : {"frmEffekts", "frmFarbkorrektur"})
+            if (auto* w = findChild<QWidget*>(name, Qt::FindDirectChildrenOnly))
+                if (w->isVisible()) w->close();
+    });
 }
 
 } // namespace sw::ui

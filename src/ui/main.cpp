@@ -1,7 +1,9 @@
 // strahlwerk: the desktop program. Arguments: a figure folder to show, or a document (figure,
 // show, ".Laser_ini" settings file); --theme light|dark sets the look for this run;
-// --screenshot FILE saves a picture of the main window and quits; --simulation-screenshot FILE
-// plays the first figure in the simulation and saves a picture of the output window.
+// --screenshot FILE saves a picture of the main window and quits; --open COMMAND runs a menu
+// command first (mnuEffekte ...), and the picture then shows the tool window it opened;
+// --simulation-screenshot FILE plays the first figure in the simulation and saves a picture of
+// the output window.
 
 #include "app/Programmstart.h"
 #include "ui/Ausgabefenster.h"
@@ -10,6 +12,7 @@
 #include "ui/QtSprache.h"
 #include "ui/Thema.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -23,7 +26,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Strahlwerk");
     std::setlocale(LC_NUMERIC, "C");
 
-    std::string ordner, argument, bild, thema, simulationsBild;
+    std::string ordner, argument, bild, thema, simulationsBild, befehl;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const std::string a = args[i].toStdString();
@@ -33,6 +36,8 @@ int main(int argc, char** argv) {
             simulationsBild = args[++i].toStdString();
         else if (a == "--theme" && i + 1 < args.size())
             thema = args[++i].toStdString();
+        else if (a == "--open" && i + 1 < args.size())
+            befehl = args[++i].toStdString();
         else if (std::filesystem::is_directory(a))
             ordner = std::filesystem::absolute(a).string();
         else
@@ -66,9 +71,16 @@ int main(int argc, char** argv) {
     // maximise it).
     if (!bild.empty())
         if (auto* schirm = fenster.screen()) fenster.setGeometry(schirm->availableGeometry());
+    QWidget* gezeigt = &fenster;
+    if (!befehl.empty())
+        if (auto* a = fenster.findChild<QAction*>(QString::fromStdString(befehl))) {
+            a->trigger();
+            for (auto* w : fenster.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (w->isWindow() && w->isVisible()) gezeigt = w;
+        }
     if (!bild.empty())
         QTimer::singleShot(1500, &fenster, [&] {
-            if (!fenster.grab().save(QString::fromStdString(bild)))
+            if (!gezeigt->grab().save(QString::fromStdString(bild)))
                 std::cerr << "cannot write " << bild << "\n";
             fenster.close();
         });

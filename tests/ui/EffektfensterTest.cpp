@@ -1,0 +1,297 @@
+// The effects window and the colour-correction window: reachable from the menu, every control
+// writes its engine value and, after saving, its setting; the copy grid copies exactly the
+// ticked rows onto the ticked tracks; the automatic correction drives the measuring mode and
+// takes the fitted curve; captions follow the language.
+
+#include "Fenster.h"
+#include "generators/Sprachtabelle.h"
+#include "output/Effektzeilen.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTest>
+
+using namespace sw;
+using test::Fenster;
+
+namespace {
+
+QWidget* oeffnen(Fenster& t, const char* befehl, const char* fenster) {
+    t.ausloesen(befehl);
+    auto* w = t.w->findChild<QWidget*>(fenster);
+    EXPECT_NE(w, nullptr) << fenster;
+    if (w) {
+        EXPECT_TRUE(w->isVisible());
+    }
+    return w;
+}
+
+template <typename T> T* in(QWidget* w, const QString& name) {
+    T* k = w->findChild<T*>(name);
+    EXPECT_NE(k, nullptr) << name.toStdString();
+    return k;
+}
+
+double gespeichert(Fenster& t, const char* abschnitt, const std::string& schluessel) {
+    return t.p->einstellungen.ini()
+                   .lesen(t.p->einstellungen.IniPfad, abschnitt, schluessel)
+                   .has_value()
+               ? t.p->einstellungen.zahlLesen(abschnitt, schluessel, -12345)
+               : -12345;
+}
+
+// Every control a mouse can change tells what it does.
+void alleHabenHilfe(QWidget* w) {
+    for (QWidget* k : w->findChildren<QWidget*>()) {
+        if (!qobject_cast<QAbstractButton*>(k) && !qobject_cast<QScrollBar*>(k) &&
+            !qobject_cast<QLineEdit*>(k) && !qobject_cast<QComboBox*>(k) &&
+            !qobject_cast<QAbstractSpinBox*>(k))
+            continue;
+        if (qobject_cast<QLineEdit*>(k) && qobject_cast<QAbstractSpinBox*>(k->parentWidget()))
+            continue; // a spin box's own editor
+        if (k->objectName().isEmpty() || k->objectName().startsWith("qt_")) continue;
+        EXPECT_FALSE(k->toolTip().isEmpty()) << k->objectName().toStdString();
+    }
+}
+
+} // namespace
+
+TEST(Effektfenster, ControlsWriteTheEffectTablesTheFigureAndTheSettings) {
+    Fenster t;
+    auto* menue = t.kind<QMenu>("mnuAusgabe");
+    const auto titel = t.w->menuBar()->actions();
+    EXPECT_EQ(titel.indexOf(menue->menuAction()) + 1,
+              titel.indexOf(t.kind<QMenu>("mnuHilfe")->menuAction())); // just before Help
+    QWidget* w = oeffnen(t, "mnuEffekte", "frmEffekts");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), "Strahlwerk – Effects");
+    alleHabenHilfe(w);
+    Effekte& e = t.p->ausgabe->Effekt;
+
+    // All tracks (the first entry): every track -1 to 12 takes the row.
+    auto* spur = in<QComboBox>(w, "cboSpur");
+    EXPECT_EQ(spur->count(), 13);
+    EXPECT_EQ(spur->itemText(3), "Track 2 (side A)");
+    in<QScrollBar>(w, "scrAuto(14)")->setValue(-30);
+    in<QCheckBox>(w, "checkAuto(1)")->setChecked(true);
+    in<QScrollBar>(w, "scrAuto(1)")->setValue(90);
+    in<QCheckBox>(w, "checkFlipFlop(4)")->setChecked(true);
+    auto* max = in<QLineEdit>(w, "txtEffektGrenzeMax(1)");
+    max->setText("180");
+    emit max->editingFinished();
+    auto* min = in<QLineEdit>(w, "txtEffektGrenzeMin(11)");
+    min->setText("-50"); // % of half the picture: an offset of -0.25
+    emit min->editingFinished();
+    auto* falsch = in<QLineEdit>(w, "txtEffektGrenzeMin(2)");
+    falsch->setText("abc");
+    emit falsch->editingFinished();
+    EXPECT_EQ(falsch->text(), "-100"); // not a number: the limit stays and is shown again
+    in<QCheckBox>(w, "checkAbsolute(0)")->setChecked(true);
+    in<QScrollBar>(w, "scrStartEffektWert(0)")->setValue(50); // 50 % size
+    for (int s = -1; s <= 12; ++s) {
+        SCOPED_TRACE(s);
+        EXPECT_EQ(e.AutoWert[s][14], -30);
+        EXPECT_EQ(e.AutoModus[s][1], 1);
+        EXPECT_EQ(e.AutoWert[s][1], 90);
+        EXPECT_EQ(e.FlipFlop[s][4], 1);
+        EXPECT_EQ(e.GrenzeMax[s][1], 180);
+        EXPECT_DOUBLE_EQ(e.GrenzeMin[s][11], -0.25);
+        EXPECT_EQ(e.GrenzeMin[s][2], -1);
+        EXPECT_DOUBLE_EQ(e.EffektWerte[s][0], 63.5);
+    }
+    EXPECT_TRUE(e.checkAbsolute[0]);
+    EXPECT_EQ(in<QLabel>(w, "lblAuto(1)")->text(), "→ 90 °");
+    EXPECT_EQ(in<QLabel>(w, "lblAuto(14)")->text(), "-150 °/s");
+    EXPECT_EQ(in<QLabel>(w, "lblEffektWert(0)")->text(), "50 %");
+
+    // One track: the others keep their rows; relative start values move by the change.
+    spur->setCurrentIndex(3);
+    EXPECT_EQ(in<QScrollBar>(w, "scrAuto(14)")->value(), -30); // shows track 2's row
+    in<QScrollBar>(w, "scrAuto(9)")->setValue(12);
+    in<QScrollBar>(w, "scrStartEffektWert(1)")->setValue(10);
+    EXPECT_EQ(e.AutoWert[2][9], 12);
+    EXPECT_EQ(e.AutoWert[3][9], 0);
+    EXPECT_EQ(e.AutoWert[0][9], 0);
+    EXPECT_EQ(e.EffektWerte[2][1], 10);
+    e.EffektWerte[2][1] = 100; // the rotation ran on meanwhile
+    in<QScrollBar>(w, "scrStartEffektWert(1)")->setValue(15);
+    EXPECT_EQ(e.EffektWerte[2][1], 105);
+    EXPECT_EQ(e.EffektWerte[3][1], 0);
+    // rows that are no effect cannot be changed
+    EXPECT_FALSE(in<QScrollBar>(w, "scrAuto(13)")->isEnabled());
+    EXPECT_FALSE(in<QCheckBox>(w, "checkAuto(17)")->isEnabled());
+
+    // The editor figure's switches.
+    const long f = t.p->figuren.SpurAuswahl[t.p->figuren.EditorSpur].Figur;
+    ASSERT_TRUE(t.p->figuren.Figuren.enthaelt(f));
+    auto& par = t.p->figuren.Figuren[f].Parameter;
+    auto* begrenzung = in<QCheckBox>(w, "checkBegrenzung");
+    begrenzung->setChecked(!begrenzung->isChecked());
+    EXPECT_EQ(par[164], begrenzung->isChecked() ? 1 : 0);
+    EXPECT_EQ(e.checkBegrenzung, begrenzung->isChecked());
+    auto* echtzeit = in<QCheckBox>(w, "checkOptimireEchtzeit");
+    echtzeit->setChecked(!echtzeit->isChecked());
+    EXPECT_EQ(par[parameter::Echtzeitoptimierung], echtzeit->isChecked() ? 1 : 0);
+    EXPECT_EQ(e.checkOptimireEchtzeit, echtzeit->isChecked());
+    in<QCheckBox>(w, "checkSoftColor")->setChecked(true);
+    EXPECT_EQ(par[parameter::SoftColor], 1);
+    in<QScrollBar>(w, "scrPerspektive")->setValue(120);
+    EXPECT_EQ(par[parameter::Perspektive], 120000);
+    EXPECT_EQ(t.p->ausgabe->Perspektivabstand[2], 120000); // the chosen track at once
+    EXPECT_EQ(t.p->ausgabe->Perspektivabstand[3], 640000);
+    QTest::mouseClick(in<QAbstractButton>(w, "optDunkleHaelfte(3)"), Qt::LeftButton);
+    EXPECT_EQ(par[167], 3);
+    EXPECT_EQ(istGeaendert(t.p->figuren, f), f >= 0); // test pictures below 0 stay unmarked
+
+    // Captions follow the language.
+    t.w->spracheWaehlen(0);
+    // as the language file regenerated from the table will have them
+    for (const auto& x : gen::sprachtexte())
+        if (x.nummer >= 1200 && x.nummer <= 1299) t.p->texte.setzen(0, x.nummer, x.deutsch);
+    t.w->beschriften();
+    EXPECT_EQ(w->windowTitle(), "Strahlwerk – Effekte");
+    EXPECT_EQ(in<QCheckBox>(w, "checkSoftColor")->text(), "&Weiche Farben");
+    EXPECT_EQ(spur->currentIndex(), 3); // the choice survives the new captions
+    t.w->spracheWaehlen(1);
+
+    // Closing saves the window's controls (track 0's row stands for them) and its place.
+    w->close();
+    const std::string k = "Optionen_4_FrmEffekts";
+    EXPECT_EQ(gespeichert(t, k.c_str(), "frmEffekts.scrAuto(14).Value"), -30);
+    EXPECT_EQ(gespeichert(t, k.c_str(), "frmEffekts.checkAuto(1).Value"), 1);
+    EXPECT_EQ(gespeichert(t, k.c_str(), "frmEffekts.checkFlipFlop(4).Value"), 1);
+    EXPECT_EQ(gespeichert(t, k.c_str(), "frmEffekts.checkAbsolute(0).Value"), 1);
+    auto text = [&](const char* schluessel) {
+        return t.p->einstellungen.ini().lesen(t.p->einstellungen.IniPfad, k, schluessel);
+    };
+    EXPECT_EQ(text("frmEffekts.txtEffektGrenzeMax(1).Text"), "180");
+    EXPECT_EQ(text("frmEffekts.txtEffektGrenzeMin(11).Text"), "-0.25");
+    EXPECT_EQ(gespeichert(t, k.c_str(), "frmEffekts.checkBegrenzung.Value"),
+              e.checkBegrenzung ? 1 : 0);
+    EXPECT_NE(gespeichert(t, "Fensterposition", "frmEffekts.WPM.rcNormalPosition.Right"), -12345);
+
+    // Loading the settings gives every track the saved row.
+    Effekte neu;
+    effekteLaden(neu, t.p->einstellungen);
+    EXPECT_EQ(neu.AutoWert[7][14], -30);
+    EXPECT_EQ(neu.GrenzeMax[7][1], 180);
+}
+
+TEST(Effektfenster, CopyGridCopiesExactlyTheTickedRows) {
+    Fenster t;
+    QWidget* w = oeffnen(t, "mnuEffekte", "frmEffekts");
+    ASSERT_NE(w, nullptr);
+    Effekte& e = t.p->ausgabe->Effekt;
+    for (int p = 0; p < kEffektParameter; ++p) {
+        e.AutoWert[1][static_cast<std::size_t>(p)] = 50 + p;
+        e.EffektWerte[1][static_cast<std::size_t>(p)] = 0.5;
+    }
+    const Effekte vorher = e;
+    in<QComboBox>(w, "cboKopierQuelle")->setCurrentIndex(1);
+    in<QCheckBox>(w, "checkKopieren(2)")->setChecked(true);
+    in<QCheckBox>(w, "checkKopieren(15)")->setChecked(true);
+    in<QCheckBox>(w, "checkKopierZiel(5)")->setChecked(true);
+    in<QCheckBox>(w, "checkKopierZiel(11)")->setChecked(true);
+    QTest::mouseClick(in<QPushButton>(w, "cmdKopieren"), Qt::LeftButton);
+    for (int s = -1; s <= 12; ++s)
+        for (int p = 0; p < kEffektParameter; ++p) {
+            const auto i = static_cast<std::size_t>(p);
+            const bool kopiert = (s == 5 || s == 11) && (p == 2 || p == 15);
+            SCOPED_TRACE(testing::Message() << s << " " << p);
+            EXPECT_EQ(e.AutoWert[s][i], kopiert ? 50 + p : vorher.AutoWert[s][i]);
+            EXPECT_EQ(e.EffektWerte[s][i], kopiert ? 0.5 : vorher.EffektWerte[s][i]);
+        }
+}
+
+TEST(Farbkorrekturfenster, ControlsSetTheCurvesAndTheSettings) {
+    Fenster t;
+    QWidget* w = oeffnen(t, "mnuFarbkorrektur", "frmFarbkorrektur");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), "Strahlwerk – Colour correction");
+    alleHabenHilfe(w);
+    in<QComboBox>(w, "cboGeraet")->setCurrentIndex(2);
+    auto& g = t.p->ausgabe->Farben.geraete[2];
+    in<QSpinBox>(w, "txtMinimum(0)")->setValue(20);
+    in<QSpinBox>(w, "txtMaximum(0)")->setValue(220);
+    in<QSpinBox>(w, "txtMidWert(0)")->setValue(120);
+    EXPECT_EQ(g.minimum[0], 20);
+    EXPECT_EQ(g.kurven[0][0], 20);
+    EXPECT_EQ(g.kurven[0][128], 120);
+    EXPECT_EQ(g.kurven[0][255], 220);
+    in<QSpinBox>(w, "txtMidPosition(1)")->setValue(64);
+    EXPECT_EQ(g.midPosition[1], 64);
+    in<QCheckBox>(w, "checkTTL(1)")->setChecked(true);
+    EXPECT_EQ(g.TTL_Gesetzt[1], 1);
+    EXPECT_EQ(g.Steigung[1], 255);
+    EXPECT_EQ(g.kurven[1][0], 0);
+    EXPECT_EQ(g.kurven[1][1], 255);
+    EXPECT_FALSE(in<QSpinBox>(w, "txtMinimum(1)")->isEnabled()); // a switch has no curve
+    in<QScrollBar>(w, "scrFarbe(2)")->setValue(0);
+    EXPECT_FALSE(g.kanalAn[2]);
+    EXPECT_EQ(in<QLabel>(w, "lblFarbe(2)")->text(), "off");
+    EXPECT_EQ(in<QLabel>(w, "lblFarbe(1)")->text(), "on");
+    EXPECT_EQ(g.Steigung[2], 0);
+    EXPECT_EQ(g.kurven[2][255], 0);
+    EXPECT_EQ(t.p->ausgabe->Farben.geraete[0].minimum[0], 0); // other devices untouched
+
+    w->close();
+    EXPECT_EQ(gespeichert(t, "Farbkorrektur", " R_Min_Farbkorrektur(2)"), 20);
+    EXPECT_EQ(gespeichert(t, "Farbkorrektur", " R_Max_Farbkorrektur(2)"), 220);
+    EXPECT_EQ(gespeichert(t, "Farbkorrektur", " R_mid_Farbkorrektur(2)"), 120);
+    EXPECT_EQ(gespeichert(t, "Farbkorrektur", " G_Mid_Position(2)"), 64);
+    EXPECT_EQ(gespeichert(t, "Optionen_Optimierung", "TTL_Gesetzt2_1"), 1);
+    EXPECT_EQ(gespeichert(t, "Optionen_Optimierung", "Steigung2_2"), 0);
+    EXPECT_EQ(gespeichert(t, "Optionen_Optimierung", "Offset2_0"), 20);
+    EXPECT_NE(gespeichert(t, "Fensterposition", "frmFarbkorrektur.WPM.rcNormalPosition.Right"),
+              -12345);
+    // reopened, it shows what it left
+    w = oeffnen(t, "mnuFarbkorrektur", "frmFarbkorrektur");
+    EXPECT_EQ(in<QSpinBox>(w, "txtMinimum(0)")->value(), 20);
+}
+
+TEST(Farbkorrekturfenster, AutomaticCorrectionMeasuresAndFits) {
+    Fenster t;
+    QWidget* w = oeffnen(t, "mnuFarbkorrektur", "frmFarbkorrektur");
+    ASSERT_NE(w, nullptr);
+    in<QComboBox>(w, "cboGeraet")->setCurrentIndex(4);
+    auto& a = *t.p->ausgabe;
+    auto klick = [&](const char* name) {
+        auto* b = in<QPushButton>(w, name);
+        EXPECT_TRUE(b->isEnabled()) << name;
+        QTest::mouseClick(b, Qt::LeftButton);
+    };
+    EXPECT_FALSE(in<QPushButton>(w, "cmdSichtbar")->isEnabled());
+    klick("cmdAutomatischeKorrektur");
+    EXPECT_TRUE(a.Farbmessmodus);
+    EXPECT_EQ(a.GemessenesGeraet, 4);
+    for (int i = 0; i < 6; ++i) klick("cmdPegelPlus");
+    EXPECT_EQ((a.Messfarbe), (std::array<std::int16_t, 3>{30, 0, 0}));
+    klick("cmdSichtbar");
+    in<QScrollBar>(w, "scrMesspegel")->setValue(210);
+    klick("cmdVoll");
+    EXPECT_EQ(in<QLabel>(w, "lblMessung")->text(), "Red: level 210 — visible 30, half –, full 210");
+    klick("cmdNaechsterKanal");
+    EXPECT_EQ((a.Messfarbe), (std::array<std::int16_t, 3>{0, 0, 0}));
+    klick("cmdUebernehmen");
+    EXPECT_FALSE(a.Farbmessmodus);
+    const auto& g = a.Farben.geraete[4];
+    EXPECT_EQ(g.minimum[0], 29);
+    EXPECT_EQ(g.maximum[0], 210);
+    EXPECT_EQ(g.kurven[0][255], 210);
+    EXPECT_EQ(g.maximum[1], 255); // green was not marked
+    EXPECT_EQ(in<QSpinBox>(w, "txtMinimum(0)")->value(), 29);
+
+    // Closing the window in the middle of a measurement ends it: no pattern stays on.
+    klick("cmdAutomatischeKorrektur");
+    EXPECT_TRUE(a.Farbmessmodus);
+    w->close();
+    EXPECT_FALSE(a.Farbmessmodus);
+    EXPECT_EQ(a.Farben.geraete[4].minimum[0], 29);
+}
