@@ -1,15 +1,18 @@
 // strahlwerk: the desktop program. Arguments: a figure folder to show, or a document (figure,
 // show, ".Laser_ini" settings file); --theme light|dark sets the look for this run;
-// --screenshot FILE saves a picture of the main window and quits.
+// --screenshot FILE saves a picture of the main window and quits; with --options PAGE it is a
+// picture of the options window at that page (0 devices, 1 geometry ...).
 
 #include "app/Programmstart.h"
 #include "ui/Hauptfenster.h"
+#include "ui/Optionenfenster.h"
 #include "ui/QtDialoge.h"
 #include "ui/QtSprache.h"
 #include "ui/Thema.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 #include <clocale>
 #include <filesystem>
@@ -21,6 +24,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
 
     std::string ordner, argument, bild, thema;
+    int optionenSeite = -1;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const std::string a = args[i].toStdString();
@@ -28,6 +32,8 @@ int main(int argc, char** argv) {
             bild = args[++i].toStdString();
         else if (a == "--theme" && i + 1 < args.size())
             thema = args[++i].toStdString();
+        else if (a == "--options" && i + 1 < args.size())
+            optionenSeite = args[++i].toInt();
         else if (std::filesystem::is_directory(a))
             ordner = std::filesystem::absolute(a).string();
         else
@@ -61,10 +67,18 @@ int main(int argc, char** argv) {
     // maximise it).
     if (!bild.empty())
         if (auto* schirm = fenster.screen()) fenster.setGeometry(schirm->availableGeometry());
+    QWidget* abgebildet = &fenster;
+    if (!bild.empty() && optionenSeite >= 0) {
+        auto* optionen = sw::ui::optionenZeigen(&fenster, *programm);
+        if (auto* reiter = optionen->findChild<QTabWidget*>("tabOptionen"))
+            reiter->setCurrentIndex(optionenSeite);
+        abgebildet = optionen;
+    }
     if (!bild.empty())
         QTimer::singleShot(1500, &fenster, [&] {
-            if (!fenster.grab().save(QString::fromStdString(bild)))
+            if (!abgebildet->grab().save(QString::fromStdString(bild)))
                 std::cerr << "cannot write " << bild << "\n";
+            if (abgebildet != &fenster) abgebildet->close();
             fenster.close();
         });
     const int ergebnis = app.exec();
