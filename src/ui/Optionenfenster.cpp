@@ -447,14 +447,19 @@ QWidget* Optionenfenster::allgemeinSeiteBauen() {
             waehlen->setToolTip(beschriftungTeil(t, tx::Waehlen, 1));
         });
         const std::string schl = kAutoSchluessel[i];
+        // The live windows write these keys straight into the file; so does this field.
         anzeigenMit([this, feld, schl] {
-            const std::string wert = p_.modell.text("AutoFileLoad", schl);
+            auto& e = p_.einstellungen;
+            const std::string wert = e.textLesen("AutoFileLoad", schl, "xx", e.IniDateiAktuell);
             QSignalBlocker sperre(feld);
             feld->setText(wert == "xx" ? QString() : q(wert));
         });
         auto setzen = [this, schl](const QString& text) {
             const QString t = text.trimmed();
-            p_.modell.setzen("AutoFileLoad", schl, t.isEmpty() ? "xx" : t.toStdString());
+            const std::string wert = t.isEmpty() ? "xx" : t.toStdString();
+            p_.modell.setzen("AutoFileLoad", schl, wert);
+            p_.einstellungen.textSchreiben("AutoFileLoad", schl, wert,
+                                           p_.einstellungen.IniDateiAktuell);
         };
         connect(feld, &QLineEdit::editingFinished, this, [this, feld, setzen] {
             if (!fuellt_) setzen(feld->text());
