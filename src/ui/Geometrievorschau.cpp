@@ -76,10 +76,9 @@ Geometrievorschau::Geometrievorschau(std::function<const Geometriekorrektur&()> 
                                      std::function<GeraeteFarben&()> farben, QWidget* eltern)
     : QWidget(eltern), geometrie_(std::move(geometrie)), farben_(std::move(farben)) {
     setObjectName("picVorschau");
-    setMinimumSize(220, 220);
-    QSizePolicy s(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    s.setHeightForWidth(true);
-    setSizePolicy(s);
+    // Square in whatever room the page leaves it.
+    setMinimumSize(240, 240);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setCursor(Qt::CrossCursor);
 }
 

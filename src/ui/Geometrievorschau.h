@@ -34,9 +34,7 @@ public:
     // Told after a drag changed the zone.
     std::function<void()> zoneGeaendert;
 
-    QSize sizeHint() const override { return {320, 320}; }
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int w) const override { return w; }
+    QSize sizeHint() const override { return {360, 360}; }
     // Device coordinates (0 to 65535) at a widget position, and back.
     QPointF geraetepunkt(QPointF widget) const;
     QPointF widgetpunkt(QPointF geraet) const;

@@ -85,9 +85,12 @@ QWidget* Optionenfenster::geometrieSeiteBauen() {
     feld("TrapezY", tx::TrapezY, &Geometriekorrektur::TrapezY, -89, 89, 1);
     feld("DeckenHoehe", tx::DeckenHoehe, &Geometriekorrektur::DeckenHoehe, -32768, 32767, 0);
     feld("TrapezLWAbstand", tx::TrapezLWAbstand, &Geometriekorrektur::TrapezLWAbstand, 0, 32767, 0);
-    reihe->addWidget(gruppe);
+    auto* links = new QVBoxLayout;
+    links->addWidget(gruppe);
+    links->addStretch(1);
+    reihe->addLayout(links);
 
-    // The preview with the audience zone below it.
+    // The preview between the geometry and the audience zone; it takes the room left.
     auto* rechts = new QVBoxLayout;
     auto farben = [this]() -> GeraeteFarben& {
         return p_.ausgabe->Farben.geraete[static_cast<std::size_t>(geraet())];
@@ -96,7 +99,7 @@ QWidget* Optionenfenster::geometrieSeiteBauen() {
         new Geometrievorschau([geo]() -> const Geometriekorrektur& { return geo(); }, farben);
     beschriftenMit(
         [this](const Sprachtexte& t) { vorschau_->setToolTip(beschriftung(t, tx::Vorschau)); });
-    rechts->addWidget(vorschau_, 1);
+    reihe->addWidget(vorschau_, 1);
 
     auto* zone = new QGroupBox;
     zone->setObjectName("fraZone");
@@ -139,7 +142,8 @@ QWidget* Optionenfenster::geometrieSeiteBauen() {
         }
     };
     rechts->addWidget(zone);
-    reihe->addLayout(rechts, 1);
+    rechts->addStretch(1);
+    reihe->addLayout(rechts);
     return seite;
 }
 
@@ -152,9 +156,9 @@ QWidget* Optionenfenster::optimierungSeiteBauen() {
     rechts->setObjectName("fraFuellung");
     auto* fl = formular(links);
     auto* fr = formular(rechts);
-    beschriftenMit([links, rechts](const Sprachtexte& t) {
+    // The filling's box needs no title: its first row names it.
+    beschriftenMit([links](const Sprachtexte& t) {
         links->setTitle(ohneKuerzel(beschriftung(t, tx::Reiter[2])));
-        rechts->setTitle(beschriftungTeil(t, tx::NoPointStyle, 0).remove(QLatin1Char(':')));
     });
     auto opt = [this]() -> Optimierungseinstellungen& {
         return p_.ausgabe->Optimierung[static_cast<std::size_t>(geraet())];
@@ -212,10 +216,13 @@ QWidget* Optionenfenster::optimierungSeiteBauen() {
             });
         f->setObjectName(QString("NoPointValue(%1)").arg(k));
     }
+    auto* spalteLinks = new QVBoxLayout;
+    spalteLinks->addWidget(links);
+    spalteLinks->addStretch(1);
     auto* spalte = new QVBoxLayout;
     spalte->addWidget(rechts);
     spalte->addStretch(1);
-    reihe->addWidget(links);
+    reihe->addLayout(spalteLinks);
     reihe->addLayout(spalte);
     reihe->addStretch(1);
     return seite;

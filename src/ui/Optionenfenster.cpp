@@ -181,6 +181,8 @@ QDoubleSpinBox* Optionenfenster::zahl(QFormLayout* f, const char* name, const te
     feld->setSingleStep(dezimalen == 0 ? 1 : dezimalen == 1 ? 0.5 : 0.01);
     feld->setKeyboardTracking(false);
     feld->setAccelerated(true);
+    // One width for every number field, so that the columns line up.
+    feld->setMinimumWidth(feld->fontMetrics().horizontalAdvance(QStringLiteral("-00000.000")) + 32);
     zeile(f, feld, b);
     anzeigenMit([feld, lesen] {
         QSignalBlocker sperre(feld);
@@ -253,6 +255,7 @@ QWidget* Optionenfenster::kopfBauen() {
     scrPPS_->setPageStep(500);
     scrPPS_->setTracking(false);
     scrPPS_->setMinimumWidth(220);
+    scrPPS_->setMaximumWidth(420);
     lblPPS_ = new QLabel;
     lblPPS_->setObjectName("lblPPS");
     lblPPS_->setMinimumWidth(lblPPS_->fontMetrics().horizontalAdvance("000000"));
@@ -263,6 +266,7 @@ QWidget* Optionenfenster::kopfBauen() {
     reihe->addWidget(lblPpsText);
     reihe->addWidget(scrPPS_, 1);
     reihe->addWidget(lblPPS_);
+    reihe->addStretch(1);
     beschriftenMit([=, this](const Sprachtexte& t) {
         lblGeraet->setText(beschriftungTeil(t, tx::ComboDeviceNr, 0));
         comboDeviceNr_->setToolTip(beschriftungTeil(t, tx::ComboDeviceNr, 1));
@@ -406,6 +410,7 @@ QWidget* Optionenfenster::allgemeinSeiteBauen() {
     auto* seite = new QWidget;
     auto* spalte = new QVBoxLayout(seite);
     auto* oben = new QFormLayout;
+    oben->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     spalte->addLayout(oben);
 
     auto* sprache = new QComboBox;
@@ -440,6 +445,7 @@ QWidget* Optionenfenster::allgemeinSeiteBauen() {
         waehlen->setObjectName(QString("cmdAutoFileLoad(%1)").arg(i));
         reihe->addWidget(feld, 1);
         reihe->addWidget(waehlen);
+        waehlen->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
         zeile(autoForm, zeileFeld, tx::AutoDateien[i]);
         beschriftenMit([feld, waehlen, i](const Sprachtexte& t) {
             feld->setToolTip(beschriftungTeil(t, tx::AutoDateien[i], 1));
