@@ -15,6 +15,7 @@
 #include "ui/QtSprache.h"
 #include "ui/Symbole.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -31,6 +32,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -121,8 +123,31 @@ Optionenfenster::Optionenfenster(Programm& p, QWidget* eltern)
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, this, &QWidget::close);
 
+    auto* takt = new QTimer(this);
+    takt->setInterval(1000);
+    connect(takt, &QTimer::timeout, this, [this] { nachsehen(); });
+    takt->start();
+
     anzeigen();
     fensterpositionLaden();
+}
+
+void Optionenfenster::nachsehen() {
+    // Never under an open list: its items would change under the mouse.
+    if (QApplication::activePopupWidget()) return;
+    const auto& g = p_.geraete;
+    bool veraltet = comboDeviceNr_->count() != static_cast<int>(g.ComboDeviceNr.size());
+    for (int i = 0; !veraltet && i < comboDeviceNr_->count(); ++i)
+        veraltet = comboDeviceNr_->itemText(i).toStdString() != g.ComboDeviceNr[std::size_t(i)];
+    for (int n = 0; !veraltet && n < kGeraete; ++n) {
+        const auto* liste = lstHardware_[static_cast<std::size_t>(n)];
+        veraltet = liste->count() != static_cast<int>(g.lstHardwareEintraege.size()) ||
+                   liste->currentIndex() != g.lstHardwareIndex[static_cast<std::size_t>(n)];
+    }
+    for (int i = 0; !veraltet && i < 2; ++i)
+        veraltet = comboDMXPort_[i]->count() !=
+                   static_cast<int>(g.comboDMXPort[static_cast<std::size_t>(i)].size());
+    if (veraltet) anzeigen();
 }
 
 void Optionenfenster::beschriftenMit(std::function<void(const Sprachtexte&)> f) {

@@ -45,6 +45,9 @@ public:
     // Reads every control's value from the engine again (after an import, a load, or a change
     // made elsewhere).
     void anzeigen();
+    // Shows the device lists again when they no longer match the engine (a DAC found by the
+    // background search, a device put on a logical device elsewhere); runs once a second.
+    void nachsehen();
     // Sets every caption and tool text in the current language.
     void beschriften();
     // The logical device the per-device pages show.

@@ -2,6 +2,7 @@
 #include "../app/Startumgebung.h"
 #include "app/Einstellungsdatei.h"
 #include "app/Sprache.h"
+#include "devices/Geraeteverwaltung.h"
 #include "generators/Sprachtabelle.h"
 #include "live/eingang/DmxEingangswahl.h"
 #include "ui/Geometrievorschau.h"
@@ -321,6 +322,26 @@ TEST(Optionenfenster, CaptionsTooltipsLanguageAndPosition) {
     EXPECT_EQ(zweites.width(), 780);
     t.kind<QPushButton>("cmdResetFensterpositionen")->click();
     EXPECT_FALSE(fensterpositionLesen(*t.p, "formOptionen"));
+}
+
+// A DAC the background search finds while the window is open appears in the lists, and a
+// device put on a logical device elsewhere shows there.
+TEST(Optionenfenster, ListsFollowTheEngine) {
+    Optionen t;
+    auto& g = t.p->geraete;
+    GeraeteEintrag neu;
+    neu.Typ = Geraetetyp::EtherDream;
+    neu.Kennung = neu.Anzeigename = "Ether Dream 0a0b0c";
+    g.Geraeteliste.push_back(neu);
+    g.lstHardwareEintraege.push_back(neu.Anzeigename);
+    geraetWaehlen(g, t.p->env, 6, 4);
+    t.w->nachsehen();
+    auto* liste = t.kind<QComboBox>("lstHardware(6)");
+    ASSERT_EQ(liste->count(), 5);
+    EXPECT_EQ(liste->currentText().toStdString(), "Ether Dream 0a0b0c");
+    EXPECT_EQ(t.kind<QComboBox>("lstHardware(0)")->count(), 5);
+    EXPECT_EQ(t.kind<QComboBox>("ComboDeviceNr")->itemText(6).toStdString(),
+              "Hardware:6 Ether Dream 0a0b0c");
 }
 
 // The preview draws what the engine's geometry pass makes of the test picture.
