@@ -1,5 +1,6 @@
 #include "ui/Optionenfenster.h"
 #include "../app/Startumgebung.h"
+#include "Fenster.h"
 #include "app/Einstellungsdatei.h"
 #include "app/Sprache.h"
 #include "devices/Geraeteverwaltung.h"
@@ -342,6 +343,22 @@ TEST(Optionenfenster, ListsFollowTheEngine) {
     EXPECT_EQ(t.kind<QComboBox>("lstHardware(0)")->count(), 5);
     EXPECT_EQ(t.kind<QComboBox>("ComboDeviceNr")->itemText(6).toStdString(),
               "Hardware:6 Ether Dream 0a0b0c");
+}
+
+// The main window's Tools menu opens one options window and brings it back.
+TEST(Optionenfenster, OpenedFromTheMainWindowMenu) {
+    test::Fenster f;
+    f.ausloesen("mnuOptionen");
+    auto* fenster = f.w->findChild<ui::Optionenfenster*>("formOptionen");
+    ASSERT_NE(fenster, nullptr);
+    EXPECT_TRUE(fenster->isVisible());
+    fenster->close();
+    f.ausloesen("mnuOptionen");
+    EXPECT_EQ(f.w->findChildren<QWidget*>("formOptionen").size(), 1);
+    EXPECT_TRUE(fenster->isVisible());
+    // Its language choice goes through the main window, which captions itself too.
+    ASSERT_TRUE(fenster->sprachwahl);
+    fenster->close();
 }
 
 // The preview draws what the engine's geometry pass makes of the test picture.
