@@ -123,6 +123,9 @@ Optionenfenster::Optionenfenster(Programm& p, QWidget* eltern)
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, this, &QWidget::close);
 
+    // Closes with the main window, keeping its position.
+    if (eltern) eltern->installEventFilter(this);
+
     auto* takt = new QTimer(this);
     takt->setInterval(1000);
     connect(takt, &QTimer::timeout, this, [this] { nachsehen(); });
@@ -570,6 +573,13 @@ void Optionenfenster::changeEvent(QEvent* e) {
     // The main window's language menu installs Qt's own translation, which tells every window.
     if (e->type() == QEvent::LanguageChange) beschriften();
     QWidget::changeEvent(e);
+}
+
+bool Optionenfenster::eventFilter(QObject* objekt, QEvent* e) {
+    // A hide that the program asked for is the main window closing; minimising is spontaneous.
+    if (objekt == parentWidget() && e->type() == QEvent::Hide && !e->spontaneous() && isVisible())
+        close();
+    return QWidget::eventFilter(objekt, e);
 }
 
 Optionenfenster* optionenZeigen(QWidget* hauptfenster, Programm& p) {

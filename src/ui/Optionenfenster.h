@@ -62,6 +62,7 @@ public:
 protected:
     void closeEvent(QCloseEvent*) override;
     void changeEvent(QEvent*) override;
+    bool eventFilter(QObject* objekt, QEvent* e) override;
 
 private:
     QWidget* kopfBauen();

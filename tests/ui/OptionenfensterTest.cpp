@@ -358,7 +358,11 @@ TEST(Optionenfenster, OpenedFromTheMainWindowMenu) {
     EXPECT_TRUE(fenster->isVisible());
     // Its language choice goes through the main window, which captions itself too.
     ASSERT_TRUE(fenster->sprachwahl);
-    fenster->close();
+    // It closes with the main window and keeps its position.
+    cmdResetFensterpositionen_Click(*f.p);
+    f.w->close();
+    EXPECT_FALSE(fenster->isVisible());
+    EXPECT_TRUE(fensterpositionLesen(*f.p, "formOptionen"));
 }
 
 // The preview draws what the engine's geometry pass makes of the test picture.
