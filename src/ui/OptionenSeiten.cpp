@@ -107,13 +107,14 @@ QWidget* Optionenfenster::geometrieSeiteBauen() {
     beschriftenMit(
         [zone](const Sprachtexte& t) { zone->setTitle(beschriftung(t, tx::GruppeZone)); });
     std::vector<QDoubleSpinBox*> kanten;
-    for (int k = 0; k < 4; ++k)
+    // Edges left, right, bottom, top, named by their settings key's index.
+    for (int k = 0; k < 4; ++k) {
         kanten.push_back(zahl(
-            zf, qPrintable(QString("AudienceZone(%1)").arg(k)), tx::ZoneKante[k], -32768, 32768, 0,
+            zf, "", tx::ZoneKante[k], -32768, 32768, 0,
             [farben, k] { return farben().AudienceZone[static_cast<std::size_t>(k)]; },
             [farben, k](double v) { farben().AudienceZone[static_cast<std::size_t>(k)] = v; }));
-    for (int k = 0; k < 4; ++k)
-        kanten[static_cast<std::size_t>(k)]->setObjectName(QString("AudienceZone(%1)").arg(k));
+        kanten.back()->setObjectName(QString("AudienceZone(%1)").arg(k));
+    }
     zahl(
         zf, "AudienceHelligkeit", tx::AudienceHelligkeit, 0, 1, 2,
         [farben] { return farben().AudienceHelligkeit; },
