@@ -68,6 +68,17 @@ bool gesammeltSpeichern(Programm& p, std::string_view fehlertext, Meldeart art,
 
 bool iniSpeichern(Programm& p, std::string* problem);
 
+// The DMX input chosen: a device of the list, or a network input (Art-Net, sACN, OLA), which
+// stands in the input list without a device behind it.
+std::string dmxEingangsText(const Geraete& g) {
+    const auto& liste = g.comboDMXPort[1];
+    const int wahl = g.comboDMXPortIndex[1];
+    if (wahl > 0 && wahl < static_cast<int>(liste.size()) &&
+        geraetNachName(g, liste[static_cast<std::size_t>(wahl)]) < 0)
+        return liste[static_cast<std::size_t>(wahl)];
+    return g.Geraeteliste[static_cast<std::size_t>(g.DmxEingangsGeraet)].Anzeigename;
+}
+
 } // namespace
 
 bool INI_Speichern(Programm& p, std::string* problem) {
@@ -107,11 +118,8 @@ bool iniSpeichern(Programm& p, std::string* problem) {
                 p.geraete.Geraeteliste[static_cast<std::size_t>(p.geraete.DmxAusgangsGeraet)]
                     .Anzeigename,
                 e.IniDateiAktuell);
-            e.textSchreiben(
-                "Optionen_4_frmdmx", "DMX_InputDevice",
-                p.geraete.Geraeteliste[static_cast<std::size_t>(p.geraete.DmxEingangsGeraet)]
-                    .Anzeigename,
-                e.IniDateiAktuell);
+            e.textSchreiben("Optionen_4_frmdmx", "DMX_InputDevice", dmxEingangsText(p.geraete),
+                            e.IniDateiAktuell);
             p.modell.abschnittSpeichern(e, "Optionen_4_frmdmx");
             for (int i = 0; i < Sprachtexte::kSprachen; ++i)
                 e.zahlSchreiben("Optionen_SonstigeSettings",
@@ -122,6 +130,7 @@ bool iniSpeichern(Programm& p, std::string* problem) {
             for (int d = 0; d < kGeraete; ++d) farbkurvenSpeichern(a.Farben, e, d);
             sonstigesSpeichern(p);
             p.modell.abschnittSpeichern(e, "DMX_Steuert");
+            netzeinstellungenSchreiben(p.geraete, e);
         });
 }
 
@@ -177,6 +186,7 @@ void IniLaden(Programm& p) {
     gruppe("*******Optionen Hardware Laden");
     p.modell.abschnittLaden(e, "Optionen_Hardware");
     geraeteLaden(p.geraete, p.env, e);
+    netzeinstellungenLesen(p.geraete, e);
     for (int s = 0; s < kSeiten; ++s)
         for (int d = 0; d < kGeraete; ++d)
             zahlInWert(e, "Optionen_Hardware",

@@ -88,6 +88,19 @@ void netzeinstellungenLesen(Geraete& g, Einstellungen& e) {
         static_cast<int>(e.zahlLesen("Netzwerk", "Latenz", n.latenz, e.IniDateiAktuell)), 5, 500);
 }
 
+void netzeinstellungenSchreiben(const Geraete& g, Einstellungen& e) {
+    const auto& n = g.netz;
+    const auto& datei = e.IniDateiAktuell;
+    e.textSchreiben("Netzwerk", "Suchadresse", n.suchAdresse, datei);
+    e.zahlSchreiben("Netzwerk", "EtherDream_BroadcastPort", n.etherDreamBroadcastPort, datei);
+    e.zahlSchreiben("Netzwerk", "EtherDream_TcpPort", n.etherDreamTcpPort, datei);
+    e.textSchreiben("Netzwerk", "IDN_Adresse", n.idnAdresse, datei);
+    e.zahlSchreiben("Netzwerk", "IDN_Port", n.idnPort, datei);
+    e.zahlSchreiben("Netzwerk", "IDN_Wellenmodus", n.idnWelle ? -1 : 0, datei);
+    e.zahlSchreiben("Netzwerk", "Geraetesuche", n.suchen ? -1 : 0, datei);
+    e.zahlSchreiben("Netzwerk", "Latenz", static_cast<float>(n.latenz), datei);
+}
+
 Fortsetzung Init_Hardware(Geraete& g, Umgebung& env) {
     try {
         // The open kinds are searched for in the background from now on; start-up does not

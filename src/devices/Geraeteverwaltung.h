@@ -20,6 +20,8 @@ enum class Fortsetzung { Weiter, ProgrammBeenden };
 Fortsetzung Init_Hardware(Geraete& g, Umgebung& env);
 // The network kinds' discovery address, ports and buffer latency, read before detection.
 void netzeinstellungenLesen(Geraete& g, Einstellungen& e);
+// Writes them back (section "Netzwerk"); they take effect at the next detection.
+void netzeinstellungenSchreiben(const Geraete& g, Einstellungen& e);
 // Assigns the item chosen in lstHardware(DeviceNr) (its list index is lstHardwareIndex).
 Fortsetzung Hardware_Change(Geraete& g, Umgebung& env, int DeviceNr);
 // Chooses list item `index` for logical device n, as clicking it in the options window does.

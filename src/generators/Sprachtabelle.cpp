@@ -6,6 +6,7 @@
 #include "ui/Beschriftungen.h"
 #include "ui/SimulationTexte.h"
 #include "ui/EffektTexte.h"
+#include "ui/OptionenTexte.h"
 
 namespace sw::gen {
 
@@ -216,6 +217,9 @@ std::vector<Sprachtext> alleTexte() {
     });
     for (const auto* b : ui::effekttext::kAlle)
         texte.push_back({b->nummer, b->deutsch, b->englisch});
+    ui::text::optionen::fuerAlle([&](const ui::text::Beschriftung& b) {
+        texte.push_back({b.nummer, b.deutsch, b.englisch});
+    });
     return texte;
 }
 

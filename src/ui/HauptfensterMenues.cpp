@@ -18,6 +18,8 @@
 #include "ui/Hilfe.h"
 #include "ui/Hilfetexte.h"
 #include "ui/Laserleiste.h"
+#include "ui/OptionenTexte.h"
+#include "ui/Optionenfenster.h"
 #include "ui/Ordnerbrowser.h"
 #include "ui/QtSprache.h"
 #include "ui/Symbole.h"
@@ -392,6 +394,25 @@ void Hauptfenster::menusBauen() {
         hilfe, "mnuAnleitung", text::Anleitung, [this] { anleitungZeigen(this, p_.texte); },
         QKeySequence::HelpContents);
     befehl(hilfe, "mnuUeber", text::Ueber, [this] { ueberZeigen(this, p_.texte); });
+
+    // The options window, in a menu of its own before Help.
+    QMenu* extras = new QMenu(this);
+    extras->setObjectName("mnuExtras");
+    menuBar()->insertMenu(hilfe->menuAction(), extras);
+    QAction* optionen = extras->addAction(QString());
+    optionen->setObjectName("mnuOptionen");
+    optionen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    symbolSetzen(optionen, "geraete");
+    beschriftenMit([extras, optionen](const Sprachtexte& t) {
+        extras->setTitle(beschriftung(t, text::optionen::Extras));
+        optionen->setText(beschriftungTeil(t, text::optionen::Menue, 0));
+        optionen->setToolTip(
+            mitTaste(beschriftungTeil(t, text::optionen::Menue, 1), optionen->shortcut()));
+    });
+    connect(optionen, &QAction::triggered, this, [this] {
+        Optionenfenster* f = optionenZeigen(this, p_);
+        f->sprachwahl = [this](int i) { spracheWaehlen(i); };
+    });
 
     for (auto [name, symbolName] : kSymbole)
         if (auto* a = findChild<QAction*>(name)) symbolSetzen(a, symbolName);

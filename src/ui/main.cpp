@@ -1,13 +1,15 @@
 // strahlwerk: the desktop program. Arguments: a figure folder to show, or a document (figure,
 // show, ".Laser_ini" settings file); --theme light|dark sets the look for this run;
 // --screenshot FILE saves a picture of the main window and quits; --open COMMAND runs a menu
-// command first (mnuEffekte ...), and the picture then shows the tool window it opened;
+// command first (mnuEffekte ...), and the picture then shows the tool window it opened; with
+// --options PAGE it is a picture of the options window at that page (0 devices, 1 geometry ...);
 // --simulation-screenshot FILE plays the first figure in the simulation and saves a picture of
 // the output window.
 
 #include "app/Programmstart.h"
 #include "ui/Ausgabefenster.h"
 #include "ui/Hauptfenster.h"
+#include "ui/Optionenfenster.h"
 #include "ui/QtDialoge.h"
 #include "ui/QtSprache.h"
 #include "ui/Thema.h"
@@ -16,6 +18,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 #include <clocale>
 #include <filesystem>
@@ -27,6 +30,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
 
     std::string ordner, argument, bild, thema, simulationsBild, befehl;
+    int optionenSeite = -1;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const std::string a = args[i].toStdString();
@@ -38,6 +42,8 @@ int main(int argc, char** argv) {
             thema = args[++i].toStdString();
         else if (a == "--open" && i + 1 < args.size())
             befehl = args[++i].toStdString();
+        else if (a == "--options" && i + 1 < args.size())
+            optionenSeite = args[++i].toInt();
         else if (std::filesystem::is_directory(a))
             ordner = std::filesystem::absolute(a).string();
         else
@@ -78,10 +84,17 @@ int main(int argc, char** argv) {
             for (auto* w : fenster.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 if (w->isWindow() && w->isVisible()) gezeigt = w;
         }
+    if (!bild.empty() && optionenSeite >= 0) {
+        auto* optionen = sw::ui::optionenZeigen(&fenster, *programm);
+        if (auto* reiter = optionen->findChild<QTabWidget*>("tabOptionen"))
+            reiter->setCurrentIndex(optionenSeite);
+        gezeigt = optionen;
+    }
     if (!bild.empty())
         QTimer::singleShot(1500, &fenster, [&] {
             if (!gezeigt->grab().save(QString::fromStdString(bild)))
                 std::cerr << "cannot write " << bild << "\n";
+            if (gezeigt != &fenster) gezeigt->close();
             fenster.close();
         });
     if (!simulationsBild.empty()) {

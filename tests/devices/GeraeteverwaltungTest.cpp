@@ -169,3 +169,47 @@ TEST_F(Verwaltung, SimulationDeviceIsTakenOffAfterStop) {
     EXPECT_EQ(g.eintrag(0).Anzeigename, "No Device");
     EXPECT_EQ(g.eintrag(3).Anzeigename, "Virtual Device");
 }
+
+// The options window edits the network kinds' settings; saving and reading them back gives the
+// same values, and the file holds the documented number encoding.
+TEST_F(Verwaltung, NetworkSettingsRoundTrip) {
+    auto& n = g.netz;
+    n.suchAdresse = "192.168.7.2";
+    n.etherDreamBroadcastPort = 17654;
+    n.etherDreamTcpPort = 17765;
+    n.idnAdresse = "10.0.0.255";
+    n.idnPort = 7300;
+    n.idnWelle = true;
+    n.suchen = false;
+    n.latenz = 80;
+    netzeinstellungenSchreiben(g, e);
+    const std::string datei = test::leseDatei(tmp / "s.ini");
+    EXPECT_NE(datei.find("[Netzwerk]"), std::string::npos);
+    EXPECT_NE(datei.find("Latenz=800000"), std::string::npos);
+    EXPECT_NE(datei.find("Geraetesuche=0"), std::string::npos);
+    EXPECT_NE(datei.find("IDN_Wellenmodus=-10000"), std::string::npos);
+
+    Geraete zurueck;
+    Einstellungen frisch{u.log, u.pumpe};
+    frisch.IniPfad = e.IniPfad;
+    netzeinstellungenLesen(zurueck, frisch);
+    const auto& r = zurueck.netz;
+    EXPECT_EQ(r.suchAdresse, "192.168.7.2");
+    EXPECT_EQ(r.etherDreamBroadcastPort, 17654);
+    EXPECT_EQ(r.etherDreamTcpPort, 17765);
+    EXPECT_EQ(r.idnAdresse, "10.0.0.255");
+    EXPECT_EQ(r.idnPort, 7300);
+    EXPECT_TRUE(r.idnWelle);
+    EXPECT_FALSE(r.suchen);
+    EXPECT_EQ(r.latenz, 80);
+
+    // An empty IDN address (scan every local network) stays empty.
+    n.idnAdresse.clear();
+    netzeinstellungenSchreiben(g, e);
+    Geraete leer;
+    leer.netz.idnAdresse = "x";
+    Einstellungen nochmal{u.log, u.pumpe};
+    nochmal.IniPfad = e.IniPfad;
+    netzeinstellungenLesen(leer, nochmal);
+    EXPECT_EQ(leer.netz.idnAdresse, "");
+}
