@@ -4,6 +4,7 @@
 #include "generators/TextTexte.h"
 #include "platform/Text.h"
 #include "ui/Beschriftungen.h"
+#include "ui/LiveBeschriftungen.h"
 
 namespace sw::gen {
 
@@ -209,6 +210,9 @@ std::vector<Sprachtext> alleTexte() {
     for (const auto& w : eingangtext::kWortlaute)
         texte.push_back({w.nummer, w.deutsch, w.englisch});
     for (const auto* t : gen::texte::kAlle) texte.push_back({t->nummer, t->deutsch, t->englisch});
+    ui::livetext::fuerAlle([&](const ui::text::Beschriftung& b) {
+        texte.push_back({b.nummer, b.deutsch, b.englisch});
+    });
     return texte;
 }
 
