@@ -35,7 +35,7 @@ namespace lt_ = livetext;
 
 namespace {
 
-constexpr int kTasteBreite = 62, kTasteHoehe = 54, kAbstand = 4;
+constexpr int kTasteBreite = 56, kTasteHoehe = 50, kAbstand = 4;
 constexpr int kEffektRegler = 5;
 
 // The keys of the grid, row by row; each row starts a little further right, as on a keyboard.
@@ -246,13 +246,17 @@ void PicTaste::dropEvent(QDropEvent* e) {
 // ---------------------------------------------------------------------------------------------
 
 Livefenster::Livefenster(QWidget* eltern, Programm& p)
-    : Werkzeugfenster(eltern, p, "frmLive", lt_::MenueLive, QSize(1280, 600)) {
+    : Werkzeugfenster(eltern, p, "frmLive", lt_::MenueLive, QSize(1320, 560)) {
     raster_ = new Tastenraster(p, this);
     for (std::size_t r = 0; r < kReihen.size(); ++r)
         for (int c : kReihen[r]) tasten_[c] = new PicTaste(*this, c, raster_);
-    const int breite = kEinzug[1] + 12 * (kTasteBreite + kAbstand) + 2 * kAbstand;
-    raster_->setFixedSize(breite, static_cast<int>(kReihen.size()) * (kTasteHoehe + kAbstand) +
-                                      2 * kAbstand);
+    int breite = 0;
+    for (std::size_t r = 0; r < kReihen.size(); ++r)
+        breite = std::max(breite, kEinzug[r] + static_cast<int>(kReihen[r].size()) *
+                                                   (kTasteBreite + kAbstand));
+    raster_->setFixedSize(breite + 2 * kAbstand,
+                          static_cast<int>(kReihen.size()) * (kTasteHoehe + kAbstand) +
+                              2 * kAbstand);
     beschriftenMit(
         [this](const Sprachtexte& t) { raster_->setToolTip(lt(t, lt_::RasterHilfe)); });
 
@@ -260,6 +264,7 @@ Livefenster::Livefenster(QWidget* eltern, Programm& p)
     links->addWidget(werkzeugzeileBauen());
     links->addWidget(seitenBauen());
     links->addWidget(raster_, 0, Qt::AlignLeft);
+    links->addWidget(dmxMidiBauen(), 0, Qt::AlignLeft);
     links->addStretch(1);
 
     auto* inhalt = new QWidget;
@@ -418,7 +423,7 @@ QWidget* Livefenster::optionenBauen() {
         regler->setObjectName(QStringLiteral("PicEffekt(%1)").arg(i));
         regler->setRange(0, 255);
         regler->setValue(128);
-        regler->setMinimumWidth(140);
+        regler->setMinimumWidth(150);
         beschriftenMit([liste, regler, i](const Sprachtexte& t) {
             const QSignalBlocker b(liste);
             const int index = liste->currentIndex();
@@ -427,7 +432,8 @@ QWidget* Livefenster::optionenBauen() {
                 if (liste->count() == 18) break; // rows 19 and 20 are no effects
                 liste->addItem(lt(t, z));
             }
-            liste->setCurrentIndex(index);
+            liste->setCurrentIndex(index >= 0 ? index : liveKeyReset()[static_cast<std::size_t>(
+                                                            kFeldEffekte + i)]);
             liste->setToolTip(lt(t, lt_::EffektListeHilfe).arg(i + 1));
             regler->setToolTip(lt(t, lt_::EffektReglerHilfe));
         });
@@ -453,8 +459,12 @@ QWidget* Livefenster::optionenBauen() {
             [this](bool an) { p_.live.fenster.checkIgnoreGroesse = an; });
     e->addWidget(checkIgnoreGroesse_, kEffektRegler, 0, 1, 2);
     l->addWidget(effekte);
+    return optionen_;
+}
 
-    auto* dm = new QGroupBox(optionen_);
+QWidget* Livefenster::dmxMidiBauen() {
+    auto* dm = new QGroupBox;
+    dmxMidi_ = dm;
     dm->setObjectName("fraDmxMidi");
     beschriftenMit([dm](const Sprachtexte& t) { dm->setTitle(lt(t, lt_::DmxMidi)); });
     auto* d = new QGridLayout(dm);
@@ -462,7 +472,7 @@ QWidget* Livefenster::optionenBauen() {
         auto* s = new QScrollBar(Qt::Horizontal, dm);
         s->setObjectName(name);
         s->setRange(0, hoechster);
-        s->setMinimumWidth(120);
+        s->setMinimumWidth(130);
         return s;
     };
     scrDMXStartValue_ = leiste("scrDMXStartValue", 255);
@@ -513,7 +523,8 @@ QWidget* Livefenster::optionenBauen() {
     d->addWidget(scrMidiValue_, 1, 1, 1, 2);
     d->addWidget(lblMidi_, 1, 3);
     d->addWidget(uebernehmenMidi, 1, 4);
-    d->addWidget(alle, 2, 0, 1, 5);
+    d->addWidget(alle, 0, 5, 2, 1);
+    alle->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     connect(uebernehmen, &QPushButton::clicked, this, [this] {
         auto k = kontext();
         cmdUebernehmen_Click(k, scrDMXStartValue_->value(), scrDMXEndValue_->value());
@@ -528,8 +539,7 @@ QWidget* Livefenster::optionenBauen() {
         const auto& f = p_.live.fenster;
         Refresh_Optionen(f.aktuelleTaste, f.Live_Shift);
     });
-    l->addWidget(dm);
-    return optionen_;
+    return dm;
 }
 
 bool Livefenster::eventFilter(QObject* o, QEvent* e) {
@@ -577,8 +587,10 @@ void Livefenster::TastenPosition() {
                 const auto i = static_cast<std::size_t>(-*e);
                 if (i < s.lstMakros.size()) inhalt = unterschrift = QString::fromStdString(s.lstMakros[i]);
             } else if (e && *e >= 0 && static_cast<std::size_t>(*e) < s.lstFiguren.size()) {
-                inhalt = unterschrift =
-                    QString::fromStdString(s.lstFiguren[static_cast<std::size_t>(*e)]);
+                inhalt = QString::fromStdString(s.lstFiguren[static_cast<std::size_t>(*e)]);
+                unterschrift = inhalt;
+                if (unterschrift.endsWith(QStringLiteral(".qvb"), Qt::CaseInsensitive))
+                    unterschrift.chop(4);
                 if (static_cast<std::size_t>(*e) < s.Listentyp.size() &&
                     s.Listentyp[static_cast<std::size_t>(*e)] == listentyp::Figur)
                     bild = figurBild(p_, *e, t->size() - QSize(6, 16));
@@ -616,6 +628,7 @@ void Livefenster::Refresh_picRahmen(int c, long farbe) {
 void Livefenster::Refresh_Optionen(int c, int seite) {
     const bool da = c >= 0 && c != 32 && tasten_.count(c);
     optionen_->setEnabled(da);
+    dmxMidi_->setEnabled(da);
     optionen_->setTitle(lt(p_.texte, lt_::TasteOptionen)
                             .arg(da ? tastenName(c) : QStringLiteral("—"))
                             .arg(seite));

@@ -94,6 +94,7 @@ private:
     QWidget* werkzeugzeileBauen();
     QWidget* seitenBauen();
     QWidget* optionenBauen();
+    QWidget* dmxMidiBauen();
     void seiteGewaehlt(int seite, bool an);
     void feldSetzen(int feld, bool an);
     void effektListeGewaehlt(int i, int index);
@@ -115,6 +116,7 @@ private:
     QScrollBar* scrDMXStartValue_ = nullptr;
     QScrollBar* scrDMXEndValue_ = nullptr;
     QScrollBar* scrMidiValue_ = nullptr;
+    QGroupBox* dmxMidi_ = nullptr;
     QLabel* lblDmx_ = nullptr;
     QLabel* lblMidi_ = nullptr;
     QTimer* licht_ = nullptr;

@@ -147,7 +147,6 @@ Midifenster::Midifenster(QWidget* eltern, Programm& p)
         ignoreNoteOf_->setToolTip(lt(t, lt_::IgnoreNoteOfHilfe));
         zuordnung->setText(lt(t, lt_::MenueMidiZuordnung));
         zuordnung->setToolTip(lt(t, lt_::ZuordnungHilfe));
-        mon->setTitle(lt(t, lt_::Monitor));
         monitor_->setText(lt(t, lt_::Monitor));
         monitor_->setToolTip(lt(t, lt_::MonitorHilfe));
         lstMonitor_->setToolTip(lt(t, lt_::MonitorHilfe));

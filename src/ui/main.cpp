@@ -1,6 +1,7 @@
 // strahlwerk: the desktop program. Arguments: a figure folder to show, or a document (figure,
 // show, ".Laser_ini" settings file); --theme light|dark sets the look for this run;
-// --screenshot FILE saves a picture of the main window and quits.
+// --screenshot FILE saves a picture of the main window and quits; with --window ACTION the
+// picture shows the window that the main window's menu command ACTION opens.
 
 #include "app/Programmstart.h"
 #include "ui/Hauptfenster.h"
@@ -8,6 +9,7 @@
 #include "ui/QtSprache.h"
 #include "ui/Thema.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
@@ -20,7 +22,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Strahlwerk");
     std::setlocale(LC_NUMERIC, "C");
 
-    std::string ordner, argument, bild, thema;
+    std::string ordner, argument, bild, thema, befehl;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const std::string a = args[i].toStdString();
@@ -28,6 +30,8 @@ int main(int argc, char** argv) {
             bild = args[++i].toStdString();
         else if (a == "--theme" && i + 1 < args.size())
             thema = args[++i].toStdString();
+        else if (a == "--window" && i + 1 < args.size())
+            befehl = args[++i].toStdString();
         else if (std::filesystem::is_directory(a))
             ordner = std::filesystem::absolute(a).string();
         else
@@ -61,9 +65,16 @@ int main(int argc, char** argv) {
     // maximise it).
     if (!bild.empty())
         if (auto* schirm = fenster.screen()) fenster.setGeometry(schirm->availableGeometry());
+    QWidget* ziel = &fenster;
+    if (!bild.empty() && !befehl.empty()) {
+        if (auto* a = fenster.findChild<QAction*>(QString::fromStdString(befehl))) a->trigger();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &fenster && w->isVisible() && w->isWindow() && !w->inherits("QMenu"))
+                ziel = w;
+    }
     if (!bild.empty())
         QTimer::singleShot(1500, &fenster, [&] {
-            if (!fenster.grab().save(QString::fromStdString(bild)))
+            if (!ziel->grab().save(QString::fromStdString(bild)))
                 std::cerr << "cannot write " << bild << "\n";
             fenster.close();
         });
