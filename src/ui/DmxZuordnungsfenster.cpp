@@ -37,12 +37,12 @@ constexpr int kZelle = 18;
 
 DmxKanalansicht::DmxKanalansicht(QWidget* eltern) : QWidget(eltern) {
     setObjectName("picDmxKanaele");
-    setMinimumSize(kSpalten * 12, kZeilen * 12);
+    setMinimumSize(rand() + kSpalten * 12, kZeilen * 12);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 QSize DmxKanalansicht::sizeHint() const {
-    return {kSpalten * kZelle + 1, kZeilen * kZelle + 1};
+    return {rand() + kSpalten * kZelle + 1, kZeilen * kZelle + 1};
 }
 
 void DmxKanalansicht::setzen(const DmxFrame& werte, const std::array<bool, kDmxKanaele>& geroutet,
@@ -54,13 +54,24 @@ void DmxKanalansicht::setzen(const DmxFrame& werte, const std::array<bool, kDmxK
     update();
 }
 
+// The first channel of each row is written left of it.
+int DmxKanalansicht::rand() const {
+    return fontMetrics().horizontalAdvance(QStringLiteral("512")) + 6;
+}
+
 QRectF DmxKanalansicht::zelle(int i) const {
-    const double w = (width() - 1.0) / kSpalten, h = (height() - 1.0) / kZeilen;
-    return {(i % kSpalten) * w, (i / kSpalten) * h, w, h};
+    const double w = (width() - 1.0 - rand()) / kSpalten, h = (height() - 1.0) / kZeilen;
+    return {rand() + (i % kSpalten) * w, (i / kSpalten) * h, w, h};
 }
 
 void DmxKanalansicht::paintEvent(QPaintEvent*) {
     QPainter g(this);
+    g.setPen(palette().text().color());
+    for (int z = 0; z < kZeilen; ++z) {
+        const QRectF r = zelle(z * kSpalten);
+        g.drawText(QRectF(0, r.top(), rand() - 4, r.height()), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::number(z * kSpalten + 1));
+    }
     const QColor aus(20, 20, 26), an(255, 190, 40);
     for (int i = 0; i < kDmxKanaele; ++i) {
         const QRectF r = zelle(i).adjusted(1, 1, -1, -1);
@@ -118,7 +129,8 @@ DmxZuordnungsfenster::DmxZuordnungsfenster(QWidget* eltern, Programm& p)
     speichern->setObjectName("cmdSpeichern");
     symbolSetzen(speichern, "speichern");
     connect(oeffnen, &QPushButton::clicked, this, [this] {
-        const std::string datei = p_.env.dialoge.dateiOeffnen({kDmxRoutingTitel, kDmxRoutingFilter, {}, {}});
+        const std::string datei =
+            p_.env.dialoge.dateiOeffnen({kDmxRoutingTitel, kDmxRoutingFilter, {}, {}});
         if (datei.empty()) return;
         dmxRoutingLadenUndMerken(p_.live, p_.einstellungen, p_.env, datei);
         kanalZeigen();
@@ -286,7 +298,8 @@ void DmxZuordnungsfenster::ansichtAktualisieren() {
         geroutet[i] = p_.live.dmx.kanaele[i].zeile != 0;
     const int c = txtKanal_->value();
     ansicht_->setzen(p_.live.dmxVorher, geroutet, c);
-    lblWert_->setText(QStringLiteral("= %1").arg(p_.live.dmxVorher[static_cast<std::size_t>(c - 1)]));
+    lblWert_->setText(
+        QStringLiteral("= %1").arg(p_.live.dmxVorher[static_cast<std::size_t>(c - 1)]));
     lblSeite_->setText(QString::fromStdString(seitenBeschriftung(p_.live.dmxSeite)));
 }
 

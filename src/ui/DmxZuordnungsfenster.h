@@ -34,6 +34,7 @@ protected:
 
 private:
     QRectF zelle(int i) const;
+    int rand() const;
     DmxFrame werte_{};
     std::array<bool, kDmxKanaele> geroutet_{};
     int kanal_ = 1;

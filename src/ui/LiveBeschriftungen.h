@@ -34,9 +34,9 @@ inline constexpr Beschriftung NeuHilfe{
 inline constexpr Beschriftung ShownameHilfe{1312, "Klicken, um die Live-Show umzubenennen",
                                             "Click to rename the live show"};
 inline constexpr Beschriftung OhneNamen{1313, "(ohne Namen)", "(no name)"};
-inline constexpr Beschriftung SeiteHilfe{
-    1314, "Seite %1 der Tasten (Taste F%1); abhaken für Seite 0",
-    "Page %1 of the keys (key F%1); untick for page 0"};
+inline constexpr Beschriftung SeiteHilfe{1314,
+                                         "Seite %1 der Tasten (Taste F%1); abhaken für Seite 0",
+                                         "Page %1 of the keys (key F%1); untick for page 0"};
 inline constexpr Beschriftung TasteOptionen{1315, "Taste %1, Seite %2", "Key %1, page %2"};
 inline constexpr Beschriftung Gruppe{1316, "Gruppe %1", "Group %1"};
 inline constexpr Beschriftung GruppeHilfe{1317, "Wirkt auf Gerätegruppe %1",
@@ -51,7 +51,8 @@ inline constexpr Beschriftung LoesenHilfe{
     1321, "Die Figur der Taste geht aus, wenn die Taste losgelassen wird",
     "The key's figure goes off when the key is released"};
 inline constexpr Beschriftung Effekte{1322, "Effekte", "Effects"};
-inline constexpr Beschriftung EffektListeHilfe{1323, "Welchen Effekt Regler %1 für diese Taste stellt",
+inline constexpr Beschriftung EffektListeHilfe{1323,
+                                               "Welchen Effekt Regler %1 für diese Taste stellt",
                                                "Which effect slider %1 sets for this key"};
 inline constexpr Beschriftung EffektReglerHilfe{
     1324, "Stellt den Effekt auf jeder Gruppe, auf der die Taste an ist (0 bis 255)",
@@ -63,12 +64,14 @@ inline constexpr Beschriftung IgnoreGroesseHilfe{
 inline constexpr Beschriftung DmxMidi{1327, "DMX und MIDI", "DMX and MIDI"};
 inline constexpr Beschriftung DmxVon{1328, "DMX von", "DMX from"};
 inline constexpr Beschriftung DmxHilfe{
-    1329, "Die DMX-Werte, die diese Taste auf dieser Seite spielen; \"DMX übernehmen\" speichert sie",
+    1329,
+    "Die DMX-Werte, die diese Taste auf dieser Seite spielen; \"DMX übernehmen\" speichert sie",
     "The DMX values that play this key on this page; \"Take DMX\" stores them"};
 inline constexpr Beschriftung Uebernehmen{1330, "DMX übernehmen", "Take DMX"};
 inline constexpr Beschriftung MidiNote{1331, "MIDI-Note", "MIDI note"};
 inline constexpr Beschriftung MidiHilfe{
-    1332, "Die MIDI-Note, die diese Taste auf dieser Seite spielt; \"MIDI übernehmen\" speichert sie",
+    1332,
+    "Die MIDI-Note, die diese Taste auf dieser Seite spielt; \"MIDI übernehmen\" speichert sie",
     "The MIDI note that plays this key on this page; \"Take MIDI\" stores it"};
 inline constexpr Beschriftung UebernehmenMidi{1333, "MIDI übernehmen", "Take MIDI"};
 inline constexpr Beschriftung AlleAufDmx{1334, "Alle Tasten auf DMX", "All keys to DMX"};
@@ -182,9 +185,9 @@ inline constexpr Beschriftung DmxEingangHilfe{
     1392, "Woher DMX kommt: DMX-Eingang eines DACs, Art-Net, sACN oder OLA",
     "Where DMX comes in: a DAC's DMX input, Art-Net, sACN or OLA"};
 inline constexpr Beschriftung Universum{1393, "Universum", "Universe"};
-inline constexpr Beschriftung UniversumHilfe{
-    1394, "Das Universum, das Art-Net, sACN oder OLA empfängt",
-    "The universe Art-Net, sACN or OLA receives"};
+inline constexpr Beschriftung UniversumHilfe{1394,
+                                             "Das Universum, das Art-Net, sACN oder OLA empfängt",
+                                             "The universe Art-Net, sACN or OLA receives"};
 inline constexpr Beschriftung Kanal{1395, "Kanal", "Channel"};
 inline constexpr Beschriftung KanalHilfe{1396, "Der DMX-Kanal, dessen Zuordnung gezeigt wird",
                                          "The DMX channel whose routing is shown"};
@@ -195,22 +198,86 @@ inline constexpr Beschriftung EingehendHilfe{
     "The 512 channels as they arrive; routed ones framed; a click chooses the channel"};
 
 template <typename F> void fuerAlle(F&& f) {
-    for (const auto* b :
-         {&Menue, &MenueLive, &MenueMidi, &MenueMidiZuordnung, &TitelDmx, &MenueDmx, &Oeffnen,
-          &OeffnenHilfe, &Speichern, &SpeichernHilfe, &Neu, &NeuHilfe, &ShownameHilfe,
-          &OhneNamen, &SeiteHilfe, &TasteOptionen, &Gruppe, &GruppeHilfe, &UnbenutzteAus,
-          &UnbenutzteAusHilfe, &Loesen, &LoesenHilfe, &Effekte, &EffektListeHilfe,
-          &EffektReglerHilfe, &IgnoreGroesse, &IgnoreGroesseHilfe, &DmxMidi, &DmxVon,
-          &DmxHilfe, &Uebernehmen, &MidiNote, &MidiHilfe, &UebernehmenMidi, &AlleAufDmx,
-          &AlleAufDmxHilfe, &TasteHilfe, &Blackout, &RasterHilfe, &Port, &PortHilfe,
-          &LiveKanal, &LiveKanalHilfe, &TimelineKanal, &TimelineKanalHilfe, &LiveAus,
-          &LiveAusHilfe, &NoteOffAlsNoteOn, &NoteOffAlsNoteOnHilfe, &IgnoreNoteOf,
-          &IgnoreNoteOfHilfe, &Monitor, &MonitorHilfe, &ZuordnungHilfe, &RoutingOeffnenHilfe,
-          &RoutingSpeichernHilfe, &Eintraege, &EintraegeHilfe, &Hinzufuegen, &HinzufuegenHilfe,
-          &Entfernen, &EntfernenHilfe, &Typ, &TypHilfe, &Filter, &FilterHilfe, &FilterByte,
-          &WertQuelle, &WertQuelleHilfe, &Zeile, &ZeileHilfe, &DmxEingang, &DmxEingangHilfe,
-          &Universum, &UniversumHilfe, &Kanal, &KanalHilfe, &NichtZugeordnet, &Eingehend,
-          &EingehendHilfe})
+    for (const auto* b : {&Menue,
+                          &MenueLive,
+                          &MenueMidi,
+                          &MenueMidiZuordnung,
+                          &TitelDmx,
+                          &MenueDmx,
+                          &Oeffnen,
+                          &OeffnenHilfe,
+                          &Speichern,
+                          &SpeichernHilfe,
+                          &Neu,
+                          &NeuHilfe,
+                          &ShownameHilfe,
+                          &OhneNamen,
+                          &SeiteHilfe,
+                          &TasteOptionen,
+                          &Gruppe,
+                          &GruppeHilfe,
+                          &UnbenutzteAus,
+                          &UnbenutzteAusHilfe,
+                          &Loesen,
+                          &LoesenHilfe,
+                          &Effekte,
+                          &EffektListeHilfe,
+                          &EffektReglerHilfe,
+                          &IgnoreGroesse,
+                          &IgnoreGroesseHilfe,
+                          &DmxMidi,
+                          &DmxVon,
+                          &DmxHilfe,
+                          &Uebernehmen,
+                          &MidiNote,
+                          &MidiHilfe,
+                          &UebernehmenMidi,
+                          &AlleAufDmx,
+                          &AlleAufDmxHilfe,
+                          &TasteHilfe,
+                          &Blackout,
+                          &RasterHilfe,
+                          &Port,
+                          &PortHilfe,
+                          &LiveKanal,
+                          &LiveKanalHilfe,
+                          &TimelineKanal,
+                          &TimelineKanalHilfe,
+                          &LiveAus,
+                          &LiveAusHilfe,
+                          &NoteOffAlsNoteOn,
+                          &NoteOffAlsNoteOnHilfe,
+                          &IgnoreNoteOf,
+                          &IgnoreNoteOfHilfe,
+                          &Monitor,
+                          &MonitorHilfe,
+                          &ZuordnungHilfe,
+                          &RoutingOeffnenHilfe,
+                          &RoutingSpeichernHilfe,
+                          &Eintraege,
+                          &EintraegeHilfe,
+                          &Hinzufuegen,
+                          &HinzufuegenHilfe,
+                          &Entfernen,
+                          &EntfernenHilfe,
+                          &Typ,
+                          &TypHilfe,
+                          &Filter,
+                          &FilterHilfe,
+                          &FilterByte,
+                          &WertQuelle,
+                          &WertQuelleHilfe,
+                          &Zeile,
+                          &ZeileHilfe,
+                          &DmxEingang,
+                          &DmxEingangHilfe,
+                          &Universum,
+                          &UniversumHilfe,
+                          &Kanal,
+                          &KanalHilfe,
+                          &NichtZugeordnet,
+                          &Eingehend,
+                          &EingehendHilfe})
         f(*b);
     for (const auto& b : Zeilen) f(b);
 }

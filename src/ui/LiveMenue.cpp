@@ -78,8 +78,8 @@ void liveMenueBauen(Hauptfenster& h, Programm& p, QMenu* menu, const Beschrifter
     };
     befehl("mnuLiveFenster", livetext::MenueLive, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
            "tastatur", [l] { return l->holen(l->live); });
-    befehl("mnuMidi", livetext::MenueMidi, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M),
-           nullptr, [l] { return l->holen(l->midi); });
+    befehl("mnuMidi", livetext::MenueMidi, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), nullptr,
+           [l] { return l->holen(l->midi); });
     befehl("mnuMidiZuordnung", livetext::MenueMidiZuordnung, {}, nullptr,
            [l] { return l->holen(l->zuordnung); });
     befehl("mnuDmxZuordnung", livetext::MenueDmx, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),

@@ -11,9 +11,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDataStream>
-#include <QFontMetrics>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -74,8 +74,8 @@ QImage figurBild(const Programm& p, long figur, QSize groesse) {
         if (q.Farbe < 0 || (q.Status & status::Sprung)) continue;
         const RGB& c = p.paletten.farbe(q.Farbe);
         if (c.R + c.G + c.B <= 0) continue;
-        g.setPen(QPen(QColor(static_cast<int>(c.R), static_cast<int>(c.G), static_cast<int>(c.B)),
-                      1.2));
+        g.setPen(
+            QPen(QColor(static_cast<int>(c.R), static_cast<int>(c.G), static_cast<int>(c.B)), 1.2));
         g.drawLine(ort(punkte[i - 1]), ort(q));
     }
     return bild;
@@ -151,19 +151,32 @@ const std::vector<std::vector<int>>& tastenReihen() {
 QString tastenName(int c) {
     if ((c >= 48 && c <= 57) || (c >= 65 && c <= 90)) return QString(QChar(c));
     switch (c) {
-    case 32: return QStringLiteral("␣");
-    case 186: return QStringLiteral(";");
-    case 187: return QStringLiteral("=");
-    case 188: return QStringLiteral(",");
-    case 189: return QStringLiteral("-");
-    case 190: return QStringLiteral(".");
-    case 191: return QStringLiteral("/");
-    case 192: return QStringLiteral("`");
-    case 219: return QStringLiteral("[");
-    case 221: return QStringLiteral("]");
-    case 222: return QStringLiteral("'");
-    case 226: return QStringLiteral("<");
-    default: return QString::number(c);
+    case 32:
+        return QStringLiteral("␣");
+    case 186:
+        return QStringLiteral(";");
+    case 187:
+        return QStringLiteral("=");
+    case 188:
+        return QStringLiteral(",");
+    case 189:
+        return QStringLiteral("-");
+    case 190:
+        return QStringLiteral(".");
+    case 191:
+        return QStringLiteral("/");
+    case 192:
+        return QStringLiteral("`");
+    case 219:
+        return QStringLiteral("[");
+    case 221:
+        return QStringLiteral("]");
+    case 222:
+        return QStringLiteral("'");
+    case 226:
+        return QStringLiteral("<");
+    default:
+        return QString::number(c);
     }
 }
 
@@ -208,8 +221,8 @@ void PicTaste::paintEvent(QPaintEvent*) {
         g.setBrush(Qt::NoBrush);
         g.drawRoundedRect(r.adjusted(2, 2, -2, -2), 4, 4);
     }
-    g.setPen(QPen(rahmen_ >= 0 ? alsFarbe(rahmen_) : palette().mid().color(),
-                  rahmen_ >= 0 ? 3 : 1));
+    g.setPen(
+        QPen(rahmen_ >= 0 ? alsFarbe(rahmen_) : palette().mid().color(), rahmen_ >= 0 ? 3 : 1));
     g.setBrush(Qt::NoBrush);
     g.drawRoundedRect(r, 5, 5);
     QFont f = font();
@@ -257,8 +270,7 @@ Livefenster::Livefenster(QWidget* eltern, Programm& p)
     raster_->setFixedSize(breite + 2 * kAbstand,
                           static_cast<int>(kReihen.size()) * (kTasteHoehe + kAbstand) +
                               2 * kAbstand);
-    beschriftenMit(
-        [this](const Sprachtexte& t) { raster_->setToolTip(lt(t, lt_::RasterHilfe)); });
+    beschriftenMit([this](const Sprachtexte& t) { raster_->setToolTip(lt(t, lt_::RasterHilfe)); });
 
     auto* links = new QVBoxLayout;
     links->addWidget(werkzeugzeileBauen());
@@ -364,9 +376,8 @@ QWidget* Livefenster::seitenBauen() {
     for (int i = 1; i <= 12; ++i) {
         auto* c = new QCheckBox(QStringLiteral("F%1").arg(i), zeile);
         c->setObjectName(QStringLiteral("checkStrAltContr(%1)").arg(i));
-        beschriftenMit([c, i](const Sprachtexte& t) {
-            c->setToolTip(lt(t, lt_::SeiteHilfe).arg(i));
-        });
+        beschriftenMit(
+            [c, i](const Sprachtexte& t) { c->setToolTip(lt(t, lt_::SeiteHilfe).arg(i)); });
         connect(c, &QCheckBox::toggled, this, [this, i](bool an) { seiteGewaehlt(i, an); });
         checkStrAltContr_[static_cast<std::size_t>(i - 1)] = c;
         l->addWidget(c);
@@ -404,8 +415,8 @@ QWidget* Livefenster::optionenBauen() {
         l->addWidget(c);
         return c;
     };
-    checkSchalteUnbenutzeSpurenAb_ = pruefkasten("checkSchalteUnbenutzeSpurenAb",
-                                                 lt_::UnbenutzteAus, lt_::UnbenutzteAusHilfe);
+    checkSchalteUnbenutzeSpurenAb_ =
+        pruefkasten("checkSchalteUnbenutzeSpurenAb", lt_::UnbenutzteAus, lt_::UnbenutzteAusHilfe);
     connect(checkSchalteUnbenutzeSpurenAb_, &QCheckBox::toggled, this,
             [this](bool an) { feldSetzen(kFeldUnbenutzteAus, an); });
     checkTasteLoesen_ = pruefkasten("checkTasteLösen", lt_::Loesen, lt_::LoesenHilfe);
@@ -432,8 +443,8 @@ QWidget* Livefenster::optionenBauen() {
                 if (liste->count() == 18) break; // rows 19 and 20 are no effects
                 liste->addItem(lt(t, z));
             }
-            liste->setCurrentIndex(index >= 0 ? index : liveKeyReset()[static_cast<std::size_t>(
-                                                            kFeldEffekte + i)]);
+            liste->setCurrentIndex(
+                index >= 0 ? index : liveKeyReset()[static_cast<std::size_t>(kFeldEffekte + i)]);
             liste->setToolTip(lt(t, lt_::EffektListeHilfe).arg(i + 1));
             regler->setToolTip(lt(t, lt_::EffektReglerHilfe));
         });
@@ -580,12 +591,14 @@ void Livefenster::TastenPosition() {
             inhalt = lt(tx, lt_::Blackout);
             unterschrift = inhalt;
         } else {
-            const auto& e = p_.live.keyTable[static_cast<std::size_t>(tastenIndex(f.Live_Shift, c))];
+            const auto& e =
+                p_.live.keyTable[static_cast<std::size_t>(tastenIndex(f.Live_Shift, c))];
             if (e && *e == -1) {
                 inhalt = unterschrift = lt(tx, lt_::Blackout);
             } else if (e && *e < -1) {
                 const auto i = static_cast<std::size_t>(-*e);
-                if (i < s.lstMakros.size()) inhalt = unterschrift = QString::fromStdString(s.lstMakros[i]);
+                if (i < s.lstMakros.size())
+                    inhalt = unterschrift = QString::fromStdString(s.lstMakros[i]);
             } else if (e && *e >= 0 && static_cast<std::size_t>(*e) < s.lstFiguren.size()) {
                 inhalt = QString::fromStdString(s.lstFiguren[static_cast<std::size_t>(*e)]);
                 unterschrift = inhalt;
@@ -597,7 +610,8 @@ void Livefenster::TastenPosition() {
             }
         }
         t->zeigen(bild, unterschrift);
-        t->setToolTip(lt(tx, lt_::TasteHilfe).arg(tastenName(c), inhalt.isEmpty() ? QStringLiteral("—") : inhalt));
+        t->setToolTip(lt(tx, lt_::TasteHilfe)
+                          .arg(tastenName(c), inhalt.isEmpty() ? QStringLiteral("—") : inhalt));
         t->rahmen(c == f.aktuelleTaste ? kRahmenGedrueckt : -1);
     }
     for (int i = 0; i < 12; ++i) {
@@ -629,12 +643,11 @@ void Livefenster::Refresh_Optionen(int c, int seite) {
     const bool da = c >= 0 && c != 32 && tasten_.count(c);
     optionen_->setEnabled(da);
     dmxMidi_->setEnabled(da);
-    optionen_->setTitle(lt(p_.texte, lt_::TasteOptionen)
-                            .arg(da ? tastenName(c) : QStringLiteral("—"))
-                            .arg(seite));
+    optionen_->setTitle(
+        lt(p_.texte, lt_::TasteOptionen).arg(da ? tastenName(c) : QStringLiteral("—")).arg(seite));
     if (!da) return;
-    const LiveKey& k = p_.live.fenster.show.tasten.at(
-        static_cast<std::size_t>(tastenIndex(seite, c)));
+    const LiveKey& k =
+        p_.live.fenster.show.tasten.at(static_cast<std::size_t>(tastenIndex(seite, c)));
     auto setzen = [](QCheckBox* box, std::int16_t wert) {
         const QSignalBlocker b(box);
         box->setChecked(wert != 0);

@@ -33,9 +33,8 @@ constexpr int kMonitorZeilen = 500;
 
 // The channel messages a routing entry can react to; the names are MIDI's own.
 constexpr std::pair<int, const char*> kTypen[] = {
-    {128, "128 Note Off"},        {144, "144 Note On"},
-    {160, "160 Poly Aftertouch"}, {176, "176 Control Change"},
-    {192, "192 Program Change"},  {208, "208 Channel Aftertouch"},
+    {128, "128 Note Off"},       {144, "144 Note On"},        {160, "160 Poly Aftertouch"},
+    {176, "176 Control Change"}, {192, "192 Program Change"}, {208, "208 Channel Aftertouch"},
     {224, "224 Pitch Bend"},
 };
 
@@ -48,7 +47,8 @@ QString typText(int typ) {
 } // namespace
 
 QString zeilenText(const Sprachtexte& t, int zeile) {
-    if (zeile < 1 || zeile > static_cast<int>(std::size(lt_::Zeilen))) return QString::number(zeile);
+    if (zeile < 1 || zeile > static_cast<int>(std::size(lt_::Zeilen)))
+        return QString::number(zeile);
     return QStringLiteral("%1: %2").arg(zeile).arg(lt(t, lt_::Zeilen[zeile - 1]));
 }
 
@@ -64,9 +64,8 @@ Midifenster::Midifenster(QWidget* eltern, Programm& p)
     ComboMidiIn_->setMinimumContentsLength(24);
     auto* portName = new QLabel(setup);
     form->addRow(portName, ComboMidiIn_);
-    connect(ComboMidiIn_, &QComboBox::activated, this, [this](int) {
-        midiPortWaehlen(p_, ComboMidiIn_->currentText().toStdString());
-    });
+    connect(ComboMidiIn_, &QComboBox::activated, this,
+            [this](int) { midiPortWaehlen(p_, ComboMidiIn_->currentText().toStdString()); });
 
     auto kanal = [&](const char* name) {
         auto* s = new QSpinBox(setup);
@@ -94,7 +93,8 @@ Midifenster::Midifenster(QWidget* eltern, Programm& p)
     form->addRow(liveAus_);
     form->addRow(noteOffAlsNoteOn_);
     form->addRow(ignoreNoteOf_);
-    connect(liveAus_, &QCheckBox::toggled, this, [this](bool an) { p_.live.midi.liveMidiAus = an; });
+    connect(liveAus_, &QCheckBox::toggled, this,
+            [this](bool an) { p_.live.midi.liveMidiAus = an; });
     connect(noteOffAlsNoteOn_, &QCheckBox::toggled, this,
             [this](bool an) { p_.live.midi.noteOffAlsNoteOn = an; });
     connect(ignoreNoteOf_, &QCheckBox::toggled, this, [this](bool an) {
@@ -371,15 +371,15 @@ void MidiZuordnungsfenster::aktualisieren() {
             QString gruppen;
             for (int g = 0; g < kGruppen; ++g)
                 if (e.gruppen[static_cast<std::size_t>(g)])
-                    gruppen += (gruppen.isEmpty() ? QString() : QStringLiteral(",")) +
-                               QString::number(g);
-            lstZuordnung_->addItem(QStringLiteral("%1 [%2%3] → %4 → %5")
-                                       .arg(typText(e.typ))
-                                       .arg(e.filterByte ? 2 : 1)
-                                       .arg(e.filter ? QStringLiteral("=%1").arg(e.filter)
-                                                     : QStringLiteral(""))
-                                       .arg(zeilenText(p_.texte, e.zeileMinus1 + 1))
-                                       .arg(gruppen));
+                    gruppen +=
+                        (gruppen.isEmpty() ? QString() : QStringLiteral(",")) + QString::number(g);
+            lstZuordnung_->addItem(
+                QStringLiteral("%1 [%2%3] → %4 → %5")
+                    .arg(typText(e.typ))
+                    .arg(e.filterByte ? 2 : 1)
+                    .arg(e.filter ? QStringLiteral("=%1").arg(e.filter) : QStringLiteral(""))
+                    .arg(zeilenText(p_.texte, e.zeileMinus1 + 1))
+                    .arg(gruppen));
         }
         lstZuordnung_->setCurrentRow(std::min(i, lstZuordnung_->count() - 1));
     }

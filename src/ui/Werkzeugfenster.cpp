@@ -23,7 +23,8 @@ Werkzeugfenster::Werkzeugfenster(QWidget* eltern, Programm& p, const char* name,
                                  const text::Beschriftung& titel, QSize standard)
     : QWidget(eltern, Qt::Window), p_(p), name_(name), standard_(standard) {
     setObjectName(name);
-    beschriftenMit([this, &titel](const Sprachtexte& t) { setWindowTitle(fenstertitel(t, titel)); });
+    beschriftenMit(
+        [this, &titel](const Sprachtexte& t) { setWindowTitle(fenstertitel(t, titel)); });
 }
 
 void Werkzeugfenster::beschriftenMit(std::function<void(const Sprachtexte&)> f) {

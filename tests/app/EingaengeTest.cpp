@@ -2,8 +2,8 @@
 // settings name, the DMX windows' choice reopens the input, and every pass of the output cycle
 // reads the inputs before it plays.
 
-#include "Startumgebung.h"
 #include "app/Eingaenge.h"
+#include "Startumgebung.h"
 #include "core/QvbFormat.h"
 #include "live/eingang/DmxEingangswahl.h"
 

@@ -4,6 +4,7 @@
 // loopback moves the DMX view, and the option controls reach the LiveKey record, the ".live"
 // file and the settings.
 
+#include "ui/Livefenster.h"
 #include "Fenster.h"
 #include "app/Eingaenge.h"
 #include "core/QvbFormat.h"
@@ -14,13 +15,12 @@
 #include "platform/Datei.h"
 #include "ui/DmxZuordnungsfenster.h"
 #include "ui/LiveMenue.h"
-#include "ui/Livefenster.h"
 #include "ui/Midifenster.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QLabel>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -356,9 +356,9 @@ TEST(Livefenster, EveryWindowIsInTheMenuHasTooltipsAndKeepsItsPosition) {
     Fenster t;
     for (const char* name : {"mnuLiveFenster", "mnuMidi", "mnuMidiZuordnung", "mnuDmxZuordnung"})
         t.ausloesen(name);
-    const std::vector<ui::Werkzeugfenster*> fenster = {
-        ui::livefenster(*t.w), ui::midifenster(*t.w), ui::midiZuordnungsfenster(*t.w),
-        ui::dmxZuordnungsfenster(*t.w)};
+    const std::vector<ui::Werkzeugfenster*> fenster = {ui::livefenster(*t.w), ui::midifenster(*t.w),
+                                                       ui::midiZuordnungsfenster(*t.w),
+                                                       ui::dmxZuordnungsfenster(*t.w)};
     for (auto* f : fenster) {
         EXPECT_TRUE(f->isVisible()) << f->objectName().toStdString();
         EXPECT_FALSE(f->windowTitle().isEmpty());
@@ -381,9 +381,9 @@ TEST(Livefenster, EveryWindowIsInTheMenuHasTooltipsAndKeepsItsPosition) {
     live->move(60, 40);
     const QRect wo = live->geometry();
     live->hide();
-    EXPECT_EQ(t.p->einstellungen.zahlLesen("Fensterposition",
-                                           "frmLive.WPM.rcNormalPosition.Left", 0),
-              wo.left());
+    EXPECT_EQ(
+        t.p->einstellungen.zahlLesen("Fensterposition", "frmLive.WPM.rcNormalPosition.Left", 0),
+        wo.left());
     // a new window of the next run comes back there
     ui::Livefenster wieder(nullptr, *t.p);
     wieder.show();
