@@ -24,6 +24,7 @@ public:
     LiveFensterliste(Hauptfenster& h, Programm& p) : QObject(&h), h_(h), p_(p) {
         setObjectName("liveFensterliste");
     }
+    ~LiveFensterliste() override { p_.live.hooks.ordnerZeigen = nullptr; }
 
     template <typename T> T* holen(QPointer<T>& w) {
         if (!w) {
