@@ -183,7 +183,6 @@ DmxZuordnungsfenster::DmxZuordnungsfenster(QWidget* eltern, Programm& p)
         cboEingang_->setToolTip(lt(t, lt_::DmxEingangHilfe));
         universumName->setText(lt(t, lt_::Universum));
         txtUniversum_->setToolTip(lt(t, lt_::UniversumHilfe));
-        lblSeite_->setToolTip(lt(t, lt_::SeiteHilfe).arg(p_.live.dmxSeite));
         oeffnen->setText(lt(t, lt_::Oeffnen));
         oeffnen->setToolTip(lt(t, lt_::RoutingOeffnenHilfe));
         speichern->setText(lt(t, lt_::Speichern));

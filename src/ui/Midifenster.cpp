@@ -150,7 +150,6 @@ Midifenster::Midifenster(QWidget* eltern, Programm& p)
         monitor_->setText(lt(t, lt_::Monitor));
         monitor_->setToolTip(lt(t, lt_::MonitorHilfe));
         lstMonitor_->setToolTip(lt(t, lt_::MonitorHilfe));
-        lblSeite_->setToolTip(lt(t, lt_::SeiteHilfe).arg(p_.live.midiSeite));
     });
 
     auto* inhalt = new QWidget;
