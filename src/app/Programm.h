@@ -17,6 +17,7 @@
 #include "platform/Umgebung.h"
 #include "show/Medien.h"
 #include "show/SequenzBearbeiten.h"
+#include "show/ShowZuletzt.h"
 #include "show/ShowZustand.h"
 
 #include <memory>
@@ -48,6 +49,15 @@ struct Programm {
                 if (auto m = ausgabe->Medienzeit()) return *m;
             return 0.0;
         };
+        // MIDI and DMX input reach the trigger routine once per pass of the output cycle.
+        ausgabe->EingaengeAbfragen = [this] {
+            auto k = liveKontext();
+            eingaengeAbfragen(k);
+        };
+        live.hooks.zuletztGeoeffnet = [this](const std::string& datei) {
+            auto k = showKontext();
+            zuletztGeoeffneteAufnehmen(k, datei);
+        };
     }
     Programm(const Programm&) = delete;
     Programm& operator=(const Programm&) = delete;
@@ -75,6 +85,9 @@ struct Programm {
     // The live inputs: key table, input maps and routing, the live grid.
     LiveZustand live;
     LiveKontext liveKontext() { return {live, figuren, *ausgabe, sequenzer, env}; }
+    // The inputs the live state points at (app/Eingaenge.h opens them).
+    std::unique_ptr<MidiEingang> midiEingang;
+    std::unique_ptr<DmxEingang> dmxEingang;
     // The show routines' context, the timeline wired in as the show's sequence; a window adds
     // its own folder change.
     ShowKontext showKontext();

@@ -1,5 +1,6 @@
 #include "app/Programmstart.h"
 
+#include "app/Eingaenge.h"
 #include "app/Einstellungsdatei.h"
 #include "app/Sprache.h"
 #include "core/Absturzkopien.h"
@@ -301,6 +302,7 @@ Fortsetzung Programmstart(Programm& p, std::string argument, StartHooks& h) {
     IniLaden(p);
     p.log.zeile("IniLaden geschafft");
     liveEinstellungenLaden(p.live, p.einstellungen, p.env);
+    eingaengeOeffnen(p);
     // 19. The figure folder.
     schrittText(p, h, "Create new colortable.........");
     schrittText(p, h, "Change Directory in Figurelist....");

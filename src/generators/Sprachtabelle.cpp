@@ -7,6 +7,7 @@
 #include "ui/SimulationTexte.h"
 #include "ui/EffektTexte.h"
 #include "ui/OptionenTexte.h"
+#include "ui/LiveBeschriftungen.h"
 
 namespace sw::gen {
 
@@ -218,6 +219,9 @@ std::vector<Sprachtext> alleTexte() {
     for (const auto* b : ui::effekttext::kAlle)
         texte.push_back({b->nummer, b->deutsch, b->englisch});
     ui::text::optionen::fuerAlle([&](const ui::text::Beschriftung& b) {
+        texte.push_back({b.nummer, b.deutsch, b.englisch});
+    });
+    ui::livetext::fuerAlle([&](const ui::text::Beschriftung& b) {
         texte.push_back({b.nummer, b.deutsch, b.englisch});
     });
     return texte;

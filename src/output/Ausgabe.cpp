@@ -180,6 +180,7 @@ void AbspielenDurchlauf(AusgabeZustand& a, FigurenSpeicher& s, const Paletten& p
         }
         a.Uhr.passdauer = a.JetztMs - a.VorherigeZeitMs;
         a.VorherigeZeitMs = a.JetztMs;
+        if (a.EingaengeAbfragen) a.EingaengeAbfragen();
         if (a.SequenzerEreignisse) a.SequenzerEreignisse(a.JetztMs);
         Ausgabezyklus(a, s, p, env);
     });

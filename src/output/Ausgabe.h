@@ -87,6 +87,8 @@ struct AusgabeZustand {
     // While the sequencer plays: the media position in ms, and the start of due events.
     std::function<std::optional<double>()> Medienzeit;
     std::function<void(double jetztMs)> SequenzerEreignisse;
+    // The control inputs (MIDI, DMX) are read before each pass's triggers are played.
+    std::function<void()> EingaengeAbfragen;
     // After playback stops: every device receives a blanked frame and is stopped.
     std::function<void()> AusgabeGestoppt;
 };

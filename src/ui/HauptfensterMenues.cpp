@@ -20,6 +20,8 @@
 #include "ui/Laserleiste.h"
 #include "ui/OptionenTexte.h"
 #include "ui/Optionenfenster.h"
+#include "ui/LiveBeschriftungen.h"
+#include "ui/LiveMenue.h"
 #include "ui/Ordnerbrowser.h"
 #include "ui/QtSprache.h"
 #include "ui/Symbole.h"
@@ -384,6 +386,9 @@ void Hauptfenster::menusBauen() {
     });
     befehl(palette, "mnuAltePalette", text::AlteFarbtabelle,
            [this] { farbtabelleWechseln([this] { alte_PaletteErstellen(p_.paletten); }); });
+
+    liveMenueBauen(*this, p_, menue("mnuLive", livetext::Menue),
+                   [this](auto f) { beschriftenMit(std::move(f)); });
 
     QMenu* hilfe = menue("mnuHilfe", text::Hilfe);
     befehl(

@@ -78,12 +78,12 @@ int main(int argc, char** argv) {
     if (!bild.empty())
         if (auto* schirm = fenster.screen()) fenster.setGeometry(schirm->availableGeometry());
     QWidget* gezeigt = &fenster;
-    if (!befehl.empty())
-        if (auto* a = fenster.findChild<QAction*>(QString::fromStdString(befehl))) {
-            a->trigger();
-            for (auto* w : fenster.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (w->isWindow() && w->isVisible()) gezeigt = w;
-        }
+    if (!befehl.empty()) {
+        if (auto* a = fenster.findChild<QAction*>(QString::fromStdString(befehl))) a->trigger();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &fenster && w->isVisible() && w->isWindow() && !w->inherits("QMenu"))
+                gezeigt = w;
+    }
     if (!bild.empty() && optionenSeite >= 0) {
         auto* optionen = sw::ui::optionenZeigen(&fenster, *programm);
         if (auto* reiter = optionen->findChild<QTabWidget*>("tabOptionen"))

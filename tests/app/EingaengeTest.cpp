@@ -1,0 +1,72 @@
+// The live inputs of the running program: the start opens the DMX input and MIDI port the
+// settings name, the DMX windows' choice reopens the input, and every pass of the output cycle
+// reads the inputs before it plays.
+
+#include "app/Eingaenge.h"
+#include "Startumgebung.h"
+#include "core/QvbFormat.h"
+#include "live/eingang/DmxEingangswahl.h"
+
+#include <algorithm>
+
+using namespace sw;
+namespace fs = std::filesystem;
+
+TEST(Eingaenge, StartOpensTheStoredInputsAndEachPassReadsThem) {
+    test::Startumgebung s;
+    const fs::path ordner = s.tmp / "figuren";
+    fs::create_directories(ordner);
+    test::schreibeDatei(ordner / "a.qvb", qvbKodieren(Figur{}));
+    std::string keyOrd;
+    for (int k = 0; k < 65; ++k) keyOrd += "####\r\n";
+    test::schreibeDatei(ordner / "Key.ord", keyOrd + "a.qvb\r\n");
+    StartHooks h;
+    h.figurenordner = ordner.string();
+    {
+        auto p = s.programm();
+        ASSERT_EQ(Programmstart(*p, "", h), Fortsetzung::Weiter);
+        const auto& liste = p->geraete.comboDMXPort[1];
+        for (const char* name : {kArtNetEingangName, kSacnEingangName})
+            EXPECT_NE(std::find(liste.begin(), liste.end(), name), liste.end()) << name;
+        EXPECT_NE(p->live.midiEingang, nullptr); // RtMidi, whether or not a system is there
+        EXPECT_EQ(p->live.dmxEingang, nullptr);  // "No Device"
+        EXPECT_EQ(midiPortGespeichert(p->einstellungen), kMidiNichtAktiv);
+
+        auto d = dmxEingangsEinstellungenLesen(p->einstellungen);
+        d.bindAdresse = "127.0.0.1";
+        d.artNetPort = 0; // any free port
+        dmxEingangsEinstellungenSchreiben(p->einstellungen, d);
+        dmxEingangUmstellen(*p, kArtNetEingangName, 7);
+        ASSERT_NE(p->live.dmxEingang, nullptr);
+        EXPECT_EQ(p->live.dmxEingang, p->dmxEingang.get());
+        EXPECT_EQ(dmxEingangsEinstellungenLesen(p->einstellungen).universum, 7);
+        // back to none closes it
+        dmxEingangUmstellen(*p, "No Device", 7);
+        EXPECT_EQ(p->live.dmxEingang, nullptr);
+        dmxEingangUmstellen(*p, kArtNetEingangName, 7);
+        midiPortWaehlen(*p, "Pult");
+        EXPECT_EQ(p->einstellungen.textLesen("Midi", "MidiInPort", ""), "Pult");
+        Programmende(*p);
+    }
+    auto p = s.programm();
+    auto fake = std::make_unique<FakeMidiEingang>();
+    fake->ports = {"Pult"};
+    FakeMidiEingang* midi = fake.get();
+    p->midiEingang = std::move(fake);
+    ASSERT_EQ(Programmstart(*p, "", h), Fortsetzung::Weiter);
+    EXPECT_EQ(p->live.midiEingang, midi);
+    EXPECT_EQ(midi->gewaehlt(), "Pult");
+    ASSERT_NE(p->live.dmxEingang, nullptr);
+    EXPECT_NE(p->live.dmxEingang->name().find("Art-Net"), std::string::npos);
+
+    // note 60 on the live channel plays key A on group 0, read by the next pass
+    p->live.midi.eintraege = {MidiRoutingEintrag{144, 0, 0, 0, {true}, 0}};
+    p->live.maps.midi(60, 0) = 65;
+    midi->senden({{0x90, 60, 100}});
+    EXPECT_EQ(p->figuren.SpurAuswahl[0].Figur, -1);
+    AbspielenStarten(*p->ausgabe, p->env);
+    AbspielenDurchlauf(*p->ausgabe, p->figuren, p->paletten, p->env);
+    EXPECT_EQ(p->figuren.SpurAuswahl[0].Figur, 1);
+    AbspielenStoppen(*p->ausgabe);
+    Programmende(*p);
+}
