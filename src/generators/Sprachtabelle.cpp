@@ -2,6 +2,7 @@
 
 #include "live/eingang/EingangTexte.h"
 #include "generators/TextTexte.h"
+#include "medien/MedienTexte.h"
 #include "platform/Text.h"
 #include "ui/Beschriftungen.h"
 
@@ -209,6 +210,8 @@ std::vector<Sprachtext> alleTexte() {
     for (const auto& w : eingangtext::kWortlaute)
         texte.push_back({w.nummer, w.deutsch, w.englisch});
     for (const auto* t : gen::texte::kAlle) texte.push_back({t->nummer, t->deutsch, t->englisch});
+    for (const auto& w : medientext::kWortlaute)
+        texte.push_back({w.nummer, w.deutsch, w.englisch});
     return texte;
 }
 
