@@ -173,8 +173,9 @@ TEST(MpvMedien, MissingAndVanishingMedia) {
     m.DS_Play();
     schlafen(0.05);
     fs::resize_file(kurz, 44 + 22050 * 2 / 2); // half a second of samples left
+    // The player has read some seconds ahead: it notices when that runs out.
     letzte = 0;
-    const auto bis = std::chrono::steady_clock::now() + std::chrono::seconds(4);
+    const auto bis = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     double rueckwaerts = 0;
     while (!m.aufPlatzhalter() && std::chrono::steady_clock::now() < bis)
         rueckwaerts = std::max(rueckwaerts, beobachten(m, 0.01, letzte));
