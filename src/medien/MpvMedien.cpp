@@ -25,10 +25,17 @@ constexpr const char* kDauerFehler =
     "Fehler im Modul DS_GetDuration, Klasse clsDShowControl. Dieser Fehler könnte von einem "
     "fehlenden oder defekten mp3,avi oder sonstigem WindowsMediaplayerfile verursacht sein";
 
-enum Beobachtet : std::uint64_t { kZeit = 1, kEnde = 2, kDauer = 3 };
+enum Beobachtet : std::uint64_t { kEnde = 2, kDauer = 3 };
+// Answers to position requests carry this plus the request's generation.
+constexpr std::uint64_t kAbfrage = 1000;
 
 // A report more than this far from the running estimate is taken as it is (seek, stall).
 constexpr double kSprung = 0.25;
+// How often the player's position is asked for while playing. Its value moves in steps of
+// about 10 ms; the change notifications come only every 50 ms or so, too seldom to follow.
+constexpr double kAbfrageAbstand = 0.004;
+// The pace of the media against the clock is measured over windows of this length.
+constexpr double kGangFenster = 2.0;
 // How much of the difference one report corrects: small enough that the 10 to 50 ms steps of
 // the reports do not show, large enough to follow the player within a few tenths of a second.
 constexpr double kNachziehen = 0.2;
@@ -83,7 +90,6 @@ MpvMedien::MpvMedien(MpvOptionen optionen, Uhr* uhr, Melden melden, const Sprach
         mpv_ = nullptr;
         throw std::runtime_error("mpv_initialize failed");
     }
-    mpv_observe_property(mpv_, kZeit, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_observe_property(mpv_, kEnde, "eof-reached", MPV_FORMAT_FLAG);
     mpv_observe_property(mpv_, kDauer, "duration", MPV_FORMAT_DOUBLE);
 }
@@ -127,6 +133,22 @@ void MpvMedien::ereignisseLesen(double warteSekunden) {
             }
             break;
         }
+        case MPV_EVENT_GET_PROPERTY_REPLY: {
+            abfrageOffen_ = false;
+            const auto* p = static_cast<mpv_event_property*>(e->data);
+            // An answer from before a seek or a pause tells nothing about now.
+            if (e->error < 0 || e->reply_userdata != kAbfrage + generation_ || !p ||
+                p->format != MPV_FORMAT_DOUBLE || !p->data)
+                break;
+            const double wert = *static_cast<double*>(p->data);
+            // The value changed after the request before and holds since its own step: the
+            // middle between the two requests is the best guess of that step's moment.
+            if (wert != gemeldet_)
+                positionGemeldet(wert, vorigeAbfrage_ < 0 ? abfrageZeit_
+                                                          : (vorigeAbfrage_ + abfrageZeit_) / 2);
+            vorigeAbfrage_ = abfrageZeit_;
+            break;
+        }
         case MPV_EVENT_PLAYBACK_RESTART:
             if (sucht_) {
                 sucht_ = false;
@@ -136,8 +158,7 @@ void MpvMedien::ereignisseLesen(double warteSekunden) {
         case MPV_EVENT_PROPERTY_CHANGE: {
             const auto* p = static_cast<mpv_event_property*>(e->data);
             if (!p || p->format == MPV_FORMAT_NONE || !p->data) break;
-            if (e->reply_userdata == kZeit) positionGemeldet(*static_cast<double*>(p->data));
-            else if (e->reply_userdata == kDauer) dauer_ = *static_cast<double*>(p->data);
+            if (e->reply_userdata == kDauer) dauer_ = *static_cast<double*>(p->data);
             else if (e->reply_userdata == kEnde && *static_cast<int*>(p->data) && offen_ &&
                      geladen_ && !sucht_) {
                 if (gemeldet_ < dauer_ - kVorzeitigesEnde && !platzhalterAktiv_) {
@@ -157,22 +178,53 @@ void MpvMedien::ereignisseLesen(double warteSekunden) {
 
 double MpvMedien::schaetzung() const {
     if (!spielt_ || sucht_) return anker_;
-    return anker_ + (jetzt() - ankerZeit_) * rate_;
+    return anker_ + (jetzt() - ankerZeit_) * rate_ * gang_;
 }
 
 void MpvMedien::verankern(double position) {
+    ++generation_;
+    vorigeAbfrage_ = -1;
     anker_ = position;
     ankerZeit_ = jetzt();
+    gangZeit_ = -1; // the pace is measured afresh from the next report
 }
 
-void MpvMedien::positionGemeldet(double p) {
+// The request is answered on the player's thread and read as an event: the output cycle never
+// waits for the player, however busy the machine is.
+void MpvMedien::abfragen() {
+    if (!spielt_ || sucht_ || !offen_ || abfrageOffen_) return;
+    const double t = jetzt();
+    if (t - abfrageZeit_ < kAbfrageAbstand) return;
+    abfrageZeit_ = t;
+    if (mpv_get_property_async(mpv_, kAbfrage + generation_, "time-pos", MPV_FORMAT_DOUBLE) >= 0)
+        abfrageOffen_ = true;
+}
+
+// `t`: when the player's value was new. The player answers at once when asked, so that is
+// near the request rather than when the answer is read (up to a pass later).
+void MpvMedien::positionGemeldet(double p, double t) {
     gemeldet_ = p;
     ++meldungenAnzahl_;
     if (!spielt_ || sucht_) return;
-    const double t = jetzt();
-    const double schaetz = anker_ + (t - ankerZeit_) * rate_;
+    // The pace: a loaded machine lets even the null output fall a few per cent behind.
+    if (gangZeit_ < 0) {
+        gangPosition_ = p;
+        gangZeit_ = t;
+    } else if (t - gangZeit_ >= kGangFenster) {
+        const double gang = (p - gangPosition_) / ((t - gangZeit_) * rate_);
+        if (gang > 0.8 && gang < 1.2) gang_ = gang;
+        gangPosition_ = p;
+        gangZeit_ = t;
+    }
+    const double schaetz = anker_ + (t - ankerZeit_) * rate_ * gang_;
     const double abweichung = p - schaetz;
-    anker_ = std::abs(abweichung) > kSprung ? p : schaetz + kNachziehen * abweichung;
+    if (std::abs(abweichung) > kSprung) {
+        anker_ = p;
+        gang_ = 1.0;
+        gangZeit_ = -1;
+    } else {
+        anker_ = schaetz + kNachziehen * abweichung;
+    }
     ankerZeit_ = t;
 }
 
@@ -271,7 +323,8 @@ void MpvMedien::DS_Stop() {
 }
 
 double MpvMedien::DS_GetPosition() {
-    if (mpv_) ereignisseLesen();
+    ereignisseLesen();
+    abfragen();
     if (platzhalterAktiv_) return platzhalter_.DS_GetPosition();
     if (!spielt_) return boden_;
     double p = std::min(schaetzung(), dauer_);

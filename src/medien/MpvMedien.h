@@ -2,9 +2,11 @@
 // The media layer on libmpv's client interface. One player handle per object; its events are
 // read in every call (no thread of ours), so the caller's polling sets the pace.
 //
-// The position: libmpv reports the playing position every 10 to 50 ms. Between those reports
-// the position runs on from the last one with the clock (the program's, when one is given) and
-// each report pulls it gently towards the player's value; a jump of more than a quarter second
+// The position: libmpv's own position moves in steps of about 10 ms; it is asked for at most
+// every 4 ms while playing (without waiting: the answer is read with the next call). Between its steps the position runs on from the last one with the
+// clock (the program's, when one is given) at the pace the media kept against the clock over
+// the last two seconds (a loaded machine slows even the null output by a few per cent), and
+// each step pulls it gently towards the player's value; a jump of more than a quarter second
 // (a stall, a seek) is taken at once. While playing, the position never runs backwards and
 // never past the duration.
 //
@@ -21,6 +23,7 @@
 #include "medien/Platzhaltermedien.h"
 #include "show/Medien.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -79,7 +82,7 @@ public:
     double platzhalterLaenge = Platzhaltermedien::kStandardLaenge;
     // The player's own position, asked for now (a round trip to its thread): for measuring.
     double spielerPosition();
-    // Player's value at the last report (seconds) and the number of reports: for measuring.
+    // The player's value at its last step (seconds) and the number of steps seen: for measuring.
     double gemeldetePosition() const { return gemeldet_; }
     long meldungen() const { return meldungenAnzahl_; }
 
@@ -91,7 +94,8 @@ public:
 private:
     double jetzt() const;
     void ereignisseLesen(double warteSekunden = 0);
-    void positionGemeldet(double p);
+    void abfragen();
+    void positionGemeldet(double p, double t);
     void aufPlatzhalterWechseln(bool melden);
     void verankern(double position);
     double schaetzung() const;
@@ -121,6 +125,11 @@ private:
     double anker_ = 0, ankerZeit_ = 0; // estimated position at a time
     double boden_ = 0;                 // the last position given out
     double gemeldet_ = 0;
+    double abfrageZeit_ = -1, vorigeAbfrage_ = -1;
+    bool abfrageOffen_ = false;  // a position request awaits its answer
+    std::uint64_t generation_ = 0; // counts seeks, plays and pauses
+    double gang_ = 1.0;                      // media seconds per clock second, over the rate
+    double gangPosition_ = 0, gangZeit_ = -1; // start of the window the pace is measured over
     long meldungenAnzahl_ = 0;
 };
 
