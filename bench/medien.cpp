@@ -42,7 +42,8 @@ int main(int argc, char** argv) {
             w[i] = static_cast<std::int16_t>(6000 * std::sin(2 * 3.14159265 * 220 * i / rate));
         const auto bytes = sw::wavSchreiben(w, 1, rate);
         std::ofstream f(datei, std::ios::binary | std::ios::trunc);
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        f.write(reinterpret_cast<const char*>(bytes.data()),
+                static_cast<std::streamsize>(bytes.size()));
     }
 
     sw::SystemUhr uhr;
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
     for (double t = 0.05; t < laenge - 0.05; t += 0.05) ereignisse.push_back(t);
 
     std::vector<double> zeiten, eigene, spieler;
-    std::vector<double> aufrufe; // microseconds one DS_GetPosition takes
+    std::vector<double> aufrufe;                // microseconds one DS_GetPosition takes
     std::vector<double> stufenZeit, stufenWert; // the player's own position where it changed
     double rueckwaerts = 0, letzte = 0;
     long abfragen = 0;
@@ -65,7 +66,9 @@ int main(int argc, char** argv) {
     while (naechstes < ereignisse.size() && uhr.sekunden() - start < laenge + 5) {
         const auto vor = std::chrono::steady_clock::now();
         const double p = m.DS_GetPosition();
-        aufrufe.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - vor).count());
+        aufrufe.push_back(
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - vor)
+                .count());
         const double eigen = m.spielerPosition();
         if (stufenWert.empty() || eigen != stufenWert.back()) {
             stufenZeit.push_back(uhr.sekunden());

@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     const auto wav = sw::demomusikWav();
     {
         std::ofstream f(teil, std::ios::binary | std::ios::trunc);
-        f.write(reinterpret_cast<const char*>(wav.data()), static_cast<std::streamsize>(wav.size()));
+        f.write(reinterpret_cast<const char*>(wav.data()),
+                static_cast<std::streamsize>(wav.size()));
         if (!f) {
             std::fprintf(stderr, "cannot write %s\n", teil.string().c_str());
             return 1;

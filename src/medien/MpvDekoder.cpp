@@ -20,10 +20,19 @@ bool mpvTonDekodieren(const std::filesystem::path& medien, const std::filesystem
     const std::filesystem::path roh = wav.string() + ".pcm";
     const std::string ziel = roh.string();
     const std::pair<const char*, const char*> optionen[] = {
-        {"terminal", "no"}, {"config", "no"}, {"vid", "no"}, {"vo", "null"},
-        {"ao", "pcm"}, {"ao-pcm-file", ziel.c_str()}, {"ao-pcm-waveheader", "no"},
-        {"audio-format", "s16"}, {"audio-channels", "stereo"}, {"audio-samplerate", "44100"},
-        {"untimed", "yes"}, {"idle", "no"}, {"keep-open", "no"},
+        {"terminal", "no"},
+        {"config", "no"},
+        {"vid", "no"},
+        {"vo", "null"},
+        {"ao", "pcm"},
+        {"ao-pcm-file", ziel.c_str()},
+        {"ao-pcm-waveheader", "no"},
+        {"audio-format", "s16"},
+        {"audio-channels", "stereo"},
+        {"audio-samplerate", "44100"},
+        {"untimed", "yes"},
+        {"idle", "no"},
+        {"keep-open", "no"},
     };
     for (const auto& [name, wert] : optionen) mpv_set_option_string(h, name, wert);
     bool gut = false;
@@ -51,14 +60,16 @@ bool mpvTonDekodieren(const std::filesystem::path& medien, const std::filesystem
         const auto groesse = std::filesystem::file_size(roh, ec);
         if (!ec && gut && groesse >= 4) {
             werte.resize(groesse / 2);
-            f.read(reinterpret_cast<char*>(werte.data()), static_cast<std::streamsize>(werte.size() * 2));
+            f.read(reinterpret_cast<char*>(werte.data()),
+                   static_cast<std::streamsize>(werte.size() * 2));
         }
     }
     std::filesystem::remove(roh, ec);
     if (werte.empty()) return false;
     const auto bytes = wavSchreiben(werte, 2, 44100);
     std::ofstream aus(wav, std::ios::binary | std::ios::trunc);
-    aus.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    aus.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(aus);
 }
 

@@ -44,7 +44,8 @@ constexpr double kVorzeitigesEnde = 0.5;
 
 std::string zahl(double wert) {
     char puffer[32];
-    auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, 4);
+    auto [ende, ec] =
+        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, 4);
     (void)ec;
     return std::string(puffer, ende);
 }
@@ -124,12 +125,16 @@ void MpvMedien::ereignisseLesen(double warteSekunden) {
         warteSekunden = 0;
         if (!e || e->event_id == MPV_EVENT_NONE) return;
         switch (e->event_id) {
-        case MPV_EVENT_FILE_LOADED: geladen_ = true; break;
+        case MPV_EVENT_FILE_LOADED:
+            geladen_ = true;
+            break;
         case MPV_EVENT_END_FILE: {
             const auto* ende = static_cast<mpv_event_end_file*>(e->data);
             if (ende && ende->reason == MPV_END_FILE_REASON_ERROR) {
-                if (!geladen_) ladeFehler_ = true;
-                else if (offen_ && !platzhalterAktiv_) aufPlatzhalterWechseln(true);
+                if (!geladen_)
+                    ladeFehler_ = true;
+                else if (offen_ && !platzhalterAktiv_)
+                    aufPlatzhalterWechseln(true);
             }
             break;
         }
@@ -158,7 +163,8 @@ void MpvMedien::ereignisseLesen(double warteSekunden) {
         case MPV_EVENT_PROPERTY_CHANGE: {
             const auto* p = static_cast<mpv_event_property*>(e->data);
             if (!p || p->format == MPV_FORMAT_NONE || !p->data) break;
-            if (e->reply_userdata == kDauer) dauer_ = *static_cast<double*>(p->data);
+            if (e->reply_userdata == kDauer)
+                dauer_ = *static_cast<double*>(p->data);
             else if (e->reply_userdata == kEnde && *static_cast<int*>(p->data) && offen_ &&
                      geladen_ && !sucht_) {
                 if (gemeldet_ < dauer_ - kVorzeitigesEnde && !platzhalterAktiv_) {
@@ -171,7 +177,8 @@ void MpvMedien::ereignisseLesen(double warteSekunden) {
             }
             break;
         }
-        default: break;
+        default:
+            break;
         }
     }
 }
@@ -236,9 +243,9 @@ void MpvMedien::aufPlatzhalterWechseln(bool meldenJetzt) {
     spielt_ = false;
     befehl({"stop"});
     if (meldenJetzt && melden_) {
-        const std::string text =
-            texte_ ? texte_->text(medientext::MedienVerschwunden, medientext::MedienVerschwundenText)
-                   : std::string(medientext::MedienVerschwundenText);
+        const std::string text = texte_ ? texte_->text(medientext::MedienVerschwunden,
+                                                       medientext::MedienVerschwundenText)
+                                        : std::string(medientext::MedienVerschwundenText);
         melden_(text + " " + datei_);
     }
 }
@@ -252,6 +259,7 @@ bool MpvMedien::DS_OpenFile(const std::string& datei, const Videofenster& fenste
     spielt_ = ende_ = sucht_ = false;
     dauer_ = gemeldet_ = 0;
     anker_ = boden_ = 0;
+    ++generation_; // answers about the file before are of no use
     platzhalterAktiv_ = false;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(datei, ec)) {
@@ -401,7 +409,8 @@ void MpvMedien::DS_SetBalance(long balance) {
     if (kanaele != 2) return;
     double l = 1, r = 1;
     kanalPegel(balance_, l, r);
-    const std::string filter = "@balance:lavfi=[pan=stereo|c0=" + zahl(l) + "*c0|c1=" + zahl(r) + "*c1]";
+    const std::string filter =
+        "@balance:lavfi=[pan=stereo|c0=" + zahl(l) + "*c0|c1=" + zahl(r) + "*c1]";
     befehl({"af", "add", filter.c_str()});
 }
 

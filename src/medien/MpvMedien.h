@@ -3,12 +3,12 @@
 // read in every call (no thread of ours), so the caller's polling sets the pace.
 //
 // The position: libmpv's own position moves in steps of about 10 ms; it is asked for at most
-// every 4 ms while playing (without waiting: the answer is read with the next call). Between its steps the position runs on from the last one with the
-// clock (the program's, when one is given) at the pace the media kept against the clock over
-// the last two seconds (a loaded machine slows even the null output by a few per cent), and
-// each step pulls it gently towards the player's value; a jump of more than a quarter second
-// (a stall, a seek) is taken at once. While playing, the position never runs backwards and
-// never past the duration.
+// every 4 ms while playing (without waiting: the answer is read with the next call). Between its
+// steps the position runs on from the last one with the clock (the program's, when one is given) at
+// the pace the media kept against the clock over the last two seconds (a loaded machine slows even
+// the null output by a few per cent), and each step pulls it gently towards the player's value; a
+// jump of more than a quarter second (a stall, a seek) is taken at once. While playing, the
+// position never runs backwards and never past the duration.
 //
 // Volume and balance are in the media graph's units, hundredths of a decibel: volume -10000
 // (silent) to 0 (full) becomes mpv's volume 100 * a^(1/3) for the amplitude a = 10^(dB/20)
@@ -114,21 +114,21 @@ private:
 
     std::string datei_;
     bool offen_ = false;
-    bool geladen_ = false;      // FILE_LOADED seen for the current file
-    bool ladeFehler_ = false;   // END_FILE with an error for the current file
+    bool geladen_ = false;    // FILE_LOADED seen for the current file
+    bool ladeFehler_ = false; // END_FILE with an error for the current file
     double dauer_ = 0;
-    bool spielt_ = false;       // running as far as the caller is concerned
-    bool ende_ = false;         // eof reached
-    bool sucht_ = false;        // a seek is under way; reports wait for the restart
+    bool spielt_ = false; // running as far as the caller is concerned
+    bool ende_ = false;   // eof reached
+    bool sucht_ = false;  // a seek is under way; reports wait for the restart
     double rate_ = 1.0;
     long balance_ = 0;
     double anker_ = 0, ankerZeit_ = 0; // estimated position at a time
     double boden_ = 0;                 // the last position given out
     double gemeldet_ = 0;
     double abfrageZeit_ = -1, vorigeAbfrage_ = -1;
-    bool abfrageOffen_ = false;  // a position request awaits its answer
-    std::uint64_t generation_ = 0; // counts seeks, plays and pauses
-    double gang_ = 1.0;                      // media seconds per clock second, over the rate
+    bool abfrageOffen_ = false;               // a position request awaits its answer
+    std::uint64_t generation_ = 0;            // counts seeks, plays and pauses
+    double gang_ = 1.0;                       // media seconds per clock second, over the rate
     double gangPosition_ = 0, gangZeit_ = -1; // start of the window the pace is measured over
     long meldungenAnzahl_ = 0;
 };

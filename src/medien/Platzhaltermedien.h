@@ -39,7 +39,7 @@ public:
 private:
     Uhr& uhr_;
     double laenge_;
-    double basis_ = 0;   // position at `basisZeit_`
+    double basis_ = 0; // position at `basisZeit_`
     double basisZeit_ = 0;
     double rate_ = 1.0;
     bool spielt_ = false;

@@ -82,7 +82,8 @@ int Read_Wave_Header(const std::vector<std::uint8_t>& b, WavKopf& kopf, std::str
         fehler = kWavSampleLaenge;
         return -1;
     }
-    kopf.abtastwerte = static_cast<long>(kopf.datenLaenge / static_cast<std::size_t>(kopf.blockGroesse));
+    kopf.abtastwerte =
+        static_cast<long>(kopf.datenLaenge / static_cast<std::size_t>(kopf.blockGroesse));
     if (faktWerte > kopf.abtastwerte && kopf.formatKennung == 1) {
         fehler = kWavSampleLaenge;
         return -1;

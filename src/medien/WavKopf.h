@@ -13,8 +13,8 @@ namespace sw {
 struct WavKopf {
     int formatKennung = 0; // 1 integer PCM, 3 floating point, others not drawable
     int kanaele = 0;
-    long abtastrate = 0;   // samples per second
-    int blockGroesse = 0;  // bytes of one sample of every channel
+    long abtastrate = 0;  // samples per second
+    int blockGroesse = 0; // bytes of one sample of every channel
     int bitsProWert = 0;
     std::size_t datenAnfang = 0; // offset of the samples in the file
     std::size_t datenLaenge = 0; // bytes of samples

@@ -29,8 +29,7 @@ constexpr BmpPixel kWelle{0, 255, 0};
 
 int wellenbildBreite(long abtastwerte, long abtastrate) {
     if (abtastrate <= 0 || abtastwerte <= 0) return 1;
-    const long spalten =
-        (abtastwerte * kWellenbildSpaltenProSekunde + abtastrate - 1) / abtastrate;
+    const long spalten = (abtastwerte * kWellenbildSpaltenProSekunde + abtastrate - 1) / abtastrate;
     return static_cast<int>(std::clamp(spalten, 1L, static_cast<long>(kWellenbildMaxBreite)));
 }
 
@@ -53,8 +52,8 @@ std::vector<std::uint8_t> wellenbildBmp(const std::vector<std::uint8_t>& wav, co
     put32(bmp, 42, 2835);
 
     auto setzen = [&](int x, int y, BmpPixel p) {
-        const std::size_t i = 54 + static_cast<std::size_t>(hoehe - 1 - y) * zeile +
-                              static_cast<std::size_t>(x) * 3;
+        const std::size_t i =
+            54 + static_cast<std::size_t>(hoehe - 1 - y) * zeile + static_cast<std::size_t>(x) * 3;
         bmp[i] = p.b;
         bmp[i + 1] = p.g;
         bmp[i + 2] = p.r;
@@ -122,7 +121,8 @@ std::filesystem::path CreateWaveImage(Umgebung& env, const std::filesystem::path
     std::vector<std::uint8_t> wav;
     std::string fehler;
     WavKopf kopf;
-    const bool gelesen = wavDateiLesen(quelle, wav, fehler) && Read_Wave_Header(wav, kopf, fehler) == 0;
+    const bool gelesen =
+        wavDateiLesen(quelle, wav, fehler) && Read_Wave_Header(wav, kopf, fehler) == 0;
     if (!kratz.empty()) fs::remove(kratz, ec);
     if (!gelesen) {
         env.dialoge.meldung(std::string("Fehler # ") + kWellenbildFehler + fehler);
@@ -132,7 +132,8 @@ std::filesystem::path CreateWaveImage(Umgebung& env, const std::filesystem::path
     const fs::path teil = bild.string() + ".tmp";
     {
         std::ofstream f(teil, std::ios::binary | std::ios::trunc);
-        f.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
+        f.write(reinterpret_cast<const char*>(bmp.data()),
+                static_cast<std::streamsize>(bmp.size()));
         if (!f) return {};
     }
     fs::rename(teil, bild, ec);

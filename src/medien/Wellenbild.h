@@ -40,8 +40,8 @@ int bmpBreite(const std::vector<std::uint8_t>& bmp);
 int bmpHoehe(const std::vector<std::uint8_t>& bmp);
 
 // Decodes any media file's sound into a WAV file; false when it cannot.
-using Tondekoder = std::function<bool(const std::filesystem::path& medien,
-                                      const std::filesystem::path& wav)>;
+using Tondekoder =
+    std::function<bool(const std::filesystem::path& medien, const std::filesystem::path& wav)>;
 
 // `CreateWaveImage`: the picture file is the media file's name in the show folder with its last
 // four characters replaced by ".bmp"; an old picture is deleted first. A WAV file is read
@@ -49,7 +49,8 @@ using Tondekoder = std::function<bool(const std::filesystem::path& medien,
 // cannot be read the message "Fehler # " + " error by Reading Waveform: " (with the reason) is
 // shown and no picture is written. Returns the picture's path, empty on failure.
 std::filesystem::path CreateWaveImage(Umgebung& env, const std::filesystem::path& showOrdner,
-                                      const std::string& medienDatei, const Tondekoder& dekoder = {},
+                                      const std::string& medienDatei,
+                                      const Tondekoder& dekoder = {},
                                       const std::filesystem::path& arbeitsOrdner = {});
 
 } // namespace sw

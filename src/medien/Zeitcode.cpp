@@ -13,10 +13,14 @@ constexpr double kSprungSekunden = 0.1;
 
 Bildrate rateAusBits(int bits) {
     switch (bits & 3) {
-    case 0: return Bildrate::B24;
-    case 1: return Bildrate::B25;
-    case 2: return Bildrate::B2997Drop;
-    default: return Bildrate::B30;
+    case 0:
+        return Bildrate::B24;
+    case 1:
+        return Bildrate::B25;
+    case 2:
+        return Bildrate::B2997Drop;
+    default:
+        return Bildrate::B30;
     }
 }
 
@@ -24,10 +28,14 @@ Bildrate rateAusBits(int bits) {
 
 double bilderProSekunde(Bildrate rate) {
     switch (rate) {
-    case Bildrate::B24: return 24.0;
-    case Bildrate::B25: return 25.0;
-    case Bildrate::B2997Drop: return 30000.0 / 1001.0;
-    case Bildrate::B30: return 30.0;
+    case Bildrate::B24:
+        return 24.0;
+    case Bildrate::B25:
+        return 25.0;
+    case Bildrate::B2997Drop:
+        return 30000.0 / 1001.0;
+    case Bildrate::B30:
+        return 30.0;
     }
     return 25.0;
 }
@@ -35,8 +43,8 @@ double bilderProSekunde(Bildrate rate) {
 double zeitcodeSekunden(const Zeitcode& tc) {
     if (tc.rate == Bildrate::B2997Drop) {
         const long minuten = 60L * tc.stunden + tc.minuten;
-        const long bild = ((60L * minuten) + tc.sekunden) * 30L + tc.bilder -
-                          2L * (minuten - minuten / 10);
+        const long bild =
+            ((60L * minuten) + tc.sekunden) * 30L + tc.bilder - 2L * (minuten - minuten / 10);
         return bild * 1001.0 / 30000.0;
     }
     const double fps = bilderProSekunde(tc.rate);

@@ -51,12 +51,12 @@ private:
     double viertelBild() const;
 
     int stuecke_[8] = {};
-    int gesehen_ = 0;      // bit mask of the pieces received since piece 0
+    int gesehen_ = 0; // bit mask of the pieces received since piece 0
     int letztesStueck_ = -1;
     bool bekannt_ = false;
     bool sprung_ = false;
     Bildrate rate_ = Bildrate::B25;
-    double position_ = 0;  // seconds at `zeit_`
+    double position_ = 0; // seconds at `zeit_`
     double zeit_ = 0;
     bool viertel_ = false; // the last message was a quarter frame (else a full frame)
 };

@@ -1,6 +1,6 @@
 // The player on libmpv with null audio, in real time: no sound card needed.
-#include "medien/MpvDekoder.h"
 #include "medien/MpvMedien.h"
+#include "medien/MpvDekoder.h"
 #include "medien/WavKopf.h"
 
 #include "platform/Uhr.h"
@@ -33,7 +33,8 @@ fs::path tonDatei(const std::string& name, double sekunden) {
     const auto bytes = wavSchreiben(w, 1, rate);
     const fs::path p = ordner() / name;
     std::ofstream f(p, std::ios::binary | std::ios::trunc);
-    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    f.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
     return p;
 }
 

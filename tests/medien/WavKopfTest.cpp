@@ -24,7 +24,8 @@ std::vector<std::uint8_t> wav(std::uint32_t fmtLaenge, std::uint32_t fakt = 4,
     text(b, typ);
     text(b, "fmt ");
     put32(b, fmtLaenge);
-    const std::vector<std::uint8_t> fmt = {1, 0, 2, 0, 0x44, 0xAC, 0, 0, 0x10, 0xB1, 2, 0, 4, 0, 16, 0};
+    const std::vector<std::uint8_t> fmt = {1,    0,    2, 0, 0x44, 0xAC, 0,  0,
+                                           0x10, 0xB1, 2, 0, 4,    0,    16, 0};
     b.insert(b.end(), fmt.begin(), fmt.end());
     b.resize(b.size() + fmtLaenge - 16, 0);
     text(b, "fact");

@@ -114,7 +114,8 @@ TEST(Wellenbild, CreateWaveImageBesideTheMedia) {
         fs::copy_file(w.ordner / "quelle.wav", ziel, fs::copy_options::overwrite_existing);
         return true;
     };
-    EXPECT_EQ(CreateWaveImage(w.env, w.ordner, "film.avi", dekoder, w.ordner), w.ordner / "film.bmp");
+    EXPECT_EQ(CreateWaveImage(w.env, w.ordner, "film.avi", dekoder, w.ordner),
+              w.ordner / "film.bmp");
     EXPECT_EQ(aufrufe, 1);
     EXPECT_FALSE(fs::exists(w.ordner / "Wellenbild.wav"));
 }
@@ -129,7 +130,8 @@ TEST(Demomusik, BeatsOnTheHalfSecond) {
     // The kick starts each beat: loud just after it, quiet just before the next.
     auto pegel = [&](double von, double bis) {
         double m = 0;
-        for (long i = static_cast<long>(von * k.abtastrate); i < static_cast<long>(bis * k.abtastrate); ++i)
+        for (long i = static_cast<long>(von * k.abtastrate);
+             i < static_cast<long>(bis * k.abtastrate); ++i)
             m = std::max(m, std::abs(wavWert(wav, k, i, 0)));
         return m;
     };

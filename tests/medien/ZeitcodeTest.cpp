@@ -1,5 +1,5 @@
-#include "medien/MtcMedien.h"
 #include "medien/Zeitcode.h"
+#include "medien/MtcMedien.h"
 
 #include "live/eingang/Eingang.h"
 #include "platform/Uhr.h"
@@ -13,9 +13,9 @@ namespace {
 // The eight quarter frames of a time code, piece 0 first.
 std::vector<MidiNachricht> viertel(const Zeitcode& tc) {
     const int rateBits = static_cast<int>(tc.rate);
-    const int stuecke[8] = {tc.bilder & 15,   tc.bilder >> 4,  tc.sekunden & 15, tc.sekunden >> 4,
-                            tc.minuten & 15,  tc.minuten >> 4, tc.stunden & 15,
-                            (tc.stunden >> 4) | rateBits << 1};
+    const int stuecke[8] = {
+        tc.bilder & 15,  tc.bilder >> 4,  tc.sekunden & 15, tc.sekunden >> 4,
+        tc.minuten & 15, tc.minuten >> 4, tc.stunden & 15,  (tc.stunden >> 4) | rateBits << 1};
     std::vector<MidiNachricht> n;
     for (int i = 0; i < 8; ++i)
         n.push_back({0xF1, static_cast<std::uint8_t>(i << 4 | stuecke[i]), 0});
@@ -23,8 +23,15 @@ std::vector<MidiNachricht> viertel(const Zeitcode& tc) {
 }
 
 std::vector<std::uint8_t> vollbild(int h, int m, int s, int f, int rateBits) {
-    return {0xF0, 0x7F, 0x7F, 0x01, 0x01, static_cast<std::uint8_t>(rateBits << 5 | h),
-            static_cast<std::uint8_t>(m), static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(f),
+    return {0xF0,
+            0x7F,
+            0x7F,
+            0x01,
+            0x01,
+            static_cast<std::uint8_t>(rateBits << 5 | h),
+            static_cast<std::uint8_t>(m),
+            static_cast<std::uint8_t>(s),
+            static_cast<std::uint8_t>(f),
             0xF7};
 }
 
