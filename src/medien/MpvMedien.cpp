@@ -167,7 +167,11 @@ void MpvMedien::ereignisseLesen(double warteSekunden) {
                 dauer_ = *static_cast<double*>(p->data);
             else if (e->reply_userdata == kEnde && *static_cast<int*>(p->data) && offen_ &&
                      geladen_ && !sucht_) {
-                if (gemeldet_ < dauer_ - kVorzeitigesEnde && !platzhalterAktiv_) {
+                // Where the player stands now: the last answer may be old when nobody asked
+                // for a while.
+                double stand = gemeldet_;
+                mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &stand);
+                if (stand < dauer_ - kVorzeitigesEnde && !platzhalterAktiv_) {
                     aufPlatzhalterWechseln(true);
                 } else {
                     ende_ = true;

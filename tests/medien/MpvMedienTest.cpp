@@ -132,6 +132,11 @@ TEST(MpvMedien, EndAndPlayFromStart) {
     schlafen(0.1);
     EXPECT_LT(m.DS_GetPosition(), 0.3);
     EXPECT_TRUE(m.DS_StillPlaying(0));
+    // Nobody asks while it plays to its end: still an end, not a file gone.
+    schlafen(1.3);
+    EXPECT_FALSE(m.DS_StillPlaying(0));
+    EXPECT_FALSE(m.aufPlatzhalter());
+    EXPECT_DOUBLE_EQ(m.DS_GetPosition(), m.DS_GetDuration());
     EXPECT_TRUE(s.meldungen.empty());
 }
 
