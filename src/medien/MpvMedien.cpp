@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <clocale>
 #include <cmath>
 #include <filesystem>
@@ -282,8 +283,11 @@ bool MpvMedien::DS_OpenFile(const std::string& datei, const Videofenster& fenste
     }
     pause(true);
     befehl({"loadfile", datei.c_str()});
-    const double bis = jetzt() + optionen_.oeffnenZeitlimit;
-    while (!geladen_ && !ladeFehler_ && jetzt() < bis) ereignisseLesen(0.05);
+    // The wait is on the machine's clock: a test clock that stands would wait for ever.
+    const auto bis = std::chrono::steady_clock::now() +
+                     std::chrono::duration<double>(optionen_.oeffnenZeitlimit);
+    while (!geladen_ && !ladeFehler_ && std::chrono::steady_clock::now() < bis)
+        ereignisseLesen(0.05);
     if (!geladen_) {
         befehl({"stop"});
         platzhalter_.zuruecksetzen(platzhalterLaenge);
