@@ -77,11 +77,11 @@ struct Programm {
     Geraete geraete;
     Dacausgabe dac;
 
-    // The show and its timeline. The media layer is a stand-in that reports a length until a
-    // player is built in.
+    // The show and its timeline. The media layer is the clock-only fake until the start
+    // (`medienEinrichten`) puts the real player in; tests keep the fake.
     ShowZustand show;
     Sequenzer sequenzer;
-    FakeMedien medien;
+    std::unique_ptr<Medienschicht> medien = std::make_unique<FakeMedien>();
     // The live inputs: key table, input maps and routing, the live grid.
     LiveZustand live;
     LiveKontext liveKontext() { return {live, figuren, *ausgabe, sequenzer, env}; }

@@ -2,6 +2,7 @@
 
 #include "app/Eingaenge.h"
 #include "app/Einstellungsdatei.h"
+#include "app/Medieneinrichtung.h"
 #include "app/Sprache.h"
 #include "core/Absturzkopien.h"
 #include "core/Dateifehler.h"
@@ -286,6 +287,7 @@ Fortsetzung Programmstart(Programm& p, std::string argument, StartHooks& h) {
     // 15. Devices; emulated ones where STRAHLWERK_EMULATE or the settings ask for them.
     schrittText(p, h, "Init DAC-Hardware ...");
     emulationEinrichten(p);
+    medienEinrichten(p, audiowahlAusUmgebung());
     netzeinstellungenLesen(p.geraete, p.einstellungen);
     p.log.zeile("Init_Hardware ***aus Routiene frmHaupt: frm_Load Aufgerufen");
     if (Init_Hardware(p.geraete, p.env) == Fortsetzung::ProgrammBeenden)
@@ -345,7 +347,7 @@ Fortsetzung Programmstart(Programm& p, std::string argument, StartHooks& h) {
 }
 
 ShowKontext Programm::showKontext() {
-    ShowKontext k{show, figuren, paletten, einstellungen, env, medien, {}, pfade.Programmordner,
+    ShowKontext k{show, figuren, paletten, einstellungen, env, *medien, {}, pfade.Programmordner,
                   pfade.ProgrammDatenPfad};
     // The timeline takes the media length and folder of the show it belongs to.
     k.teile.sequenzLaden = [this](const std::string& datei) {

@@ -2,6 +2,7 @@
 
 #include "live/eingang/EingangTexte.h"
 #include "generators/TextTexte.h"
+#include "medien/MedienTexte.h"
 #include "platform/Text.h"
 #include "ui/Beschriftungen.h"
 #include "ui/SimulationTexte.h"
@@ -224,6 +225,8 @@ std::vector<Sprachtext> alleTexte() {
     ui::livetext::fuerAlle([&](const ui::text::Beschriftung& b) {
         texte.push_back({b.nummer, b.deutsch, b.englisch});
     });
+    for (const auto& w : medientext::kWortlaute)
+        texte.push_back({w.nummer, w.deutsch, w.englisch});
     return texte;
 }
 

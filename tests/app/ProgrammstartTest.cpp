@@ -2,6 +2,7 @@
 #include "app/Einstellungsdatei.h"
 #include "core/Absturzkopien.h"
 #include "core/QvbFormat.h"
+#include "medien/WavKopf.h"
 #include "show/ShowLaden.h"
 #include "show/ShowSpeichern.h"
 #include "show/ShowZuletzt.h"
@@ -245,7 +246,9 @@ TEST(Programmstart, AShowWithItsTimelineComesBackAfterARestart) {
     test::Startumgebung s;
     const fs::path ordner = s.tmp / "Abend";
     fs::create_directories(ordner);
-    test::schreibeDatei(ordner / "musik.mp3", "ID3");
+    // Sound the player opens (it goes by the content, not the name).
+    const auto ton = wavSchreiben(std::vector<std::int16_t>(8000, 0), 1, 8000);
+    test::schreibeDatei(ordner / "musik.mp3", std::string(ton.begin(), ton.end()));
     EventListe events;
     {
         auto p = s.programm();

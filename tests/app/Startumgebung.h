@@ -54,6 +54,7 @@ struct Startumgebung {
         variablen.setzen("XDG_DOCUMENTS_DIR", (tmp / "dokumente").string());
         variablen.setzen("STRAHLWERK_PROGRAMMORDNER", STRAHLWERK_DATA_DIR);
         variablen.loeschen("STRAHLWERK_EMULATE");
+        variablen.setzen("STRAHLWERK_AUDIO", "null"); // the real player, silent
     }
     std::unique_ptr<Programm> programm() { return std::make_unique<Programm>(dialoge, pumpe, uhr); }
     std::filesystem::path temp() const { return tmp / "programmdata" / "Strahlwerk_2011" / "Temp"; }

@@ -4,6 +4,7 @@
 #include "core/Ordnerwechsel.h"
 #include "core/QvbFormat.h"
 #include "core/Testbild.h"
+#include "medien/WavKopf.h"
 
 using namespace sw;
 namespace fs = std::filesystem;
@@ -35,6 +36,12 @@ TEST(Mitgeliefert, EveryShippedFileLoads) {
             ++geprueft;
         } else if (endung == ".qvp") {
             EXPECT_EQ(palettendateiDekodieren(bytes).eintraege.size(), 4369u) << e.path();
+            ++geprueft;
+        } else if (endung == ".wav") { // the demo's music, made by the build
+            WavKopf kopf;
+            std::string fehler;
+            EXPECT_EQ(Read_Wave_Header({bytes.begin(), bytes.end()}, kopf, fehler), 0)
+                << e.path() << " " << fehler;
             ++geprueft;
         }
     }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sw {
@@ -35,6 +36,9 @@ public:
     virtual std::string gewaehlt() const = 0;
     // The events received since the last call, in order; one event may carry several messages.
     virtual std::vector<std::vector<MidiNachricht>> abholen() = 0;
+    // The time code's system messages received since the last call, each with all its bytes:
+    // SysEx (F0 ... F7) and quarter frames (F1 nn), which `abholen` does not carry whole.
+    virtual std::vector<std::vector<std::uint8_t>> systemAbholen() { return {}; }
 };
 
 inline constexpr int kDmxKanaele = 512;
@@ -68,8 +72,14 @@ public:
     // One event of several messages, or raw bytes split as a port would deliver them.
     void senden(std::vector<MidiNachricht> ereignis);
     void bytesSenden(const std::vector<std::uint8_t>& bytes);
+    // A whole system message (SysEx, quarter frame) for `systemAbholen`.
+    void systemSenden(std::vector<std::uint8_t> bytes) { system_.push_back(std::move(bytes)); }
+    std::vector<std::vector<std::uint8_t>> systemAbholen() override {
+        return std::exchange(system_, {});
+    }
 
 private:
+    std::vector<std::vector<std::uint8_t>> system_;
     std::string gewaehlt_ = kMidiNichtAktiv;
     std::uint8_t laufenderStatus_ = 0;
     std::vector<std::vector<MidiNachricht>> warteschlange_;

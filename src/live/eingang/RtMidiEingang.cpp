@@ -23,7 +23,8 @@ public:
     void oeffnen(unsigned index, Empfang empfang) override {
         empfang_ = std::move(empfang);
         in_.setCallback(&RtMidiSystem::rueckruf, this);
-        in_.ignoreTypes(true, true, true); // sysex, timing and active sensing are not used
+        // SysEx and time code come through for the time code; active sensing is not used.
+        in_.ignoreTypes(false, false, true);
         in_.openPort(index, "Strahlwerk");
     }
     void schliessen() override {
@@ -126,7 +127,16 @@ void RtMidiEingang::pruefen() {
             }
             system_->oeffnen(static_cast<unsigned>(it - namen.begin()),
                              [this](const std::uint8_t* b, std::size_t n) {
+                                 if (n == 0) return;
                                  std::lock_guard lock(m_);
+                                 // The time code's messages go whole into their own queue;
+                                 // the clock's ticks are not used.
+                                 if (b[0] == 0xF0 || b[0] == 0xF1) {
+                                     if (systemNachrichten_.size() < kSystemHoechstens)
+                                         systemNachrichten_.emplace_back(b, b + n);
+                                     return;
+                                 }
+                                 if (b[0] == 0xF8) return;
                                  auto nachrichten = midiZerlegen(b, n, laufenderStatus_);
                                  if (!nachrichten.empty())
                                      warteschlange_.push_back(std::move(nachrichten));
@@ -139,6 +149,11 @@ void RtMidiEingang::pruefen() {
     } catch (const std::exception&) {
         schliessen(); // tried again at the next look
     }
+}
+
+std::vector<std::vector<std::uint8_t>> RtMidiEingang::systemAbholen() {
+    std::lock_guard lock(m_);
+    return std::exchange(systemNachrichten_, {});
 }
 
 std::vector<std::vector<MidiNachricht>> RtMidiEingang::abholen() {

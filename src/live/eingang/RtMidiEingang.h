@@ -44,6 +44,7 @@ public:
     bool waehlen(const std::string& name) override;
     std::string gewaehlt() const override { return gewaehlt_; }
     std::vector<std::vector<MidiNachricht>> abholen() override;
+    std::vector<std::vector<std::uint8_t>> systemAbholen() override;
 
     // Whether a MIDI system is there (false after it failed to open).
     bool vorhanden() const { return system_ != nullptr; }
@@ -69,6 +70,9 @@ private:
     std::mutex m_; // guards the queue and the running status between the two threads
     std::vector<std::vector<MidiNachricht>> warteschlange_;
     std::uint8_t laufenderStatus_ = 0;
+    // Time code nobody collects is dropped past this many messages (about a minute at 30 fps).
+    static constexpr std::size_t kSystemHoechstens = 8192;
+    std::vector<std::vector<std::uint8_t>> systemNachrichten_;
 };
 
 } // namespace sw

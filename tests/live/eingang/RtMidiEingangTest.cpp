@@ -84,6 +84,35 @@ TEST(RtMidiEingang, ThisMachinesRealMidiSystemNeverThrows) {
     }
 }
 
+// The time code's messages come whole through their own queue; the clock's ticks are dropped
+// and the channel messages go on as before.
+TEST(RtMidiEingang, TimeCodeMessagesComeWhole) {
+    Sprachtexte texte;
+    auto b = std::make_shared<Buehne>();
+    b->ports = {"Desk 28:0"};
+    RtMidiEingang e(texte, {}, [b] { return std::make_unique<SkriptSystem>(b); });
+    ASSERT_TRUE(e.waehlen("Desk 28:0"));
+    const std::vector<std::uint8_t> vollbild = {0xF0, 0x7F, 0x7F, 0x01, 0x01,
+                                                0x20, 0x01, 0x00, 0x00, 0xF7};
+    senden(*b, {0xF1, 0x12});
+    senden(*b, {0xF8});
+    senden(*b, vollbild);
+    senden(*b, {0x90, 60, 100});
+    const auto system = e.systemAbholen();
+    ASSERT_EQ(system.size(), 2u);
+    EXPECT_EQ(system[0], (std::vector<std::uint8_t>{0xF1, 0x12}));
+    EXPECT_EQ(system[1], vollbild);
+    const auto ereignisse = e.abholen();
+    ASSERT_EQ(ereignisse.size(), 1u);
+    EXPECT_EQ(ereignisse[0], (std::vector<MidiNachricht>{{0x90, 60, 100}}));
+    EXPECT_TRUE(e.systemAbholen().empty());
+    // An input without a time code queue has none to give.
+    FakeMidiEingang fake;
+    EXPECT_TRUE(fake.systemAbholen().empty());
+    fake.systemSenden({0xF1, 0x00});
+    EXPECT_EQ(fake.systemAbholen().size(), 1u);
+}
+
 TEST(RtMidiEingang, PortChosenByNameVanishesAndComesBack) {
     Sprachtexte texte;
     std::vector<std::string> gemeldet;
