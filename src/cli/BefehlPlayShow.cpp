@@ -2,6 +2,7 @@
 // the show folder, key table, trigger routine, effects, output pipeline, devices), with the
 // sequencer driven by the media clock, as the window plays it, but without windows.
 
+#include "app/Playlistfernsteuerung.h"
 #include "app/Programm.h"
 #include "cli/Befehle.h"
 #include "cli/Dateien.h"
@@ -18,6 +19,7 @@
 #include <csignal>
 #include <filesystem>
 #include <iostream>
+#include <sstream>
 #include <utility>
 
 namespace sw::cli {
@@ -54,6 +56,15 @@ struct Signale {
     ~Signale() {
         std::signal(SIGINT, vorherInt);
         std::signal(SIGTERM, vorherTerm);
+    }
+};
+
+// Counts the points handed to the devices, lit and dark.
+struct Punktzaehler : Punktbeobachter {
+    long punkte = 0, hell = 0;
+    void punkt(int, const Ausgabepunkt& p) override {
+        ++punkte;
+        if (p.R > 0 || p.G > 0 || p.B > 0) ++hell;
     }
 };
 
@@ -95,6 +106,11 @@ void befehlPlayShow(const ShowPlayOptionen& o) {
     ShowKontext k{p.show,  p.figuren,   p.paletten,           p.einstellungen,  p.env,
                   *medien, basis.teile, basis.programmOrdner, basis.datenOrdner};
     k.teile.sequenzLaden = [&, laden = basis.teile.sequenzLaden](const std::string& datei) {
+        // The show's media is open (or the placeholder stands in) when its sequence loads.
+        if (p.show.MediaDatei == "No.mp3" && !p.show.SoundName.empty())
+            std::cerr << p.show.Showordner << p.show.SoundName
+                      << ": the media cannot be played; the show runs on the placeholder clock "
+                         "without sound.\n";
         const bool ok = laden(datei);
         const auto& ev = p.sequenzer.Events;
         if (laengeAusEvents) {
@@ -153,6 +169,8 @@ void befehlPlayShow(const ShowPlayOptionen& o) {
         // Unattended: every show after the other, without questions, once through.
         liste.checkAutoNextShow = true;
         pk.teile.Mappingaendern = [&](const PlaylistEntry&) {};
+        // Notes on the timeline channel of a MIDI input remote-control it, as in the window.
+        playlistFernsteuerungVerbinden(p.live, pk);
     }
 
     Dacausgabe& dac = p.dac;
@@ -160,6 +178,8 @@ void befehlPlayShow(const ShowPlayOptionen& o) {
     a.AusgabeGestoppt = [&] { dac.stoppen(); };
     long frames = 0;
     dac.gesendet = [&](int, Geraetetyp, int, int, const std::uint8_t*, std::size_t) { ++frames; };
+    Punktzaehler zaehler;
+    a.Beobachter = &zaehler;
     IldaShowExport export_;
     if (!o.ildaExport.empty()) {
         if (!export_.starten(p.env, o.ildaExport, 5, false))
@@ -221,7 +241,9 @@ void befehlPlayShow(const ShowPlayOptionen& o) {
         for (; gemeldet < u.dialoge.meldungen.size(); ++gemeldet)
             std::cerr << u.dialoge.meldungen[gemeldet] << "\n";
         if (o.sekunden > 0 && uhr.sekunden() - beginn >= o.sekunden - 1e-9) {
-            grund = std::to_string(o.sekunden) + " seconds";
+            std::ostringstream t;
+            t << o.sekunden << " seconds";
+            grund = t.str();
             break;
         }
         const bool laeuft = w.spielt || (playlist && (w.playlistLaeuft || w.tmrPlaylist));
@@ -245,9 +267,11 @@ void befehlPlayShow(const ShowPlayOptionen& o) {
         }
     }
     std::cout << "played " << o.datei << " until " << grund << ": " << zyklen << " passes of "
-              << o.passMs << " ms, " << ereignisse << " timeline events sent, " << frames
-              << " frames to the devices, last media time " << static_cast<long>(medienzeit)
-              << " ms" << (uhrMedien ? " (clock-only media, no sound)" : "") << "\n";
+              << o.passMs << " ms, " << ereignisse << " timeline events sent, " << zaehler.punkte
+              << " points handed to the devices (" << zaehler.hell << " lit), " << frames
+              << " frames taken by vendor libraries, last media time "
+              << static_cast<long>(medienzeit) << " ms"
+              << (uhrMedien ? " (clock-only media, no sound)" : "") << "\n";
 }
 
 } // namespace sw::cli

@@ -153,13 +153,16 @@ int main(int argc, char** argv) {
                            "write one JSON line per frame a vendor library took");
     // A show or a playlist: the headless show player.
     sw::cli::ShowPlayOptionen showPlay;
-    playBefehl->add_option("--seconds", showPlay.sekunden, "show: stop after S seconds (default: at the end)")
+    playBefehl
+        ->add_option("--seconds", showPlay.sekunden,
+                     "show: stop after S seconds (default: at the end)")
         ->check(zahlBereich(0, 86400, false));
     playBefehl->add_option("--from", showPlay.vonMs, "show: start at this media time in ms")
         ->check(zahlBereich(0, 86'400'000, false));
     playBefehl->add_option("--audio", showPlay.audio, "show: null plays without sound output")
         ->check(CLI::IsMember({"null"}));
-    playBefehl->add_option("--mtc", showPlay.mtc, "show: follow MIDI time code from this input port");
+    playBefehl->add_option("--mtc", showPlay.mtc,
+                           "show: follow MIDI time code from this input port");
     playBefehl->add_flag("--fixed-clock", showPlay.festerTakt,
                          "show: passes on a fixed-step clock instead of real time (reproducible)");
 
@@ -198,7 +201,8 @@ int main(int argc, char** argv) {
     auto* sacnOption =
         dmxMonitor->add_option("--sacn", monitor.universum, "sACN universe (1 to 63999)");
     artnetOption->excludes(sacnOption);
-    dmxMonitor->add_option("--seconds", monitor.sekunden, "listen this long (default: until Ctrl-C)")
+    dmxMonitor
+        ->add_option("--seconds", monitor.sekunden, "listen this long (default: until Ctrl-C)")
         ->check(zahlBereich(0, 1e6, false));
     dmxMonitor->add_option("--bind", monitor.bindAdresse, "the address to listen on (0.0.0.0)");
     dmxMonitor->add_option("--port", monitor.port, "the UDP port (6454 or 5568)")
@@ -268,8 +272,7 @@ int main(int argc, char** argv) {
             monitor.artnet = artnetOption->count() > 0;
             monitor.sacn = sacnOption->count() > 0;
             sw::cli::befehlDmxMonitor(monitor);
-        }
-        else if (*textBefehl)
+        } else if (*textBefehl)
             sw::cli::befehlText(text);
     } catch (const sw::cli::CliFehler& e) {
         std::cerr << "strahlwerk-cli: " << e.what() << "\n";

@@ -4,6 +4,9 @@
 #include "core/Ordnerwechsel.h"
 #include "core/QvbFormat.h"
 #include "core/Testbild.h"
+#include "show/PlaylistDatei.h"
+#include "show/SequenzDatei.h"
+#include "show/ShowDatei.h"
 
 using namespace sw;
 namespace fs = std::filesystem;
@@ -35,6 +38,20 @@ TEST(Mitgeliefert, EveryShippedFileLoads) {
             ++geprueft;
         } else if (endung == ".qvp") {
             EXPECT_EQ(palettendateiDekodieren(bytes).eintraege.size(), 4369u) << e.path();
+            ++geprueft;
+        } else if (endung == ".shw") {
+            auto show = showdateiDekodieren(bytes);
+            ASSERT_TRUE(show) << e.path();
+            EXPECT_EQ(show->SoundName, "Demo.wav") << e.path();
+            ++geprueft;
+        } else if (endung == ".seq") {
+            EXPECT_GT(sequenz::anzahl(sequenzDekodieren(bytes).events), 100) << e.path();
+            ++geprueft;
+        } else if (endung == ".pll") {
+            auto liste = playlistDekodieren(bytes);
+            ASSERT_EQ(liste.eintraege.size(), 2u) << e.path();
+            EXPECT_TRUE(fs::exists(e.path().parent_path() / liste.eintraege[1].showPfad))
+                << e.path();
             ++geprueft;
         }
     }
