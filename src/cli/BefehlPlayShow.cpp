@@ -4,6 +4,7 @@
 
 #include "app/Playlistfernsteuerung.h"
 #include "app/Programm.h"
+#include "app/Wiedergabeverdrahtung.h"
 #include "cli/Befehle.h"
 #include "cli/Dateien.h"
 #include "cli/Geraetewahl.h"
@@ -123,8 +124,7 @@ void befehlPlayShow(const ShowPlayOptionen& o) {
 
     WiedergabeZustand w;
     WiedergabeKontext wk{w, p.sequenzer, *medien, p.env, {}};
-    wk.teile.aufnahmeSchalten = [&](bool an) { p.live.aufnahme = an; };
-    wk.teile.aufgenommeneNehmen = [&] { return std::exchange(p.live.aufgenommen, {}); };
+    wiedergabeVerdrahten(p, wk);
     AtomareDatei dump;
     long ereignisse = 0;
     if (!o.dump.empty()) {
@@ -147,14 +147,6 @@ void befehlPlayShow(const ShowPlayOptionen& o) {
         zeile += "}\n";
         dump.schreiben(zeile);
     };
-    a.Medienzeit = [&]() -> std::optional<double> {
-        if (w.spielt && !w.startUmUhr && !w.startUmTageszeit)
-            return medien->DS_GetPosition() * 1000;
-        return std::nullopt;
-    };
-    a.SequenzerEreignisse = [&](double) { sequenzerDurchlauf(wk); };
-    p.live.hooks.medienPosition = [&] { return medien->DS_GetPosition() * 1000; };
-
     Playlist liste;
     PlaylistKontext pk{liste, wk, k, {}};
     if (playlist) {
@@ -253,6 +245,7 @@ void befehlPlayShow(const ShowPlayOptionen& o) {
     wiedergabeAnhalten(wk, true);
     AbspielenStoppen(a);
     dac.schliessen();
+    wiedergabeTrennen(p);
 
     if (dump.fehlerhaft())
         throw CliFehler(o.dump + ": the dump file could not be written (" + dump.grund() + ").");
