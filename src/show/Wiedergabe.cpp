@@ -1,5 +1,6 @@
 #include "show/Wiedergabe.h"
 
+#include "platform/Fehlerfalle.h"
 #include "show/SequenzOffTime.h"
 #include "show/WiedergabeMeldungen.h"
 
@@ -65,6 +66,39 @@ void rateSetzen(WiedergabeKontext& k, double rate) {
 std::string minSek(double ms) {
     const long s = std::max(0L, static_cast<long>(ms / 1000));
     return std::to_string(s / 60) + " min. " + std::to_string(s % 60) + " sec.";
+}
+
+void anhalten(WiedergabeKontext& k, bool positionBehalten) {
+    auto& w = k.w;
+    auto& s = k.s;
+    w.zeitanzeigeAn = false;
+    if (k.teile.laserAutomatik) k.teile.laserAutomatik(false);
+    if (positionBehalten) s.cursorZeit = k.medien.DS_GetPosition() * 1000;
+    k.medien.DS_Stop();
+    w.transportAn = true;
+    w.spielt = false;
+    w.startUmUhr.reset();
+    w.aufnahme = false;
+    if (k.teile.aufnahmeSchalten) k.teile.aufnahmeSchalten(false);
+    EventListe neu;
+    if (k.teile.aufgenommeneNehmen) neu = k.teile.aufgenommeneNehmen();
+    if (sequenz::anzahl(neu) < 1) return;
+    WriteUndo(s.Events, s.undo, k.env);
+    if (s.Events.empty()) s.Events.resize(1);
+    s.Events.insert(s.Events.end(), neu.begin() + 1, neu.end());
+    sequenzSortieren(s.Events);
+    Sequenz_EventOffTime_Ermitteln(s.Events, s.Medienlaenge);
+    if (s.neuZeichnen) s.neuZeichnen(0, -1);
+    // Triggers that came before the media ran (or at its very start) do not
+    // stay: the list's first event is kept whatever its time, as a new show's
+    // all-zero event 1.
+    for (long i = 2; i <= sequenz::anzahl(s.Events);) {
+        if (s.Events[static_cast<std::size_t>(i)].start <= 0)
+            s.Events.erase(s.Events.begin() + i);
+        else
+            ++i;
+    }
+    w.checkRecordMidi = false;
 }
 
 } // namespace
@@ -141,35 +175,9 @@ void sequenzerDurchlauf(WiedergabeKontext& k) {
 }
 
 void wiedergabeAnhalten(WiedergabeKontext& k, bool positionBehalten) {
-    auto& w = k.w;
-    auto& s = k.s;
-    w.zeitanzeigeAn = false;
-    if (k.teile.laserAutomatik) k.teile.laserAutomatik(false);
-    if (positionBehalten) s.cursorZeit = k.medien.DS_GetPosition() * 1000;
-    k.medien.DS_Stop();
-    w.transportAn = true;
-    w.spielt = false;
-    w.startUmUhr.reset();
-    w.aufnahme = false;
-    if (k.teile.aufnahmeSchalten) k.teile.aufnahmeSchalten(false);
-    EventListe neu;
-    if (k.teile.aufgenommeneNehmen) neu = k.teile.aufgenommeneNehmen();
-    if (sequenz::anzahl(neu) < 1) return;
-    WriteUndo(s.Events, s.undo, k.env);
-    if (s.Events.empty()) s.Events.resize(1);
-    s.Events.insert(s.Events.end(), neu.begin() + 1, neu.end());
-    sequenzSortieren(s.Events);
-    Sequenz_EventOffTime_Ermitteln(s.Events, s.Medienlaenge);
-    if (s.neuZeichnen) s.neuZeichnen(0, -1);
-    // Triggers that came before the media ran (or at its very start) do not stay: the list's
-    // first event is kept whatever its time, as a new show's all-zero event 1.
-    for (long i = 2; i <= sequenz::anzahl(s.Events);) {
-        if (s.Events[static_cast<std::size_t>(i)].start <= 0)
-            s.Events.erase(s.Events.begin() + i);
-        else
-            ++i;
-    }
-    w.checkRecordMidi = false;
+    // A failure while merging is reported; the state reached so far stays.
+    mitFehlerfalle(k.env, " wurde ausgeloest in Sub wiedergabeAnhalten frmSequenzer von ",
+                   Meldeart::Nachricht, [&] { anhalten(k, positionBehalten); });
 }
 
 void Anhalten_Click(WiedergabeKontext& k) {
