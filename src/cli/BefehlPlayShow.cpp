@@ -85,6 +85,8 @@ void befehlPlayShow(const ShowPlayOptionen& o) {
     if (!fs::is_regular_file(o.datei, ec)) throw CliFehler(o.datei + ": the file does not exist.");
     const bool playlist = hatEndung(o.datei, ".pll");
 
+    // From here on an interrupt ends the run in order, even while the show still loads.
+    Signale signale;
     CliUmgebung u;
     SystemUhr echteUhr;
     Uhr& uhr = o.festerTakt ? static_cast<Uhr&>(u.uhr) : static_cast<Uhr&>(echteUhr);
@@ -185,7 +187,6 @@ void befehlPlayShow(const ShowPlayOptionen& o) {
     a.Haupt.Helligkeit = 1;
     ausgabeVorbereiten(a, p.paletten);
 
-    Signale signale;
     dac.starten();
     AbspielenStarten(a, p.env);
     if (playlist) {
