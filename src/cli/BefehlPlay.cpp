@@ -1,4 +1,3 @@
-#include "einstellungen/Einstellungen.h"
 #include "app/Einstellungsdatei.h"
 #include "cli/Befehle.h"
 #include "cli/Dateien.h"
@@ -6,6 +5,7 @@
 #include "cli/Json.h"
 #include "devices/Geraeteverwaltung.h"
 #include "devices/Treiber.h"
+#include "einstellungen/Einstellungen.h"
 #include "output/Ausgabe.h"
 #include "platform/Datei.h"
 #include "platform/Fehler.h"
@@ -147,6 +147,35 @@ void ausgabeAbschliessen(AtomareDatei& datei, const std::string& name, const cha
 
 } // namespace
 
+void geraeteEinrichten(CliUmgebung& u, Geraete& geraete, AusgabeZustand& a,
+                       const Paletten& paletten, Einstellungen* e,
+                       const std::vector<std::string>& angaben) {
+    geraeteErkennen(geraete, u, e);
+    if (e) {
+        geraeteLaden(geraete, u.env, *e);
+        ausgabeEinstellungenLaden(a, paletten, *e);
+    }
+    // Network DACs named or stored are given the time to be heard.
+    geraeteAbwarten(geraete, u.env, kGeraeteWarten, [&] {
+        for (const auto& angabe : angaben)
+            if (!geraetBekannt(geraete, angabe)) return false;
+        for (int n = 0; n <= geraete.MaxHardware; ++n)
+            if (geraete.HardwareZuordnung[static_cast<std::size_t>(n)] == 0 &&
+                offeneArt(geraete.GespeicherteKennung[static_cast<std::size_t>(n)]))
+                return false;
+        return true;
+    });
+    if (angaben.empty() && !e) {
+        geraetWaehlen(geraete, u.env, 0, 1);
+        a.SpurZuordnung[0][0] = true;
+    }
+    for (const auto& angabe : angaben) {
+        const int d = geraetZuweisen(geraete, u.env, angabe);
+        // Without a settings file there is no side table: named devices take side A.
+        if (!e) a.SpurZuordnung[0][static_cast<std::size_t>(d)] = true;
+    }
+}
+
 void befehlPlay(const PlayOptionen& o) {
     if (o.spur < 0 || o.spur >= kSpurZahl) throw CliFehler("--track must be 0 to 11.");
     if (o.zyklen < 0 || o.zyklen > kMaxZyklen)
@@ -166,30 +195,7 @@ void befehlPlay(const PlayOptionen& o) {
 
     auto e = einstellungsdateiOeffnen(u, o.einstellungen);
     Geraete geraete;
-    geraeteErkennen(geraete, u, e.get());
-    if (e) {
-        geraeteLaden(geraete, u.env, *e);
-        ausgabeEinstellungenLaden(*a, paletten, *e);
-    }
-    // Network DACs named or stored are given the time to be heard.
-    geraeteAbwarten(geraete, u.env, kGeraeteWarten, [&] {
-        for (const auto& angabe : o.geraete)
-            if (!geraetBekannt(geraete, angabe)) return false;
-        for (int n = 0; n <= geraete.MaxHardware; ++n)
-            if (geraete.HardwareZuordnung[static_cast<std::size_t>(n)] == 0 &&
-                offeneArt(geraete.GespeicherteKennung[static_cast<std::size_t>(n)]))
-                return false;
-        return true;
-    });
-    if (o.geraete.empty() && !e) {
-        geraetWaehlen(geraete, u.env, 0, 1);
-        a->SpurZuordnung[0][0] = true;
-    }
-    for (const auto& angabe : o.geraete) {
-        const int d = geraetZuweisen(geraete, u.env, angabe);
-        // Without a settings file there is no side table: named devices take side A.
-        if (!e) a->SpurZuordnung[0][static_cast<std::size_t>(d)] = true;
-    }
+    geraeteEinrichten(u, geraete, *a, paletten, e.get(), o.geraete);
     Dacausgabe dac(geraete, u.env);
     dac.anmelden(*a);
     a->AusgabeGestoppt = [&] { dac.stoppen(); };

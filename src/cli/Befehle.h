@@ -114,4 +114,24 @@ public:
 // draws it; Qt starts with the program's arguments.
 void befehlRender(const RenderOptionen& o, int argc, char** argv);
 
+// The headless show player: a show (".shw") or a playlist (".pll") played with its music in
+// real time (or on a fixed-step clock, `festerTakt`), until `sekunden` have passed (0: to the
+// end), Ctrl+C or SIGTERM; every device is blanked at the end.
+struct ShowPlayOptionen {
+    std::string datei;
+    double sekunden = 0;
+    double vonMs = 0;                 // --from
+    std::vector<std::string> geraete; // --device N=NAME
+    std::string einstellungen;        // --settings
+    std::string ildaExport;           // --export-ilda
+    std::string dump;                 // --dump: one JSON line per event sent
+    std::string audio;                // --audio: "" or "null"
+    std::string mtc;                  // --mtc PORT
+    bool festerTakt = false;          // --fixed-clock
+    double passMs = 20;               // --pass-ms
+};
+void befehlPlayShow(const ShowPlayOptionen& o);
+// Whether play's file is a show or a playlist rather than a figure.
+bool istShowOderPlaylist(const std::string& datei);
+
 } // namespace sw::cli

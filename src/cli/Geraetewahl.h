@@ -2,12 +2,14 @@
 // The devices of the command-line program: detection as at start-up, with the emulated vendor
 // libraries chosen by STRAHLWERK_EMULATE or the settings key "Geraete" of section "Emulation".
 
-#include "einstellungen/Einstellungen.h"
 #include "cli/CliUmgebung.h"
 #include "devices/Geraete.h"
+#include "einstellungen/Einstellungen.h"
+#include "output/Ausgabe.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace sw::cli {
 
@@ -17,5 +19,12 @@ std::unique_ptr<Einstellungen> einstellungsdateiOeffnen(CliUmgebung& u, const st
 
 // Sets up the libraries (emulated where described) and runs the detection.
 void geraeteErkennen(Geraete& g, CliUmgebung& u, Einstellungen* einstellungen);
+
+// The devices of a play command: detection, the stored devices and output settings of the
+// settings file, and each "N=NAME" assigned; without either, the Virtual Device on side A.
+// CliFehler for a device that is not connected. (Defined with the play command.)
+void geraeteEinrichten(CliUmgebung& u, Geraete& geraete, AusgabeZustand& a,
+                       const Paletten& paletten, Einstellungen* e,
+                       const std::vector<std::string>& angaben);
 
 } // namespace sw::cli

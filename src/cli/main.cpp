@@ -123,7 +123,10 @@ int main(int argc, char** argv) {
     auto* playBefehl = app.add_subcommand(
         "play", "Play a figure through the output pipeline for a number of output cycles on a "
                 "fixed-step clock.");
-    playBefehl->add_option("FIGURE", play.figur, "figure file (.qvb), loaded into figure 1")
+    playBefehl
+        ->add_option("FILE", play.figur,
+                     "figure file (.qvb), loaded into figure 1; or a show (.shw) or playlist "
+                     "(.pll), played in real time with its music")
         ->required();
     playBefehl->add_option("--track", play.spur, "output track 0 to 11 (default 0)")
         ->check(zahlBereich(0, 11, true));
@@ -149,6 +152,20 @@ int main(int argc, char** argv) {
                            "record the show export of the cycles into an ILDA file");
     playBefehl->add_option("--dump-records", play.dumpRecords,
                            "write one JSON line per frame a vendor library took");
+    // A show or a playlist: the headless show player.
+    sw::cli::ShowPlayOptionen showPlay;
+    playBefehl
+        ->add_option("--seconds", showPlay.sekunden,
+                     "show: stop after S seconds (default: at the end)")
+        ->check(zahlBereich(0, 86400, false));
+    playBefehl->add_option("--from", showPlay.vonMs, "show: start at this media time in ms")
+        ->check(zahlBereich(0, 86'400'000, false));
+    playBefehl->add_option("--audio", showPlay.audio, "show: null plays without sound output")
+        ->check(CLI::IsMember({"null"}));
+    playBefehl->add_option("--mtc", showPlay.mtc,
+                           "show: follow MIDI time code from this input port");
+    playBefehl->add_flag("--fixed-clock", showPlay.festerTakt,
+                         "show: passes on a fixed-step clock instead of real time (reproducible)");
 
     std::string devicesEinstellungen;
     int devicesWarten = sw::kGeraeteWarten;
@@ -185,7 +202,8 @@ int main(int argc, char** argv) {
     auto* sacnOption =
         dmxMonitor->add_option("--sacn", monitor.universum, "sACN universe (1 to 63999)");
     artnetOption->excludes(sacnOption);
-    dmxMonitor->add_option("--seconds", monitor.sekunden, "listen this long (default: until Ctrl-C)")
+    dmxMonitor
+        ->add_option("--seconds", monitor.sekunden, "listen this long (default: until Ctrl-C)")
         ->check(zahlBereich(0, 1e6, false));
     dmxMonitor->add_option("--bind", monitor.bindAdresse, "the address to listen on (0.0.0.0)");
     dmxMonitor->add_option("--port", monitor.port, "the UDP port (6454 or 5568)")
@@ -264,7 +282,15 @@ int main(int argc, char** argv) {
             sw::cli::befehlUpgrade(upgradeEin, upgradeAus);
         else if (*convert)
             sw::cli::befehlConvert(convertEin, convertAus, exportArt, ildaFormat, ildaFarben);
-        else if (*playBefehl)
+        else if (*playBefehl && sw::cli::istShowOderPlaylist(play.figur)) {
+            showPlay.datei = play.figur;
+            showPlay.geraete = play.geraete;
+            showPlay.einstellungen = play.einstellungen;
+            showPlay.ildaExport = play.ildaExport;
+            showPlay.dump = play.dump;
+            showPlay.passMs = play.passMs;
+            sw::cli::befehlPlayShow(showPlay);
+        } else if (*playBefehl)
             sw::cli::befehlPlay(play);
         else if (*devices)
             sw::cli::befehlDevices(devicesEinstellungen, devicesWarten);
@@ -278,8 +304,7 @@ int main(int argc, char** argv) {
             monitor.artnet = artnetOption->count() > 0;
             monitor.sacn = sacnOption->count() > 0;
             sw::cli::befehlDmxMonitor(monitor);
-        }
-        else if (*textBefehl)
+        } else if (*textBefehl)
             sw::cli::befehlText(text);
 #ifdef STRAHLWERK_RENDER
         else if (*renderBefehl)

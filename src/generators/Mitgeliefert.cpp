@@ -214,7 +214,7 @@ std::vector<MitgelieferteDatei> demoFiguren() {
 
 std::vector<MitgelieferteDatei> alleMitgeliefertenDateien() {
     std::vector<MitgelieferteDatei> alle;
-    for (auto teil : {farbtabellen(), testbilder(), fixFiguren(), demoFiguren()})
+    for (auto teil : {farbtabellen(), testbilder(), fixFiguren(), demoFiguren(), demoShow()})
         alle.insert(alle.end(), teil.begin(), teil.end());
     return alle;
 }

@@ -21,6 +21,9 @@ std::vector<MitgelieferteDatei> fixFiguren();
 // The demo folder: shapes, letters made of strokes and an animation.
 std::vector<MitgelieferteDatei> demoFiguren();
 
+// The demo show: its figures, key table, show and sequence files and a playlist.
+std::vector<MitgelieferteDatei> demoShow();
+
 std::vector<MitgelieferteDatei> alleMitgeliefertenDateien();
 
 } // namespace sw::gen

@@ -77,6 +77,12 @@ std::vector<Sprachtext> alleTexte() {
         {1039, "ist nicht angeschlossen.", "is not connected."},
         {1096, "Aus den Ereignissen einen Showpart erzeugen?",
          "Create a showpart from the events?"},
+        {1430,
+         "Die Playlist \\xxx\\ passt nicht zu ihrer Version; die Playlist im Speicher bleibt.",
+         "The playlist \\xxx\\ does not fit its version; the playlist in memory was kept."},
+        {1431,
+         "\\xxx\\ ist keine Playlist einer bekannten Version; die Playlist im Speicher bleibt.",
+         "\\xxx\\ is not a playlist of a known version; the playlist in memory was kept."},
         {1700,
          "Die Tastenzuordnung \\xxx\\ hat nicht die Größe ihrer Tabelle; die Tabelle im "
          "Speicher bleibt.",

@@ -5,6 +5,9 @@
 #include "core/QvbFormat.h"
 #include "core/Testbild.h"
 #include "medien/WavKopf.h"
+#include "show/PlaylistDatei.h"
+#include "show/SequenzDatei.h"
+#include "show/ShowDatei.h"
 
 using namespace sw;
 namespace fs = std::filesystem;
@@ -42,6 +45,19 @@ TEST(Mitgeliefert, EveryShippedFileLoads) {
             std::string fehler;
             EXPECT_EQ(Read_Wave_Header({bytes.begin(), bytes.end()}, kopf, fehler), 0)
                 << e.path() << " " << fehler;
+        } else if (endung == ".shw") {
+            auto show = showdateiDekodieren(bytes);
+            ASSERT_TRUE(show) << e.path();
+            EXPECT_EQ(show->SoundName, "Demo.wav") << e.path();
+            ++geprueft;
+        } else if (endung == ".seq") {
+            EXPECT_GT(sequenz::anzahl(sequenzDekodieren(bytes).events), 100) << e.path();
+            ++geprueft;
+        } else if (endung == ".pll") {
+            auto liste = playlistDekodieren(bytes);
+            ASSERT_EQ(liste.eintraege.size(), 2u) << e.path();
+            EXPECT_TRUE(fs::exists(e.path().parent_path() / liste.eintraege[1].showPfad))
+                << e.path();
             ++geprueft;
         }
     }
