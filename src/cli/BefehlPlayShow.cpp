@@ -25,13 +25,6 @@
 
 namespace sw::cli {
 
-std::function<std::unique_ptr<Medienschicht>(Uhr&, bool)> showMedienErzeugen =
-    [](Uhr& uhr, bool) -> std::unique_ptr<Medienschicht> {
-    return std::make_unique<UhrMedien>(uhr);
-};
-
-std::function<std::unique_ptr<Medienschicht>(std::unique_ptr<Medienschicht>, const std::string&)>
-    zeitcodeMedien;
 
 namespace {
 
@@ -95,11 +88,13 @@ void befehlPlayShow(const ShowPlayOptionen& o) {
     auto e = einstellungsdateiOeffnen(u, o.einstellungen);
     geraeteEinrichten(u, p.geraete, a, p.paletten, e.get(), o.geraete);
 
-    std::unique_ptr<Medienschicht> medien = showMedienErzeugen(uhr, o.audio == "null");
+    std::unique_ptr<Medienschicht> medien = o.festerTakt
+                                                ? std::make_unique<UhrMedien>(uhr)
+                                                : showMedienErzeugen(uhr, o.audio == "null");
     if (!o.mtc.empty()) {
         if (!zeitcodeMedien)
             throw CliFehler("--mtc " + o.mtc + ": this build cannot follow MIDI time code.");
-        medien = zeitcodeMedien(std::move(medien), o.mtc);
+        medien = zeitcodeMedien(std::move(medien), o.mtc, uhr);
     }
     auto* uhrMedien = dynamic_cast<UhrMedien*>(medien.get());
     const bool laengeAusEvents = uhrMedien && uhrMedien->laenge <= 0;

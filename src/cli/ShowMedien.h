@@ -1,7 +1,8 @@
 #pragma once
-// The media layer of the headless show player. Until a media player is built in, a clock-only
-// layer plays (UhrMedien): the show runs in time without its sound. The factory is a variable
-// so that the program points it at the real player where one exists.
+// The media layer of the headless show player: the player on libmpv (null audio where no
+// sound device opens), and MIDI time code as the clock with the media following it. With
+// --fixed-clock a clock-only layer plays (UhrMedien), so that runs repeat exactly. Both
+// factories are variables so that tests can put players of their own in.
 
 #include "platform/Uhr.h"
 #include "show/Medien.h"
@@ -18,7 +19,7 @@ extern std::function<std::unique_ptr<Medienschicht>(Uhr& uhr, bool nullAudio)> s
 // Time code from the MIDI input `port` as the show's clock, the media following it: wraps the
 // player. While unset, --mtc is refused with a sentence saying so.
 extern std::function<std::unique_ptr<Medienschicht>(std::unique_ptr<Medienschicht> medien,
-                                                    const std::string& port)>
+                                                    const std::string& port, Uhr& uhr)>
     zeitcodeMedien;
 
 } // namespace sw::cli

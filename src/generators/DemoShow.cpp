@@ -1,4 +1,4 @@
-// The demo show: the demo figures in a show folder of their own with a timeline that changes
+// The demo show beside the demo figures, in the folder the editor opens on: a timeline that changes
 // figure and effects on every beat of the demo music (120 beats per minute, about 20 s), its
 // key table, and a playlist that plays it. The music itself, "Demo.wav", is synthesised at
 // build time beside these files.
@@ -17,7 +17,7 @@ namespace sw::gen {
 
 namespace {
 
-constexpr const char* kOrdner = "demo/";
+constexpr const char* kOrdner = "Demo/";
 constexpr double kSchlagMs = 500; // 120 bpm
 constexpr int kSchlaege = 40;     // 20 s
 constexpr int kErsteTaste = 65;   // the keys A to E show the five figures
@@ -66,11 +66,8 @@ std::string textdatei(const std::vector<std::string>& zeilen) {
 std::vector<MitgelieferteDatei> demoShow() {
     std::vector<MitgelieferteDatei> dateien;
     std::vector<std::string> figuren;
-    for (auto d : demoFiguren()) {
-        const std::string name = d.pfad.substr(d.pfad.find('/') + 1);
-        figuren.push_back(name);
-        dateien.push_back({kOrdner + name, std::move(d.bytes)});
-    }
+    // The show lives beside the demo figures, in the folder the editor opens on.
+    for (const auto& d : demoFiguren()) figuren.push_back(d.pfad.substr(d.pfad.find('/') + 1));
     // The figure list of the folder is in name order, as the key table's lines name them.
     std::vector<std::string> tasten(static_cast<std::size_t>(kErsteTaste) + figuren.size(),
                                     kLeererEintrag);

@@ -10,6 +10,9 @@ namespace fs = std::filesystem;
 TEST(Playlistfernsteuerung, NoteFortyFivePlaysEntryThreeAndThirtySixStops) {
     test::Startumgebung s;
     auto p = s.programm();
+    auto eigeneMedien = std::make_unique<FakeMedien>();
+    FakeMedien& medien = *eigeneMedien;
+    p->medien = std::move(eigeneMedien);
     const fs::path ordner = s.tmp / "shows";
     fs::create_directories(ordner);
     ShowDateiInhalt show;
@@ -17,7 +20,7 @@ TEST(Playlistfernsteuerung, NoteFortyFivePlaysEntryThreeAndThirtySixStops) {
     test::schreibeDatei(ordner / "lied.mp3", "ID3");
     auto sk = p->showKontext();
     WiedergabeZustand w;
-    WiedergabeKontext wk{w, p->sequenzer, p->medien, p->env, {}};
+    WiedergabeKontext wk{w, p->sequenzer, medien, p->env, {}};
     Playlist liste;
     PlaylistKontext k{liste, wk, sk, {}};
     for (const char* n : {"A", "B", "C", "D", "E"}) {

@@ -9,15 +9,18 @@ using namespace sw;
 TEST(Wiedergabeverdrahtung, DispatchInTheOutputCycleAndRecordingThroughTheKeyboard) {
     test::Startumgebung s;
     auto p = s.programm();
+    auto eigeneMedien = std::make_unique<FakeMedien>();
+    FakeMedien& medien = *eigeneMedien;
+    p->medien = std::move(eigeneMedien);
     p->sequenzer.undo.ordner = s.tmp.pfad();
-    p->medien.laenge = 60;
+    medien.laenge = 60;
     test::schreibeDatei(s.tmp / "lied.mp3", "ID3");
-    ASSERT_TRUE(p->medien.DS_OpenFile((s.tmp / "lied.mp3").string(), {}));
+    ASSERT_TRUE(medien.DS_OpenFile((s.tmp / "lied.mp3").string(), {}));
     p->sequenzer.Medienlaenge = 60'000;
     p->sequenzer.Events = {SeqEvent{}, SeqEvent{1000, 0, 19 * 2 + 19, 175, 1, 77}};
     std::vector<std::pair<double, int>> gesendet;
     WiedergabeZustand w;
-    WiedergabeKontext k{w, p->sequenzer, p->medien, p->env, {}};
+    WiedergabeKontext k{w, p->sequenzer, medien, p->env, {}};
     wiedergabeVerdrahten(*p, k);
     k.teile.gesendetBeobachter = [&](double zeit, const SeqEvent& e) {
         gesendet.push_back({zeit, e.value});
@@ -28,7 +31,7 @@ TEST(Wiedergabeverdrahtung, DispatchInTheOutputCycleAndRecordingThroughTheKeyboa
     AbspielenStarten(a, p->env);
     for (int i = 0; i < 60; ++i) {
         s.uhr.vorstellen(0.02);
-        p->medien.weiter(20);
+        medien.weiter(20);
         AbspielenDurchlauf(a, p->figuren, p->paletten, p->env);
     }
     ASSERT_EQ(gesendet.size(), 1u);

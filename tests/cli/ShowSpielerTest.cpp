@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kDemo = fs::path(STRAHLWERK_DATA_DIR) / "demo";
+const fs::path kDemo = fs::path(STRAHLWERK_DATA_DIR) / "Demo";
 
 struct Zeile {
     double media, start;
