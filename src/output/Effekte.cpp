@@ -74,6 +74,11 @@ Effekte::Effekte()
     }
 }
 
+void effektWerteZuruecksetzen(Effekte& e, int spur) {
+    static const Effekte neutral;
+    e.EffektWerte[spur] = neutral.EffektWerte[spur];
+}
+
 void Verschiebung(Effekte& e, int spur, int p, double geschwindigkeit, double passdauerMs) {
     const double w = wert(e.AutoWert, spur, p);
     if (!gleitet(e, spur, p))

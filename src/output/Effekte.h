@@ -38,6 +38,10 @@ struct Effekte {
     std::array<bool, kEffektParameter> checkAbsolute{};
 };
 
+// Puts the track's effect values back to the neutral values a new track starts with (playback
+// does so for every group when it starts and rewinds); speeds, limits and modes stay.
+void effektWerteZuruecksetzen(Effekte& e, int spur);
+
 // Animates the track's row for a pass of the given duration in milliseconds.
 void VerzerrungsValuesBerechnen(Effekte& e, int spur, double passdauerMs);
 void Stauchung(Effekte& e, int spur, int parameter, double geschwindigkeit, double passdauerMs);

@@ -26,7 +26,12 @@ TEST(Wiedergabeverdrahtung, DispatchInTheOutputCycleAndRecordingThroughTheKeyboa
         gesendet.push_back({zeit, e.value});
     };
     w.checkRecordMidi = true;
+    // What an earlier show left on a group is cleared by the start.
+    p->figuren.SpurAuswahl[3].Figur = 2;
+    p->ausgabe->Effekt.EffektWerte[3][0] = 50;
     Play_Click(k);
+    EXPECT_EQ(p->figuren.SpurAuswahl[3].Figur, -1);
+    EXPECT_EQ(p->ausgabe->Effekt.EffektWerte[3][0], 127);
     auto& a = *p->ausgabe;
     AbspielenStarten(a, p->env);
     for (int i = 0; i < 60; ++i) {

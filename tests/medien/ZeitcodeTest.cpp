@@ -1,7 +1,10 @@
 #include "medien/Zeitcode.h"
 #include "medien/MtcMedien.h"
 
+#include "TestUmgebung.h"
 #include "live/eingang/Eingang.h"
+#include "show/SequenzBearbeiten.h"
+#include "show/Wiedergabe.h"
 #include "platform/Uhr.h"
 
 #include <gtest/gtest.h>
@@ -170,4 +173,63 @@ TEST(MtcMedien, MediaFollowTheCode) {
     mtc.DS_Play();
     quelle({0, 0, 30, 4, Bildrate::B25}, 4);
     EXPECT_TRUE(medien.spielt);
+}
+
+// Time code as the show's clock: the timeline dispatches its events when the code reaches them,
+// and a jump in the code chases the state at the new time instead of replaying what lies between.
+TEST(MtcMedien, TheTimelineFollowsTheCode) {
+    test::TestUmgebung u;
+    FakeMedien medien;
+    medien.laenge = 600;
+    MtcMedien mtc(medien, u.uhr);
+    FakeMidiEingang eingang;
+    ASSERT_TRUE(mtc.DS_OpenFile(std::string(STRAHLWERK_SOURCE_DIR) + "/CMakeLists.txt", {}));
+
+    Sequenzer s;
+    s.Medienlaenge = 600'000;
+    // Figures on track 1 at 30 s and 60.2 s; one on track 20 at 45 s; one at 120 s.
+    s.Events = {SeqEvent{},
+                SeqEvent{30'000, 0, 1, 143, 65, 65},
+                SeqEvent{45'000, 0, 20, 143, 66, 66},
+                SeqEvent{60'200, 0, 1, 143, 67, 67},
+                SeqEvent{120'000, 0, 1, 143, 68, 68}};
+    std::vector<std::pair<double, int>> gesendet; // show time, key
+    WiedergabeZustand w;
+    WiedergabeKontext k{w, s, mtc, u.env, {}};
+    k.teile.gesendetBeobachter = [&](double zeit, const SeqEvent& e) {
+        gesendet.push_back({zeit, e.key});
+    };
+    Play_Click(k);
+    gesendet.clear(); // the chase at 0 sends nothing anyway
+
+    // 25 fps quarter frames from 00:01:00:00, one every 10 ms, a dispatch pass after each.
+    auto quelle = [&](Zeitcode start, int bilder) {
+        for (int b = 0; b < bilder; b += 2) {
+            Zeitcode tc = start;
+            tc.bilder += b;
+            for (const auto& n : viertel(tc)) {
+                eingang.systemSenden({n.status, n.daten1});
+                mtc.abholen(eingang);
+                sequenzerDurchlauf(k);
+                u.uhr.vorstellen(0.01);
+                medien.weiter(10);
+            }
+        }
+    };
+    quelle({0, 1, 0, 0, Bildrate::B25}, 10);
+    // The code appeared at one minute: a jump from 0, so the state there is chased (the latest
+    // event of tracks 1 and 20), then the event at 60.2 s goes out when the code passes it.
+    ASSERT_EQ(gesendet.size(), 3u);
+    EXPECT_EQ(gesendet[0].second, 65);
+    EXPECT_EQ(gesendet[1].second, 66);
+    EXPECT_EQ(gesendet[2].second, 67);
+    EXPECT_NEAR(gesendet[2].first, 60'200, 20);
+
+    // The desk jumps on to 00:02:00:10: nothing between is replayed, the state there is chased.
+    gesendet.clear();
+    quelle({0, 2, 0, 10, Bildrate::B25}, 4);
+    ASSERT_EQ(gesendet.size(), 2u);
+    EXPECT_EQ(gesendet[0].second, 66); // each track's latest, in list order
+    EXPECT_EQ(gesendet[1].second, 68);
+    EXPECT_GE(gesendet[1].first, 120'000);
 }
