@@ -22,6 +22,9 @@ public:
         setObjectName("picSimulationGL");
     }
     ~SimGlFlaeche() override {
+        // The base class destroys the context after this part of the object is gone: the
+        // handler below must not run then.
+        QObject::disconnect(kontextWeg_);
         if (!kontextDa_) return;
         makeCurrent();
         aufraeumen();
@@ -52,7 +55,8 @@ protected:
         kontextDa_ = true;
         // The context can go before the widget (re-parenting, a new screen): free the buffers
         // while it is still current.
-        connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
+        QObject::disconnect(kontextWeg_);
+        kontextWeg_ = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
             makeCurrent();
             aufraeumen();
             doneCurrent();
@@ -88,6 +92,7 @@ private:
     bool neu_ = true, kontextDa_ = false, wartet_ = false;
     QElapsedTimer uhr_;
     qint64 naechstesBild_ = 0; // ms on uhr_
+    QMetaObject::Connection kontextWeg_;
 };
 
 std::function<bool(QString*)> SimAnsicht::openGLPruefen = &SimAnsicht::openGLMoeglich;
