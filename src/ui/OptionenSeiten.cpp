@@ -135,7 +135,7 @@ QWidget* Optionenfenster::geometrieSeiteBauen() {
         anzeigen();
     });
     // A zone drawn on the preview shows in the edge fields at once.
-    vorschau_->zoneGeaendert = [this, kanten, farben] {
+    vorschau_->zoneGeaendert = [kanten, farben] {
         for (int k = 0; k < 4; ++k) {
             QSignalBlocker sperre(kanten[static_cast<std::size_t>(k)]);
             kanten[static_cast<std::size_t>(k)]->setValue(
