@@ -9,6 +9,7 @@
 #include "ui/EffektTexte.h"
 #include "ui/OptionenTexte.h"
 #include "ui/LiveBeschriftungen.h"
+#include "ui/ShowTexte.h"
 
 namespace sw::gen {
 
@@ -233,6 +234,9 @@ std::vector<Sprachtext> alleTexte() {
     });
     for (const auto& w : medientext::kWortlaute)
         texte.push_back({w.nummer, w.deutsch, w.englisch});
+    ui::showtext::fuerAlle([&](const ui::text::Beschriftung& b) {
+        texte.push_back({b.nummer, b.deutsch, b.englisch});
+    });
     return texte;
 }
 

@@ -44,6 +44,7 @@ void medienOeffnen(ShowKontext& k, const std::string& ordner) {
         const bool video = s.SoundName.find("mp3") == std::string::npos &&
                            s.SoundName.find("wav") == std::string::npos;
         s.videoFensterSichtbar = video;
+        if (k.teile.videofensterZeigen) k.teile.videofensterZeigen(video);
         offen = k.medien.DS_OpenFile(datei, s.videofenster);
         if (!offen)
             k.env.dialoge.meldung(
@@ -56,6 +57,7 @@ void medienOeffnen(ShowKontext& k, const std::string& ordner) {
         s.MediaDatei = "No.mp3";
         s.MediaTyp = "mp3";
         s.videoFensterSichtbar = false;
+        if (k.teile.videofensterZeigen) k.teile.videofensterZeigen(false);
         versucht = (k.programmOrdner / "No.mp3").string();
         offen = k.medien.DS_OpenFile(versucht, s.videofenster);
         if (!offen)

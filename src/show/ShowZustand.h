@@ -75,6 +75,8 @@ struct ShowTeile {
     // Recent entries of the playlist and the live show.
     std::function<void(const std::string&)> playlistLaden;
     std::function<void(const std::string&)> liveShowLaden;
+    // The video window shown (a video file) or closed, before the media is opened into it.
+    std::function<void(bool)> videofensterZeigen;
 };
 
 struct ShowKontext {

@@ -22,6 +22,8 @@
 #include "ui/Optionenfenster.h"
 #include "ui/LiveBeschriftungen.h"
 #include "ui/LiveMenue.h"
+#include "ui/ShowMenue.h"
+#include "ui/ShowTexte.h"
 #include "ui/Ordnerbrowser.h"
 #include "ui/QtSprache.h"
 #include "ui/Symbole.h"
@@ -388,6 +390,8 @@ void Hauptfenster::menusBauen() {
            [this] { farbtabelleWechseln([this] { alte_PaletteErstellen(p_.paletten); }); });
 
     liveMenueBauen(*this, p_, menue("mnuLive", livetext::Menue),
+                   [this](auto f) { beschriftenMit(std::move(f)); });
+    showMenueBauen(*this, p_, menue("mnuShow", showtext::Menue),
                    [this](auto f) { beschriftenMit(std::move(f)); });
 
     QMenu* hilfe = menue("mnuHilfe", text::Hilfe);
