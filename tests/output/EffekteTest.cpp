@@ -4,15 +4,11 @@
 
 using namespace sw;
 
-TEST(Effekte, APassWithoutEffectsChangesNothing) {
-    Effekte e;
-    const auto vorher = e.EffektWerte[3];
-    VerzerrungsValuesBerechnen(e, 3, 37);
-    EXPECT_EQ(e.EffektWerte[3], vorher);
-}
-
 TEST(Effekte, RotationScalesWithThePassWrapsAndBounces) {
     Effekte e;
+    const auto vorher = e.EffektWerte[3]; // a pass without effects changes nothing
+    VerzerrungsValuesBerechnen(e, 3, 37);
+    EXPECT_EQ(e.EffektWerte[3], vorher);
     e.AutoWert[0][1] = 10;
     VerzerrungsValuesBerechnen(e, 0, 20);
     EXPECT_DOUBLE_EQ(e.EffektWerte[0][1], 1);
@@ -24,8 +20,7 @@ TEST(Effekte, RotationScalesWithThePassWrapsAndBounces) {
     e.FlipFlop[0][1] = 1;
     e.EffektWerte[0][1] = 359.5;
     VerzerrungsValuesBerechnen(e, 0, 30);
-    EXPECT_EQ(e.EffektWerte[0][1], 360);
-    EXPECT_EQ(e.EffektSchritte[0][1], -0.005);
+    EXPECT_EQ(std::tuple(e.EffektWerte[0][1], e.EffektSchritte[0][1]), std::tuple(360.0, -0.005));
     VerzerrungsValuesBerechnen(e, 0, 20);
     EXPECT_DOUBLE_EQ(e.EffektWerte[0][1], 359);
     // a rising colour level is held at 1
@@ -76,10 +71,9 @@ TEST(Effekte, WindowControlsInTheSettings) {
               "10000");
     Effekte f;
     effekteLaden(f, s);
-    EXPECT_EQ(f.AutoModus[7][1], 1);
-    EXPECT_EQ(f.AutoWert[7][1], 33);
-    EXPECT_EQ(f.GrenzeMax[7][1], 720);
-    EXPECT_EQ(f.FlipFlop[7][1], 1);
-    EXPECT_EQ(f.GrenzeMax[7][2], 1);
+    EXPECT_EQ(std::tuple(f.AutoModus[7][1], f.AutoWert[7][1], f.GrenzeMax[7][1], f.FlipFlop[7][1],
+                         f.GrenzeMax[7][2]),
+              std::tuple(e.AutoModus[7][1], e.AutoWert[7][1], e.GrenzeMax[7][1], e.FlipFlop[7][1],
+                         e.GrenzeMax[7][2]));
     EXPECT_TRUE(f.checkBegrenzung);
 }

@@ -78,12 +78,13 @@ TEST(Geometrie, SettingsRoundTrip) {
     g.TrapezX = 12.5;
     geometrieSpeichern(g, e, 3);
     EXPECT_EQ(e.ini().lesen(e.IniPfad, "Geometriekorrektur(3)", "ShowGroeseX"), "5000");
-    Geometriekorrektur h;
+    Geometriekorrektur h, leer;
     geometrieLaden(h, e, 3);
-    EXPECT_TRUE(h.SpiegelnY == 1 && h.VerschiebenX == -0.25 && h.ShowGroeseX == 0.5 &&
-                h.DeckenHoehe == 12345 && h.TrapezX == 12.5);
-    EXPECT_EQ(h.ShowGroeseY, 0.8); // the value held stays exactly
-    Geometriekorrektur leer;
     geometrieLaden(leer, e, 4);
+    const auto felder = [](const Geometriekorrektur& k) {
+        return std::tuple(k.SpiegelnY, k.VerschiebenX, k.ShowGroeseX, k.ShowGroeseY, k.DeckenHoehe,
+                          k.TrapezX);
+    };
+    EXPECT_EQ(felder(h), felder(g)); // ShowGroeseY 0.8 stays exactly
     EXPECT_EQ(leer.ShowGroeseX, 0.8);
 }

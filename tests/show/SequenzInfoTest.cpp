@@ -17,8 +17,8 @@ std::pair<int, std::string> info(const test::Kratzordner& tmp, const std::filesy
     std::string aus;
     FILE* p = popen(befehl.c_str(), "r");
     std::array<char, 4096> puffer;
-    std::size_t n;
-    while ((n = fread(puffer.data(), 1, puffer.size(), p)) > 0) aus.append(puffer.data(), n);
+    for (std::size_t n; (n = fread(puffer.data(), 1, puffer.size(), p)) > 0;)
+        aus.append(puffer.data(), n);
     const int status = pclose(p);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
             aus + test::leseDatei(tmp / "stderr.txt")};
