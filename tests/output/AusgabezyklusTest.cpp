@@ -137,10 +137,9 @@ TEST(Ausgabezyklus, PlaybackPassesFollowTheClock) {
 }
 
 TEST(Ausgabezyklus, SettingsOfThePipelineRoundTrip) {
-    test::Kratzordner tmp;
     Pipeline t;
-    Einstellungen e(t.u.log, t.u.pumpe);
-    e.IniPfad = (tmp / "s.ini").string();
+    test::Einstellungsdatei d;
+    auto& e = d.e;
     t.a->Optimierung[2].MaxStreckenLaenge = 1234;
     t.a->Optimierung[2].GoMitte = true;
     t.a->Optimierung[2].NoPointValue[3] = -77;
@@ -154,7 +153,7 @@ TEST(Ausgabezyklus, SettingsOfThePipelineRoundTrip) {
          {std::tuple{"Optionen_Optimierung", "MaxStreckenLaenge(2)", "12340000"},
           {"Optionen_Hardware", "Zuordnung_Spurseite_2_Logischespur(1,2)", "-10000"},
           {"Optionen_Optimierung", "Steigung2_1", "0"}})
-        EXPECT_EQ(e.ini().lesen(e.IniPfad, abschnitt, schluessel), wert) << schluessel;
+        EXPECT_EQ(d.lesen(abschnitt, schluessel), wert) << schluessel;
 
     AusgabeZustand b;
     ausgabeEinstellungenLaden(b, t.p, e);

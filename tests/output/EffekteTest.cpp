@@ -1,6 +1,5 @@
 #include "output/Effekte.h"
-#include "TestHilfe.h"
-#include "einstellungen/Einstellungen.h"
+#include "Pipeline.h"
 
 using namespace sw;
 
@@ -54,10 +53,7 @@ TEST(Effekte, GlidingTargets) {
 }
 
 TEST(Effekte, WindowControlsInTheSettings) {
-    test::Kratzordner tmp;
-    test::TestUmgebung u;
-    Einstellungen s(u.log, u.pumpe);
-    s.IniPfad = (tmp / "e.ini").string();
+    test::Einstellungsdatei d;
     Effekte e;
     for (int t = -1; t <= 12; ++t) {
         e.AutoModus[t][1] = 1;
@@ -66,11 +62,10 @@ TEST(Effekte, WindowControlsInTheSettings) {
         e.FlipFlop[t][1] = 1;
     }
     e.checkBegrenzung = true;
-    effekteSpeichern(e, s);
-    EXPECT_EQ(s.ini().lesen(s.IniPfad, "Optionen_4_FrmEffekts", "frmEffekts.checkAuto(1).Value"),
-              "10000");
+    effekteSpeichern(e, d.e);
+    EXPECT_EQ(d.lesen("Optionen_4_FrmEffekts", "frmEffekts.checkAuto(1).Value"), "10000");
     Effekte f;
-    effekteLaden(f, s);
+    effekteLaden(f, d.e);
     EXPECT_EQ(std::tuple(f.AutoModus[7][1], f.AutoWert[7][1], f.GrenzeMax[7][1], f.FlipFlop[7][1],
                          f.GrenzeMax[7][2]),
               std::tuple(e.AutoModus[7][1], e.AutoWert[7][1], e.GrenzeMax[7][1], e.FlipFlop[7][1],

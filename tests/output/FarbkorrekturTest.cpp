@@ -1,5 +1,5 @@
 #include "output/Farbkorrektur.h"
-#include "TestHilfe.h"
+#include "Pipeline.h"
 
 #include <tuple>
 
@@ -84,10 +84,8 @@ TEST(Farbkorrektur, AudienceZoneDimsStrictlyInside) {
 }
 
 TEST(Farbkorrektur, SettingsRoundTrip) {
-    test::Kratzordner tmp;
-    test::TestUmgebung u;
-    Einstellungen e(u.log, u.pumpe);
-    e.IniPfad = (tmp / "f.ini").string();
+    test::Einstellungsdatei d;
+    auto& e = d.e;
     Farbkorrektur f;
     auto& q = f.geraete[5];
     q.minimum[1] = 12;
@@ -97,10 +95,8 @@ TEST(Farbkorrektur, SettingsRoundTrip) {
     q.BeamHelligkeit = 0.75;
     q.Intensitaet_gleich_HellsteFarbe = true;
     farbkorrekturSpeichern(f, e, 5);
-    EXPECT_EQ(e.ini().lesen(e.IniPfad, "Farbkorrektur", " G_Min_Farbkorrektur(5)"), "120000");
-    EXPECT_EQ(
-        e.ini().lesen(e.IniPfad, "Optionen_Optimierung", "Intensitaet_gleich_HellsteFarbe(5)"),
-        "-10000");
+    EXPECT_EQ(d.lesen("Farbkorrektur", " G_Min_Farbkorrektur(5)"), "120000");
+    EXPECT_EQ(d.lesen("Optionen_Optimierung", "Intensitaet_gleich_HellsteFarbe(5)"), "-10000");
     Farbkorrektur g;
     farbkorrekturLaden(g, e, 5);
     const auto felder = [](const GeraeteFarben& r) {

@@ -1,6 +1,5 @@
 #include "output/Geometrie.h"
-#include "TestHilfe.h"
-#include "einstellungen/Einstellungen.h"
+#include "Pipeline.h"
 
 using namespace sw;
 
@@ -66,10 +65,8 @@ TEST(Geometrie, RotationAndTilt) {
 }
 
 TEST(Geometrie, SettingsRoundTrip) {
-    test::Kratzordner tmp;
-    test::TestUmgebung u;
-    Einstellungen e(u.log, u.pumpe);
-    e.IniPfad = (tmp / "g.ini").string();
+    test::Einstellungsdatei d;
+    auto& e = d.e;
     Geometriekorrektur g;
     g.SpiegelnY = 1;
     g.VerschiebenX = -0.25;
@@ -77,7 +74,7 @@ TEST(Geometrie, SettingsRoundTrip) {
     g.DeckenHoehe = 12345;
     g.TrapezX = 12.5;
     geometrieSpeichern(g, e, 3);
-    EXPECT_EQ(e.ini().lesen(e.IniPfad, "Geometriekorrektur(3)", "ShowGroeseX"), "5000");
+    EXPECT_EQ(d.lesen("Geometriekorrektur(3)", "ShowGroeseX"), "5000");
     Geometriekorrektur h, leer;
     geometrieLaden(h, e, 3);
     geometrieLaden(leer, e, 4);

@@ -129,10 +129,8 @@ TEST(Hauptschalter, BrightnessScalesTheColoursAfterTheCurves) {
 }
 
 TEST(Hauptschalter, SettingsArmOnlyWhenAskedAndKeepTheBrightness) {
-    test::Kratzordner tmp;
-    test::TestUmgebung u;
-    Einstellungen e(u.log, u.pumpe);
-    e.IniPfad = (tmp / "s.ini").string();
+    test::Einstellungsdatei d;
+    auto& e = d.e;
 
     // nothing stored: disarmed at full brightness, and a blackout left over is cleared
     Hauptschalter h;
@@ -142,8 +140,8 @@ TEST(Hauptschalter, SettingsArmOnlyWhenAskedAndKeepTheBrightness) {
 
     h.Helligkeit = 0.4;
     hauptschalterSpeichern(h, e);
-    EXPECT_EQ(e.ini().lesen(e.IniPfad, "Laser", "Helligkeit"), "400000");
-    EXPECT_FALSE(e.ini().lesen(e.IniPfad, "Laser", "FreigabeBeimStart").has_value());
+    EXPECT_EQ(d.lesen("Laser", "Helligkeit"), "400000");
+    EXPECT_FALSE(d.lesen("Laser", "FreigabeBeimStart").has_value());
     e.zahlSchreiben("Laser", "FreigabeBeimStart", 1);
     Hauptschalter g;
     hauptschalterLaden(g, e);

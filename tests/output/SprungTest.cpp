@@ -196,15 +196,13 @@ TEST(Sprung, TestPicturesDrawAsTheyDid) {
 }
 
 TEST(Sprung, DarkCountsLoadAndSaveRoundTrip) {
-    test::Kratzordner tmp;
-    test::TestUmgebung u;
-    Einstellungen e(u.log, u.pumpe);
-    e.IniPfad = (tmp / "s.ini").string();
+    test::Einstellungsdatei d;
+    auto& e = d.e;
     Optimierungseinstellungen o;
     o.SprungDunkelVorher = 2;
     o.SprungDunkelNachher = 0;
     optimierungSpeichern(o, e, 4);
-    EXPECT_EQ(e.ini().lesen(e.IniPfad, "Optionen_Optimierung", "SprungDunkelVorher(4)"), "20000");
+    EXPECT_EQ(d.lesen("Optionen_Optimierung", "SprungDunkelVorher(4)"), "20000");
 
     const auto laden = [&](int geraet) {
         Optimierungseinstellungen b;
