@@ -117,6 +117,7 @@ TEST_F(ShowLadenTest, ARejectedShowFileLeavesTheProgramAsItWas) {
     EXPECT_FALSE(ShowLaden(w.k, "", ordner));
     w.show.ShowLadenBusy = true;
     EXPECT_FALSE(ShowLaden(w.k, "Gut", ordner));
+    EXPECT_TRUE(w.show.ShowLadenBusy); // the running load keeps its mark
     w.show.ShowLadenBusy = false;
 
     // The operator keeps unsaved figures of the folder shown: the show is not loaded.
