@@ -36,7 +36,7 @@ struct FrameTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(FrameTest, CopyAndPaste) {
+TEST_F(FrameTest, CopyPasteAndAddingTheClipboardsPointsToTheCurrentFrames) {
     figur(5);
     a.MarkierungVon = 2;
     a.MarkierungBis = 4;
@@ -47,9 +47,6 @@ TEST_F(FrameTest, CopyAndPaste) {
     EXPECT_TRUE(undos == 1 && s.FrameBalkenMax == 7);
     frames()[0].Punkte[0].X = 9999; // copies are deep
     EXPECT_EQ(a.FrameAblage[0].Punkte[0].X, 200);
-}
-
-TEST_F(FrameTest, AddAppendsClipboardPointsAfterTheCurrentFramesPoints) {
     figur(10);
     a.FrameAblage.assign(2, Frame{});
     a.FrameAblage[0].Punkte.resize(5);

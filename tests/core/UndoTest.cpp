@@ -64,7 +64,7 @@ TEST_F(UndoTest, WorkedSequence) {
     EXPECT_EQ(x(), 5);
 }
 
-TEST_F(UndoTest, SwitchedOffWritesNothingAndRestoresIntoTheSelectedSlot) {
+TEST_F(UndoTest, SwitchedOffWritesNothingRestoresIntoTheSelectedSlotAndIsStored) {
     undo.checkWriteUndos = false;
     bearbeiten(3);
     EXPECT_FALSE(std::filesystem::exists(undo.ordner));
@@ -79,9 +79,6 @@ TEST_F(UndoTest, SwitchedOffWritesNothingAndRestoresIntoTheSelectedSlot) {
     cmdRedo_Click(s, undo, u.env); // back to what slot 1 held before the undo
     EXPECT_EQ(s.Figuren[1].Frames[0].Punkte[0].X, 0);
     EXPECT_EQ(zurueck, 1);
-}
-
-TEST_F(UndoTest, TheSwitchLivesInTheSettings) {
     Protokoll log(u.uhr);
     Einstellungen e(log, u.pumpe);
     e.IniPfad = (tmp / "s.ini").string();

@@ -43,7 +43,7 @@ TEST_F(Uhrtest, TwentyFiveFramesPerSecondAtTwentyMsPassesStillFiguresAndEmptyTra
     EXPECT_EQ(schritt(1000), 0);
 }
 
-TEST_F(Uhrtest, ForwardAndBackwardWrapOrHold) {
+TEST_F(Uhrtest, ForwardBackwardAndPingPongWrapHoldOrBounce) {
     figur(4, 50); // one frame per ms
     u.position[0] = 3.4;
     EXPECT_EQ(schritt(0.3), 0);
@@ -62,9 +62,6 @@ TEST_F(Uhrtest, ForwardAndBackwardWrapOrHold) {
     figur(4, 50, 1, 1);
     u.position[0] = 0.2;
     EXPECT_EQ(schritt(0.9), 0);
-}
-
-TEST_F(Uhrtest, PingPongBounces) {
     figur(4, 50, 2, 1);
     EXPECT_EQ(schritt(2.5), 2);
     EXPECT_EQ(schritt(1), 3); // 3.5 > 3: held at 3, turning back

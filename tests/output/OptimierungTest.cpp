@@ -35,7 +35,7 @@ TEST(Optimierung, SoftColourFades) {
     EXPECT_EQ(std::tuple(pts[4].R, pts[4].G), std::tuple(0.0, 100.0));
 }
 
-TEST(Optimierung, CornerDwellCountsSevenWithAndWithoutColourChange) {
+TEST(Optimierung, CornerDwellAndTheOldColourAtAColourChange) {
     Optimierungseinstellungen o; // NewPointColorCount 4, AdCornerPoints 6
     auto zaehlen = [&](const std::vector<Ausgabepunkt>& a, double x) {
         return std::count_if(a.begin(), a.end(),
@@ -48,10 +48,8 @@ TEST(Optimierung, CornerDwellCountsSevenWithAndWithoutColourChange) {
     ecke.Farbwechsel = true;
     danach.R = 0;
     EXPECT_EQ(zaehlen(walk(o, {hell(0, 0, false), ecke, danach}), 5000), 7);
-}
 
-TEST(Optimierung, OldColourRepeatsAtThePreviousPosition) {
-    Optimierungseinstellungen o;
+    // a colour change repeats the old colour at the previous position
     Listenpunkt rot{1000, 0, 255, 0, 0, 107};
     Listenpunkt gruen{2000, 0, 0, 255, 0, 119};
     gruen.Farbwechsel = true;

@@ -109,7 +109,7 @@ TEST(Zeitraster, SnappingAtBothEndsAndInside) {
     EXPECT_EQ(TimeRaster(r, 9), 500);
 }
 
-TEST_F(Bearbeiten, MovingMarkedEventsAndFromTheCursor) {
+TEST_F(Bearbeiten, MovingAndMarkingEvents) {
     s.Events = {ev(0, 0), ev(100, 1, 143, 1), ev(200, 1, 143, 2), ev(300, 1, 143, 3),
                 ev(400, 1, 143, 4)};
     s.markiert = {1};
@@ -128,9 +128,6 @@ TEST_F(Bearbeiten, MovingMarkedEventsAndFromTheCursor) {
     EXPECT_EQ(s.markiert, (std::vector<long>{2}));
     for (auto [text, wert] : {std::pair{" 12.5abc", 12.5}, {"abc", 0.0}, {"+7", 7.0}})
         EXPECT_EQ(verschiebungLesen(text), wert) << text;
-}
-
-TEST_F(Bearbeiten, MarkingByRectangleAndClick) {
     s.optDeviceNr = 1;
     s.Events = {ev(0, 0), ev(100, 20), ev(200, 22), ev(300, 25), ev(250, 2), ev(400, 21)};
     EventsMarkieren(s, 350, 4, 50, 1); // corners in either order; rows 1 to 4 of group 1

@@ -159,7 +159,7 @@ TEST_F(WiedergabeTest, TheEndRewindsAndTheLoopPlaysAgain) {
     EXPECT_EQ(keys(), (std::vector<int>{1, 1, 1})) << "the event at 500 ms once per round";
 }
 
-TEST_F(WiedergabeTest, RateStaysWithinLimitsInHundredthsAndResets) {
+TEST_F(WiedergabeTest, RateLimitsPositionDisplayAndTheClockOnlyMedia) {
     for (int i = 0; i < 150; ++i) cmdSpeed_Click(k, 0);
     EXPECT_TRUE(w.rate == 2.0 && medien.rate == 2.0);
     EXPECT_EQ(w.rateBeschriftung, "Rate: 2.00");
@@ -227,9 +227,6 @@ TEST_F(WiedergabeTest, DelayedStartAndStartAtAClockTime) {
     EXPECT_EQ(w.dmxKnopf, "Start at");
     EXPECT_EQ(uhrzeitText(tageszeit), "09:00:00");
     EXPECT_FALSE(uhrzeitLesen("25:00:00") || uhrzeitLesen("9:00"));
-}
-
-TEST_F(WiedergabeTest, PositionDisplayAndTheClockOnlyMedia) {
     medien.position = 75.5;
     tmrZeitAktualisieren_Timer(k);
     EXPECT_EQ(std::tuple(w.positionText, w.restText),
