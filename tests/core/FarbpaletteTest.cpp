@@ -18,7 +18,7 @@ std::string alteDatei(int eintraege = 255, int wert = 7) {
 
 } // namespace
 
-TEST(Farbpalette, StandardTableAndColourIndices) {
+TEST(Farbpalette, StandardAndOldTablesAndColourIndices) {
     Paletten p;
     const std::pair<long, RGB> soll[] = {
         {4095, {255, 255, 255}}, {273, {17, 17, 17}}, {4096, {0, 0, 0}}, {-1, {0, 0, 0}}};
@@ -26,21 +26,19 @@ TEST(Farbpalette, StandardTableAndColourIndices) {
     EXPECT_EQ(FarbIndexAusRGB(128, 255, 0), 2032);
     EXPECT_EQ(FarbIndexAusRGB(255, 128, 0), 3952);
     EXPECT_EQ(p.farbe(99999), (RGB{0, 0, 0}));
-}
 
-TEST(Farbpalette, OldTableRepeatsSevenColoursUnderTheCube) {
-    Paletten p;
+    // The old table repeats seven colours under the cube.
     int korrigiert = 0;
     p.farbenKorrigieren = [&] { ++korrigiert; };
     alte_PaletteErstellen(p);
     EXPECT_EQ(korrigiert, 1);
     // the sixth round ends at 38 (36 red, 37, 38 blue), then the cube starts; 255 keeps the
     // standard table's entry
-    const std::pair<long, RGB> soll[] = {
+    const std::pair<long, RGB> alt[] = {
         {7, {255, 255, 255}},   {8, {255, 0, 0}}, {38, {0, 0, 255}},
         {39, {0, 0, 0}},        {40, {0, 0, 51}}, {39 + 5 * 36, {255, 0, 0}},
         {254, {255, 255, 255}}, {0, {0, 0, 0}},   {255, {0, 255, 255}}};
-    for (const auto& [i, farbe] : soll) EXPECT_EQ(p.Farbpalette[i], farbe) << i;
+    for (const auto& [i, farbe] : alt) EXPECT_EQ(p.Farbpalette[i], farbe) << i;
     StandardPaletteErstellen(p);
     EXPECT_EQ(korrigiert, 2);
 }
