@@ -27,11 +27,10 @@ TEST(Absturzkopien, HoldTheNewestStateOfEveryChangedFigureOnly) {
     EXPECT_FALSE(s.AbsturzkopienVeraltet);
     auto kopien = absturzkopienLesen(ordner);
     ASSERT_EQ(kopien.size(), 2u);
-    EXPECT_EQ(kopien[0].figur, 0);
-    EXPECT_EQ(kopien[0].name, "***Figur 0***");
-    EXPECT_TRUE(kopien[0].datei.empty());
-    EXPECT_EQ(kopien[1].name, "b.qvb");
-    EXPECT_EQ(kopien[1].datei, tmp / "figuren" / "b.qvb");
+    EXPECT_EQ(std::tuple(kopien[0].figur, kopien[0].name, kopien[0].datei),
+              std::tuple(0, "***Figur 0***", fs::path()));
+    EXPECT_EQ(std::tuple(kopien[1].name, kopien[1].datei),
+              std::tuple("b.qvb", tmp / "figuren" / "b.qvb"));
     EXPECT_EQ(qvbDekodieren(test::leseDatei(kopien[1].kopie))->figur.Frames[0].Punkte[0].X, 2);
     EXPECT_EQ(zeitText(kopien[1].zeit).size(), 19u);
 
@@ -40,8 +39,7 @@ TEST(Absturzkopien, HoldTheNewestStateOfEveryChangedFigureOnly) {
     alsUnveraendertMarkieren(s, 2);
     absturzkopienSchreiben(s, u.env, ordner);
     EXPECT_EQ(test::leseDatei(ordner / "Figur0.qvb"), "unberuehrt");
-    EXPECT_FALSE(fs::exists(ordner / "Figur2.qvb"));
-    EXPECT_FALSE(fs::exists(ordner / "Figur2.txt"));
+    EXPECT_FALSE(fs::exists(ordner / "Figur2.qvb") || fs::exists(ordner / "Figur2.txt"));
     EXPECT_EQ(absturzkopienLesen(ordner).size(), 1u);
 
     // Copies that went missing (another start rescued them) come back with the next pass.

@@ -10,29 +10,24 @@ TEST(Ansicht, MapsBothWaysAndZoomsAboutTheGivenScreenPoint) {
     a.breite = 800;
     a.hoehe = 600;
     // 100 %: the projection area fills the shorter side, figure y upwards.
-    auto [bx, by] = a.nachBildschirm(32768, 32768);
-    EXPECT_NEAR(bx, 700, 1e-9);
-    EXPECT_NEAR(by, 0, 1e-9);
+    const auto nah = [](std::pair<double, double> ist, double x, double y) {
+        return std::abs(ist.first - x) < 1e-6 && std::abs(ist.second - y) < 1e-6;
+    };
+    EXPECT_TRUE(nah(a.nachBildschirm(32768, 32768), 700, 0));
     a.mitteX = 1234;
     a.mitteY = -999;
     a.zoom = 3.7;
     const auto [fx, fy] = a.nachFigur(123, 456);
-    const auto [rx, ry] = a.nachBildschirm(fx, fy);
-    EXPECT_NEAR(rx, 123, 1e-9);
-    EXPECT_NEAR(ry, 456, 1e-9);
+    EXPECT_TRUE(nah(a.nachBildschirm(fx, fy), 123, 456));
     // Zooming in, out and into the clamp keeps the figure point under the mouse.
     for (double faktor : {1.25, 0.8, 1000.0, 1e-6}) {
         a.zoomUm(123, 456, faktor);
-        const auto [nx, ny] = a.nachBildschirm(fx, fy);
-        EXPECT_NEAR(nx, 123, 1e-6) << faktor;
-        EXPECT_NEAR(ny, 456, 1e-6) << faktor;
+        EXPECT_TRUE(nah(a.nachBildschirm(fx, fy), 123, 456)) << faktor;
     }
     EXPECT_EQ(a.zoom, kZoomMin);
     // Dragging by pixels moves the picture by as many pixels.
     a.verschieben(10, -20);
-    const auto [vx, vy] = a.nachBildschirm(fx, fy);
-    EXPECT_NEAR(vx, 133, 1e-6);
-    EXPECT_NEAR(vy, 436, 1e-6);
+    EXPECT_TRUE(nah(a.nachBildschirm(fx, fy), 133, 436));
 }
 
 TEST(Ansicht, FittingShowsAllFramesOfTheFigureLargeAndWhole) {
@@ -50,10 +45,7 @@ TEST(Ansicht, FittingShowsAllFramesOfTheFigureLargeAndWhole) {
         a.einpassen(g);
         const auto [x0, y0] = a.nachBildschirm(g.minX, g.maxY);
         const auto [x1, y1] = a.nachBildschirm(g.maxX, g.minY);
-        EXPECT_GE(x0, 0);
-        EXPECT_GE(y0, 0);
-        EXPECT_LE(x1, b);
-        EXPECT_LE(y1, h);
+        EXPECT_TRUE(x0 >= 0 && y0 >= 0 && x1 <= b && y1 <= h) << b;
         // It fills most of the widget in its tighter direction.
         EXPECT_GT(std::max((x1 - x0) / b, (y1 - y0) / h), 0.85);
     }
@@ -61,13 +53,11 @@ TEST(Ansicht, FittingShowsAllFramesOfTheFigureLargeAndWhole) {
     Ansicht a;
     a.zoom = 5;
     a.einpassen(Grenzen{});
-    EXPECT_EQ(a.zoom, 1);
-    EXPECT_EQ(a.mitteX, 0);
+    EXPECT_TRUE(a.zoom == 1 && a.mitteX == 0);
     Grenzen punkt;
     punkt.dazu(500, -700);
     a.einpassen(punkt);
-    EXPECT_EQ(a.zoom, 1);
-    EXPECT_EQ(a.mitteY, -700);
+    EXPECT_TRUE(a.zoom == 1 && a.mitteY == -700);
 }
 
 TEST(Ansicht, FindsThePointUnderTheCursorAndTellsDarkWays) {

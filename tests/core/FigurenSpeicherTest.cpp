@@ -20,10 +20,9 @@ TEST(FigurenSpeicher, NewFigureIsOneFrameOfOnePoint) {
     cmdNeu_Click(s);
     EXPECT_EQ(undos, 1);
     EXPECT_TRUE(geaenderteFiguren(s).empty());
-    EXPECT_EQ(s.SpurAuswahl[s.EditorSpur].Figur, 0);
-    EXPECT_EQ(s.SpurAuswahl[s.EditorSpur].Frame, 0);
-    ASSERT_EQ(s.Figuren[0].Frames.size(), 1u);
-    EXPECT_EQ(s.Figuren[0].Frames[0].Punkte.size(), 1u);
+    EXPECT_EQ(std::tuple(s.SpurAuswahl[s.EditorSpur].Figur, s.SpurAuswahl[s.EditorSpur].Frame),
+              std::tuple(0, 0));
+    EXPECT_EQ(s.Figuren[0].Frames, std::vector<Frame>(1));
     for (int i = 0; i < kParameterZahl; ++i) {
         double erwartet = i == 398 ? 1.0 : i == 303 ? 2.0 : 0.0;
         EXPECT_EQ(s.Figuren[0].Parameter[static_cast<std::size_t>(i)], erwartet) << i;
@@ -35,9 +34,9 @@ TEST(FigurenSpeicher, PointCountsAndResizing) {
     FigurenErweitern(s, 3);
     s.Figuren[3].Frames.resize(2);
     s.Figuren[3].Frames[1].Punkte.resize(6);
-    EXPECT_EQ(Funktion_Punktzahl(s, -1, 5), 0);
-    EXPECT_EQ(Funktion_Punktzahl(s, 3, -1), 0);
-    EXPECT_EQ(Funktion_Punktzahl(s, 3, 1), 5);
+    EXPECT_EQ(std::tuple(Funktion_Punktzahl(s, -1, 5), Funktion_Punktzahl(s, 3, -1),
+                         Funktion_Punktzahl(s, 3, 1)),
+              std::tuple(0, 0, 5));
     EXPECT_THROW(Funktion_Punktzahl(s, 3, 2), Laufzeitfehler);
 
     s.SpurAuswahl[s.EditorSpur] = {3, 1, 0};
@@ -82,15 +81,15 @@ TEST(FigurenSpeicher, AFigureTakenIntoTheListMovesEverythingBehindIt) {
     EXPECT_EQ(figurEinreihen(s, "b.qvb", neu), 2);
     EXPECT_EQ(s.lstFiguren,
               (std::vector<std::string>{"***Figur 0***", "a.qvb", "b.qvb", "c.qvb", "teil.prt"}));
-    EXPECT_EQ(s.Listentyp.back(), listentyp::Showpart);
-    EXPECT_EQ(s.Listentyp[2], listentyp::Figur);
+    EXPECT_TRUE(s.Listentyp.back() == listentyp::Showpart && s.Listentyp[2] == listentyp::Figur);
     ASSERT_EQ(s.Figuren.obergrenze(), 3);
-    EXPECT_EQ(s.Figuren[2].Frames[0].Punkte[0].X, 9);
-    EXPECT_EQ(s.Figuren[3].Frames[0].Punkte[0].X, 2);
+    EXPECT_EQ(std::tuple(s.Figuren[2].Frames[0].Punkte[0].X, s.Figuren[3].Frames[0].Punkte[0].X),
+              std::tuple(9, 2));
     EXPECT_EQ(geaenderteFiguren(s), (std::vector<long>{0, 3}));
-    EXPECT_EQ(s.SpurAuswahl[s.EditorSpur].Figur, 3);
-    EXPECT_EQ(s.SpurAuswahl[-1].Figur, 1);
-    EXPECT_EQ(s.ShowpartAuswahl[5].Showpart, 4);
+    // the tracks follow: the editor's figure moved up, the others did not
+    EXPECT_EQ(std::tuple(s.SpurAuswahl[s.EditorSpur].Figur, s.SpurAuswahl[-1].Figur,
+                         s.ShowpartAuswahl[5].Showpart),
+              std::tuple(3, 1, 4));
     // Every changed figure needs a new crash copy under its new slot.
     EXPECT_EQ(s.OhneAbsturzkopie, (std::set<long>{0, 3}));
 

@@ -26,30 +26,27 @@ struct FrameTest : ::testing::Test {
         }
     }
     std::vector<Frame>& frames() { return s.Figuren[0].Frames; }
-    int kennung(std::size_t f) { return frames()[f].Punkte[0].X / 100; }
+    // Which original frame each frame came from.
+    std::vector<int> kennungen() {
+        std::vector<int> k;
+        for (const auto& f : frames()) k.push_back(f.Punkte[0].X / 100);
+        return k;
+    }
 };
 
 } // namespace
 
-TEST_F(FrameTest, CopyAndPaste) {
+TEST_F(FrameTest, CopyPasteAndAddingTheClipboardsPointsToTheCurrentFrames) {
     figur(5);
     a.MarkierungVon = 2;
     a.MarkierungBis = 4;
     FramesKopieren(s, a, u.env);
     ASSERT_EQ(a.FrameAblage.size(), 3u);
     Frames_Einfuegen(s, a, u.env);
-    ASSERT_EQ(frames().size(), 8u);
-    EXPECT_EQ(kennung(0), 2);
-    EXPECT_EQ(kennung(2), 4);
-    EXPECT_EQ(kennung(3), 0); // the old frame 0
-    EXPECT_EQ(kennung(7), 4);
-    EXPECT_EQ(undos, 1);
-    EXPECT_EQ(s.FrameBalkenMax, 7);
+    EXPECT_EQ(kennungen(), (std::vector<int>{2, 3, 4, 0, 1, 2, 3, 4}));
+    EXPECT_TRUE(undos == 1 && s.FrameBalkenMax == 7);
     frames()[0].Punkte[0].X = 9999; // copies are deep
     EXPECT_EQ(a.FrameAblage[0].Punkte[0].X, 200);
-}
-
-TEST_F(FrameTest, AddAppendsClipboardPointsAfterTheCurrentFramesPoints) {
     figur(10);
     a.FrameAblage.assign(2, Frame{});
     a.FrameAblage[0].Punkte.resize(5);
@@ -70,33 +67,24 @@ TEST_F(FrameTest, DeleteInsertAndDropEverySecond) {
     a.MarkierungVon = 1;
     a.MarkierungBis = 2;
     FramesLoeschen(s, a, u.env);
-    ASSERT_EQ(frames().size(), 2u);
-    EXPECT_EQ(kennung(0), 0);
-    EXPECT_EQ(kennung(1), 3);
+    EXPECT_EQ(kennungen(), (std::vector<int>{0, 3}));
 
-    s.SpurAuswahl[s.EditorSpur].Frame = 1;
+    s.SpurAuswahl[s.EditorSpur].Frame = 1; // a copy of frame 1's first point
     cmdInsertFrame_Click(s, u.env);
-    ASSERT_EQ(frames().size(), 3u);
-    ASSERT_EQ(frames()[1].Punkte.size(), 1u);
-    EXPECT_EQ(frames()[1].Punkte[0].X, 300);
-    EXPECT_EQ(kennung(2), 3);
+    EXPECT_EQ(kennungen(), (std::vector<int>{0, 3, 3}));
+    EXPECT_EQ(frames()[1].Punkte.size(), 1u);
 
     figur(6);
     JedenZweitenFrameVerwerfen(s, a, u.env);
-    ASSERT_EQ(frames().size(), 4u);
+    EXPECT_EQ(kennungen(), (std::vector<int>{0, 1, 3, 5}));
     EXPECT_EQ(frames()[0].Punkte.size(), 1u);
-    EXPECT_EQ(frames()[0].Punkte[0].X, 0);
-    EXPECT_EQ(kennung(1), 1);
-    EXPECT_EQ(kennung(2), 3);
-    EXPECT_EQ(kennung(3), 5);
     EXPECT_EQ(a.FrameAblage.size(), 4u);
 
     // deleting every frame keeps one empty frame; a range outside the figure is refused
     a.MarkierungVon = 0;
     a.MarkierungBis = 3;
     FramesLoeschen(s, a, u.env);
-    ASSERT_EQ(frames().size(), 1u);
-    EXPECT_EQ(frames()[0].Punkte.size(), 1u);
+    EXPECT_TRUE(frames().size() == 1 && frames()[0].Punkte.size() == 1);
     a.MarkierungBis = 5;
     FramesLoeschen(s, a, u.env);
     EXPECT_EQ(u.dialoge.meldungen.back(),
@@ -108,9 +96,8 @@ TEST_F(FrameTest, MorphAndAutoMorph) {
     figur(3);
     AutoMorph(s, u.env);
     ASSERT_EQ(frames().size(), 43u);
-    EXPECT_EQ(kennung(0), 0);
-    EXPECT_EQ(kennung(21), 1);
-    EXPECT_EQ(kennung(42), 2);
+    EXPECT_EQ((std::vector<int>{kennungen()[0], kennungen()[21], kennungen()[42]}),
+              (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(undos, 1);
 
     Frame von, bis;
@@ -126,8 +113,7 @@ TEST_F(FrameTest, MorphAndAutoMorph) {
     frames()[0] = von;
     frames()[1] = bis;
     Morph(s, u.env, 0, 1, 3);
-    ASSERT_EQ(frames().size(), 5u);
-    EXPECT_EQ(frames()[1].Punkte[0].X, 250);
-    EXPECT_EQ(frames()[2].Punkte[0].X, 500);
-    EXPECT_EQ(frames()[4].Punkte[0].X, 1000);
+    std::vector<int> x;
+    for (const auto& f : frames()) x.push_back(f.Punkte[0].X);
+    EXPECT_EQ(x, (std::vector<int>{0, 250, 500, 750, 1000}));
 }

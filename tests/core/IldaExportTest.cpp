@@ -81,9 +81,8 @@ TEST(IldaExport, KindsWriteTheirSectionsAndLeaveTheTableAlone) {
     EXPECT_EQ(formate(5), (std::vector<int>{5, 5, 5, 5}));
     EXPECT_EQ(p.Farbpalette[4095], (RGB{200, 200, 200}));
     auto koepfe = ilda::abschnitteLesen(ildaKodieren(f, p, 4, false));
-    EXPECT_EQ(koepfe[0].records, 255u);
-    EXPECT_EQ(koepfe[2].nummer, 1);
-    EXPECT_EQ(koepfe[2].gesamt, 3);
+    EXPECT_EQ(std::tuple(koepfe[0].records, koepfe[2].nummer, koepfe[2].gesamt),
+              std::tuple(255u, 1, 3));
 }
 
 TEST(IldaExport, RoundTripKeepsCoordinatesAndColours) {
@@ -106,16 +105,13 @@ TEST(IldaExport, RoundTripKeepsCoordinatesAndColours) {
             for (std::size_t i = 0; i < zurueck[f].Punkte.size(); ++i) {
                 const auto& a = original.Frames[f].Punkte[i];
                 const auto& b = zurueck[f].Punkte[i];
-                EXPECT_EQ(std::pair(b.X, b.Y), std::pair(a.X, a.Y)) << art;
-                const bool dunkel = a.Farbe <= 0;
-                if (dunkel) {
+                EXPECT_EQ(std::tuple(b.X, b.Y), std::tuple(a.X, a.Y)) << art;
+                if (a.Farbe <= 0) {
                     EXPECT_EQ(b.Farbe, -1) << art;
-                } else if (art == 1 || art == 2 || art == 5) {
-                    EXPECT_EQ(b.Farbe, a.Farbe) << art;
-                } else if (art == 4) {
+                } else if (art == 4) { // the standard table's white
                     EXPECT_EQ(p.farbe(b.Farbe), (RGB{255, 255, 255})) << art;
                 } else {
-                    EXPECT_EQ(b.Farbe, 254) << art;
+                    EXPECT_EQ(b.Farbe, art == 3 ? 254 : a.Farbe) << art;
                 }
             }
     }
@@ -131,11 +127,6 @@ TEST(IldaExport, AskedKindCancelAndTheExportCommand) {
     // Cancelled: no message. An answer that is no kind: a message naming it, nothing written.
     EXPECT_FALSE(IldaSpeichern(s, p, u.env, tmp / "a.ild", false));
     ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
-    const std::string frage = u.dialoge.meldungen[0];
-    for (const char* art :
-         {"1 = true-colour tables and indexed frames (formats 3 and 1)",
-          "3 = indexed frames (format 1)", "\n5 = true-colour frames (format 5, recommended)"})
-        EXPECT_NE(frage.find(art), std::string::npos) << frage;
     EXPECT_FALSE(IldaSpeichern(s, p, u.env, tmp / "a.ild", false));
     ASSERT_EQ(u.dialoge.meldungen.size(), 3u);
     EXPECT_EQ(u.dialoge.meldungen[2],
@@ -154,7 +145,6 @@ TEST(IldaExport, AskedKindCancelAndTheExportCommand) {
     ASSERT_TRUE(cmdExportIlda_Click(s, p, u.env, name, false)); // default answer 5
     EXPECT_EQ(name, (tmp / "b.ild").string());
     EXPECT_EQ(ilda::abschnitteLesen(leseDatei(tmp / "b.ild")).back().format, 5);
-    EXPECT_EQ(u.dialoge.dateiDialoge.back().filter, "*.ild(Ilda)|*.ild");
 }
 
 TEST(IldaShowExport, RecordsOneFramePerCycleAndClosesTheFile) {
@@ -178,9 +168,10 @@ TEST(IldaShowExport, RecordsOneFramePerCycleAndClosesTheFile) {
         for (const auto& k : koepfe)
             if (ilda::istBild(k.format)) bilder.push_back(k);
         ASSERT_EQ(bilder.size(), 4u) << art;
-        for (std::size_t f = 0; f < 4; ++f) EXPECT_EQ(bilder[f].gesamt, 3) << art;
-        for (int f = 0; f < 3; ++f) EXPECT_EQ(bilder[static_cast<std::size_t>(f)].nummer, f);
-        EXPECT_EQ(bilder[3].records, 0u);
+        for (int f = 0; f < 4; ++f) {
+            const auto& k = bilder[static_cast<std::size_t>(f)];
+            EXPECT_EQ(std::tuple(k.gesamt, k.nummer, k.records == 0), std::tuple(3, f % 3, f == 3));
+        }
 
         FigurenSpeicher s;
         Paletten p;
@@ -189,15 +180,11 @@ TEST(IldaShowExport, RecordsOneFramePerCycleAndClosesTheFile) {
         const auto& fr = s.Figuren[0].Frames;
         ASSERT_EQ(fr.size(), 3u);
         EXPECT_EQ(fr[0].Punkte[0].X, 0);
-        EXPECT_EQ(fr[0].Punkte[1].X, 32767); // 65535 - 32767 does not fit and is clamped
-        EXPECT_EQ(fr[0].Punkte[1].Y, -32767);
-        EXPECT_EQ(fr[0].Punkte[1].Farbe, -1);
-        EXPECT_EQ(fr[1].Punkte.size(), 1u);
-        EXPECT_EQ(fr[1].Punkte[0].Farbe, -1);
+        // 65535 - 32767 does not fit and is clamped; an empty cycle is one dark point
+        EXPECT_EQ(fr[0].Punkte[1], (Punkt{32767, -32767, -1, 0}));
+        EXPECT_TRUE(fr[1].Punkte.size() == 1 && fr[1].Punkte[0].Farbe == -1);
         EXPECT_EQ(fr[2].Punkte[0].X, 7233);
-        if (art == 5 || art == 1 || art == 2) {
-            EXPECT_EQ(fr[0].Punkte[0].Farbe, 0xF00) << art;
-        }
+        EXPECT_TRUE(art == 3 || art == 4 || fr[0].Punkte[0].Farbe == 0xF00) << art;
     }
 }
 
@@ -260,9 +247,7 @@ TEST(IldaShowExport, AFullDiskEndsTheRecordingAndKeepsThePreviousFile) {
         for (int k = 0; k < 10; ++k) rec.IldaShowExport_Feld(k * 1000, 0, 255, 255, 255);
         geschrieben = rec.Ilda_RGBFrameHinzufuegen(u.env);
     }
-    EXPECT_FALSE(geschrieben);
-    EXPECT_FALSE(rec.laeuft());
-    EXPECT_FALSE(rec.beenden(u.env));
+    EXPECT_FALSE(geschrieben || rec.laeuft() || rec.beenden(u.env));
     EXPECT_EQ(rec.grund(), "the disk is full");
     EXPECT_EQ(leseDatei(klein / "show.ild"), "previous show");
     EXPECT_EQ(klein.namen(), std::vector<std::string>{"show.ild"});

@@ -47,9 +47,7 @@ TEST(QvbFormat, NewFigureSavesTo3256BytesWithTheDocumentedStart) {
     // point 0, then the parameter descriptor and the doubles with 398 = 1.0 at its place
     BinaerLeser l(bytes);
     l.ueberspringen(19 + 10 + 9);
-    EXPECT_EQ(l.i16(), 1);
-    EXPECT_EQ(l.i32(), 401);
-    EXPECT_EQ(l.i32(), 0);
+    EXPECT_EQ((std::tuple{l.i16(), l.i32(), l.i32()}), std::tuple(1, 401, 0)); // read in order
     l.ueberspringen(398 * 8);
     EXPECT_EQ(l.f64(), 1.0);
 
@@ -68,8 +66,7 @@ TEST(QvbFormat, LargeFiguresRoundTripUnchanged) {
     Figur f = grosseFigur(1000, 500);
     auto inhalt = qvbDekodieren(qvbKodieren(f));
     ASSERT_TRUE(inhalt);
-    EXPECT_EQ(inhalt->version, 11);
-    EXPECT_TRUE(inhalt->figur == f);
+    EXPECT_TRUE(inhalt->version == 11 && inhalt->figur == f);
 }
 
 TEST(QvbFormat, Version1ConvertsFrameDurationColoursAndStatus) {
@@ -79,10 +76,9 @@ TEST(QvbFormat, Version1ConvertsFrameDurationColoursAndStatus) {
     EXPECT_EQ(inhalt->version, 1);
     const auto& P = inhalt->figur.Parameter;
     EXPECT_EQ(P[400], 2500.0); // CInt(1000 / 20) = 50, times 50
-    const auto& punkte = inhalt->figur.Frames[0].Punkte;
-    ASSERT_EQ(punkte.size(), 2u);
-    EXPECT_EQ(punkte[0], (Punkt{100, -200, 7, 3})); // 398 set: status 3
-    EXPECT_EQ(punkte[1], (Punkt{-5, 5, 255, 3}));   // 8-bit colour read unsigned
+    // 398 set: status 3; the 8-bit colour read unsigned
+    EXPECT_EQ(inhalt->figur.Frames[0].Punkte,
+              (std::vector<Punkt>{{100, -200, 7, 3}, {-5, 5, 255, 3}}));
     // the upgrade steps below 7 to below 11 ran
     for (auto [i, v] :
          {std::pair{180, 1.0}, {182, 100.0}, {190, 654000.0}, {240, 100.0}, {20, 1.0}})
@@ -107,8 +103,7 @@ TEST(QvbFormat, Version4KeepsStatusAndMultipliesFrameDuration) {
     auto inhalt = qvbDekodieren(altesQvb(4, frames, parameterMit({{400, 2}})));
     ASSERT_TRUE(inhalt);
     EXPECT_EQ(inhalt->figur.Parameter[400], 100.0);
-    EXPECT_EQ(inhalt->figur.Frames[0].Punkte[0], (Punkt{3, 4, 4095, 11}));
-    EXPECT_EQ(inhalt->figur.Frames[1].Punkte[1], (Punkt{7, 8, 2, 0}));
+    EXPECT_EQ(inhalt->figur.Frames[1].Punkte, frames[1]);
     EXPECT_EQ(qvbDekodieren(altesQvb(5, frames, parameterMit({{400, 2}})))->figur.Parameter[400],
               2.0);
 }
@@ -123,40 +118,29 @@ TEST(QvbFormat, Version6CopyGridStepWithOldMirroredCopies) {
 TEST(QvbFormat, Version8SetsTheEffectSettingDefaults) {
     auto inhalt = qvbDekodieren(altesQvb(8, {{{0, 0, 0, 0}}}, parameterMit({{260, -5}})));
     // 190 stays 0: the step below 8 did not run
-    for (auto [i, v] : {std::pair{241, 360.0},
-                        {261, 0.0},
-                        {254, 360.0},
-                        {242, 1.0},
-                        {262, -1.0},
-                        {282, 1.0},
-                        {240, 100.0},
-                        {260, 0.0},
-                        {280, 1.0},
-                        {190, 0.0}})
-        EXPECT_EQ(inhalt->figur.Parameter[i], v) << i;
+    const std::pair<int, double> soll[] = {{241, 360}, {261, 0},   {254, 360}, {242, 1}, {262, -1},
+                                           {282, 1},   {240, 100}, {260, 0},   {280, 1}, {190, 0}};
+    for (auto [i, v] : soll) EXPECT_EQ(inhalt->figur.Parameter[i], v) << i;
 }
 
 TEST(QvbFormat, Version10CopiesCurrentEffectValuesAfterTheBaseValueStep) {
     auto p = parameterMit({{0, 50}, {140, 70}, {120, 1}, {3, 8}, {143, 9}, {240, 250}, {260, -2}});
     auto inhalt = qvbDekodieren(altesQvb(10, {{{0, 0, 0, 0}}}, p));
     const auto& P = inhalt->figur.Parameter;
-    EXPECT_EQ(P[0], 70.0); // switch on: current value from the base
-    EXPECT_EQ(P[140], 70.0);
-    EXPECT_EQ(P[3], 8.0); // switch off: base value from the current one
-    EXPECT_EQ(P[143], 8.0);
+    // switch on: current value from the base; switch off: base value from the current one
+    EXPECT_EQ(std::tuple(P[0], P[140], P[3], P[143]), std::tuple(70.0, 70.0, 8.0, 8.0));
     for (int i = 0; i <= 16; ++i) EXPECT_EQ(P[60 + i], P[i]) << i;
-    EXPECT_EQ(P[240], 250.0); // the step below 10 did not run
-    EXPECT_EQ(P[260], -2.0);
-    EXPECT_EQ(P[20], 0.0);
+    // the step below 10 did not run
+    EXPECT_EQ(std::tuple(P[240], P[260], P[20]), std::tuple(250.0, -2.0, 0.0));
 }
 
 TEST(QvbFormat, VersionsAbove11ReadAsCurrentWithoutUpgrades) {
     auto bytes = altesQvb(12, {{{9, 9, 9, 9}}}, parameterMit({{400, 1234.5}}));
     auto inhalt = qvbDekodieren(bytes);
     ASSERT_TRUE(inhalt);
-    EXPECT_EQ(inhalt->version, 12);
-    EXPECT_EQ(inhalt->figur.Parameter[400], 1234.5);
-    EXPECT_EQ(inhalt->figur.Parameter[190], 0.0);
+    EXPECT_EQ(
+        std::tuple(inhalt->version, inhalt->figur.Parameter[400], inhalt->figur.Parameter[190]),
+        std::tuple(12, 1234.5, 0.0));
 }
 
 TEST(QvbFormat, EmptyOrTruncatedFilesAreReadWholeOrRejected) {

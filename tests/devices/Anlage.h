@@ -7,7 +7,9 @@
 #include "devices/Treiber.h"
 #include "output/Ausgabe.h"
 
+#include <chrono>
 #include <memory>
+#include <thread>
 
 namespace sw::test {
 
@@ -18,6 +20,7 @@ struct Anlage {
     Geraete g;
     std::unique_ptr<AusgabeZustand> a = std::make_unique<AusgabeZustand>();
     std::unique_ptr<Dacausgabe> dac;
+    std::chrono::steady_clock::time_point letzterDurchlauf;
 
     // The background search is off unless a test asks for it; then it stays on loopback.
     static Netzeinstellungen ohneNetz() {
@@ -48,6 +51,7 @@ struct Anlage {
         s.Figuren[1] = f;
     }
     void starten() {
+        letzterDurchlauf = std::chrono::steady_clock::now();
         dac->anmelden(*a);
         ausgabeVorbereiten(*a, p);
         dac->starten();
@@ -57,6 +61,17 @@ struct Anlage {
     void durchlauf(double ms) {
         u.uhr.vorstellen(ms / 1000);
         AbspielenDurchlauf(*a, s, p, u.env);
+    }
+    // Passes every 2 ms in real time, each as long as the time since the one before.
+    void spielen(double sekunden) {
+        using Uhrzeit = std::chrono::steady_clock;
+        const auto ende = Uhrzeit::now() + std::chrono::duration<double>(sekunden);
+        while (Uhrzeit::now() < ende) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            const auto jetzt = Uhrzeit::now();
+            durchlauf(std::chrono::duration<double, std::milli>(jetzt - letzterDurchlauf).count());
+            letzterDurchlauf = jetzt;
+        }
     }
     emu::Lumax& lumax() { return static_cast<emu::Lumax&>(*g.bibliothek.lumax); }
     emu::JmLaser& jmlaser() { return static_cast<emu::JmLaser&>(*g.bibliothek.jmlaser); }

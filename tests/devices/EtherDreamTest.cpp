@@ -18,25 +18,9 @@ std::string hexVon(const std::uint8_t* d, std::size_t n) {
 
 } // namespace
 
-TEST(EtherDream, WireLayoutsByteForByte) {
-    Status s;
-    s.protokoll = 1;
-    s.lichtmaschine = 0;
-    s.wiedergabe = Wiedergabe::Laeuft;
-    s.quelle = 0;
-    s.lichtmaschinenFlags = 0x0102;
-    s.wiedergabeFlags = 0x0004;
-    s.quellenFlags = 0;
-    s.pufferFuellung = 1799;
-    s.punktrate = 30000;
-    s.punktzahl = 0x01020304;
-    Broadcast b;
-    b.mac = {0x00, 0x04, 0xa3, 0x12, 0x34, 0x56};
-    b.hardware = 2;
-    b.software = 3;
-    b.pufferKapazitaet = 1800;
-    b.maxPunktrate = 100000;
-    b.status = s;
+TEST(EtherDream, WireLayoutsAndPointMappingByteForByte) {
+    const Status s{1, 0, Wiedergabe::Laeuft, 0, 0x0102, 0x0004, 0, 1799, 30000, 0x01020304};
+    const Broadcast b{{0x00, 0x04, 0xa3, 0x12, 0x34, 0x56}, 2, 3, 1800, 100000, s};
     const auto bytes = broadcastSchreiben(b);
     EXPECT_EQ(hexVon(bytes.data(), bytes.size()),
               "00 04 A3 12 34 56 02 00 03 00 08 07 A0 86 01 00 "
@@ -51,13 +35,10 @@ TEST(EtherDream, WireLayoutsByteForByte) {
     const auto ab = antwortSchreiben(a);
     EXPECT_EQ(hexVon(ab.data(), 4), "46 64 01 00");
     EXPECT_EQ(antwortLesen(ab.data()), a);
-
     auto b1 = beginnen(30000);
     EXPECT_EQ(hexVon(b1.data(), b1.size()), "62 00 00 30 75 00 00");
     auto q = rateEinreihen(70000);
     EXPECT_EQ(hexVon(q.data(), q.size()), "71 70 11 01 00");
-    EXPECT_EQ(vorbereiten(), std::vector<std::uint8_t>{'p'});
-    EXPECT_EQ(anhalten(), std::vector<std::uint8_t>{'s'});
 
     std::vector<std::uint8_t> d;
     datenKopf(d, 1);
@@ -66,21 +47,15 @@ TEST(EtherDream, WireLayoutsByteForByte) {
     EXPECT_EQ(hexVon(d.data(), d.size()),
               "64 01 00 00 80 00 80 FF 7F FF FF 01 01 00 00 80 80 00 00 00 00");
     EXPECT_EQ(punktLesen(d.data() + 3), p);
-}
 
-TEST(EtherDream, PipelinePointsMapToSignedCoordinatesAndBack) {
+    // Pipeline points map to signed coordinates, colours clamped, and back.
     EXPECT_EQ(ausAusgabepunkt(Ausgabepunkt{32767, 32767, 255, 1, 0, 128}),
               (Punkt{0, 0, 0, 0xFFFF, 0x0101, 0, 0x8080, 0, 0}));
     const Punkt ecke = ausAusgabepunkt(Ausgabepunkt{0, 65535, 0, 0, 0, 0});
-    EXPECT_EQ(ecke.x, -32767);
-    EXPECT_EQ(ecke.y, 32767);
-    EXPECT_EQ(ausAusgabepunkt(Ausgabepunkt{-5, 70000, 300, -1, 0, 0}).r, 0xFFFF); // clamped
-    const Ausgabepunkt a{1234, 60000, 17, 0, 255, 200};
-    const Ausgabepunkt z = zuAusgabepunkt(ausAusgabepunkt(a));
-    EXPECT_EQ(z.X, a.X);
-    EXPECT_EQ(z.Y, a.Y);
-    EXPECT_EQ(z.R, a.R);
-    EXPECT_EQ(z.I, a.I);
+    EXPECT_EQ(std::tuple(ecke.x, ecke.y), std::tuple(-32767, 32767));
+    EXPECT_EQ(ausAusgabepunkt(Ausgabepunkt{-5, 70000, 300, -1, 0, 0}).r, 0xFFFF);
+    const Ausgabepunkt z = zuAusgabepunkt(ausAusgabepunkt({1234, 60000, 17, 0, 255, 200}));
+    EXPECT_EQ(std::tuple(z.X, z.Y, z.R, z.I), std::tuple(1234.0, 60000.0, 17.0, 200.0));
 }
 
 // A DAC that reports an underrun: the stream counts it, prepares and begins again, and keeps

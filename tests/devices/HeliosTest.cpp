@@ -16,19 +16,6 @@ std::string hexVon(const std::vector<std::uint8_t>& d) {
     return test::hex(std::string(d.begin(), d.end()), d.size());
 }
 
-// Runs the pipeline in real time.
-void spielen(Anlage& t, double sekunden) {
-    using Uhrzeit = std::chrono::steady_clock;
-    auto vorher = Uhrzeit::now();
-    const auto ende = vorher + std::chrono::duration<double>(sekunden);
-    while (Uhrzeit::now() < ende) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        const auto jetzt = Uhrzeit::now();
-        t.durchlauf(std::chrono::duration<double, std::milli>(jetzt - vorher).count());
-        vorher = jetzt;
-    }
-}
-
 std::vector<sw::Punkt> dreieck() {
     std::vector<sw::Punkt> p;
     for (int k = 0; k < 60; ++k)
@@ -53,14 +40,15 @@ TEST(Helios, PointAndFrameLayoutsByteForByte) {
     EXPECT_EQ(hexVon(z), "AB C1 23 01 02 03 04");
     EXPECT_EQ(punktLesen(z.data()), (helios::Punkt{0xABC, 0x123, 1, 2, 3, 4}));
 
-    EXPECT_EQ(ausAusgabepunkt(Ausgabepunkt{0, 65535, 255, 0, 0, 255}), (helios::Punkt{0, 4095, 255, 0, 0, 255}));
-    EXPECT_EQ(ausAusgabepunkt(Ausgabepunkt{32767, 32767, 300, -4, 0, 0}), (helios::Punkt{2047, 2047, 255, 0, 0, 0}));
+    EXPECT_EQ(ausAusgabepunkt(Ausgabepunkt{0, 65535, 255, 0, 0, 255}),
+              (helios::Punkt{0, 4095, 255, 0, 0, 255}));
+    EXPECT_EQ(ausAusgabepunkt(Ausgabepunkt{32767, 32767, 300, -4, 0, 0}),
+              (helios::Punkt{2047, 2047, 255, 0, 0, 0}));
 
     const auto f = frame(z.data(), 1, 30000, kFlagSofort);
     EXPECT_EQ(hexVon(f), "AB C1 23 01 02 03 04 30 75 01 00 01");
     helios::Frame zurueck;
-    ASSERT_TRUE(frameLesen(f.data(), f.size(), zurueck));
-    EXPECT_EQ(zurueck.rate, 30000);
+    EXPECT_TRUE(frameLesen(f.data(), f.size(), zurueck) && zurueck.rate == 30000);
     EXPECT_FALSE(frameLesen(f.data(), f.size() - 1, zurueck));
 
     // Limits: the rate 7 to 65535, the count 1 to 4095, an empty frame a dark centre point.
@@ -81,7 +69,7 @@ TEST(Helios, StreamsThroughThePipelineAndStopsDark) {
         if (d == 0) letzter.assign(daten, daten + n);
     };
     t.starten();
-    spielen(t, 2);
+    t.spielen(2);
     auto g = emu.geraet(0);
     EXPECT_GT(g.frames, 200); // about 60 points per frame: 500 frames a second at most
     EXPECT_EQ(g.zuFrueh, 0);
@@ -103,32 +91,32 @@ TEST(Helios, AnUnpluggedDacIsReportedOnceAndUsedAgain) {
     ASSERT_TRUE(t.u.log.oeffnen(tmp / "log.txt"));
     auto& emu = aufbauen(t);
     t.starten();
-    spielen(t, 0.3);
+    t.spielen(0.3);
     emu.ausstecken(0, true);
     const long lumax = t.lumax().geraete[0].frames;
-    spielen(t, 1.5);
+    t.spielen(1.5);
     EXPECT_TRUE(t.dac->gestoert(0));
     EXPECT_GT(t.lumax().geraete[0].frames, lumax + 20);
     emu.ausstecken(0, false);
     const long vorher = emu.geraet(0).frames;
-    spielen(t, 2.5);
+    t.spielen(2.5);
     EXPECT_FALSE(t.dac->gestoert(0));
     EXPECT_GT(emu.geraet(0).frames, vorher + 50);
     AbspielenStoppen(*t.a);
     t.u.log.schliessen();
     const std::string log = test::leseDatei(tmp / "log.txt");
-    EXPECT_EQ(test::vorkommen(log, "(Helios Emu 1) antwortet nicht"), 1u);
-    EXPECT_EQ(test::vorkommen(log, "(Helios Emu 1) antwortet wieder"), 1u);
+    for (const char* zeile : {"(Helios Emu 1) antwortet nicht", "(Helios Emu 1) antwortet wieder"})
+        EXPECT_EQ(test::vorkommen(log, zeile), 1u) << zeile;
 }
 
 TEST(Helios, ADacTakenOffItsLogicalDeviceIsStoppedDark) {
     Anlage t("helios:1,lumax:1");
     auto& emu = aufbauen(t);
     t.starten();
-    spielen(t, 0.3);
+    t.spielen(0.3);
     ASSERT_NE(t.dac->laufenderStrom(0), nullptr);
     geraetWaehlen(t.g, t.u.env, 0, 0); // No Device
-    spielen(t, 0.2);
+    t.spielen(0.2);
     const auto g = emu.geraet(0);
     EXPECT_EQ(g.stopps, 1);
     for (const auto& p : g.gezeichnet.punkte) EXPECT_TRUE(dunkel(p));

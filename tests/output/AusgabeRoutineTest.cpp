@@ -14,14 +14,20 @@ std::int32_t ganzzahl(double v) {
 TEST(AusgabeRoutine, OnePointFrameGivesLeadInPointAndLeadOut) {
     Pipeline t;
     t.geraet(0);
-    t.figur({{10000, -5000, kWeiss, 0}});
+    Figur& f = t.figur({{10000, -5000, kWeiss, 0}});
     t.starten();
     t.routine();
     const auto& l = t.liste(0);
     ASSERT_EQ(l.anzahl(), 7 + 1 + 7);
-    for (long i = 1; i <= 7; ++i) EXPECT_EQ(l[i], (Listenpunkt{8000, -4000, 0, 0, 0, 0, true}));
-    EXPECT_EQ(l[8], (Listenpunkt{8000, -4000, 255, 255, 255, 255, true}));
-    EXPECT_EQ(l[15], (Listenpunkt{8000, -4000, 0, 0, 0, 0, true}));
+    for (long i = 1; i <= 15; ++i) {
+        const std::int16_t c = i == 8 ? 255 : 0; // 7 dark before and after the lit point
+        EXPECT_EQ(l[i], (Listenpunkt{8000, -4000, c, c, c, c, true})) << i;
+    }
+    // a fresh figure's copy grid of zeros means one full-size copy
+    f.Parameter[180] = f.Parameter[181] = f.Parameter[182] = 0;
+    t.routine();
+    EXPECT_EQ(l.anzahl(), 15);
+    EXPECT_EQ(l[8].X, 8000);
 }
 
 TEST(AusgabeRoutine, FlagsFromStatusAndTheFigureSwitches) {
@@ -31,21 +37,15 @@ TEST(AusgabeRoutine, FlagsFromStatusAndTheFigureSwitches) {
     t.a->Optimierung[0].MinimumFrammeEndPunkte = 0;
     Figur& f = t.figur({{0, 0, kRot, 4}, {1, 1, kRot, 2}, {2, 2, kRot, 1}, {3, 3, kRot, 8}});
     t.starten();
-    t.routine();
-    EXPECT_FALSE(t.liste(0)[1].Strecke);
-    EXPECT_TRUE(t.liste(0)[2].Strecke);
-    EXPECT_FALSE(t.liste(0)[2].Farbwechsel); // real-time optimisation off
-    EXPECT_FALSE(t.liste(0)[3].Ecke);
-    EXPECT_TRUE(t.liste(0)[4].Text);
+    const auto& l = t.liste(0);
+    t.routine(); // real-time optimisation off: no colour changes, no corners
+    EXPECT_TRUE(!l[1].Strecke && l[2].Strecke && !l[2].Farbwechsel && !l[3].Ecke && l[4].Text);
     f.Parameter[398] = 1;
     t.routine();
-    EXPECT_TRUE(t.liste(0)[2].Farbwechsel);
-    EXPECT_TRUE(t.liste(0)[3].Ecke);
-    EXPECT_FALSE(t.liste(0)[1].Weich);
+    EXPECT_TRUE(l[2].Farbwechsel && l[3].Ecke && !l[1].Weich);
     f.Parameter[397] = 1; // soft colour: no colour-change points, every point soft
     t.routine();
-    EXPECT_FALSE(t.liste(0)[2].Farbwechsel);
-    EXPECT_TRUE(t.liste(0)[1].Weich);
+    EXPECT_TRUE(!l[2].Farbwechsel && l[1].Weich);
 }
 
 TEST(AusgabeRoutine, EmptyTracksAddNothingAndSidesComeInOrder) {
@@ -80,11 +80,9 @@ TEST(AusgabeRoutine, IntensityRules) {
     t.starten();
     t.routine();
     auto intensitaet = [&](int d, long i) { return t.liste(d)[7 + i].I; };
-    EXPECT_EQ(intensitaet(0, 1), 51 + 63 + 85 + 56);
-    EXPECT_EQ(intensitaet(0, 2), 51 + 56);
-    EXPECT_EQ(intensitaet(0, 3), 34 + 56);
-    EXPECT_EQ(intensitaet(0, 4), 0);
-    EXPECT_EQ(intensitaet(1, 3), 136);
+    EXPECT_EQ((std::vector<int>{intensitaet(0, 1), intensitaet(0, 2), intensitaet(0, 3),
+                                intensitaet(0, 4), intensitaet(1, 3)}),
+              (std::vector<int>{51 + 63 + 85 + 56, 51 + 56, 34 + 56, 0, 136}));
 }
 
 TEST(AusgabeRoutine, ShowSizeClampBlanksOrKeepsByFigureSetting164) {
@@ -135,8 +133,7 @@ TEST(AusgabeRoutine, EffectsTransformThePoint) {
     E[4] = 0; // red at half level
     E[15] = 0;
     t.routine();
-    EXPECT_EQ(t.liste(0)[8].R, 128);
-    EXPECT_EQ(t.liste(0)[8].G, 255);
+    EXPECT_EQ(std::tuple(t.liste(0)[8].R, t.liste(0)[8].G), std::tuple(128, 255));
 }
 
 TEST(AusgabeRoutine, CopyGridPlacesCopiesAndJumpsBetweenThem) {
@@ -163,20 +160,7 @@ TEST(AusgabeRoutine, CopyGridPlacesCopiesAndJumpsBetweenThem) {
     f.Parameter[185] = 0;
     t.routine();
     ASSERT_EQ(l.anzahl(), 5);
-    EXPECT_EQ(l[1].X, 500);
-    EXPECT_EQ(l[3].X, 10000 + 500);
-    EXPECT_EQ(l[5].X, -10000 + 500);
-}
-
-TEST(AusgabeRoutine, FreshFigureCopyGridZerosMeanOneFullSizeCopy) {
-    Pipeline t;
-    t.geraet(0);
-    Figur& f = t.figur({{10000, 0, kWeiss, 0}});
-    f.Parameter[180] = f.Parameter[181] = f.Parameter[182] = 0;
-    t.starten();
-    t.routine();
-    EXPECT_EQ(t.liste(0).anzahl(), 15);
-    EXPECT_EQ(t.liste(0)[8].X, 8000);
+    EXPECT_EQ(std::tuple(l[1].X, l[3].X, l[5].X), std::tuple(500, 10000 + 500, -10000 + 500));
 }
 
 TEST(AusgabeRoutine, HalfMaskingAndColoursOutsideTheByteRange) {
@@ -188,7 +172,6 @@ TEST(AusgabeRoutine, HalfMaskingAndColoursOutsideTheByteRange) {
     ausgabeVorbereiten(*t.a, t.p);
     t.starten();
     t.routine();
-    EXPECT_EQ(t.liste(0)[8].R, 0);
-    EXPECT_EQ(t.liste(0)[9].R, 255); // clamped, not lost
-    EXPECT_EQ(t.liste(0)[9].G, 0);
+    const auto& l = t.liste(0);
+    EXPECT_TRUE(l[8].R == 0 && l[9].R == 255 && l[9].G == 0); // clamped, not lost
 }

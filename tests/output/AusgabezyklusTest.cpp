@@ -66,8 +66,7 @@ TEST(Ausgabezyklus, SimulationFillsItsListAndSendsNothing) {
     EXPECT_GT(n, 2);
     EXPECT_EQ(t.a->SimLetzterIndex % 7, 0);
     EXPECT_EQ(t.a->SimPunktListe[5], 5);
-    EXPECT_TRUE(t.schreiber.punkte[1].empty());
-    EXPECT_EQ(t.schreiber.gesendet.count(1), 0u);
+    EXPECT_TRUE(t.schreiber.punkte[1].empty() && t.schreiber.gesendet.count(1) == 0);
     EXPECT_EQ(gezeichnet, 1);
     t.zyklus();
     EXPECT_EQ(t.a->SimLetzterIndex / 7 + 1, n); // reset each cycle, not accumulated
@@ -85,16 +84,15 @@ TEST(Ausgabezyklus, PreviewRecordsWhatTheDevicesReceiveAndStopBlanksIt) {
     const auto& gesendet = t.schreiber.punkte[1];
     ASSERT_FALSE(gesendet.empty());
     ASSERT_EQ(t.a->SimLetzterIndex / 7 + 1, static_cast<long>(gesendet.size()));
+    // after the master controls, as the laser gets it
     for (std::size_t i = 0; i < gesendet.size(); ++i) {
         const double* z = t.a->SimPunktListe.data() + 7 * i;
-        EXPECT_EQ(z[0], gesendet[i].X);
-        EXPECT_EQ(z[2], gesendet[i].R); // after the master controls, as the laser gets it
+        EXPECT_EQ(std::tuple(z[0], z[2]), std::tuple(gesendet[i].X, gesendet[i].R)) << i;
     }
     int gezeichnet = 0;
     t.a->SimulationZeichnen = [&] { ++gezeichnet; };
     AbspielenStoppen(*t.a);
-    EXPECT_EQ(t.a->SimLetzterIndex, -7);
-    EXPECT_EQ(gezeichnet, 1);
+    EXPECT_TRUE(t.a->SimLetzterIndex == -7 && gezeichnet == 1);
 }
 
 TEST(Ausgabezyklus, IldaShowExportRecordsOneFramePerCycle) {
@@ -111,8 +109,7 @@ TEST(Ausgabezyklus, IldaShowExportRecordsOneFramePerCycle) {
     ASSERT_TRUE(rec.beenden(t.u.env));
     auto koepfe = ilda::abschnitteLesen(test::leseDatei(tmp / "show.ild"));
     ASSERT_EQ(koepfe.size(), 4u);
-    EXPECT_EQ(koepfe[2].nummer, 2);
-    EXPECT_EQ(koepfe[2].gesamt, 3);
+    EXPECT_TRUE(koepfe[2].nummer == 2 && koepfe[2].gesamt == 3);
     EXPECT_TRUE(t.schreiber.punkte[0].empty());
 }
 
@@ -136,15 +133,13 @@ TEST(Ausgabezyklus, PlaybackPassesFollowTheClock) {
     t.a->AusgabeGestoppt = [&] { ++gestoppt; };
     AbspielenStoppen(*t.a);
     AbspielenDurchlauf(*t.a, t.s, t.p, t.u.env);
-    EXPECT_EQ(gestoppt, 1);
-    EXPECT_FALSE(t.a->Wiedergabe);
+    EXPECT_TRUE(gestoppt == 1 && !t.a->Wiedergabe);
 }
 
 TEST(Ausgabezyklus, SettingsOfThePipelineRoundTrip) {
-    test::Kratzordner tmp;
     Pipeline t;
-    Einstellungen e(t.u.log, t.u.pumpe);
-    e.IniPfad = (tmp / "s.ini").string();
+    test::Einstellungsdatei d;
+    auto& e = d.e;
     t.a->Optimierung[2].MaxStreckenLaenge = 1234;
     t.a->Optimierung[2].GoMitte = true;
     t.a->Optimierung[2].NoPointValue[3] = -77;
@@ -154,19 +149,18 @@ TEST(Ausgabezyklus, SettingsOfThePipelineRoundTrip) {
     alleFarbenKorrigieren(t.a->Farben, t.p);
     t.a->EllipsenVorschub = 20;
     ausgabeEinstellungenSpeichern(*t.a, e);
-    EXPECT_EQ(e.ini().lesen(e.IniPfad, "Optionen_Optimierung", "MaxStreckenLaenge(2)"), "12340000");
-    EXPECT_EQ(
-        e.ini().lesen(e.IniPfad, "Optionen_Hardware", "Zuordnung_Spurseite_2_Logischespur(1,2)"),
-        "-10000");
-    EXPECT_EQ(e.ini().lesen(e.IniPfad, "Optionen_Optimierung", "Steigung2_1"), "0");
+    for (auto [abschnitt, schluessel, wert] :
+         {std::tuple{"Optionen_Optimierung", "MaxStreckenLaenge(2)", "12340000"},
+          {"Optionen_Hardware", "Zuordnung_Spurseite_2_Logischespur(1,2)", "-10000"},
+          {"Optionen_Optimierung", "Steigung2_1", "0"}})
+        EXPECT_EQ(d.lesen(abschnitt, schluessel), wert) << schluessel;
 
     AusgabeZustand b;
     ausgabeEinstellungenLaden(b, t.p, e);
     const auto& q = b.Optimierung[2];
     EXPECT_TRUE(q.MaxStreckenLaenge == 1234 && q.GoMitte && q.NoPointValue[3] == -77);
     EXPECT_TRUE(b.SpurZuordnung[1][2] && !b.SpurZuordnung[0][2]);
-    EXPECT_EQ(b.Geometrie[2].Drehung, 5);
-    EXPECT_FALSE(b.Farben.geraete[2].kanalAn[1]);
+    EXPECT_TRUE(b.Geometrie[2].Drehung == 5 && !b.Farben.geraete[2].kanalAn[1]);
     EXPECT_EQ(b.Farben.geraete[2].kurven[1][200], 0); // curves rebuilt after loading
     EXPECT_EQ(b.EllipsenVorschub, 20);
     // an ellipse feed below 7 is replaced by 15

@@ -1,18 +1,13 @@
 #include "output/Effekte.h"
-#include "TestHilfe.h"
-#include "einstellungen/Einstellungen.h"
+#include "Pipeline.h"
 
 using namespace sw;
 
-TEST(Effekte, APassWithoutEffectsChangesNothing) {
-    Effekte e;
-    const auto vorher = e.EffektWerte[3];
-    VerzerrungsValuesBerechnen(e, 3, 37);
-    EXPECT_EQ(e.EffektWerte[3], vorher);
-}
-
 TEST(Effekte, RotationScalesWithThePassWrapsAndBounces) {
     Effekte e;
+    const auto vorher = e.EffektWerte[3]; // a pass without effects changes nothing
+    VerzerrungsValuesBerechnen(e, 3, 37);
+    EXPECT_EQ(e.EffektWerte[3], vorher);
     e.AutoWert[0][1] = 10;
     VerzerrungsValuesBerechnen(e, 0, 20);
     EXPECT_DOUBLE_EQ(e.EffektWerte[0][1], 1);
@@ -24,8 +19,7 @@ TEST(Effekte, RotationScalesWithThePassWrapsAndBounces) {
     e.FlipFlop[0][1] = 1;
     e.EffektWerte[0][1] = 359.5;
     VerzerrungsValuesBerechnen(e, 0, 30);
-    EXPECT_EQ(e.EffektWerte[0][1], 360);
-    EXPECT_EQ(e.EffektSchritte[0][1], -0.005);
+    EXPECT_EQ(std::tuple(e.EffektWerte[0][1], e.EffektSchritte[0][1]), std::tuple(360.0, -0.005));
     VerzerrungsValuesBerechnen(e, 0, 20);
     EXPECT_DOUBLE_EQ(e.EffektWerte[0][1], 359);
     // a rising colour level is held at 1
@@ -59,10 +53,7 @@ TEST(Effekte, GlidingTargets) {
 }
 
 TEST(Effekte, WindowControlsInTheSettings) {
-    test::Kratzordner tmp;
-    test::TestUmgebung u;
-    Einstellungen s(u.log, u.pumpe);
-    s.IniPfad = (tmp / "e.ini").string();
+    test::Einstellungsdatei d;
     Effekte e;
     for (int t = -1; t <= 12; ++t) {
         e.AutoModus[t][1] = 1;
@@ -71,15 +62,13 @@ TEST(Effekte, WindowControlsInTheSettings) {
         e.FlipFlop[t][1] = 1;
     }
     e.checkBegrenzung = true;
-    effekteSpeichern(e, s);
-    EXPECT_EQ(s.ini().lesen(s.IniPfad, "Optionen_4_FrmEffekts", "frmEffekts.checkAuto(1).Value"),
-              "10000");
+    effekteSpeichern(e, d.e);
+    EXPECT_EQ(d.lesen("Optionen_4_FrmEffekts", "frmEffekts.checkAuto(1).Value"), "10000");
     Effekte f;
-    effekteLaden(f, s);
-    EXPECT_EQ(f.AutoModus[7][1], 1);
-    EXPECT_EQ(f.AutoWert[7][1], 33);
-    EXPECT_EQ(f.GrenzeMax[7][1], 720);
-    EXPECT_EQ(f.FlipFlop[7][1], 1);
-    EXPECT_EQ(f.GrenzeMax[7][2], 1);
+    effekteLaden(f, d.e);
+    EXPECT_EQ(std::tuple(f.AutoModus[7][1], f.AutoWert[7][1], f.GrenzeMax[7][1], f.FlipFlop[7][1],
+                         f.GrenzeMax[7][2]),
+              std::tuple(e.AutoModus[7][1], e.AutoWert[7][1], e.GrenzeMax[7][1], e.FlipFlop[7][1],
+                         e.GrenzeMax[7][2]));
     EXPECT_TRUE(f.checkBegrenzung);
 }

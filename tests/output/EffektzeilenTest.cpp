@@ -11,14 +11,16 @@ using namespace sw;
 
 TEST(Effektzeilen, ReadableUnitsRoundTripAndNameTheTablesNeutralValues) {
     // neutral values: size 127 is 100 %, stretch 1 is 100 %, level 1 is 100 %, 0 elsewhere
-    EXPECT_DOUBLE_EQ(anzeigeWert(0, 127), 100);
-    EXPECT_DOUBLE_EQ(anzeigeWert(2, 1), 100);
-    EXPECT_DOUBLE_EQ(anzeigeWert(3, -1), -100);
-    EXPECT_DOUBLE_EQ(anzeigeWert(4, 1), 100);
-    EXPECT_DOUBLE_EQ(anzeigeWert(5, -1), 0);
-    EXPECT_DOUBLE_EQ(anzeigeWert(9, 0.25), 25);
-    EXPECT_DOUBLE_EQ(anzeigeWert(11, 0.5), 100); // 2 x 0.5 x 32767: the picture's half width
-    EXPECT_DOUBLE_EQ(anzeigeWert(16, 90), 90);
+    // (offset 11: 2 x 0.5 x 32767 is the picture's half width)
+    for (auto [p, wert, anzeige] : {std::tuple{0, 127.0, 100.0},
+                                    {2, 1.0, 100.0},
+                                    {3, -1.0, -100.0},
+                                    {4, 1.0, 100.0},
+                                    {5, -1.0, 0.0},
+                                    {9, 0.25, 25.0},
+                                    {11, 0.5, 100.0},
+                                    {16, 90.0, 90.0}})
+        EXPECT_DOUBLE_EQ(anzeigeWert(p, wert), anzeige) << p;
     for (int p = 0; p < kEffektParameter; ++p)
         for (double v : {-1.0, -0.3, 0.0, 0.7, 1.0, 127.0})
             EXPECT_NEAR(tabellenWert(p, anzeigeWert(p, v)), v, 1e-12) << p;
@@ -30,8 +32,7 @@ TEST(Effektzeilen, ReadableUnitsRoundTripAndNameTheTablesNeutralValues) {
         EXPECT_LE(z.anzeigeMin, anzeigeWert(p, e.GrenzeMin[0][i]) + 1e-9) << p;
         EXPECT_GE(z.anzeigeMax, anzeigeWert(p, e.GrenzeMax[0][i]) - 1e-9) << p;
     }
-    EXPECT_EQ(effektZeile(13).art, EffektArt::Keine);
-    EXPECT_EQ(effektZeile(20).art, EffektArt::Keine);
+    EXPECT_TRUE(effektZeile(13).art == EffektArt::Keine && effektZeile(20).art == EffektArt::Keine);
 }
 
 TEST(Effektzeilen, AutoValueInReadableUnits) {
@@ -66,14 +67,12 @@ TEST(Effektzeilen, StartValueAbsoluteOrRelativeOnOneOrAllTracks) {
     e.EffektWerte[2][1] = 30;
     e.EffektWerte[3][1] = 100;
     startwertSetzen(e, kAlleSpuren, 1, 45, 0, true);
-    EXPECT_EQ(e.EffektWerte[2][1], 45);
-    EXPECT_EQ(e.EffektWerte[3][1], 45);
-    EXPECT_EQ(e.EffektWerte[-1][1], 45);
+    EXPECT_EQ(std::tuple(e.EffektWerte[2][1], e.EffektWerte[3][1], e.EffektWerte[-1][1]),
+              std::tuple(45.0, 45.0, 45.0));
 
     e.EffektWerte[3][1] = 100;
     startwertSetzen(e, kAlleSpuren, 1, 55, 45, false); // +10 on each, the difference stays
-    EXPECT_EQ(e.EffektWerte[2][1], 55);
-    EXPECT_EQ(e.EffektWerte[3][1], 110);
+    EXPECT_EQ(std::tuple(e.EffektWerte[2][1], e.EffektWerte[3][1]), std::tuple(55.0, 110.0));
 
     // a single track in readable units: 50 % size is 63.5
     startwertSetzen(e, 4, 0, 50, 100, true);

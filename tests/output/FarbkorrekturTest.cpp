@@ -1,5 +1,5 @@
 #include "output/Farbkorrektur.h"
-#include "TestHilfe.h"
+#include "Pipeline.h"
 
 #include <tuple>
 
@@ -23,8 +23,7 @@ TEST(Farbkorrektur, DefaultsSendThePaletteUnchanged) {
     EXPECT_EQ(farbe(g, p, FarbIndexAusRGB(255, 136, 17)), (RGB{255, 136, 17}));
     Ausgabepunkt a{32767, 32767, 200, 100, 50, 255};
     zonenUndKurven(g, a);
-    EXPECT_EQ(a.R, 200);
-    EXPECT_EQ(a.B, 50);
+    EXPECT_EQ(std::tuple(a.R, a.B), std::tuple(200.0, 50.0));
 }
 
 TEST(Farbkorrektur, CurveThroughThreeControlPoints) {
@@ -36,9 +35,8 @@ TEST(Farbkorrektur, CurveThroughThreeControlPoints) {
     g.midPosition[0] = 128;
     g.midWert[0] = 120;
     FarbenKorrigieren(f, p, 2);
-    EXPECT_EQ(g.kurven[0][0], 20);
-    EXPECT_EQ(g.kurven[0][128], 120);
-    EXPECT_EQ(g.kurven[0][255], 220);
+    EXPECT_EQ(std::tuple(g.kurven[0][0], g.kurven[0][128], g.kurven[0][255]),
+              std::tuple(20, 120, 220));
     // smooth and rising in between
     for (std::size_t v = 1; v < 256; ++v) EXPECT_GE(g.kurven[0][v], g.kurven[0][v - 1]);
     // a mid position at the end cannot carry a spline: the curves stay as they were
@@ -54,21 +52,16 @@ TEST(Farbkorrektur, TtlAndMissingBlueMixedIntoRedAndGreen) {
     g.TTL_Gesetzt[1] = 1;
     g.kanalAn[2] = false;
     FarbenKorrigieren(f, p, 0);
-    EXPECT_EQ(g.kurven[1][0], 0);
-    EXPECT_EQ(g.kurven[1][1], 255);
-    EXPECT_EQ(g.kurven[1][200], 255);
-    EXPECT_EQ(g.kurven[2][200], 0);
+    EXPECT_EQ(std::tuple(g.kurven[1][0], g.kurven[1][1], g.kurven[1][200], g.kurven[2][200]),
+              std::tuple(0, 255, 255, 0));
     g.TTL_Gesetzt[1] = 0;
     FarbenKorrigieren(f, p, 0);
-    auto c = farbe(g, p, FarbIndexAusRGB(0, 0, 255));
-    EXPECT_EQ(c.R, 127.5); // 128 once converted to a byte, half to even
-    EXPECT_EQ(c.G, 127.5);
-    EXPECT_EQ(c.B, 0);
+    // 127.5 is 128 once converted to a byte, half to even
+    EXPECT_EQ(farbe(g, p, FarbIndexAusRGB(0, 0, 255)), (RGB{127.5, 127.5, 0}));
     EXPECT_EQ(farbe(g, p, 4095), (RGB{255, 255, 0}));
     // with levels the mix runs at run time on the table's colours
-    c = farbe(g, p, FarbIndexAusRGB(0, 0, 255), 0);
-    EXPECT_EQ(c.R, 127.5);
-    EXPECT_EQ(c.B, 0);
+    const auto c = farbe(g, p, FarbIndexAusRGB(0, 0, 255), 0);
+    EXPECT_EQ(std::tuple(c.R, c.B), std::tuple(127.5, 0.0));
     g.Offset[0] = 200;
     EXPECT_EQ(farbe(g, p, FarbIndexAusRGB(0, 0, 255), 0).R, 0); // not above the channel's offset
 }
@@ -91,10 +84,8 @@ TEST(Farbkorrektur, AudienceZoneDimsStrictlyInside) {
 }
 
 TEST(Farbkorrektur, SettingsRoundTrip) {
-    test::Kratzordner tmp;
-    test::TestUmgebung u;
-    Einstellungen e(u.log, u.pumpe);
-    e.IniPfad = (tmp / "f.ini").string();
+    test::Einstellungsdatei d;
+    auto& e = d.e;
     Farbkorrektur f;
     auto& q = f.geraete[5];
     q.minimum[1] = 12;
@@ -104,17 +95,13 @@ TEST(Farbkorrektur, SettingsRoundTrip) {
     q.BeamHelligkeit = 0.75;
     q.Intensitaet_gleich_HellsteFarbe = true;
     farbkorrekturSpeichern(f, e, 5);
-    EXPECT_EQ(e.ini().lesen(e.IniPfad, "Farbkorrektur", " G_Min_Farbkorrektur(5)"), "120000");
-    EXPECT_EQ(
-        e.ini().lesen(e.IniPfad, "Optionen_Optimierung", "Intensitaet_gleich_HellsteFarbe(5)"),
-        "-10000");
+    EXPECT_EQ(d.lesen("Farbkorrektur", " G_Min_Farbkorrektur(5)"), "120000");
+    EXPECT_EQ(d.lesen("Optionen_Optimierung", "Intensitaet_gleich_HellsteFarbe(5)"), "-10000");
     Farbkorrektur g;
     farbkorrekturLaden(g, e, 5);
-    const auto& r = g.geraete[5];
-    EXPECT_EQ(r.minimum[1], 12);
-    EXPECT_EQ(r.midWert[2], 99);
-    EXPECT_EQ(r.TTL_Gesetzt[0], 1);
-    EXPECT_EQ(r.AudienceZone[3], 4);
-    EXPECT_EQ(r.BeamHelligkeit, 0.75);
-    EXPECT_TRUE(r.Intensitaet_gleich_HellsteFarbe);
+    const auto felder = [](const GeraeteFarben& r) {
+        return std::tuple(r.minimum, r.midWert, r.TTL_Gesetzt, r.AudienceZone, r.BeamHelligkeit,
+                          r.Intensitaet_gleich_HellsteFarbe);
+    };
+    EXPECT_EQ(felder(g.geraete[5]), felder(q));
 }

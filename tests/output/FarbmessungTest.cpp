@@ -20,9 +20,7 @@ TEST(Farbmessung, MeasuringPatternHasFortyOneRingsOfPointsTenDegreesApart) {
         const Listenpunkt& p = liste[i];
         const long ring = (i - 1) / 37, imRing = (i - 1) % 37;
         EXPECT_NEAR(std::hypot(p.X, p.Y), 2000 + 75 * ring, 1) << i;
-        EXPECT_EQ(p.R, 40);
-        EXPECT_EQ(p.G, 0);
-        EXPECT_EQ(p.I, 40);
+        EXPECT_TRUE(p.R == 40 && p.G == 0 && p.I == 40) << i;
         EXPECT_EQ(p.Strecke, imRing != 0) << i; // each ring is reached dark, then drawn
         if (imRing > 0) {
             const Listenpunkt& q = liste[i - 1];
@@ -44,27 +42,22 @@ TEST(Farbmessung, CurveFittedFromTheMarks) {
     ASSERT_TRUE(k);
     EXPECT_EQ(*k, (Kurvenpunkte{20, 230, 128, 90}));
     GeraeteFarben g;
-    g.Steigung[0] = (k->maximum - k->minimum) / 255.0;
-    g.Offset[0] = k->minimum;
-    g.midPosition[0] = k->midPosition;
-    g.midWert[0] = k->midWert;
-    ASSERT_TRUE(farbkurvenBauen(g));
-    EXPECT_EQ(g.kurven[0][0], 20);
-    EXPECT_EQ(g.kurven[0][128], 90);
-    EXPECT_EQ(g.kurven[0][255], 230);
-    EXPECT_TRUE(std::is_sorted(g.kurven[0].begin(), g.kurven[0].end()));
+    const auto bauen = [&g](const Kurvenpunkte& kp) {
+        g.Steigung[0] = (kp.maximum - kp.minimum) / 255.0;
+        g.Offset[0] = kp.minimum;
+        g.midPosition[0] = kp.midPosition;
+        g.midWert[0] = kp.midWert;
+        return farbkurvenBauen(g) && std::is_sorted(g.kurven[0].begin(), g.kurven[0].end());
+    };
+    EXPECT_TRUE(bauen(*k));
+    EXPECT_EQ(std::tuple(g.kurven[0][0], g.kurven[0][128], g.kurven[0][255]),
+              std::tuple(20, 90, 230));
     // a half mark that would make the curve overshoot and fall is moved towards the line
     k = kurveAnpassen({1, 195, 200});
     ASSERT_TRUE(k);
-    EXPECT_EQ(k->minimum, 0);
-    EXPECT_EQ(k->maximum, 200);
-    EXPECT_LT(k->midWert, 195);
-    EXPECT_GT(k->midWert, 100);
-    g.Steigung[0] = 200 / 255.0;
-    g.Offset[0] = 0;
-    g.midWert[0] = k->midWert;
-    ASSERT_TRUE(farbkurvenBauen(g));
-    EXPECT_TRUE(std::is_sorted(g.kurven[0].begin(), g.kurven[0].end()));
+    EXPECT_EQ(std::tuple(k->minimum, k->maximum), std::tuple(0, 200));
+    EXPECT_TRUE(k->midWert < 195 && k->midWert > 100) << k->midWert;
+    EXPECT_TRUE(bauen(*k));
     // one step further towards the line would still rise: the fit moved no more than needed
     g.midWert[0] = k->midWert + 1;
     ASSERT_TRUE(farbkurvenBauen(g));
@@ -81,8 +74,7 @@ TEST(Farbmessung, ProcedureDrivesTheMeasuringModeAndTakesTheFittedChannels) {
     Paletten p;
     Farbmessung m;
     messungStarten(a, m, 3);
-    EXPECT_TRUE(a.Farbmessmodus);
-    EXPECT_EQ(a.GemessenesGeraet, 3);
+    EXPECT_TRUE(a.Farbmessmodus && a.GemessenesGeraet == 3);
     EXPECT_EQ(a.Messfarbe, (std::array<std::int16_t, 3>{0, 0, 0}));
     for (int i = 0; i < 4; ++i) messpegelSchritt(a, m, 1);
     EXPECT_EQ(a.Messfarbe, (std::array<std::int16_t, 3>{20, 0, 0}));
@@ -109,18 +101,14 @@ TEST(Farbmessung, ProcedureDrivesTheMeasuringModeAndTakesTheFittedChannels) {
     g.TTL_Gesetzt[2] = 1;
     const auto genommen = messungUebernehmen(a, m, p);
     EXPECT_EQ(genommen, (std::array<bool, 3>{true, false, true}));
-    EXPECT_FALSE(a.Farbmessmodus);
-    EXPECT_EQ(a.GemessenesGeraet, -1);
-    EXPECT_FALSE(m.laeuft);
+    EXPECT_TRUE(!a.Farbmessmodus && a.GemessenesGeraet == -1 && !m.laeuft);
     EXPECT_EQ(g.minimum, (std::array<int, 3>{19, 0, 9}));
     EXPECT_EQ(g.maximum, (std::array<int, 3>{240, 255, 200}));
     EXPECT_EQ(g.midWert[2], 60);
     EXPECT_EQ(g.TTL_Gesetzt[2], 0); // a measured channel is a curve, not a switch
     // the curves were rebuilt
-    EXPECT_EQ(g.kurven[0][0], 19);
-    EXPECT_EQ(g.kurven[0][255], 240);
-    EXPECT_EQ(g.kurven[2][128], 60);
-    EXPECT_EQ(g.kurven[1][100], 100);
+    EXPECT_EQ(std::tuple(g.kurven[0][0], g.kurven[0][255], g.kurven[2][128], g.kurven[1][100]),
+              std::tuple(19, 240, 60, 100));
 
     // cancelling leaves every setting as it was
     messungStarten(a, m, 0);
@@ -154,9 +142,7 @@ TEST(Farbmessung, TheMeasuredDeviceShowsThePatternAloneAndRaw) {
     for (const auto& p : mess)
         if (!test::dunkel(p)) {
             ++hell;
-            EXPECT_EQ(p.R, 40);
-            EXPECT_EQ(p.G, 0);
-            EXPECT_EQ(p.B, 0);
+            EXPECT_TRUE(p.R == 40 && p.G == 0 && p.B == 0);
             // on a ring, never the figure's diagonal inside radius 2000
             EXPECT_NEAR(std::hypot(p.X - 32767, p.Y - 32767), 3500, 1501);
         }

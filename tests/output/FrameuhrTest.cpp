@@ -29,15 +29,21 @@ struct Uhrtest : ::testing::Test {
 
 } // namespace
 
-TEST_F(Uhrtest, TwentyFiveFramesPerSecondAtTwentyMsPasses) {
+TEST_F(Uhrtest, TwentyFiveFramesPerSecondAtTwentyMsPassesStillFiguresAndEmptyTracks) {
     figur(10, 2000);
     schritt(20);
     EXPECT_EQ(u.position[0], 0.5);
     EXPECT_EQ(schritt(20), 1);
     EXPECT_EQ(u.position[0], 1.0);
+    figur(1, 2000);
+    EXPECT_EQ(schritt(1000), 0);
+    figur(5, 0);
+    EXPECT_EQ(schritt(1000), 0);
+    s.SpurAuswahl[0].Figur = -1;
+    EXPECT_EQ(schritt(1000), 0);
 }
 
-TEST_F(Uhrtest, ForwardAndBackwardWrapOrHold) {
+TEST_F(Uhrtest, ForwardBackwardAndPingPongWrapHoldOrBounce) {
     figur(4, 50); // one frame per ms
     u.position[0] = 3.4;
     EXPECT_EQ(schritt(0.3), 0);
@@ -56,9 +62,6 @@ TEST_F(Uhrtest, ForwardAndBackwardWrapOrHold) {
     figur(4, 50, 1, 1);
     u.position[0] = 0.2;
     EXPECT_EQ(schritt(0.9), 0);
-}
-
-TEST_F(Uhrtest, PingPongBounces) {
     figur(4, 50, 2, 1);
     EXPECT_EQ(schritt(2.5), 2);
     EXPECT_EQ(schritt(1), 3); // 3.5 > 3: held at 3, turning back
@@ -71,15 +74,6 @@ TEST_F(Uhrtest, PingPongBounces) {
     schritt(1);
     EXPECT_EQ(schritt(5), 0);
     EXPECT_EQ(schritt(1), 0); // stops at the first frame
-}
-
-TEST_F(Uhrtest, StillFiguresAndEmptyTracks) {
-    figur(1, 2000);
-    EXPECT_EQ(schritt(1000), 0);
-    figur(5, 0);
-    EXPECT_EQ(schritt(1000), 0);
-    s.SpurAuswahl[0].Figur = -1;
-    EXPECT_EQ(schritt(1000), 0);
 }
 
 TEST_F(Uhrtest, StartFrameOfSetting13AndTheFigureEndWatcher) {
@@ -95,9 +89,7 @@ TEST_F(Uhrtest, StartFrameOfSetting13AndTheFigureEndWatcher) {
     u.figurEndeAusstehend = true;
     u.position[0] = 3;
     EXPECT_EQ(schritt(2), 0);
-    EXPECT_EQ(gemeldet, 0);
-    EXPECT_FALSE(u.figurEndeAusstehend);
-    EXPECT_EQ(u.position[0], 0);
+    EXPECT_TRUE(gemeldet == 0 && !u.figurEndeAusstehend && u.position[0] == 0);
 }
 
 TEST(xTimer, MeasuresOnTheProgramClock) {

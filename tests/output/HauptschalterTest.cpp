@@ -41,8 +41,7 @@ struct Zwei : Pipeline {
 TEST(Hauptschalter, BlackoutDarkensEveryDeviceInTheNextCycleAtTheSamePositions) {
     Zwei t;
     t.naechster();
-    ASSERT_TRUE(hell(t.schreiber.punkte[0]));
-    ASSERT_TRUE(hell(t.schreiber.punkte[1]));
+    ASSERT_TRUE(hell(t.schreiber.punkte[0]) && hell(t.schreiber.punkte[1]));
     const auto vorher = t.schreiber.punkte[0];
 
     t.a->Haupt.Blackout = true;
@@ -101,11 +100,8 @@ TEST(Hauptschalter, BrightnessScalesTheColoursAfterTheCurves) {
     t.a->Haupt.Helligkeit = 0.5;
     DeviceAuswahl(*t.a, 0, Ausgabepunkt{1000, 2000, 128, 128, 255, 255});
     const auto& p = t.schreiber.punkte[0].at(0);
-    EXPECT_TRUE(p.X == 1000 && p.Y == 2000);
-    EXPECT_EQ(p.R, 100);
-    EXPECT_EQ(p.G, 64);
-    EXPECT_EQ(p.B, 127.5);
-    EXPECT_EQ(p.I, 127.5);
+    EXPECT_EQ(std::tuple(p.X, p.Y, p.R, p.G, p.B, p.I),
+              std::tuple(1000.0, 2000.0, 100.0, 64.0, 127.5, 127.5));
 
     // over a whole cycle every point is half of what full brightness gives
     t.geraet(0);
@@ -121,12 +117,10 @@ TEST(Hauptschalter, BrightnessScalesTheColoursAfterTheCurves) {
     ASSERT_TRUE(hell(voll));
     const auto halb = zyklus(0.5);
     ASSERT_EQ(halb.size(), voll.size());
-    for (std::size_t i = 0; i < voll.size(); ++i) {
-        EXPECT_EQ(halb[i].R, voll[i].R / 2) << i;
-        EXPECT_EQ(halb[i].G, voll[i].G / 2) << i;
-        EXPECT_EQ(halb[i].B, voll[i].B / 2) << i;
-        EXPECT_EQ(halb[i].I, voll[i].I / 2) << i;
-    }
+    for (std::size_t i = 0; i < voll.size(); ++i)
+        EXPECT_EQ(std::tuple(halb[i].R, halb[i].G, halb[i].B, halb[i].I),
+                  std::tuple(voll[i].R / 2, voll[i].G / 2, voll[i].B / 2, voll[i].I / 2))
+            << i;
     // 0 % is dark, values outside 0 to 1 are kept within
     EXPECT_FALSE(hell(zyklus(0)));
     const auto mehr = zyklus(3);
@@ -135,23 +129,19 @@ TEST(Hauptschalter, BrightnessScalesTheColoursAfterTheCurves) {
 }
 
 TEST(Hauptschalter, SettingsArmOnlyWhenAskedAndKeepTheBrightness) {
-    test::Kratzordner tmp;
-    test::TestUmgebung u;
-    Einstellungen e(u.log, u.pumpe);
-    e.IniPfad = (tmp / "s.ini").string();
+    test::Einstellungsdatei d;
+    auto& e = d.e;
 
     // nothing stored: disarmed at full brightness, and a blackout left over is cleared
     Hauptschalter h;
     h.Blackout = true;
     hauptschalterLaden(h, e);
-    EXPECT_FALSE(h.LaserFreigabe);
-    EXPECT_FALSE(h.Blackout);
-    EXPECT_EQ(h.Helligkeit, 1);
+    EXPECT_TRUE(!h.LaserFreigabe && !h.Blackout && h.Helligkeit == 1);
 
     h.Helligkeit = 0.4;
     hauptschalterSpeichern(h, e);
-    EXPECT_EQ(e.ini().lesen(e.IniPfad, "Laser", "Helligkeit"), "400000");
-    EXPECT_FALSE(e.ini().lesen(e.IniPfad, "Laser", "FreigabeBeimStart").has_value());
+    EXPECT_EQ(d.lesen("Laser", "Helligkeit"), "400000");
+    EXPECT_FALSE(d.lesen("Laser", "FreigabeBeimStart").has_value());
     e.zahlSchreiben("Laser", "FreigabeBeimStart", 1);
     Hauptschalter g;
     hauptschalterLaden(g, e);

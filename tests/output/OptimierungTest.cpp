@@ -10,8 +10,7 @@ TEST(Optimierung, StepCountsRoundHalfToEvenAndLimitsGoByKindOfPoint) {
     // the closing entry sits on the first one, so the way into the first is of length 0
     auto a = walk(o, {hell(0, 0), hell(1500, 0)});
     ASSERT_EQ(a.size(), 1u + 2 + 2); // first, 2 steps, the closing entry back in 2 steps
-    EXPECT_EQ(a[1].X, 750);
-    EXPECT_EQ(a[2].X, 1500);
+    EXPECT_EQ(std::tuple(a[1].X, a[2].X), std::tuple(750.0, 1500.0));
     EXPECT_EQ(walk(o, {hell(0, 0), hell(2500, 0)}).size(), 1u + 2 + 2);
     EXPECT_EQ(walk(o, {hell(0, 0), hell(400, 0)}).size(), 1u + 1 + 1);
     o.MaxStreckenLaengeGeblankt = 500;
@@ -20,8 +19,7 @@ TEST(Optimierung, StepCountsRoundHalfToEvenAndLimitsGoByKindOfPoint) {
     // a dark entry is approached in steps of the blanked limit even without a segment
     auto b = walk(o, {hell(0, 0), Listenpunkt{3000, 0}});
     EXPECT_EQ(b.size(), 1u + 6 + 6);
-    EXPECT_EQ(b[1].X, 500);
-    EXPECT_EQ(b[1].R, 0); // the steps carry the entry's colour
+    EXPECT_EQ(std::tuple(b[1].X, b[1].R), std::tuple(500.0, 0.0)); // the steps carry its colour
 }
 
 TEST(Optimierung, SoftColourFades) {
@@ -32,14 +30,12 @@ TEST(Optimierung, SoftColourFades) {
     b.Weich = true;
     auto pts = walk(o, {a, b});
     ASSERT_GE(pts.size(), 5u);
-    EXPECT_EQ(pts[1].X, 1000);
-    EXPECT_EQ(pts[1].R, 255 - 255 / 4.0);
-    EXPECT_EQ(pts[1].G, 255 - 155 / 4.0);
-    EXPECT_EQ(pts[4].R, 0);
-    EXPECT_EQ(pts[4].G, 100);
+    EXPECT_EQ(std::tuple(pts[1].X, pts[1].R, pts[1].G),
+              std::tuple(1000, 255 - 255 / 4.0, 255 - 155 / 4.0));
+    EXPECT_EQ(std::tuple(pts[4].R, pts[4].G), std::tuple(0.0, 100.0));
 }
 
-TEST(Optimierung, CornerDwellCountsSevenWithAndWithoutColourChange) {
+TEST(Optimierung, CornerDwellAndTheOldColourAtAColourChange) {
     Optimierungseinstellungen o; // NewPointColorCount 4, AdCornerPoints 6
     auto zaehlen = [&](const std::vector<Ausgabepunkt>& a, double x) {
         return std::count_if(a.begin(), a.end(),
@@ -52,10 +48,8 @@ TEST(Optimierung, CornerDwellCountsSevenWithAndWithoutColourChange) {
     ecke.Farbwechsel = true;
     danach.R = 0;
     EXPECT_EQ(zaehlen(walk(o, {hell(0, 0, false), ecke, danach}), 5000), 7);
-}
 
-TEST(Optimierung, OldColourRepeatsAtThePreviousPosition) {
-    Optimierungseinstellungen o;
+    // a colour change repeats the old colour at the previous position
     Listenpunkt rot{1000, 0, 255, 0, 0, 107};
     Listenpunkt gruen{2000, 0, 0, 255, 0, 119};
     gruen.Farbwechsel = true;
@@ -71,10 +65,7 @@ TEST(Optimierung, ClosingThroughTheCentre) {
     o.GoMitte = true;
     auto a = walk(o, {hell(100, 100, false)});
     ASSERT_EQ(a.size(), 3u);
-    EXPECT_EQ(a[0].X, 0);
-    EXPECT_EQ(a[0].I, 0);
-    EXPECT_EQ(a[1].X, 100);
-    EXPECT_EQ(a[2].X, 0);
+    EXPECT_EQ(std::tuple(a[0].X, a[0].I, a[1].X, a[2].X), std::tuple(0.0, 0.0, 100.0, 0.0));
     // in the measuring mode the path closes on its first point instead
     EXPECT_EQ(walk(o, {hell(100, 100, false)}, true).front().X, 100);
 }
@@ -91,14 +82,12 @@ TEST(Optimierung, FillingOfEmptyLists) {
     l.leeren();
     SetzeMindestPunktzahl(o, 15, l);
     ASSERT_EQ(l.anzahl(), 2);
-    EXPECT_TRUE(l[2].Ecke);
-    EXPECT_EQ(l[2].X, 3000);
+    EXPECT_TRUE(l[2].Ecke && l[2].X == 3000);
     o.NoPointStyle = 2;
     SetzeMindestPunktzahl(o, 15, l);
     // c = 3000 x 1.5 x 3.1415 = 14136.75; step Int(32676 / 14137.75 x 15) = 34, at most 30
     EXPECT_EQ(l.anzahl(), (810 + 270) / 30 + 1);
-    EXPECT_EQ(l[1].X, 100);         // cos(-270 deg) = 0
-    EXPECT_EQ(l[1].Y, -200 + 3000); // sin(-270 deg) = 1
+    EXPECT_EQ(std::tuple(l[1].X, l[1].Y), std::tuple(100, -200 + 3000)); // at -270 degrees
     for (long i = 1; i <= l.anzahl(); ++i) EXPECT_EQ(l[i].I, 0);
     o.NoPointStyle = 7;
     l.leeren();

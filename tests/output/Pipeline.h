@@ -2,6 +2,7 @@
 // A pipeline with one figure and a writer that records what each device receives.
 
 #include "TestHilfe.h"
+#include "einstellungen/Einstellungen.h"
 #include "output/Ausgabe.h"
 #include "output/Optimierung.h"
 
@@ -40,6 +41,17 @@ inline Listenpunkt hell(int x, int y, bool strecke = true) {
 inline bool dunkel(const Ausgabepunkt& p) {
     return p.R == 0 && p.G == 0 && p.B == 0 && p.I == 0;
 }
+
+// A settings file in a scratch folder, for the round trips.
+struct Einstellungsdatei {
+    Kratzordner tmp;
+    TestUmgebung u;
+    Einstellungen e{u.log, u.pumpe};
+    Einstellungsdatei() { e.IniPfad = (tmp / "s.ini").string(); }
+    std::optional<std::string> lesen(const std::string& abschnitt, const std::string& schluessel) {
+        return e.ini().lesen(e.IniPfad, abschnitt, schluessel);
+    }
+};
 
 struct Pipeline {
     TestUmgebung u;

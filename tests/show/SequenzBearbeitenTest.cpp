@@ -31,10 +31,8 @@ TEST_F(Bearbeiten, DeletingMarkedEvents3And5Of6) {
     s.markiert = {5, 3};
     DelEvents(s, u.env);
     EXPECT_EQ(keys(), (std::vector<int>{1, 2, 4, 6}));
-    EXPECT_TRUE(s.markiert.empty());
-    EXPECT_EQ(s.Events[1].off, 200);
-    EXPECT_EQ(s.Events[4].off, 10000);
-    EXPECT_EQ(s.undo.zaehler, 1);
+    EXPECT_TRUE(s.markiert.empty() && s.undo.zaehler == 1);
+    EXPECT_EQ(std::tuple(s.Events[1].off, s.Events[4].off), std::tuple(200.0, 10000.0));
     // Cut: the clipboard keeps what went.
     s.markiert = {1, 4};
     CutEvents(s, u.env);
@@ -58,19 +56,16 @@ TEST_F(Bearbeiten, PasteShiftsRowsAndMarksThePastedEvents) {
     ASSERT_EQ(s.Events.size(), 7u);
     EXPECT_EQ(keys(), (std::vector<int>{1, 2, 3, 1, 2, 4}));
     EXPECT_EQ(s.Events[4], ev(1100, 21, 143, 1, 1, 10000));
-    EXPECT_EQ(s.Events[5].track, 23);
-    EXPECT_EQ(s.Events[5].start, 1200);
+    EXPECT_TRUE(s.Events[5].track == 23 && s.Events[5].start == 1200);
     EXPECT_EQ(s.markiert, (std::vector<long>{4, 5}));
-    EXPECT_EQ(s.markiertVon, 1100);
-    EXPECT_EQ(s.markiertBis, 1200);
+    EXPECT_EQ(std::tuple(s.markiertVon, s.markiertBis), std::tuple(1100.0, 1200.0));
     // Existing values above 499 are neither marked nor changed.
     EXPECT_EQ(s.Events[3].value, 600);
     // Pasting again leaves the first paste unmarked.
     KopyEvents(s);
     PastEvents(s, u.env, 5000, 40);
     EXPECT_EQ(s.markiert, (std::vector<long>{7, 8}));
-    EXPECT_EQ(s.Events[7].track, 40);
-    EXPECT_EQ(s.Events[8].track, 42);
+    EXPECT_TRUE(s.Events[7].track == 40 && s.Events[8].track == 42);
 }
 
 TEST_F(Bearbeiten, DroppingAFigureLooksUpItsKey) {
@@ -86,10 +81,8 @@ TEST_F(Bearbeiten, DroppingAFigureLooksUpItsKey) {
     // A figure no key shows: text 187, nothing placed, no undo step.
     u.texte.setzen(1, 187, "Diese Figur liegt auf keiner Taste.");
     EXPECT_FALSE(picSpur_DragDrop(s, u.env, keyTable, 13, 500, 4));
-    ASSERT_EQ(u.dialoge.meldungen.size(), 1u);
-    EXPECT_EQ(u.dialoge.meldungen[0], "Diese Figur liegt auf keiner Taste.");
-    EXPECT_EQ(s.Events.size(), 2u);
-    EXPECT_EQ(s.undo.zaehler, 0);
+    EXPECT_EQ(u.dialoge.meldungen, std::vector<std::string>{"Diese Figur liegt auf keiner Taste."});
+    EXPECT_TRUE(s.Events.size() == 2 && s.undo.zaehler == 0);
     // The first key that shows it, snapped to the grid.
     s.raster.marken = {0, 1000, 2000};
     s.raster.an = true;
@@ -116,7 +109,7 @@ TEST(Zeitraster, SnappingAtBothEndsAndInside) {
     EXPECT_EQ(TimeRaster(r, 9), 500);
 }
 
-TEST_F(Bearbeiten, MovingMarkedEventsAndFromTheCursor) {
+TEST_F(Bearbeiten, MovingAndMarkingEvents) {
     s.Events = {ev(0, 0), ev(100, 1, 143, 1), ev(200, 1, 143, 2), ev(300, 1, 143, 3),
                 ev(400, 1, 143, 4)};
     s.markiert = {1};
@@ -125,22 +118,16 @@ TEST_F(Bearbeiten, MovingMarkedEventsAndFromTheCursor) {
     EXPECT_EQ(s.undo.zaehler, 0);
     mnuEventsVerschieben_Click(s, u.env);
     EXPECT_EQ(keys(), (std::vector<int>{2, 3, 1, 4}));
-    EXPECT_EQ(s.Events[3].start, 350.5);
+    EXPECT_TRUE(s.Events[3].start == 350.5 && s.Events[2].off == 350.5);
     EXPECT_EQ(s.markiert, (std::vector<long>{3})); // the mark follows the event
-    EXPECT_EQ(s.Events[2].off, 350.5);
     s.cursorZeit = 300;
     u.dialoge.eingaben = {"-250"};
     mnuEventsAbZeitpunktVerschieben_Click(s, u.env);
     EXPECT_EQ(keys(), (std::vector<int>{3, 1, 4, 2}));
-    EXPECT_EQ(s.Events[2].start, 100.5);
-    EXPECT_EQ(s.Events[4].start, 200);
+    EXPECT_TRUE(s.Events[2].start == 100.5 && s.Events[4].start == 200);
     EXPECT_EQ(s.markiert, (std::vector<long>{2}));
-    EXPECT_EQ(verschiebungLesen(" 12.5abc"), 12.5);
-    EXPECT_EQ(verschiebungLesen("abc"), 0);
-    EXPECT_EQ(verschiebungLesen("+7"), 7);
-}
-
-TEST_F(Bearbeiten, MarkingByRectangleAndClick) {
+    for (auto [text, wert] : {std::pair{" 12.5abc", 12.5}, {"abc", 0.0}, {"+7", 7.0}})
+        EXPECT_EQ(verschiebungLesen(text), wert) << text;
     s.optDeviceNr = 1;
     s.Events = {ev(0, 0), ev(100, 20), ev(200, 22), ev(300, 25), ev(250, 2), ev(400, 21)};
     EventsMarkieren(s, 350, 4, 50, 1); // corners in either order; rows 1 to 4 of group 1
@@ -154,8 +141,7 @@ TEST_F(Bearbeiten, UndoAndRedoThroughNumberedFiles) {
     s.Events = {ev(0, 0), ev(100, 1, 143, 1), ev(200, 1, 143, 2)};
     s.markiert = {1};
     DelEvents(s, u.env); // A
-    EXPECT_TRUE(std::filesystem::exists(tmp / "Temp" / "UndoSequenz1.000"));
-    EXPECT_TRUE(s.undo.undoEnabled);
+    EXPECT_TRUE(std::filesystem::exists(tmp / "Temp" / "UndoSequenz1.000") && s.undo.undoEnabled);
     s.markiert = {1};
     DelEvents(s, u.env); // B
     EXPECT_EQ(s.Events.size(), 1u);
@@ -170,26 +156,22 @@ TEST_F(Bearbeiten, UndoAndRedoThroughNumberedFiles) {
     Redo(s.Events, s.undo, u.env, s.Medienlaenge);
     EXPECT_EQ(keys(), (std::vector<int>{2}));
     Redo(s.Events, s.undo, u.env, s.Medienlaenge);
-    EXPECT_TRUE(keys().empty());
-    EXPECT_FALSE(s.undo.redoEnabled);
+    EXPECT_TRUE(keys().empty() && !s.undo.redoEnabled);
     // A new edit after an undo ends the redo branch.
     Undo(s.Events, s.undo, u.env, s.Medienlaenge);
     s.markiert = {1};
     DelEvents(s, u.env);
     Redo(s.Events, s.undo, u.env, s.Medienlaenge);
-    EXPECT_TRUE(keys().empty());
-    EXPECT_FALSE(s.undo.redoEnabled);
+    EXPECT_TRUE(keys().empty() && !s.undo.redoEnabled);
     int gezeichnet = 0;
     s.neuZeichnen = [&](double, double) { ++gezeichnet; };
     Undo(s, u.env);
-    EXPECT_EQ(keys(), (std::vector<int>{2}));
-    EXPECT_EQ(gezeichnet, 1);
+    EXPECT_TRUE(keys() == std::vector<int>{2} && gezeichnet == 1);
     // The show's sequence file, with the show's media length.
     ASSERT_TRUE(SaveSequenz(s, u.env, tmp / "Show.seq"));
     s.Medienlaenge = 4321;
     s.Events.clear();
     ASSERT_TRUE(LoadSequenz(s, u.env, tmp / "Show.seq"));
     EXPECT_EQ(keys(), (std::vector<int>{2}));
-    EXPECT_EQ(s.Events[1].off, 4321);
-    EXPECT_EQ(gezeichnet, 2);
+    EXPECT_TRUE(s.Events[1].off == 4321 && gezeichnet == 2);
 }

@@ -64,8 +64,7 @@ TEST(ShowInfo, TruncatedOverlongAndOversizedRecordsAreRejected) {
     EXPECT_THROW(showInfoDekodieren(bytes + '\0'), Formatfehler);
     // A length far beyond the file is refused before anything is read for it.
     std::string gross = bytes;
-    gross[0] = '\xFF';
-    gross[1] = '\xFF';
+    gross[0] = gross[1] = '\xFF';
     EXPECT_THROW(showInfoDekodieren(gross), Formatfehler);
 
     ShowInfo zuGross;
@@ -76,10 +75,9 @@ TEST(ShowInfo, TruncatedOverlongAndOversizedRecordsAreRejected) {
 }
 
 TEST(ShowInfo, ThePictureTextKeepsEveryByte) {
-    EXPECT_EQ(bildAlsText(""), "");
-    EXPECT_EQ(bildAlsText("f"), "Zg==");
-    EXPECT_EQ(bildAlsText("fo"), "Zm8=");
-    EXPECT_EQ(bildAlsText("foobar"), "Zm9vYmFy");
+    for (auto [roh, text] :
+         {std::pair{"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foobar", "Zm9vYmFy"}})
+        EXPECT_EQ(bildAlsText(roh), text);
     std::string alle;
     for (int r = 0; r < 3; ++r)
         for (int b = 0; b < 256; ++b) alle += static_cast<char>(b);

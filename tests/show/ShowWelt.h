@@ -3,9 +3,20 @@
 // settings in a scratch file, the show state and a fake media layer.
 
 #include "TestHilfe.h"
+#include "show/ShowDatei.h"
 #include "show/ShowZustand.h"
 
 namespace sw::test {
+
+// A show file "Sommer" playing `sound`.
+inline std::string showDatei(const std::string& sound) {
+    ShowDateiInhalt i;
+    i.ShowName = "Sommer";
+    i.SoundName = sound;
+    i.FaktorDrehenSchieben = "2";
+    i.FaktorStauchen = "0,5";
+    return showdateiKodieren(i);
+}
 
 struct ShowWelt {
     explicit ShowWelt(const std::filesystem::path& wurzel)

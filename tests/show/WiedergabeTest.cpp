@@ -52,6 +52,11 @@ struct WiedergabeTest : ::testing::Test {
             sequenzerDurchlauf(k);
         }
     }
+    std::vector<int> keys() const {
+        std::vector<int> aus;
+        for (const auto& g : gesendet) aus.push_back(g.key);
+        return aus;
+    }
 };
 
 TEST_F(WiedergabeTest, DueEventsGoOutInListOrderSeveralPerPass) {
@@ -93,8 +98,7 @@ TEST_F(WiedergabeTest, ChaseAtSixtySecondsSendsEachTracksLatestEvent) {
     EXPECT_EQ(w.gesendet, 7);
     gesendet.clear();
     sequenzerDurchlauf(k);
-    ASSERT_EQ(gesendet.size(), 1u);
-    EXPECT_EQ(gesendet[0].key, 4);
+    EXPECT_EQ(keys(), std::vector<int>{4});
 }
 
 TEST_F(WiedergabeTest, AJumpOfTheClockChasesInsteadOfSendingEverything) {
@@ -105,19 +109,15 @@ TEST_F(WiedergabeTest, AJumpOfTheClockChasesInsteadOfSendingEverything) {
     gesendet.clear();
     medien.DS_SetPosition(4.0); // a seek, or time code jumping
     sequenzerDurchlauf(k);
-    std::vector<int> keys;
-    for (const auto& g : gesendet) keys.push_back(g.key);
-    EXPECT_EQ(keys, (std::vector<int>{3, 1})) << "track 1's latest, then track 19's";
+    EXPECT_EQ(keys(), (std::vector<int>{3, 1})) << "track 1's latest, then track 19's";
     EXPECT_EQ(w.spruenge, 1);
     gesendet.clear();
     medien.DS_SetPosition(1.5); // backwards
     sequenzerDurchlauf(k);
-    ASSERT_EQ(gesendet.size(), 1u);
-    EXPECT_EQ(gesendet[0].key, 1);
+    EXPECT_EQ(keys(), std::vector<int>{1});
     gesendet.clear();
     laufen(600, 10); // a small step is an ordinary pass again
-    ASSERT_EQ(gesendet.size(), 1u);
-    EXPECT_EQ(gesendet[0].key, 2);
+    EXPECT_EQ(keys(), std::vector<int>{2});
     EXPECT_EQ(w.spruenge, 2);
 }
 
@@ -132,10 +132,8 @@ TEST_F(WiedergabeTest, ShowpartSlotsPlayFromTheirOffset) {
     };
     Play_Click(k);
     laufen(2000, 10);
-    ASSERT_EQ(gesendet.size(), 3u);
-    EXPECT_EQ(gesendet[1].key, 11);
+    ASSERT_EQ(keys(), (std::vector<int>{1, 11, 12}));
     EXPECT_NEAR(gesendet[1].zeit, 1000, 1e-6);
-    EXPECT_EQ(gesendet[2].key, 12);
     EXPECT_NEAR(gesendet[2].zeit, 1500, 1e-6);
     EXPECT_EQ(s.plaetze[3].gesendet, 2);
 }
@@ -147,41 +145,31 @@ TEST_F(WiedergabeTest, TheEndRewindsAndTheLoopPlaysAgain) {
     k.teile.effekteZuruecksetzen = [&] { ++effekteZurueck; };
     Play_Click(k);
     laufen(2500, 10);
-    EXPECT_FALSE(w.spielt);
-    EXPECT_FALSE(medien.spielt);
-    EXPECT_EQ(medien.position, 0);
-    EXPECT_EQ(s.cursorZeit, 0);
+    EXPECT_TRUE(!w.spielt && !medien.spielt && !w.tmrPlaylist);
+    EXPECT_TRUE(medien.position == 0 && s.cursorZeit == 0) << "rewound";
     EXPECT_EQ(effekteZurueck, 1);
     EXPECT_EQ(gesendet.size(), 1u);
-    EXPECT_FALSE(w.tmrPlaylist);
 
     gesendet.clear();
     w.checkAutoLoop = true;
     w.playlistLaeuft = true;
     Play_Click(k);
     laufen(4600, 10);
-    EXPECT_TRUE(w.spielt) << "looping";
-    EXPECT_TRUE(w.checkAutoLoop);
-    EXPECT_TRUE(w.tmrPlaylist);
-    int einsen = 0;
-    for (const auto& g : gesendet) einsen += g.key == 1;
-    EXPECT_EQ(einsen, 3) << "the event at 500 ms once per round";
+    EXPECT_TRUE(w.spielt && w.checkAutoLoop && w.tmrPlaylist) << "looping";
+    EXPECT_EQ(keys(), (std::vector<int>{1, 1, 1})) << "the event at 500 ms once per round";
 }
 
-TEST_F(WiedergabeTest, RateStaysWithinLimitsInHundredthsAndResets) {
+TEST_F(WiedergabeTest, RateLimitsPositionDisplayAndTheClockOnlyMedia) {
     for (int i = 0; i < 150; ++i) cmdSpeed_Click(k, 0);
-    EXPECT_DOUBLE_EQ(w.rate, 2.0);
-    EXPECT_DOUBLE_EQ(medien.rate, 2.0);
+    EXPECT_TRUE(w.rate == 2.0 && medien.rate == 2.0);
     EXPECT_EQ(w.rateBeschriftung, "Rate: 2.00");
     for (int i = 0; i < 250; ++i) cmdSpeed_Click(k, 1);
     EXPECT_DOUBLE_EQ(w.rate, 0.2);
     cmdSpeed_Click(k, 0);
-    EXPECT_DOUBLE_EQ(w.rate, 0.21);
-    cmdSpeed_MouseDown(k, 1);
+    cmdSpeed_MouseDown(k, 1); // only the right button resets
     EXPECT_DOUBLE_EQ(w.rate, 0.21);
     cmdSpeed_MouseDown(k, 2);
     EXPECT_DOUBLE_EQ(w.rate, 1.0);
-    EXPECT_EQ(w.rateBeschriftung, "Rate: 1.00");
 }
 
 TEST_F(WiedergabeTest, RecordedTriggersAppearOnlyAfterStopSorted) {
@@ -196,16 +184,15 @@ TEST_F(WiedergabeTest, RecordedTriggersAppearOnlyAfterStopSorted) {
                    ev(1500, 20, 143, 7, 7)};
     EXPECT_EQ(sequenz::anzahl(s.Events), 3);
     wiedergabeAnhalten(k, true);
-    EXPECT_FALSE(aufnahmeAn);
-    EXPECT_FALSE(w.checkRecordMidi);
+    EXPECT_FALSE(aufnahmeAn || w.checkRecordMidi);
     EXPECT_NEAR(s.cursorZeit, 2500, 1e-6);
     std::vector<double> starts;
     for (long i = 1; i <= sequenz::anzahl(s.Events); ++i) starts.push_back(s.Events[i].start);
     EXPECT_EQ(starts, (std::vector<double>{0, 1000, 1500, 2000, 3000}))
         << "the recorded one at 0 is removed";
     EXPECT_EQ(s.Events[1].track, 0);
-    EXPECT_DOUBLE_EQ(s.Events[2].off, 2000) << "off times recomputed";
-    EXPECT_DOUBLE_EQ(s.Events[3].off, 120'000);
+    EXPECT_EQ(std::tuple(s.Events[2].off, s.Events[3].off), std::tuple(2000.0, 120'000.0))
+        << "off times recomputed";
     EXPECT_TRUE(s.undo.undoEnabled);
     Undo(s.Events, s.undo, t.env, s.Medienlaenge);
     EXPECT_EQ(sequenz::anzahl(s.Events), 3);
@@ -214,14 +201,11 @@ TEST_F(WiedergabeTest, RecordedTriggersAppearOnlyAfterStopSorted) {
 TEST_F(WiedergabeTest, DelayedStartAndStartAtAClockTime) {
     events({ev(0, 1, 143, 1, 1)});
     t.dialoge.eingaben = {std::string("100"), std::string("400")};
-    EXPECT_FALSE(mnuStartverzoegerung_Click(k));
-    ASSERT_FALSE(t.dialoge.meldungen.empty());
-    EXPECT_EQ(t.dialoge.meldungen.back(), "The delay must be at least 250 ms.");
+    EXPECT_FALSE(mnuStartverzoegerung_Click(k)); // below 250 ms
     EXPECT_TRUE(mnuStartverzoegerung_Click(k));
     EXPECT_EQ(w.startverzoegerung, 400);
     cmdStartTimer_Click(k);
-    EXPECT_TRUE(w.spielt);
-    EXPECT_FALSE(medien.spielt);
+    EXPECT_TRUE(w.spielt && !medien.spielt);
     sequenzerDurchlauf(k);
     EXPECT_TRUE(gesendet.empty()) << "nothing goes out before the start";
     t.uhr.vorstellen(0.39);
@@ -236,26 +220,20 @@ TEST_F(WiedergabeTest, DelayedStartAndStartAtAClockTime) {
     w.dmxKnopf = "Start time";
     t.dialoge.eingaben = {std::string("9:00:00")};
     EXPECT_TRUE(mnuStart_Click(k));
-    EXPECT_EQ(t.dialoge.meldungen.back(), "Start time (hh:mm:ss):");
     EXPECT_FALSE(tmrstart_Timer(k));
     tageszeit += 2;
     EXPECT_TRUE(tmrstart_Timer(k));
     EXPECT_TRUE(w.spielt);
     EXPECT_EQ(w.dmxKnopf, "Start at");
     EXPECT_EQ(uhrzeitText(tageszeit), "09:00:00");
-    EXPECT_FALSE(uhrzeitLesen("25:00:00"));
-    EXPECT_FALSE(uhrzeitLesen("9:00"));
-}
-
-TEST_F(WiedergabeTest, PositionDisplayAndTheClockOnlyMedia) {
+    EXPECT_FALSE(uhrzeitLesen("25:00:00") || uhrzeitLesen("9:00"));
     medien.position = 75.5;
     tmrZeitAktualisieren_Timer(k);
-    EXPECT_EQ(w.positionText, "Position: 1 min. 15 sec.");
-    EXPECT_EQ(w.restText, "Still To Play: 0 min. 44 sec.");
+    EXPECT_EQ(std::tuple(w.positionText, w.restText),
+              std::tuple("Position: 1 min. 15 sec.", "Still To Play: 0 min. 44 sec."));
 
     UhrMedien u(t.uhr);
     u.laenge = 10;
-    EXPECT_TRUE(u.DS_OpenFile((tmp / "lied.mp3").string(), {}));
     EXPECT_FALSE(u.DS_OpenFile((tmp / "fehlt.mp3").string(), {}));
     EXPECT_TRUE(u.DS_OpenFile((tmp / "lied.mp3").string(), {}));
     u.DS_Play();
@@ -266,9 +244,8 @@ TEST_F(WiedergabeTest, PositionDisplayAndTheClockOnlyMedia) {
     u.DS_SetPosition(-3);
     EXPECT_DOUBLE_EQ(u.DS_GetPosition(), 0);
     t.uhr.vorstellen(100);
-    EXPECT_DOUBLE_EQ(u.DS_GetPosition(), 10);
-    EXPECT_FALSE(u.DS_StillPlaying(0));
-    u.DS_Play(); // from 0 at the end
+    EXPECT_TRUE(u.DS_GetPosition() == 10 && !u.DS_StillPlaying(0)); // held at the end
+    u.DS_Play();                                                    // from 0 at the end
     EXPECT_DOUBLE_EQ(u.DS_GetPosition(), 0);
 }
 
