@@ -41,9 +41,6 @@ TEST(Textdialog, PutsATextFigureIntoFigureZeroWithUndo) {
     Fenster t;
     auto* befehl = t.kind<QAction>("mnuText");
     EXPECT_EQ(befehl->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
-    EXPECT_EQ(befehl->text(), "&Text...");
-    EXPECT_EQ(befehl->toolTip(),
-              "Set a text in a TrueType or OpenType font as a new figure (Ctrl+T)");
     EXPECT_TRUE(t.kind<QToolBar>("tbDatei")->actions().contains(befehl));
     const Figur vorher = t.figur(0);
 
