@@ -126,6 +126,27 @@ TEST(Effektfenster, ControlsWriteTheEffectTablesTheFigureAndTheSettings) {
     EXPECT_EQ(par[167], 3);
     EXPECT_EQ(istGeaendert(t.p->figuren, f), f >= 0); // test pictures below 0 stay unmarked
 
+    // The copy grid copies exactly the ticked rows onto the ticked tracks.
+    for (int p = 0; p < kEffektParameter; ++p) {
+        e.AutoWert[1][static_cast<std::size_t>(p)] = 50 + p;
+        e.EffektWerte[1][static_cast<std::size_t>(p)] = 0.5;
+    }
+    const Effekte vorher = e;
+    in<QComboBox>(w, "cboKopierQuelle")->setCurrentIndex(1);
+    in<QCheckBox>(w, "checkKopieren(2)")->setChecked(true);
+    in<QCheckBox>(w, "checkKopieren(15)")->setChecked(true);
+    in<QCheckBox>(w, "checkKopierZiel(5)")->setChecked(true);
+    in<QCheckBox>(w, "checkKopierZiel(11)")->setChecked(true);
+    QTest::mouseClick(in<QPushButton>(w, "cmdKopieren"), Qt::LeftButton);
+    for (int s = -1; s <= 12; ++s)
+        for (int p = 0; p < kEffektParameter; ++p) {
+            const auto i = static_cast<std::size_t>(p);
+            const bool kopiert = (s == 5 || s == 11) && (p == 2 || p == 15);
+            SCOPED_TRACE(testing::Message() << s << " " << p);
+            EXPECT_EQ(e.AutoWert[s][i], kopiert ? 50 + p : vorher.AutoWert[s][i]);
+            EXPECT_EQ(e.EffektWerte[s][i], kopiert ? 0.5 : vorher.EffektWerte[s][i]);
+        }
+
     // Captions follow the language.
     t.w->spracheWaehlen(0);
     // as the language file regenerated from the table will have them
@@ -160,33 +181,7 @@ TEST(Effektfenster, ControlsWriteTheEffectTablesTheFigureAndTheSettings) {
     EXPECT_EQ(neu.GrenzeMax[7][1], 180);
 }
 
-TEST(Effektfenster, CopyGridCopiesExactlyTheTickedRows) {
-    Fenster t;
-    QWidget* w = oeffnen(t, "mnuEffekte", "frmEffekts");
-    ASSERT_NE(w, nullptr);
-    Effekte& e = t.p->ausgabe->Effekt;
-    for (int p = 0; p < kEffektParameter; ++p) {
-        e.AutoWert[1][static_cast<std::size_t>(p)] = 50 + p;
-        e.EffektWerte[1][static_cast<std::size_t>(p)] = 0.5;
-    }
-    const Effekte vorher = e;
-    in<QComboBox>(w, "cboKopierQuelle")->setCurrentIndex(1);
-    in<QCheckBox>(w, "checkKopieren(2)")->setChecked(true);
-    in<QCheckBox>(w, "checkKopieren(15)")->setChecked(true);
-    in<QCheckBox>(w, "checkKopierZiel(5)")->setChecked(true);
-    in<QCheckBox>(w, "checkKopierZiel(11)")->setChecked(true);
-    QTest::mouseClick(in<QPushButton>(w, "cmdKopieren"), Qt::LeftButton);
-    for (int s = -1; s <= 12; ++s)
-        for (int p = 0; p < kEffektParameter; ++p) {
-            const auto i = static_cast<std::size_t>(p);
-            const bool kopiert = (s == 5 || s == 11) && (p == 2 || p == 15);
-            SCOPED_TRACE(testing::Message() << s << " " << p);
-            EXPECT_EQ(e.AutoWert[s][i], kopiert ? 50 + p : vorher.AutoWert[s][i]);
-            EXPECT_EQ(e.EffektWerte[s][i], kopiert ? 0.5 : vorher.EffektWerte[s][i]);
-        }
-}
-
-TEST(Farbkorrekturfenster, ControlsSetTheCurvesAndTheSettings) {
+TEST(Farbkorrekturfenster, ControlsSetTheCurvesAndTheSettingsAndTheMeasurementFits) {
     Fenster t;
     QWidget* w = oeffnen(t, "mnuFarbkorrektur", "frmFarbkorrektur");
     ASSERT_NE(w, nullptr);
@@ -220,12 +215,8 @@ TEST(Farbkorrekturfenster, ControlsSetTheCurvesAndTheSettings) {
     // reopened, it shows what it left
     w = oeffnen(t, "mnuFarbkorrektur", "frmFarbkorrektur");
     EXPECT_EQ(in<QSpinBox>(w, "txtMinimum(0)")->value(), 20);
-}
 
-TEST(Farbkorrekturfenster, AutomaticCorrectionMeasuresAndFits) {
-    Fenster t;
-    QWidget* w = oeffnen(t, "mnuFarbkorrektur", "frmFarbkorrektur");
-    ASSERT_NE(w, nullptr);
+    // The automatic correction drives the measuring mode and takes the fitted curve.
     in<QComboBox>(w, "cboGeraet")->setCurrentIndex(4);
     auto& a = *t.p->ausgabe;
     auto klick = [&](const char* name) {

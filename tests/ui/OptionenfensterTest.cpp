@@ -174,7 +174,7 @@ TEST(Optionenfenster, EveryKindOfControlChangesTheEngineAndTheFileAfterSaving) {
     EXPECT_EQ(t.textImDatei("AutoFileLoad", "Show_Playlist_LiveShow"), "show.laser_show");
 }
 
-TEST(Optionenfenster, SharedDeviceQuestionAndNotConnectedMessage) {
+TEST(Optionenfenster, SharedDeviceQuestionNotConnectedMessageAndNewDevices) {
     Optionen t;
     auto& g = t.p->geraete;
     // Entries 0 to 2 are never compared: no question.
@@ -207,6 +207,22 @@ TEST(Optionenfenster, SharedDeviceQuestionAndNotConnectedMessage) {
     EXPECT_NE(t.s.dialoge.meldungen[2].find("2"), std::string::npos);
     EXPECT_EQ(g.HardwareZuordnung[2], 0);
     EXPECT_EQ(t.kind<QComboBox>("lstHardware(2)")->currentIndex(), 0);
+
+    // A DAC the background search finds while the window is open appears in the lists, and a
+    // device put on a logical device elsewhere shows there.
+    GeraeteEintrag neu;
+    neu.Typ = Geraetetyp::EtherDream;
+    neu.Kennung = neu.Anzeigename = "Ether Dream 0a0b0c";
+    g.Geraeteliste.push_back(neu);
+    g.lstHardwareEintraege.push_back(neu.Anzeigename);
+    geraetWaehlen(g, t.p->env, 6, 4);
+    t.w->nachsehen();
+    auto* liste = t.kind<QComboBox>("lstHardware(6)");
+    ASSERT_EQ(liste->count(), 5);
+    EXPECT_EQ(liste->currentText().toStdString(), "Ether Dream 0a0b0c");
+    EXPECT_EQ(t.kind<QComboBox>("lstHardware(0)")->count(), 5);
+    EXPECT_EQ(t.kind<QComboBox>("ComboDeviceNr")->itemText(6).toStdString(),
+              "Hardware:6 Ether Dream 0a0b0c");
 }
 
 TEST(Optionenfenster, PpsWarningIsShownOnceAndCanBeSilenced) {
@@ -305,26 +321,6 @@ TEST(Optionenfenster, CaptionsTooltipsLanguageAndPosition) {
     EXPECT_EQ(zweites.width(), 780);
     t.kind<QPushButton>("cmdResetFensterpositionen")->click();
     EXPECT_FALSE(fensterpositionLesen(*t.p, "formOptionen"));
-}
-
-// A DAC the background search finds while the window is open appears in the lists, and a
-// device put on a logical device elsewhere shows there.
-TEST(Optionenfenster, ListsFollowTheEngine) {
-    Optionen t;
-    auto& g = t.p->geraete;
-    GeraeteEintrag neu;
-    neu.Typ = Geraetetyp::EtherDream;
-    neu.Kennung = neu.Anzeigename = "Ether Dream 0a0b0c";
-    g.Geraeteliste.push_back(neu);
-    g.lstHardwareEintraege.push_back(neu.Anzeigename);
-    geraetWaehlen(g, t.p->env, 6, 4);
-    t.w->nachsehen();
-    auto* liste = t.kind<QComboBox>("lstHardware(6)");
-    ASSERT_EQ(liste->count(), 5);
-    EXPECT_EQ(liste->currentText().toStdString(), "Ether Dream 0a0b0c");
-    EXPECT_EQ(t.kind<QComboBox>("lstHardware(0)")->count(), 5);
-    EXPECT_EQ(t.kind<QComboBox>("ComboDeviceNr")->itemText(6).toStdString(),
-              "Hardware:6 Ether Dream 0a0b0c");
 }
 
 // The main window's Tools menu opens one options window and brings it back.
