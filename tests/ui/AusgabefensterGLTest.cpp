@@ -43,7 +43,7 @@ ui::Ausgabefenster* simulationStarten(test::Fenster& t) {
 
 } // namespace
 
-TEST(AusgabefensterGL, DrawsEveryCycleWithOpenGLAndReportsTheFrameRate) {
+TEST(AusgabefensterGL, DrawsEveryCycleWithOpenGLReportsTheFrameRateAndSavesItsSettings) {
     if (keinXvfb()) GTEST_SKIP() << "xvfb-run is missing: OpenGL needs an X display";
     test::Fenster t(demoOrdner);
     auto* f = simulationStarten(t);
@@ -85,12 +85,8 @@ TEST(AusgabefensterGL, DrawsEveryCycleWithOpenGLAndReportsTheFrameRate) {
     QTest::mouseClick(f->findChild<QAbstractButton*>("optOpenGL(0)"), Qt::LeftButton);
     EXPECT_TRUE(f->openGLBereit());
     EXPECT_TRUE(t.s.dialoge.meldungen.empty());
-}
 
-TEST(AusgabefensterGL, ControlsSetTheDisplaySettingsAndSaveThem) {
-    if (keinXvfb()) GTEST_SKIP() << "xvfb-run is missing: OpenGL needs an X display";
-    test::Fenster t(demoOrdner);
-    auto* f = simulationStarten(t);
+    // The controls set the display settings and save them.
     f->findChild<QScrollBar*>("scrTransparenz")->setValue(40);
     f->findChild<QScrollBar*>("scrTransparenzNebel")->setValue(7);
     f->findChild<QScrollBar*>("scrSimGroesse")->setValue(12000);
