@@ -23,19 +23,33 @@ void inDerReihe(const std::string& log, std::initializer_list<const char*> zeile
 
 } // namespace
 
-TEST(Programmstart, IniFileFromTheCommandLineOnlyWithTheExactEnding) {
-    Pfade p;
-    p.ProgrammDatenPfad = "/daten/";
+TEST(Programmstart, IniFileFromTheCommandLineOnlyWithTheExactEndingAndNoDocument) {
+    Pfade pfade;
+    pfade.ProgrammDatenPfad = "/daten/";
     for (const char* ok : {"a.Laser_ini", "/x/b.laser_ini"}) {
         std::string arg = ok;
-        EXPECT_EQ(IniPfadBestimmen(p, arg), ok);
+        EXPECT_EQ(IniPfadBestimmen(pfade, arg), ok);
         EXPECT_TRUE(arg.empty());
     }
     for (const char* nein : {"a.LASER_INI", "a.Laser_Ini", "show.shw"}) {
         std::string arg = nein;
-        EXPECT_EQ(IniPfadBestimmen(p, arg), "/daten/strahlwerk.ini");
+        EXPECT_EQ(IniPfadBestimmen(pfade, arg), "/daten/strahlwerk.ini");
         EXPECT_EQ(arg, nein);
     }
+
+    // At the start it is the settings file and no document to open.
+    test::Startumgebung s;
+    const auto datei = s.tmp / "eigen.Laser_ini";
+    test::schreibeDatei(datei, "[MaxValues]\r\nMaxPunktzahl=600000000\r\n");
+    auto p = s.programm();
+    StartHooks h;
+    int geoeffnet = 0;
+    h.dokumentOeffnen = [&](const std::string&) { ++geoeffnet; };
+    ASSERT_EQ(Programmstart(*p, datei.string(), h), Fortsetzung::Weiter);
+    EXPECT_EQ(p->einstellungen.IniPfad, datei.string());
+    EXPECT_TRUE(p->Befehlszeile.empty());
+    EXPECT_EQ(geoeffnet, 0);
+    EXPECT_EQ(p->MaxPunktzahl, 10000); // a stored value above 50000 is replaced
 }
 
 TEST(Programmstart, NormaliseNumbersWithBothSeparators) {
@@ -188,21 +202,6 @@ TEST(Programmstart, ARescuedFigureIsOfferedUntilItIsPutBackOrDiscarded) {
         EXPECT_TRUE(fs::is_empty(s.dokumente() / "UndoFiles_Restore"));
         Programmende(*p);
     }
-}
-
-TEST(Programmstart, LaserIniArgumentIsTheSettingsFileAndNoDocument) {
-    test::Startumgebung s;
-    const auto datei = s.tmp / "eigen.Laser_ini";
-    test::schreibeDatei(datei, "[MaxValues]\r\nMaxPunktzahl=600000000\r\n");
-    auto p = s.programm();
-    StartHooks h;
-    int geoeffnet = 0;
-    h.dokumentOeffnen = [&](const std::string&) { ++geoeffnet; };
-    ASSERT_EQ(Programmstart(*p, datei.string(), h), Fortsetzung::Weiter);
-    EXPECT_EQ(p->einstellungen.IniPfad, datei.string());
-    EXPECT_TRUE(p->Befehlszeile.empty());
-    EXPECT_EQ(geoeffnet, 0);
-    EXPECT_EQ(p->MaxPunktzahl, 10000); // a stored value above 50000 is replaced
 }
 
 // A show saved with its timeline, the program ended and started again, the show loaded: the
