@@ -69,7 +69,7 @@ TEST(Cli, InfoAndUpgradeOfFigureFilesAndTheirRefusedInput) {
     EXPECT_TRUE(scheitert(lauf, "cannot be written"));
 }
 
-TEST(Cli, IldaInfoAndConvertBetweenIldaAndFigureFilesOrRefused) {
+TEST(Cli, IldaInfoAndConvertBetweenIldaAndFigureFilesWithTheirColoursOrRefused) {
     Kratzordner tmp;
     test::IldaBauer b;
     b.kopf(2, 1, 0, 0, "pal", "maker").rgb(1, 2, 3);
@@ -138,11 +138,9 @@ TEST(Cli, IldaInfoAndConvertBetweenIldaAndFigureFilesOrRefused) {
     }
     auto falsch = cli(tmp, "convert " + q(tmp / "kurz.ild") + " " + q(tmp / "aus.txt"));
     EXPECT_TRUE(scheitert(falsch, "neither"));
-}
 
-TEST(Cli, ConvertTakesIndexedIldaColoursFromTheStandardPalette) {
-    Kratzordner tmp;
-    test::IldaBauer b;
+    // Indexed colours come from the standard palette unless --ilda-colours index keeps them.
+    b = {};
     b.kopf(1, 2).p1(1, 1, 0, 56).p1(2, 2, 128, 16);
     schreibeDatei(tmp / "in.ild", b.bytes);
     // white and yellow from the standard palette, or the indexes as they are
@@ -164,7 +162,7 @@ TEST(Cli, ConvertTakesIndexedIldaColoursFromTheStandardPalette) {
     EXPECT_FALSE(std::filesystem::exists(tmp / "g.qvb"));
 }
 
-TEST(Cli, PlayDumpsReproduciblyAtBothStages) {
+TEST(Cli, PlayDumpsReproduciblyAtBothStagesWithSettingsAndExportsIlda) {
     Kratzordner tmp;
     Figur f;
     f.Frames.resize(3);
@@ -196,13 +194,11 @@ TEST(Cli, PlayDumpsReproduciblyAtBothStages) {
     EXPECT_NE(roh.find("{\"cycle\":1,\"device\":7,\"points\":[[800,0,0,0,0,0,1,0,0,0,0]"),
               std::string::npos);
     EXPECT_NE(roh.find("[4000,4000,255,0,0,107,1,0,0,0,0]"), std::string::npos);
-}
 
-TEST(Cli, PlayWithSettingsAndIldaExport) {
-    Kratzordner tmp;
-    Figur f;
-    f.Frames[0].Punkte = {{0, 0, 0, 0}, {10000, -5000, 4095, 4}};
-    schreibeDatei(tmp / "f.qvb", qvbKodieren(f));
+    // A settings file's side table and geometry, the ILDA export, refused options.
+    Figur g;
+    g.Frames[0].Punkte = {{0, 0, 0, 0}, {10000, -5000, 4095, 4}};
+    schreibeDatei(tmp / "f.qvb", qvbKodieren(g));
     schreibeDatei(tmp / "s.ini",
                   "[Optionen_Hardware]\r\nZuordnung_Spurseite_2_Logischespur(1,3)=-10000\r\n"
                   "[Geometriekorrektur(3)]\r\nSpiegelnX=10000\r\n");
