@@ -88,7 +88,7 @@ TEST(TastenMappings, RundreiseUndFalscheGroesseGanzAbgelehnt) {
     EXPECT_EQ(gelesen.midi(60, 3), 0);
 }
 
-TEST(LiveShowDatei, RundreiseByteweiseUndBeschaedigteDateienGanzAbgelehnt) {
+TEST(LiveShowDatei, RundreiseBeschaedigteDateienNeueShowUndUmbenennen) {
     LiveShow l;
     l.tasten[65][3] = -1;
     l.tasten[65][kFeldLoesen] = -1;
@@ -134,6 +134,28 @@ TEST(LiveShowDatei, RundreiseByteweiseUndBeschaedigteDateienGanzAbgelehnt) {
     cmdLiveShowSpeichern_Click(t.k);
     EXPECT_EQ(t.u.dialoge.dateiDialoge.back().dateiname, "Bühne.live");
     EXPECT_EQ(dateiLesen(t.ordner / "neu.live"), b);
+
+    // A new show, renaming it, and the recent files.
+    std::vector<std::string> zuletzt;
+    t.live.hooks.zuletztGeoeffnet = [&](const std::string& d) { zuletzt.push_back(d); };
+    t.live.fenster.show.name = "alt";
+    t.live.fenster.show.name2 = "zwei";
+    t.live.fenster.show.tasten[65][5] = -1;
+
+    mnuNeueLiveShow_Click(t.k); // cancelled: nothing changes
+    EXPECT_EQ(t.live.fenster.show.name, "alt");
+    t.u.dialoge.dateinamen = {(t.ordner / "leer.live").string()};
+    mnuNeueLiveShow_Click(t.k);
+    EXPECT_EQ(t.live.fenster.show, LiveShow{});
+    EXPECT_EQ(zuletzt, std::vector<std::string>{(t.ordner / "leer.live").string()});
+
+    t.u.dialoge.eingaben = {std::string("Nacht")};
+    lblShowname_Click(t.k);
+    EXPECT_EQ(t.live.fenster.show.name, "Nacht");
+    EXPECT_EQ(t.u.dialoge.meldungen.back(), "Name of the live show:");
+    t.u.dialoge.eingaben = {std::nullopt};
+    lblShowname_Click(t.k);
+    EXPECT_EQ(t.live.fenster.show.name, "Nacht");
 }
 
 TEST(MidiRoutingDatei, RundreiseUndBeschaedigteDateien) {
@@ -197,28 +219,4 @@ TEST(ShowFiguren, BenutzteDateienUeberKeyTableUndShowparts) {
     ASSERT_TRUE(cmdSaveKeyList_Click(t.live.keyTable, t.s, t.u.env, t.ordner.pfad()));
     EXPECT_EQ(benutzteDateienNachKeyOrd(ev, t.ordner.pfad()),
               (std::vector<std::string>{"a.qvb", "c.qvb", "p.prt"}));
-}
-
-TEST(LiveShowDatei, NeueShowUmbenennenUndZuletztGeoeffnet) {
-    LiveUmgebung t;
-    std::vector<std::string> zuletzt;
-    t.live.hooks.zuletztGeoeffnet = [&](const std::string& d) { zuletzt.push_back(d); };
-    t.live.fenster.show.name = "alt";
-    t.live.fenster.show.name2 = "zwei";
-    t.live.fenster.show.tasten[65][5] = -1;
-
-    mnuNeueLiveShow_Click(t.k); // cancelled: nothing changes
-    EXPECT_EQ(t.live.fenster.show.name, "alt");
-    t.u.dialoge.dateinamen = {(t.ordner / "neu.live").string()};
-    mnuNeueLiveShow_Click(t.k);
-    EXPECT_EQ(t.live.fenster.show, LiveShow{});
-    EXPECT_EQ(zuletzt, std::vector<std::string>{(t.ordner / "neu.live").string()});
-
-    t.u.dialoge.eingaben = {std::string("Nacht")};
-    lblShowname_Click(t.k);
-    EXPECT_EQ(t.live.fenster.show.name, "Nacht");
-    EXPECT_EQ(t.u.dialoge.meldungen.back(), "Name of the live show:");
-    t.u.dialoge.eingaben = {std::nullopt};
-    lblShowname_Click(t.k);
-    EXPECT_EQ(t.live.fenster.show.name, "Nacht");
 }

@@ -84,7 +84,7 @@ TEST(TriggerKey, EffektwerteNurWaehrendEineFigurLaeuft) {
     EXPECT_EQ(zweiter, 2 * 10000 + 4 * 1000 + 7);
 }
 
-TEST(TriggerKey, ZuordnungsmodusVerweigertLeertasteUndFragtVorDemErsetzen) {
+TEST(TriggerKey, ZuordnungsmodiVerweigernLeertasteFragenVorDemErsetzenUndEndenNachEinerTaste) {
     LiveUmgebung t;
     t.live.zuordnungsModus = true;
     t.s.SpurAuswahl[t.s.EditorSpur].Figur = 3; // figure "c" selected in the list
@@ -115,10 +115,9 @@ TEST(TriggerKey, ZuordnungsmodusVerweigertLeertasteUndFragtVorDemErsetzen) {
     TriggerKey(t.k, 20, 143, 70, 70); // the same press on the next group asks no more
     EXPECT_EQ(t.live.keyTable[70], 1);
     EXPECT_EQ(t.u.dialoge.meldungen.size(), 4u);
-}
 
-TEST(TriggerKey, DmxMakroZuordnungEndetNachEinerTaste) {
-    LiveUmgebung t;
+    // Assigning a DMX macro ends after one key.
+    t.live.zuordnungsModus = false;
     t.live.dmxMakroZuordnen = true;
     t.live.dmxMakro = 7;
     TriggerKey(t.k, 19, 143, 81, 81);
