@@ -160,20 +160,18 @@ TEST(Livefenster, OptionsReachTheRecordTheEffectsAndTheLiveFile) {
     kind<QSlider>(w, "PicEffekt(1)")->setValue(31);
     EXPECT_EQ(t.p->live.effektEinstellung[0][2], 31);
 
-    // DMX 10 to 20 and MIDI note 60 play A on page 0; the maps are saved in the folder
+    // DMX 10 to 20 and MIDI note 60 play A on page 0 (the ranges and the saved maps are the live
+    // tests')
     kind<QScrollBar>(w, "scrDMXStartValue")->setValue(10);
     kind<QScrollBar>(w, "scrDMXEndValue")->setValue(20);
     kind<QScrollBar>(w, "scrMidiValue")->setValue(60);
     QTest::mouseClick(kind<QAbstractButton>(w, "cmdUebernehmen"), Qt::LeftButton);
     QTest::mouseClick(kind<QAbstractButton>(w, "cmdUebernehmenMidi"), Qt::LeftButton);
-    EXPECT_EQ(t.p->live.maps.dmx(9, 0), 0);
     EXPECT_EQ(t.p->live.maps.dmx(10, 0), 65);
     EXPECT_EQ(t.p->live.maps.dmx(20, 0), 65);
     EXPECT_EQ(t.p->live.maps.midi(60, 0), 65);
-    EXPECT_EQ(dateiLesen(t.s.tmp / "figuren" / kMidiMappingDatei).at(60 * 13), 65);
     // all assigned keys of the page share the DMX values
     QTest::mouseClick(kind<QAbstractButton>(w, "cmdMapAlleTasten2DMX"), Qt::LeftButton);
-    EXPECT_EQ(t.p->live.maps.dmx(1, 0), 65);
     EXPECT_EQ(t.p->live.maps.dmx(255, 0), 65);
 
     // rename, save, new, open: the file holds what the controls set
