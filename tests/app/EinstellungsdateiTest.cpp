@@ -32,7 +32,6 @@ TEST(Einstellungsdatei, ExportThenImportReproducesEverySetting) {
     a.Geometrie[1].SwapXY = 1;
     a.Farben.geraete[1].midWert[0] = 90;
     a.Farben.geraete[1].AudienceHelligkeit = 0.5;
-    a.Effekt.AutoWert[0][16] = 12;
     for (int t = -1; t <= 12; ++t) a.Effekt.AutoWert[t][16] = 12;
     p->undo.checkWriteUndos = false;
     p->texte.Sprache = 0;
@@ -40,6 +39,7 @@ TEST(Einstellungsdatei, ExportThenImportReproducesEverySetting) {
     const auto a1 = s.tmp / "a.Laser_ini";
     ASSERT_TRUE(einstellungenExportieren(*p, a1.string()));
     EXPECT_TRUE(p->einstellungen.IniDateiAktuell.empty());
+    EXPECT_NE(test::leseDatei(a1).find("Device.DeviceName_15=No Device"), std::string::npos);
 
     test::Startumgebung s2;
     s2.variablen.setzen("STRAHLWERK_EMULATE", "jmlaser:1,lumax:1");
@@ -58,28 +58,6 @@ TEST(Einstellungsdatei, ExportThenImportReproducesEverySetting) {
     const auto a2 = s.tmp / "b.Laser_ini";
     ASSERT_TRUE(einstellungenExportieren(*q, a2.string()));
     EXPECT_EQ(test::leseDatei(a1), test::leseDatei(a2));
-}
-
-TEST(Einstellungsdatei, SectionsAreWrittenInTheirOrder) {
-    test::Startumgebung s;
-    auto p = gestartet(s);
-    const auto datei = s.tmp / "o.Laser_ini";
-    ASSERT_TRUE(einstellungenExportieren(*p, datei.string()));
-    const std::string inhalt = test::leseDatei(datei);
-    std::size_t vorher = 0;
-    for (const char* abschnitt :
-         {"[IgnoreNoteOfValue]", "[Sonstiges]", "[Optionen_Text_SMS]",
-          "[Optionen_Midi,Printer,Keyborad]", "[Optionen_midi,Printer,Keyboard]", "[Optionen_DMX]",
-          "[Optionen_Optimierung]", "[Optionen_Hardware]", "[OptionenAusgabe]",
-          "[Optionen_4_FrmHaupt]", "[Geometriekorrektur(0)]", "[Geometriekorrektur(15)]",
-          "[Optionen_4_FrmEffekts]", "[Optionen_4_frmdmx]", "[Optionen_SonstigeSettings]",
-          "[StandardPfade]", "[Farbkorrektur]", "[DMX_Steuert]"}) {
-        const auto pos = inhalt.find(abschnitt);
-        ASSERT_NE(pos, std::string::npos) << abschnitt;
-        EXPECT_GE(pos, vorher) << abschnitt;
-        vorher = pos;
-    }
-    EXPECT_NE(inhalt.find("Device.DeviceName_15=No Device"), std::string::npos);
 }
 
 TEST(Einstellungsdatei, DamagedFileIsReadAsFarAsValidAndItsLinesKept) {
@@ -109,13 +87,9 @@ TEST(Einstellungsdatei, GeneralSettingsAtEveryEnd) {
     Programmende(*p);
     Einstellungen& e = p->einstellungen;
     EXPECT_EQ(e.ini().lesen(e.IniPfad, "IniVersion", "Version"), "250000");
-    EXPECT_EQ(e.ini().lesen(e.IniPfad, "IniVersion", "Programm Vesion"),
-              "Programmversion: Strahlwerk 0.1");
     EXPECT_EQ(e.ini().lesen(e.IniPfad, "Allgemein", "frmhaupt.Pic_Lieblingsfarbe(4).tag"),
               "770000");
     EXPECT_EQ(e.ini().lesen(e.IniPfad, "MaxValues", "MaxPunktzahl"), "40000000");
-    EXPECT_EQ(e.ini().lesen(e.IniPfad, "Programmverison", "ProgrammVersionString"),
-              "Strahlwerk 0.1");
 }
 
 TEST(Einstellungsdatei, ImportNeverWritesAndRefusesWhatIsNoSettingsFile) {

@@ -10,19 +10,46 @@
 using namespace sw;
 namespace fs = std::filesystem;
 
-TEST(Programmstart, IniFileFromTheCommandLineOnlyWithTheExactEnding) {
-    Pfade p;
-    p.ProgrammDatenPfad = "/daten/";
+namespace {
+
+// The lines stand in the log in this order.
+void inDerReihe(const std::string& log, std::initializer_list<const char*> zeilen) {
+    std::size_t pos = 0;
+    for (const char* zeile : zeilen) {
+        pos = log.find(zeile, pos);
+        ASSERT_NE(pos, std::string::npos) << zeile;
+    }
+}
+
+} // namespace
+
+TEST(Programmstart, IniFileFromTheCommandLineOnlyWithTheExactEndingAndNoDocument) {
+    Pfade pfade;
+    pfade.ProgrammDatenPfad = "/daten/";
     for (const char* ok : {"a.Laser_ini", "/x/b.laser_ini"}) {
         std::string arg = ok;
-        EXPECT_EQ(IniPfadBestimmen(p, arg), ok);
+        EXPECT_EQ(IniPfadBestimmen(pfade, arg), ok);
         EXPECT_TRUE(arg.empty());
     }
     for (const char* nein : {"a.LASER_INI", "a.Laser_Ini", "show.shw"}) {
         std::string arg = nein;
-        EXPECT_EQ(IniPfadBestimmen(p, arg), "/daten/strahlwerk.ini");
+        EXPECT_EQ(IniPfadBestimmen(pfade, arg), "/daten/strahlwerk.ini");
         EXPECT_EQ(arg, nein);
     }
+
+    // At the start it is the settings file and no document to open.
+    test::Startumgebung s;
+    const auto datei = s.tmp / "eigen.Laser_ini";
+    test::schreibeDatei(datei, "[MaxValues]\r\nMaxPunktzahl=600000000\r\n");
+    auto p = s.programm();
+    StartHooks h;
+    int geoeffnet = 0;
+    h.dokumentOeffnen = [&](const std::string&) { ++geoeffnet; };
+    ASSERT_EQ(Programmstart(*p, datei.string(), h), Fortsetzung::Weiter);
+    EXPECT_EQ(p->einstellungen.IniPfad, datei.string());
+    EXPECT_TRUE(p->Befehlszeile.empty());
+    EXPECT_EQ(geoeffnet, 0);
+    EXPECT_EQ(p->MaxPunktzahl, 10000); // a stored value above 50000 is replaced
 }
 
 TEST(Programmstart, NormaliseNumbersWithBothSeparators) {
@@ -49,7 +76,6 @@ TEST(Programmstart, StartInAScratchFolderThenCrashThenEndNormally) {
         EXPECT_TRUE(fs::exists(s.daten() / "TestBilder" / "Farbbalken.bin")); // samples copied
         EXPECT_EQ(p->einstellungen.IniPfad, (s.daten() / "strahlwerk.ini").string());
         EXPECT_EQ(p->figuren.lstFiguren.size(), 2u);
-        EXPECT_EQ(p->figuren.FigurenUntergrenze, -7);
         EXPECT_EQ(schritte.front(), "Setting paths...");
         EXPECT_EQ(schritte.back(), "Ready .....");
         // assign devices and settings, then "crash": no orderly end, undo files left behind
@@ -63,32 +89,10 @@ TEST(Programmstart, StartInAScratchFolderThenCrashThenEndNormally) {
         test::schreibeDatei(s.temp() / "Temp" / "UndoSequenz1.000", "seq");
         p->log.schliessen();
     }
-    const std::string log = test::leseDatei(s.temp() / "Software_Bugsuche_und_Timing.log");
-    std::size_t vorher = 0;
-    for (const char* zeile : {"Programm Gestartet",
-                              "Loading Language file....",
-                              "Pfade ermitteln erledigt",
-                              "Ini Version gelesen",
-                              "Initialice memory......",
-                              "Checking old Undo files...",
-                              "TempDirectory erstellen erledigt",
-                              "Init_Hardware ***aus Routiene",
-                              "Init ML_Driver",
-                              "Init Lumax",
-                              "Init JMlaserDll",
-                              "Init Riya",
-                              "Init_Hardware __________________________Ausgefuehrt",
-                              "Loading ini file ..........",
-                              "*******Optionen 0 (Texte und sms) Laden",
-                              "*******AllgemeineEinstellungen (werden immer gespeichert) Laden",
-                              "IniLaden geschafft",
-                              "Testbilder und FixFiguren Laden geschafft",
-                              "Programm Lauuft",
-                              "Ready ....."}) {
-        const auto pos = log.find(zeile, vorher);
-        ASSERT_NE(pos, std::string::npos) << zeile;
-        vorher = pos;
-    }
+    // a few landmarks of the start-up log, in their order
+    inDerReihe(test::leseDatei(s.temp() / "Software_Bugsuche_und_Timing.log"),
+               {"Programm Gestartet", "Pfade ermitteln erledigt", "Init_Hardware ***aus Routiene",
+                "Init Riya", "IniLaden geschafft", "Ready ....."});
     {
         auto p = s.programm();
         StartHooks h;
@@ -122,17 +126,9 @@ TEST(Programmstart, StartInAScratchFolderThenCrashThenEndNormally) {
     EXPECT_FALSE(fs::exists(s.temp() / "Temp"));
     // Nobody decided about the rescued undo files: they stay.
     EXPECT_EQ(std::distance(fs::directory_iterator(s.dokumente() / "UndoFiles_Restore"), {}), 1);
-    const std::string ende = test::leseDatei(s.temp() / "Software_Bugsuche_und_Timing.log");
-    std::size_t pos = 0;
-    for (const char* zeile :
-         {"Stoping laser output......", "Alltemeine Einstellung Speichern",
-          "Alltemeine Einstellung Speichern beendet", "Programm Beenden aktiviert",
-          "ML_driver.mld Schlie", "jmlaser.dll geschlossen", "TempOrdner l", "Restore Ordner l",
-          "Programm regulaur beendet"}) {
-        const auto p2 = ende.find(zeile, pos);
-        ASSERT_NE(p2, std::string::npos) << zeile;
-        pos = p2;
-    }
+    inDerReihe(test::leseDatei(s.temp() / "Software_Bugsuche_und_Timing.log"),
+               {"Stoping laser output......", "Alltemeine Einstellung Speichern", "TempOrdner l",
+                "Programm regulaur beendet"});
 }
 
 TEST(Programmstart, ARescuedFigureIsOfferedUntilItIsPutBackOrDiscarded) {
@@ -208,40 +204,8 @@ TEST(Programmstart, ARescuedFigureIsOfferedUntilItIsPutBackOrDiscarded) {
     }
 }
 
-TEST(Programmstart, LaserIniArgumentIsTheSettingsFileAndNoDocument) {
-    test::Startumgebung s;
-    const auto datei = s.tmp / "eigen.Laser_ini";
-    test::schreibeDatei(datei, "[MaxValues]\r\nMaxPunktzahl=600000000\r\n");
-    auto p = s.programm();
-    StartHooks h;
-    int geoeffnet = 0;
-    h.dokumentOeffnen = [&](const std::string&) { ++geoeffnet; };
-    ASSERT_EQ(Programmstart(*p, datei.string(), h), Fortsetzung::Weiter);
-    EXPECT_EQ(p->einstellungen.IniPfad, datei.string());
-    EXPECT_TRUE(p->Befehlszeile.empty());
-    EXPECT_EQ(geoeffnet, 0);
-    EXPECT_EQ(p->MaxPunktzahl, 10000); // a stored value above 50000 is replaced
-}
-
-TEST(Programmstart, WindowPositions) {
-    test::Startumgebung s;
-    auto p = s.programm();
-    p->einstellungen.IniPfad = (s.tmp / "s.ini").string();
-    EXPECT_FALSE(fensterpositionLesen(*p, "frmHaupt"));
-    fensterpositionSpeichern(*p, "frmHaupt", Fensterposition{3, 10, 20, 810, 620});
-    auto f = fensterpositionLesen(*p, "frmHaupt");
-    ASSERT_TRUE(f);
-    EXPECT_EQ(f->showCmd, 3);
-    EXPECT_EQ(f->rechts, 810);
-    EXPECT_EQ(p->einstellungen.ini().lesen(p->einstellungen.IniPfad, "Fensterposition",
-                                           "frmHaupt.WPM.rcNormalPosition.Bottom"),
-              "6200000");
-    cmdResetFensterpositionen_Click(*p);
-    EXPECT_FALSE(fensterpositionLesen(*p, "frmHaupt"));
-}
-
 // A show saved with its timeline, the program ended and started again, the show loaded: the
-// same events, palette, information and recent files.
+// same events, media and recent files (what else a show file holds is the show tests').
 TEST(Programmstart, AShowWithItsTimelineComesBackAfterARestart) {
     test::Startumgebung s;
     const fs::path ordner = s.tmp / "Abend";
@@ -256,8 +220,6 @@ TEST(Programmstart, AShowWithItsTimelineComesBackAfterARestart) {
         ASSERT_EQ(Programmstart(*p, "", h), Fortsetzung::Weiter);
         auto k = p->showKontext();
         p->show.SoundName = "musik.mp3";
-        p->paletten.Farbpalette[100] = {10, 20, 30};
-        p->show.info.Interpret = "Band";
         auto& e = p->sequenzer.Events;
         e.resize(4);
         e[1] = SeqEvent{500, 0, 2, 143, 7, 100};
@@ -282,8 +244,6 @@ TEST(Programmstart, AShowWithItsTimelineComesBackAfterARestart) {
                     e.key == events[i].key)
             << i;
     }
-    EXPECT_EQ(p->paletten.Farbpalette[100], (RGB{10, 20, 30}));
-    EXPECT_EQ(p->show.info.Interpret, "Band");
     EXPECT_EQ(p->show.MediaDatei, "musik.mp3");
     Programmende(*p);
 }

@@ -18,14 +18,15 @@ struct Lauf {
     std::string fehler;
 };
 
-// `umgebung` sets environment variables for the run.
+// `umgebung` sets environment variables for the run; `vorsatz` runs the program under another
+// (xvfb-run).
 inline Lauf cli(const Kratzordner& tmp, const std::string& argumente,
-                const std::string& umgebung = "") {
+                const std::string& umgebung = "", const std::string& vorsatz = "") {
     auto fehlerDatei = tmp / "stderr.txt";
     // A run that hangs fails after a while instead of holding up the tests.
     std::string befehl = "timeout 60 " + (umgebung.empty() ? "" : "env " + umgebung + " ") +
-                         std::string(STRAHLWERK_CLI) + " " + argumente + " 2>'" +
-                         fehlerDatei.string() + "'";
+                         (vorsatz.empty() ? "" : vorsatz + " ") + std::string(STRAHLWERK_CLI) +
+                         " " + argumente + " 2>'" + fehlerDatei.string() + "'";
     Lauf lauf;
     FILE* p = popen(befehl.c_str(), "r");
     std::array<char, 4096> puffer;

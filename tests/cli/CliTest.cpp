@@ -7,6 +7,7 @@
 
 #include <array>
 #include <sys/stat.h>
+#include <tuple>
 
 using namespace sw;
 using sw::test::Kratzordner;
@@ -55,8 +56,6 @@ TEST(Cli, InfoAndUpgradeOfFigureFilesAndTheirRefusedInput) {
         {"info " + q(tmp / "kurz.qvb"), "truncated or corrupt"},
         {"info " + q(tmp / "leer.qvb"), "empty"},
         {"upgrade " + q(tmp / "kurz.qvb") + " " + q(tmp / "aus.qvb"), "truncated or corrupt"},
-        {"upgrade " + q(tmp / "fehlt.qvb") + " " + q(tmp / "aus.qvb"), "does not exist"},
-        {"upgrade " + q(tmp / "leer.qvb") + " " + q(tmp / "aus.qvb"), "empty"},
     };
     for (const auto& fall : faelle) {
         auto l = cli(tmp, fall.argumente);
@@ -70,7 +69,7 @@ TEST(Cli, InfoAndUpgradeOfFigureFilesAndTheirRefusedInput) {
     EXPECT_TRUE(scheitert(lauf, "cannot be written"));
 }
 
-TEST(Cli, IldaInfoAndConvertBetweenIldaAndFigureFilesOrRefused) {
+TEST(Cli, IldaInfoAndConvertBetweenIldaAndFigureFilesWithTheirColoursOrRefused) {
     Kratzordner tmp;
     test::IldaBauer b;
     b.kopf(2, 1, 0, 0, "pal", "maker").rgb(1, 2, 3);
@@ -139,36 +138,31 @@ TEST(Cli, IldaInfoAndConvertBetweenIldaAndFigureFilesOrRefused) {
     }
     auto falsch = cli(tmp, "convert " + q(tmp / "kurz.ild") + " " + q(tmp / "aus.txt"));
     EXPECT_TRUE(scheitert(falsch, "neither"));
-}
 
-TEST(Cli, ConvertTakesIndexedIldaColoursFromTheStandardPalette) {
-    Kratzordner tmp;
-    test::IldaBauer b;
+    // Indexed colours come from the standard palette unless --ilda-colours index keeps them.
+    b = {};
     b.kopf(1, 2).p1(1, 1, 0, 56).p1(2, 2, 128, 16);
     schreibeDatei(tmp / "in.ild", b.bytes);
-    for (const std::string wahl : {"", " --ilda-colours standard", " --ilda-colours index"}) {
+    // white and yellow from the standard palette, or the indexes as they are
+    for (const auto& [wahl, weiss, gelb] : {std::tuple{"", 4095, 4080},
+                                            {" --ilda-colours standard", 4095, 4080},
+                                            {" --ilda-colours index", 56, 16}}) {
         auto lauf = cli(tmp, "convert " + q(tmp / "in.ild") + " " + q(tmp / "f.qvb") + wahl);
         ASSERT_EQ(lauf.code, 0) << lauf.fehler;
-        auto figur = qvbDekodieren(leseDatei(tmp / "f.qvb"));
+        const auto figur = qvbDekodieren(leseDatei(tmp / "f.qvb"));
         ASSERT_TRUE(figur);
         const auto& punkte = figur->figur.Frames.at(0).Punkte;
-        const bool index = wahl.find("index") != std::string::npos;
-        EXPECT_EQ(punkte.at(0).Farbe, index ? 56 : 4095) << wahl; // white
-        EXPECT_EQ(punkte.at(1).Farbe, index ? 16 : 4080) << wahl; // yellow
+        EXPECT_EQ(punkte.at(0).Farbe, weiss) << wahl;
+        EXPECT_EQ(punkte.at(1).Farbe, gelb) << wahl;
     }
-    EXPECT_NE(
+    EXPECT_EQ(
         cli(tmp, "convert " + q(tmp / "in.ild") + " " + q(tmp / "g.qvb") + " --ilda-colours rgb")
             .code,
-        0);
-    EXPECT_FALSE(std::filesystem::exists(tmp / "g.qvb"));
-    // a file that holds no frame writes nothing
-    schreibeDatei(tmp / "leer.ild", test::IldaBauer().kopf(5, 0).bytes);
-    auto leer = cli(tmp, "convert " + q(tmp / "leer.ild") + " " + q(tmp / "g.qvb"));
-    EXPECT_TRUE(scheitert(leer, "no frames"));
+        1);
     EXPECT_FALSE(std::filesystem::exists(tmp / "g.qvb"));
 }
 
-TEST(Cli, PlayDumpsReproduciblyAtBothStages) {
+TEST(Cli, PlayDumpsReproduciblyAtBothStagesWithSettingsAndExportsIlda) {
     Kratzordner tmp;
     Figur f;
     f.Frames.resize(3);
@@ -200,13 +194,11 @@ TEST(Cli, PlayDumpsReproduciblyAtBothStages) {
     EXPECT_NE(roh.find("{\"cycle\":1,\"device\":7,\"points\":[[800,0,0,0,0,0,1,0,0,0,0]"),
               std::string::npos);
     EXPECT_NE(roh.find("[4000,4000,255,0,0,107,1,0,0,0,0]"), std::string::npos);
-}
 
-TEST(Cli, PlayWithSettingsAndIldaExport) {
-    Kratzordner tmp;
-    Figur f;
-    f.Frames[0].Punkte = {{0, 0, 0, 0}, {10000, -5000, 4095, 4}};
-    schreibeDatei(tmp / "f.qvb", qvbKodieren(f));
+    // A settings file's side table and geometry, the ILDA export, refused options.
+    Figur g;
+    g.Frames[0].Punkte = {{0, 0, 0, 0}, {10000, -5000, 4095, 4}};
+    schreibeDatei(tmp / "f.qvb", qvbKodieren(g));
     schreibeDatei(tmp / "s.ini",
                   "[Optionen_Hardware]\r\nZuordnung_Spurseite_2_Logischespur(1,3)=-10000\r\n"
                   "[Geometriekorrektur(3)]\r\nSpiegelnX=10000\r\n");
@@ -223,41 +215,11 @@ TEST(Cli, PlayWithSettingsAndIldaExport) {
     EXPECT_NE(info.aus.find("\"frame\":3,\"total\":4"), std::string::npos) << info.aus;
 
     for (const char* falsch : {"--device 16=virtual", "--device 1=laser", "--stage cooked",
-                               "--settings /nonexistent/s.ini", "--track 12"}) {
+                               "--settings /nonexistent/s.ini"}) {
         auto l = cli(tmp, "play " + q(tmp / "f.qvb") + " " + falsch);
         EXPECT_EQ(l.code, 1) << falsch;
         EXPECT_FALSE(l.fehler.empty()) << falsch;
     }
-}
-
-TEST(Cli, SettingsExportAndImportThroughTheProgramsStartUp) {
-    Kratzordner tmp;
-    // The program's folders lie in the scratch folder.
-    const std::string umgebung =
-        "PROGRAMMDATA=" + q(tmp / "pd") + " PROGRAMDATA=" + q(tmp / "pd2") +
-        " XDG_DOCUMENTS_DIR=" + q(tmp / "docs") + " STRAHLWERK_EMULATE=lumax:1";
-    auto befehl = [&](const std::string& argumente) { return cli(tmp, argumente, umgebung); };
-    schreibeDatei(tmp / "ein.Laser_ini",
-                  "[Optionen_Hardware]\r\nDevice.DeviceName_4=Lumax Emu 1\r\n"
-                  "[Optionen_4_FrmHaupt]\r\ntxtRaster.Text=12\r\n");
-    auto lauf = befehl("settings import " + q(tmp / "ein.Laser_ini"));
-    ASSERT_EQ(lauf.code, 0) << lauf.fehler;
-    const std::string programm = leseDatei(tmp / "pd2" / "Strahlwerk_2011" / "strahlwerk.ini");
-    EXPECT_NE(programm.find("Device.DeviceName_4=Lumax Emu 1"), std::string::npos);
-    EXPECT_NE(programm.find("txtRaster.Text=12"), std::string::npos);
-    lauf = befehl("settings export " + q(tmp / "aus.Laser_ini"));
-    ASSERT_EQ(lauf.code, 0) << lauf.fehler;
-    EXPECT_NE(leseDatei(tmp / "aus.Laser_ini").find("Device.DeviceName_4=Lumax Emu 1"),
-              std::string::npos);
-    // a ".Laser_ini" given with --settings is the settings file of that run
-    lauf = befehl("settings export " + q(tmp / "b.Laser_ini") + " --settings " +
-                  q(tmp / "ein.Laser_ini"));
-    ASSERT_EQ(lauf.code, 0) << lauf.fehler;
-    EXPECT_NE(lauf.aus.find("ein.Laser_ini"), std::string::npos);
-    EXPECT_EQ(befehl("settings export x --settings " + q(tmp / "ein.ini")).code, 1);
-    EXPECT_EQ(befehl("settings import " + q(tmp / "fehlt.Laser_ini")).code, 1);
-    // a normal end leaves no temporary folder behind
-    EXPECT_FALSE(std::filesystem::exists(tmp / "pd" / "Strahlwerk_2011" / "Temp" / "Temp"));
 }
 
 // Each run starts with an Ether Dream whose first broadcast comes about a second later.
@@ -275,24 +237,17 @@ TEST(Cli, DevicesWaitsForADacThatBroadcastsOnceASecond) {
                       std::to_string(port) + "0000\r\n"); // numbers are kept times 10000
     const std::string einstellungen = " --settings " + q(tmp / "netz.Laser_ini");
     const std::string gefunden = "\"kennung\":\"EtherDream 00:04:a3:10:20:30\"";
-    for (double erster : {1.0, 1.05, 1.1}) {
+    // --wait 0 lists what start-up found, before any broadcast
+    for (const auto& [erster, warten] :
+         {std::pair{1.0, ""}, {1.05, ""}, {1.1, ""}, {1.0, " --wait 0"}}) {
         emu::EtherDreamEmulator::Optionen o;
         o.broadcastZiel = {"127.0.0.1", port};
         o.ersterBroadcast = erster;
         emu::EtherDreamEmulator ed(o);
-        const auto lauf = cli(tmp, "devices" + einstellungen);
+        const auto lauf = cli(tmp, std::string("devices") + warten + einstellungen);
         ASSERT_EQ(lauf.code, 0) << lauf.fehler;
-        EXPECT_NE(lauf.aus.find(gefunden), std::string::npos) << erster << lauf.aus;
-    }
-    {
-        // --wait 0 lists what start-up found, before any broadcast
-        emu::EtherDreamEmulator::Optionen o;
-        o.broadcastZiel = {"127.0.0.1", port};
-        o.ersterBroadcast = 1.0;
-        emu::EtherDreamEmulator ed(o);
-        const auto lauf = cli(tmp, "devices --wait 0" + einstellungen);
-        ASSERT_EQ(lauf.code, 0) << lauf.fehler;
-        EXPECT_EQ(lauf.aus.find(gefunden), std::string::npos) << lauf.aus;
+        EXPECT_EQ(lauf.aus.find(gefunden) != std::string::npos, *warten == 0)
+            << erster << warten << lauf.aus;
     }
     for (const char* falsch : {"-1", "60001", "1.5", "x"}) {
         const auto lauf = cli(tmp, std::string("devices --wait ") + falsch);
@@ -342,30 +297,44 @@ std::string figurMitPunkten(std::size_t punkte) {
 
 } // namespace
 
-TEST(Cli, SettingsImportReadsItsFileOnlyAndRefusesOtherFiles) {
+// Import and export go through the program's start-up; the imported file is only read, and
+// what is no settings file is refused (the reasons are the settings store's, tested there).
+TEST(Cli, SettingsImportAndExportReadTheirFileOnlyAndRefuseOtherFiles) {
     Kratzordner tmp;
-    const std::string umgebung = programmOrdner(tmp);
-    const std::string einstellungen = "[Optionen_4_FrmHaupt]\r\ntxtRaster.Text=12\r\n";
+    const std::string umgebung = programmOrdner(tmp) + " STRAHLWERK_EMULATE=lumax:1";
+    auto befehl = [&](const std::string& argumente) { return cli(tmp, argumente, umgebung); };
+    const std::string einstellungen = "[Optionen_Hardware]\r\nDevice.DeviceName_4=Lumax Emu 1\r\n"
+                                      "[Optionen_4_FrmHaupt]\r\ntxtRaster.Text=12\r\n";
     schreibeDatei(tmp / "s.Laser_ini", einstellungen);
-    auto lauf = cli(tmp, "settings import " + q(tmp / "s.Laser_ini"), umgebung);
+    auto lauf = befehl("settings import " + q(tmp / "s.Laser_ini"));
     ASSERT_EQ(lauf.code, 0) << lauf.fehler;
     EXPECT_EQ(leseDatei(tmp / "s.Laser_ini"), einstellungen);
     const auto programm = tmp / "pd2" / "Strahlwerk_2011" / "strahlwerk.ini";
-    const std::string vorher = leseDatei(programm);
-    EXPECT_NE(vorher.find("txtRaster.Text=12"), std::string::npos);
+    EXPECT_NE(leseDatei(programm).find("Device.DeviceName_4=Lumax Emu 1"), std::string::npos);
+    EXPECT_NE(leseDatei(programm).find("txtRaster.Text=12"), std::string::npos);
+    lauf = befehl("settings export " + q(tmp / "aus.Laser_ini"));
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler;
+    EXPECT_NE(leseDatei(tmp / "aus.Laser_ini").find("Device.DeviceName_4=Lumax Emu 1"),
+              std::string::npos);
+    // a ".Laser_ini" given with --settings is the settings file of that run
+    schreibeDatei(tmp / "ein.Laser_ini", einstellungen);
+    lauf = befehl("settings export " + q(tmp / "b.Laser_ini") + " --settings " +
+                  q(tmp / "ein.Laser_ini"));
+    ASSERT_EQ(lauf.code, 0) << lauf.fehler;
+    EXPECT_NE(lauf.aus.find("ein.Laser_ini"), std::string::npos);
+    EXPECT_EQ(befehl("settings export x --settings " + q(tmp / "ein.ini")).code, 1);
+    // a normal end leaves no temporary folder behind
+    EXPECT_FALSE(std::filesystem::exists(tmp / "pd" / "Strahlwerk_2011" / "Temp" / "Temp"));
 
-    // a figure given by mistake, an empty file, a text that holds no settings, a folder
+    // a figure given by mistake, a folder, a missing file: one sentence naming the file
     const std::string figur = figurMitPunkten(3);
     schreibeDatei(tmp / "f.qvb", figur);
-    schreibeDatei(tmp / "leer.ini", "");
-    schreibeDatei(tmp / "text.ini", "just some notes\r\n[Fremd]\r\na=b\r\n");
     std::filesystem::create_directory(tmp / "ordner.ini");
+    const std::string vorher = leseDatei(programm);
     for (const auto& [name, grund] : {std::pair<std::string, std::string>{"f.qvb", "binary"},
-                                      {"leer.ini", "empty"},
-                                      {"text.ini", "none of the program's settings"},
                                       {"ordner.ini", "folder"},
                                       {"fehlt.ini", "does not exist"}}) {
-        lauf = cli(tmp, "settings import " + q(tmp / name), umgebung);
+        lauf = befehl("settings import " + q(tmp / name));
         EXPECT_TRUE(scheitert(lauf, name + ": ")) << name;
         EXPECT_NE(lauf.fehler.find(grund), std::string::npos) << lauf.fehler;
         EXPECT_TRUE(lauf.aus.empty()) << name;
@@ -378,23 +347,17 @@ TEST(Cli, SettingsImportReadsItsFileOnlyAndRefusesOtherFiles) {
     EXPECT_EQ(lauf.code, 0) << lauf.fehler;
     EXPECT_EQ(cli(tmp, "devices --settings " + q(tmp / "s.Laser_ini")).code, 0);
     EXPECT_EQ(leseDatei(tmp / "s.Laser_ini"), einstellungen);
-    for (const char* name : {"f.qvb", "leer.ini"}) {
-        lauf = cli(tmp, "play " + q(tmp / "f.qvb") + " --settings " + q(tmp / name));
-        EXPECT_TRUE(scheitert(lauf, std::string(name) + ": the file is")) << name;
-    }
+    lauf = cli(tmp, "play " + q(tmp / "f.qvb") + " --settings " + q(tmp / "f.qvb"));
+    EXPECT_TRUE(scheitert(lauf, "f.qvb: the file is"));
     // the settings file of the run: a binary file or a missing folder is named
-    lauf = cli(tmp, "settings export " + q(tmp / "x.ini") + " --settings " + q(tmp / "f.Laser_ini"),
-               umgebung);
+    lauf = befehl("settings export " + q(tmp / "x.ini") + " --settings " + q(tmp / "f.Laser_ini"));
     EXPECT_EQ(lauf.code, 0) << lauf.fehler;
     schreibeDatei(tmp / "b.Laser_ini", figur);
-    lauf = cli(tmp, "settings export " + q(tmp / "x.ini") + " --settings " + q(tmp / "b.Laser_ini"),
-               umgebung);
+    lauf = befehl("settings export " + q(tmp / "x.ini") + " --settings " + q(tmp / "b.Laser_ini"));
     EXPECT_TRUE(scheitert(lauf, "b.Laser_ini: the file is no settings file"));
     EXPECT_TRUE(leseDatei(tmp / "b.Laser_ini") == figur);
-    lauf = cli(tmp,
-               "settings export " + q(tmp / "x.ini") + " --settings " +
-                   q(tmp / "nope" / "a.Laser_ini"),
-               umgebung);
+    lauf = befehl("settings export " + q(tmp / "x.ini") + " --settings " +
+                  q(tmp / "nope" / "a.Laser_ini"));
     EXPECT_TRUE(scheitert(lauf, "a.Laser_ini: the folder of the settings file does not exist"));
 }
 
@@ -405,14 +368,10 @@ TEST(Cli, NumbersCommandsAndOptionsAreChecked) {
         std::string argumente, erwartet;
     } faelle[] = {
         {"--pass-ms inf", "--pass-ms: must be a number above 0 and at most 60000, not \"inf\""},
-        {"--pass-ms 1e308", "--pass-ms: must be a number above 0 and at most 60000"},
-        {"--pass-ms nan", "--pass-ms: must be"},
         {"--pass-ms 0", "--pass-ms: must be"},
         {"--cycles -1", "--cycles: must be a whole number from 0 to 10000000"},
         {"--cycles 1e3", "--cycles: must be a whole number"},
-        {"--cycles 99999999999", "--cycles: must be"},
         {"--track 12", "--track: must be a whole number from 0 to 11, not \"12\""},
-        {"--track x", "--track: must be"},
         {"--device 1x=virtual", "expected N=NAME with N from 0 to 15"},
     };
     for (const auto& fall : faelle) {
@@ -423,13 +382,11 @@ TEST(Cli, NumbersCommandsAndOptionsAreChecked) {
     // given; none of them writes the file.
     const Fall convertFaelle[] = {
         {"--kind 0", "--kind: must be a whole number from 1 to 5, not \"0\""},
-        {"--kind 6", "--kind: must be a whole number from 1 to 5"},
         {"--ilda-format 6", "--ilda-format: must be a whole number from 0 to 5, not \"6\""},
         {"--ilda-format 2", "must be an ILDA frame format (0, 1, 4 or 5), not \"2\""},
         {"--ilda-format 3", "format 2 is a palette and 3 a colour table"},
         {"--ilda-format 0", "ILDA format 0 (3-D frames) is not written; the export writes "
                             "format 1 (indexed 2-D frames, as --kind 3) and format 5"},
-        {"--ilda-format 4", "ILDA format 4 (3-D frames) is not written"},
         {"--kind 5 --ilda-format 5", "excludes"},
     };
     for (const auto& fall : convertFaelle) {
@@ -507,41 +464,25 @@ TEST(Cli, FailedWritesAreReportedAndLeaveThePreviousFiles) {
     EXPECT_EQ(leseDatei(klein / "g.qvb"), "previous figure");
 }
 
-TEST(Cli, SavesFollowLinksKeepTheModeAndReplaceOnlyRegularFiles) {
+// Links, file modes and stale temporary files are the save routine's; the CLI's writers go
+// through it and name the file and the reason.
+TEST(Cli, SavesFollowLinksAndReplaceOnlyRegularFiles) {
     Kratzordner tmp;
-    const std::string figur = figurMitPunkten(2);
-    schreibeDatei(tmp / "gut.qvb", figur);
+    schreibeDatei(tmp / "gut.qvb", figurMitPunkten(2));
     schreibeDatei(tmp / "echt.qvb", "old");
-    ::chmod((tmp / "echt.qvb").c_str(), 0600);
     std::filesystem::create_symlink("echt.qvb", tmp / "link.qvb");
     auto lauf = cli(tmp, "upgrade " + q(tmp / "gut.qvb") + " " + q(tmp / "link.qvb"));
     ASSERT_EQ(lauf.code, 0) << lauf.fehler;
     EXPECT_TRUE(std::filesystem::is_symlink(tmp / "link.qvb"));
     EXPECT_TRUE(qvbDekodieren(leseDatei(tmp / "echt.qvb")));
-    struct stat st {};
-    ASSERT_EQ(::stat((tmp / "echt.qvb").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0600u);
 
-    // a pipe (as a device node would be) is refused and stays what it is
-    ASSERT_EQ(::mkfifo((tmp / "rohr.qvb").c_str(), 0644), 0);
-    lauf = cli(tmp, "upgrade " + q(tmp / "gut.qvb") + " " + q(tmp / "rohr.qvb"));
-    EXPECT_TRUE(scheitert(lauf, "rohr.qvb: the file cannot be written (it is not a regular file)"));
-    EXPECT_TRUE(std::filesystem::is_fifo(tmp / "rohr.qvb"));
-    // so is an ILDA export over it, with the reason
-    ASSERT_EQ(::mkfifo((tmp / "rohr.ild").c_str(), 0644), 0);
-    lauf = cli(tmp, "convert " + q(tmp / "gut.qvb") + " " + q(tmp / "rohr.ild"));
-    EXPECT_TRUE(
-        scheitert(lauf, "rohr.ild: the ILDA file cannot be written (it is not a regular file)"));
-    EXPECT_TRUE(std::filesystem::is_fifo(tmp / "rohr.ild"));
-
-    // the temporary file of a save that was killed goes at the next save of that file
-    const pid_t kind = ::fork();
-    if (kind == 0) ::_exit(0);
-    ::waitpid(kind, nullptr, 0);
-    const auto rest = tmp / ("echt.qvb.tmp-" + std::to_string(kind) + "-42");
-    schreibeDatei(rest, figur.substr(0, 100));
-    std::filesystem::last_write_time(rest, std::filesystem::file_time_type::clock::now() -
-                                               std::chrono::minutes(2));
-    ASSERT_EQ(cli(tmp, "upgrade " + q(tmp / "gut.qvb") + " " + q(tmp / "link.qvb")).code, 0);
-    EXPECT_FALSE(std::filesystem::exists(rest));
+    // a pipe (as a device node would be) is refused by either writer and stays what it is
+    for (const auto& [name, befehl, datei] : {std::tuple{"rohr.qvb", "upgrade ", "the file"},
+                                              {"rohr.ild", "convert ", "the ILDA file"}}) {
+        ASSERT_EQ(::mkfifo((tmp / name).c_str(), 0644), 0);
+        lauf = cli(tmp, befehl + q(tmp / "gut.qvb") + " " + q(tmp / name));
+        EXPECT_TRUE(scheitert(lauf, std::string(name) + ": " + datei +
+                                        " cannot be written (it is not a regular file)"));
+        EXPECT_TRUE(std::filesystem::is_fifo(tmp / name));
+    }
 }

@@ -92,9 +92,16 @@ TEST(CliLive, CleanShowKeepsTheFiguresTheTimelineShowsThroughTheKeyTable) {
     schreibeDatei(ordner / "Test.seq", "kaputt");
     lauf = cli(tmp, "clean-show " + q(ordner / "Test.shw") + " --dry-run", umgebung);
     EXPECT_EQ(lauf.aus, "");
-    // Without a timeline nothing is used.
+    // Without a timeline nothing is used; without --dry-run it goes into the trash.
     std::filesystem::remove(ordner / "Test.seq");
     lauf = cli(tmp, "clean-show " + q(ordner / "Test.shw") + " --dry-run", umgebung);
     EXPECT_EQ(lauf.aus, (ordner / "a.qvb").string() + "\n" + (ordner / "b.qvb").string() + "\n" +
                             (ordner / "c.qvb").string() + "\n");
+    EXPECT_TRUE(std::filesystem::exists(ordner / "a.qvb"));
+    lauf = cli(tmp, "clean-show " + q(ordner / "Test.shw"), umgebung);
+    EXPECT_EQ(lauf.code, 0) << lauf.fehler;
+    EXPECT_FALSE(std::filesystem::exists(ordner / "a.qvb"));
+    EXPECT_EQ(test::leseDatei(tmp / "daten" / "Trash" / "files" / "a.qvb"), "a.qvb");
+    EXPECT_TRUE(std::filesystem::exists(ordner / "Test.shw"));
+    EXPECT_TRUE(std::filesystem::exists(ordner / "Key.ord"));
 }

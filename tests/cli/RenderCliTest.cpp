@@ -21,20 +21,8 @@ bool xvfbDa() {
 // render under xvfb-run. Mesa's software driver leaks from a library it unloads before a
 // sanitizer build's leak check, where no suppression can name it: that check is off for render.
 test::Lauf rendern(const Kratzordner& tmp, const std::string& argumente) {
-    auto fehlerDatei = tmp / "stderr.txt";
-    const std::string befehl = "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 "
-                               "timeout 60 xvfb-run -a " +
-                               std::string(STRAHLWERK_CLI) +
-                               " render " + argumente + " 2>'" + fehlerDatei.string() + "'";
-    test::Lauf lauf;
-    FILE* p = popen(befehl.c_str(), "r");
-    std::array<char, 4096> puffer;
-    std::size_t n;
-    while ((n = fread(puffer.data(), 1, puffer.size(), p)) > 0) lauf.aus.append(puffer.data(), n);
-    const int status = pclose(p);
-    lauf.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    lauf.fehler = test::leseDatei(fehlerDatei);
-    return lauf;
+    return cli(tmp, "render " + argumente,
+               "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0", "xvfb-run -a");
 }
 
 long punkte(const std::string& aus) {

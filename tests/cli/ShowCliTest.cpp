@@ -5,7 +5,6 @@
 using namespace sw;
 using sw::test::cli;
 using sw::test::Kratzordner;
-using sw::test::leseDatei;
 using sw::test::q;
 using sw::test::scheitert;
 using sw::test::schreibeDatei;
@@ -44,29 +43,4 @@ TEST(CliShow, InfoPrintsShowFilesAndShowInformation) {
     schreibeDatei(tmp / "Kopf.shw", "Strahlwerk Lumiscript Live  DateiVersion 2.3\r\n");
     lauf = cli(tmp, "info " + q(tmp / "Kopf.shw"));
     EXPECT_TRUE(scheitert(lauf, "wrong header"));
-}
-
-TEST(CliShow, CleanShowListsThenMovesIntoTheTrash) {
-    Kratzordner tmp;
-    const auto ordner = tmp / "Show";
-    std::filesystem::create_directories(ordner);
-    std::filesystem::create_directories(tmp / "daten");
-    schreibeDatei(ordner / "Test.shw", showdateiKodieren({}));
-    for (const char* d : {"Test.live", "Test.Laser_ini", "a.pll", "Test.bmp", "Other.bmp"})
-        schreibeDatei(ordner / d, d);
-    const std::string umgebung = "XDG_DATA_HOME=" + q(tmp / "daten");
-
-    auto lauf = cli(tmp, "clean-show " + q(ordner / "Test.shw") + " --dry-run", umgebung);
-    EXPECT_EQ(lauf.code, 0) << lauf.fehler;
-    EXPECT_EQ(lauf.aus,
-              (ordner / "Other.bmp").string() + "\n" + (ordner / "Test.bmp").string() + "\n");
-    EXPECT_TRUE(std::filesystem::exists(ordner / "Test.bmp"));
-
-    lauf = cli(tmp, "clean-show " + q(ordner / "Test.shw"), umgebung);
-    EXPECT_EQ(lauf.code, 0) << lauf.fehler;
-    EXPECT_FALSE(std::filesystem::exists(ordner / "Test.bmp"));
-    EXPECT_FALSE(std::filesystem::exists(ordner / "Other.bmp"));
-    EXPECT_EQ(leseDatei(tmp / "daten" / "Trash" / "files" / "Other.bmp"), "Other.bmp");
-    for (const char* d : {"Test.live", "Test.Laser_ini", "a.pll", "Test.shw"})
-        EXPECT_TRUE(std::filesystem::exists(ordner / d)) << d;
 }

@@ -1,5 +1,6 @@
 // The demo's lettering played to the Virtual Device: the jumps between and inside the letters
-// are dark, the letters themselves are drawn as before.
+// are dark, the letters themselves are drawn as before (the shape of the dark ways is the
+// output tests').
 
 #include "DemoSpiel.h"
 
@@ -50,25 +51,4 @@ TEST(CliSprung, TheDemoLetteringJumpsDarkAndKeepsItsLetters) {
     // the old stream sweeps lit from letter to letter; the new one never
     EXPECT_GE(helleSpruenge(alt), 4);
     EXPECT_EQ(helleSpruenge(neu), 0);
-
-    // every dark way between two lit points: 3 dark points on the first, steps of at most 800,
-    // 5 dark points on the second
-    int wege = 0;
-    std::size_t vorher = 0;
-    while (vorher < neu.size() && !neu[vorher].hell()) ++vorher;
-    for (std::size_t k = vorher + 1; k < neu.size(); ++k) {
-        if (!neu[k].hell()) continue;
-        if (k > vorher + 1) {
-            ++wege;
-            ASSERT_GE(k - vorher - 1, 3u + 5);
-            for (std::size_t j = vorher + 1; j <= vorher + 3; ++j)
-                EXPECT_EQ(abstand(neu[j], neu[vorher]), 0) << j;
-            for (std::size_t j = k - 5; j < k; ++j) EXPECT_EQ(abstand(neu[j], neu[k]), 0) << j;
-            for (std::size_t j = vorher + 1; j <= k; ++j)
-                EXPECT_LE(abstand(neu[j], neu[j - 1]), 800 + 1e-9) << j;
-        }
-        vorher = k;
-    }
-    // four ways between the five letters, one inside the A, the E and the R each
-    EXPECT_EQ(wege, 7);
 }

@@ -1,11 +1,9 @@
-// strahlwerk-cli text: the figure file it writes reads back with the frames the generator
-// makes and without a lit jump; refused input writes nothing.
+// strahlwerk-cli text: the figure file it writes holds the frames the generator makes (whose
+// drawing is the generator's tests'); refused input writes nothing.
 
 #include "CliLauf.h"
 #include "core/QvbFormat.h"
 #include "generators/Textfigur.h"
-
-#include <cmath>
 
 using namespace sw;
 using sw::test::cli;
@@ -31,24 +29,8 @@ TEST(TextCli, StillAndScrollingTextReadBack) {
         EXPECT_NE(lauf.aus.find("DejaVuSans.ttf"), std::string::npos) << lauf.aus;
         const auto inhalt = qvbDekodieren(test::leseDatei(datei));
         ASSERT_TRUE(inhalt);
-        const Figur& f = inhalt->figur;
-        ASSERT_EQ(f.Frames.size(), erwartet.figur.Frames.size());
-        EXPECT_EQ(f.Frames.size() > 1, laufschrift);
-        std::size_t lit = 0;
-        for (const auto& frame : f.Frames) {
-            EXPECT_EQ(frame.Punkte.size(),
-                      erwartet.figur.Frames[&frame - &f.Frames[0]].Punkte.size());
-            for (std::size_t i = 1; i < frame.Punkte.size(); ++i) {
-                const auto& p = frame.Punkte[i];
-                if (p.Farbe == -1) continue;
-                ++lit;
-                EXPECT_EQ(p.Farbe, 256);
-                const auto& v = frame.Punkte[i - 1];
-                ASSERT_GT(i, 1u);
-                EXPECT_LE(std::hypot(p.X - v.X, p.Y - v.Y), erwartet.abstand + 2);
-            }
-        }
-        EXPECT_GT(lit, 100u);
+        EXPECT_TRUE(inhalt->figur.Frames == erwartet.figur.Frames);
+        EXPECT_EQ(inhalt->figur.Frames.size() > 1, laufschrift);
     }
 }
 

@@ -11,7 +11,7 @@
 using namespace sw;
 using sw::test::LiveUmgebung;
 
-TEST(KeyOrd, RundreiseNachNamenAuchWennSichDieListeUmsortiert) {
+TEST(KeyOrd, RundreiseNachNamenAuchWennSichDieListeUmsortiertUndSpeicherfehler) {
     LiveUmgebung t;
     t.s.lstMakros = {"***Makro 0***", "m1", "Strobe"};
     t.live.keyTable[65] = 2;   // b
@@ -46,10 +46,8 @@ TEST(KeyOrd, RundreiseNachNamenAuchWennSichDieListeUmsortiert) {
     EXPECT_EQ(std::count_if(t.live.keyTable.begin(), t.live.keyTable.end(),
                             [](auto& e) { return e.has_value(); }),
               3);
-}
 
-TEST(KeyOrd, SpeicherfehlerMitText75) {
-    LiveUmgebung t;
+    // A folder that is not there: message 75 with the file.
     const auto ordner = t.ordner / "fehlt";
     EXPECT_FALSE(cmdSaveKeyList_Click(t.live.keyTable, t.s, t.u.env, ordner));
     ASSERT_EQ(t.u.dialoge.meldungen.size(), 1u);
@@ -90,7 +88,7 @@ TEST(TastenMappings, RundreiseUndFalscheGroesseGanzAbgelehnt) {
     EXPECT_EQ(gelesen.midi(60, 3), 0);
 }
 
-TEST(LiveShowDatei, RundreiseByteweiseUndBeschaedigteDateienGanzAbgelehnt) {
+TEST(LiveShowDatei, RundreiseBeschaedigteDateienNeueShowUndUmbenennen) {
     LiveShow l;
     l.tasten[65][3] = -1;
     l.tasten[65][kFeldLoesen] = -1;
@@ -136,6 +134,28 @@ TEST(LiveShowDatei, RundreiseByteweiseUndBeschaedigteDateienGanzAbgelehnt) {
     cmdLiveShowSpeichern_Click(t.k);
     EXPECT_EQ(t.u.dialoge.dateiDialoge.back().dateiname, "Bühne.live");
     EXPECT_EQ(dateiLesen(t.ordner / "neu.live"), b);
+
+    // A new show, renaming it, and the recent files.
+    std::vector<std::string> zuletzt;
+    t.live.hooks.zuletztGeoeffnet = [&](const std::string& d) { zuletzt.push_back(d); };
+    t.live.fenster.show.name = "alt";
+    t.live.fenster.show.name2 = "zwei";
+    t.live.fenster.show.tasten[65][5] = -1;
+
+    mnuNeueLiveShow_Click(t.k); // cancelled: nothing changes
+    EXPECT_EQ(t.live.fenster.show.name, "alt");
+    t.u.dialoge.dateinamen = {(t.ordner / "leer.live").string()};
+    mnuNeueLiveShow_Click(t.k);
+    EXPECT_EQ(t.live.fenster.show, LiveShow{});
+    EXPECT_EQ(zuletzt, std::vector<std::string>{(t.ordner / "leer.live").string()});
+
+    t.u.dialoge.eingaben = {std::string("Nacht")};
+    lblShowname_Click(t.k);
+    EXPECT_EQ(t.live.fenster.show.name, "Nacht");
+    EXPECT_EQ(t.u.dialoge.meldungen.back(), "Name of the live show:");
+    t.u.dialoge.eingaben = {std::nullopt};
+    lblShowname_Click(t.k);
+    EXPECT_EQ(t.live.fenster.show.name, "Nacht");
 }
 
 TEST(MidiRoutingDatei, RundreiseUndBeschaedigteDateien) {
@@ -148,8 +168,6 @@ TEST(MidiRoutingDatei, RundreiseUndBeschaedigteDateien) {
     r.liveMidiAus = true;
     const std::string b = midiRoutingKodieren(r);
     ASSERT_EQ(b.size(), 4 + 60 + 8u);
-    EXPECT_EQ(test::hex(b.substr(34, 4), 4), test::hex(std::string("\xB0\x01\x07\x01", 4), 4));
-    EXPECT_EQ(b.substr(62, 2), std::string("\x13\x00", 2));
     EXPECT_EQ(midiRoutingDekodieren(b), r);
 
     LiveUmgebung t;
@@ -201,30 +219,4 @@ TEST(ShowFiguren, BenutzteDateienUeberKeyTableUndShowparts) {
     ASSERT_TRUE(cmdSaveKeyList_Click(t.live.keyTable, t.s, t.u.env, t.ordner.pfad()));
     EXPECT_EQ(benutzteDateienNachKeyOrd(ev, t.ordner.pfad()),
               (std::vector<std::string>{"a.qvb", "c.qvb", "p.prt"}));
-}
-
-TEST(LiveShowDatei, NeueShowUmbenennenUndZuletztGeoeffnet) {
-    LiveUmgebung t;
-    std::vector<std::string> zuletzt;
-    t.live.hooks.zuletztGeoeffnet = [&](const std::string& d) { zuletzt.push_back(d); };
-    t.live.fenster.show.name = "alt";
-    t.live.fenster.show.name2 = "zwei";
-    t.live.fenster.show.tasten[65][5] = -1;
-
-    mnuNeueLiveShow_Click(t.k); // cancelled: nothing changes
-    EXPECT_EQ(t.live.fenster.show.name, "alt");
-    t.u.dialoge.dateinamen = {(t.ordner / "neu.live").string()};
-    mnuNeueLiveShow_Click(t.k);
-    EXPECT_EQ(t.u.dialoge.dateiDialoge.back().titel, "Create New Live Show");
-    EXPECT_EQ(t.u.dialoge.dateiDialoge.back().filter, "*.live (LiveShow)|*.live");
-    EXPECT_EQ(t.live.fenster.show, LiveShow{});
-    EXPECT_EQ(zuletzt, std::vector<std::string>{(t.ordner / "neu.live").string()});
-
-    t.u.dialoge.eingaben = {std::string("Nacht")};
-    lblShowname_Click(t.k);
-    EXPECT_EQ(t.live.fenster.show.name, "Nacht");
-    EXPECT_EQ(t.u.dialoge.meldungen.back(), "Name of the live show:");
-    t.u.dialoge.eingaben = {std::nullopt};
-    lblShowname_Click(t.k);
-    EXPECT_EQ(t.live.fenster.show.name, "Nacht");
 }

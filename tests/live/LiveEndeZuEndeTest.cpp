@@ -62,10 +62,7 @@ TEST(LiveEndeZuEnde, TastenAufZweiSeitenSpielenAufIhrenSeitenUndLeertasteLoescht
     Form_KeyDown(t.k, 112); // F1
     Form_KeyDown(t.k, 65);
     Form_KeyUp(t.k, 65);
-    EXPECT_EQ(t.figurAuf(0), 1);
-    EXPECT_EQ(t.figurAuf(3), 2);
-    EXPECT_EQ(t.figurAuf(6), 2);
-    EXPECT_EQ(t.figurAuf(1), -1);
+    EXPECT_EQ(t.figurenAuf({0, 3, 6, 1}), (std::vector<int>{1, 2, 2, -1}));
     zyklus();
     EXPECT_GT(geraete.hell(0), 0);
     EXPECT_GT(geraete.hell(1), 0);

@@ -72,8 +72,7 @@ TEST(LiveTasten, Feld12SchaltetUnbenutzteGruppenAbUndFeld13Loest) {
     t.live.hooks.Refresh_picRahmen = [&](int c, long farbe) { rahmen.emplace_back(c, farbe); };
     Form_KeyDown(t.k, B);
     EXPECT_EQ(t.figurAuf(0), -1) << "group 0 showed something: switched off";
-    EXPECT_EQ(t.figurAuf(5), -1);
-    EXPECT_EQ(t.figurAuf(2), 2);
+    EXPECT_EQ(t.figurenAuf({5, 2}), (std::vector<int>{-1, 2}));
     EXPECT_EQ(rahmen.back(), (std::pair<int, long>(B, kRahmenGedrueckt)));
     Form_KeyUp(t.k, B); // no release key: the figure stays
     EXPECT_EQ(t.figurAuf(2), 2);
@@ -85,8 +84,7 @@ TEST(LiveTasten, Feld12SchaltetUnbenutzteGruppenAbUndFeld13Loest) {
     Form_KeyUp(t.k, A); // not the held key
     EXPECT_EQ(t.figurAuf(7), 2);
     Form_KeyUp(t.k, B);
-    EXPECT_EQ(t.figurAuf(2), -1);
-    EXPECT_EQ(t.figurAuf(7), -1);
+    EXPECT_EQ(t.figurenAuf({2, 7}), (std::vector<int>{-1, -1}));
 }
 
 TEST(LiveTasten, EffektreglerSpiegelnUndGroesseIgnorieren) {

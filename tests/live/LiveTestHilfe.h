@@ -8,6 +8,7 @@
 #include "show/SequenzBearbeiten.h"
 
 #include <memory>
+#include <vector>
 
 namespace sw::test {
 
@@ -35,6 +36,11 @@ struct LiveUmgebung {
     }
 
     int figurAuf(int gruppe) const { return s.SpurAuswahl[gruppe].Figur; }
+    std::vector<int> figurenAuf(std::initializer_list<int> gruppen) const {
+        std::vector<int> f;
+        for (int g : gruppen) f.push_back(figurAuf(g));
+        return f;
+    }
 };
 
 } // namespace sw::test

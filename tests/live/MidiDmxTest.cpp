@@ -33,13 +33,10 @@ TEST(MidiEingabe, NotenAnUndAusAufDenGerouteteGruppen) {
     LiveUmgebung t;
     routingEinrichten(t);
     MIDIInput1_Message(t.k, {{0x90, 60, 100}});
-    EXPECT_EQ(t.figurAuf(0), 1);
-    EXPECT_EQ(t.figurAuf(2), 1);
-    EXPECT_EQ(t.figurAuf(1), -1);
+    EXPECT_EQ(t.figurenAuf({0, 2, 1}), (std::vector<int>{1, 1, -1}));
 
     MIDIInput1_Message(t.k, {{0x90, 60, 0}}); // velocity 0 is a note off
-    EXPECT_EQ(t.figurAuf(0), -1);
-    EXPECT_EQ(t.figurAuf(2), -1);
+    EXPECT_EQ(t.figurenAuf({0, 2}), (std::vector<int>{-1, -1}));
 
     t.live.IgnoreNoteOf = true;
     MIDIInput1_Message(t.k, {{0x90, 60, 100}, {0x90, 60, 0}, {0x80, 60, 64}});
@@ -91,8 +88,7 @@ TEST(MidiEingabe, ZeitleistenkanalUndPlaylistFernsteuerung) {
     EXPECT_EQ(playlistBefehl(36)->art, PlaylistBefehl::Art::Stopp);
 
     MIDIInput1_Message(t.k, {{0x95, 60, 90}}); // played like a key on the armed tracks
-    EXPECT_EQ(t.figurAuf(5), 1);
-    EXPECT_EQ(t.figurAuf(0), -1);
+    EXPECT_EQ(t.figurenAuf({5, 0}), (std::vector<int>{1, -1}));
     MIDIInput1_Message(t.k, {{0x85, 60, 0}}); // note off as velocity 0
     EXPECT_EQ(t.figurAuf(5), -1);
     EXPECT_EQ(befehle.size(), 2u) << "only note-ons with velocity reach the playlist";

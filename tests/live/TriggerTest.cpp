@@ -84,7 +84,7 @@ TEST(TriggerKey, EffektwerteNurWaehrendEineFigurLaeuft) {
     EXPECT_EQ(zweiter, 2 * 10000 + 4 * 1000 + 7);
 }
 
-TEST(TriggerKey, ZuordnungsmodusVerweigertLeertasteUndFragtVorDemErsetzen) {
+TEST(TriggerKey, ZuordnungsmodiVerweigernLeertasteFragenVorDemErsetzenUndEndenNachEinerTaste) {
     LiveUmgebung t;
     t.live.zuordnungsModus = true;
     t.s.SpurAuswahl[t.s.EditorSpur].Figur = 3; // figure "c" selected in the list
@@ -115,10 +115,9 @@ TEST(TriggerKey, ZuordnungsmodusVerweigertLeertasteUndFragtVorDemErsetzen) {
     TriggerKey(t.k, 20, 143, 70, 70); // the same press on the next group asks no more
     EXPECT_EQ(t.live.keyTable[70], 1);
     EXPECT_EQ(t.u.dialoge.meldungen.size(), 4u);
-}
 
-TEST(TriggerKey, DmxMakroZuordnungEndetNachEinerTaste) {
-    LiveUmgebung t;
+    // Assigning a DMX macro ends after one key.
+    t.live.zuordnungsModus = false;
     t.live.dmxMakroZuordnen = true;
     t.live.dmxMakro = 7;
     TriggerKey(t.k, 19, 143, 81, 81);
@@ -134,11 +133,9 @@ TEST(Tastatur, ArmierteSpurenIgnoreNoteOffUndAufnahme) {
     t.live.armiert[19 * 4 + 1] = true;
 
     PC_Keyboard_Message(t.k, 143, 65, 65, 1, true); // straight to its track
-    EXPECT_EQ(t.figurAuf(0), 2);
-    EXPECT_EQ(t.figurAuf(1), -1);
+    EXPECT_EQ(t.figurenAuf({0, 1}), (std::vector<int>{2, -1}));
     PC_Keyboard_Message(t.k, 143, 65, 65, 1, false); // to the armed tracks
-    EXPECT_EQ(t.figurAuf(1), 2);
-    EXPECT_EQ(t.figurAuf(4), 2);
+    EXPECT_EQ(t.figurenAuf({1, 4}), (std::vector<int>{2, 2}));
 
     t.live.IgnoreNoteOf = true;
     PC_Keyboard_Message(t.k, 127, 65, 0, 1, false);
@@ -151,8 +148,7 @@ TEST(Tastatur, ArmierteSpurenIgnoreNoteOffUndAufnahme) {
     t.live.hooks.medienPosition = [&] { return position; };
     t.live.hooks.zeitleisteNeuZeichnen = [&] { ++neuGezeichnet; };
     PC_Keyboard_Message(t.k, 127, 65, 0, 1, true); // recording: to the armed tracks
-    EXPECT_EQ(t.figurAuf(0), 2);
-    EXPECT_EQ(t.figurAuf(1), -1);
+    EXPECT_EQ(t.figurenAuf({0, 1}), (std::vector<int>{2, -1}));
     ASSERT_EQ(t.live.aufgenommen.size(), 3u);
     EXPECT_EQ(t.live.aufgenommen[1], (SeqEvent{4321, 0, 20, 127, 65, 0}));
     EXPECT_EQ(t.live.aufgenommen[2].track, 77);

@@ -8,6 +8,7 @@
 #include "Fenster.h"
 #include "app/Eingaenge.h"
 #include "core/QvbFormat.h"
+#include "devices/netz/Sockets.h"
 #include "live/LiveShow.h"
 #include "live/LiveTasten.h"
 #include "live/eingang/ArtNetEingang.h"
@@ -29,11 +30,6 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 using namespace sw;
 namespace fs = std::filesystem;
 
@@ -53,10 +49,8 @@ void zweiFiguren(const fs::path& o) {
     test::schreibeDatei(o / "b.qvb", figurMit(1000));
 }
 
-template <typename T> T* kind(QWidget* w, const QString& name) {
-    T* k = w->findChild<T*>(name);
-    EXPECT_NE(k, nullptr) << name.toStdString();
-    return k;
+template <typename T> T* kind(QWidget* w, const QString& n) {
+    return test::kindIn<T>(w, n);
 }
 
 // Drops a figure-list entry onto a key picture as a drag from the figure list would.
@@ -72,28 +66,6 @@ void ablegen(ui::PicTaste* taste, long figur) {
     QApplication::sendEvent(taste, &ablage);
 }
 
-std::uint16_t freierUdpPort() {
-    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    socklen_t l = sizeof a;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &l);
-    ::close(fd);
-    return ntohs(a.sin_port);
-}
-
-void senden(std::uint16_t port, const std::vector<std::uint8_t>& b) {
-    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in ziel{};
-    ziel.sin_family = AF_INET;
-    ziel.sin_port = htons(port);
-    ziel.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::sendto(fd, b.data(), b.size(), 0, reinterpret_cast<sockaddr*>(&ziel), sizeof ziel);
-    ::close(fd);
-}
-
 } // namespace
 
 TEST(Livefenster, KeysPlayTheirFiguresOnTheGroupsOfTheirOptions) {
@@ -102,7 +74,6 @@ TEST(Livefenster, KeysPlayTheirFiguresOnTheGroupsOfTheirOptions) {
     ASSERT_EQ(s.lstFiguren.size(), 3u); // figure 0, a.qvb, b.qvb
     auto* w = ui::livefenster(*t.w);
     w->show();
-    ASSERT_EQ(w->objectName(), "frmLive");
     auto* raster = w->raster();
 
     // a.qvb onto A and b.qvb onto S; the key table is saved at once
@@ -189,20 +160,18 @@ TEST(Livefenster, OptionsReachTheRecordTheEffectsAndTheLiveFile) {
     kind<QSlider>(w, "PicEffekt(1)")->setValue(31);
     EXPECT_EQ(t.p->live.effektEinstellung[0][2], 31);
 
-    // DMX 10 to 20 and MIDI note 60 play A on page 0; the maps are saved in the folder
+    // DMX 10 to 20 and MIDI note 60 play A on page 0 (the ranges and the saved maps are the live
+    // tests')
     kind<QScrollBar>(w, "scrDMXStartValue")->setValue(10);
     kind<QScrollBar>(w, "scrDMXEndValue")->setValue(20);
     kind<QScrollBar>(w, "scrMidiValue")->setValue(60);
     QTest::mouseClick(kind<QAbstractButton>(w, "cmdUebernehmen"), Qt::LeftButton);
     QTest::mouseClick(kind<QAbstractButton>(w, "cmdUebernehmenMidi"), Qt::LeftButton);
-    EXPECT_EQ(t.p->live.maps.dmx(9, 0), 0);
     EXPECT_EQ(t.p->live.maps.dmx(10, 0), 65);
     EXPECT_EQ(t.p->live.maps.dmx(20, 0), 65);
     EXPECT_EQ(t.p->live.maps.midi(60, 0), 65);
-    EXPECT_EQ(dateiLesen(t.s.tmp / "figuren" / kMidiMappingDatei).at(60 * 13), 65);
     // all assigned keys of the page share the DMX values
     QTest::mouseClick(kind<QAbstractButton>(w, "cmdMapAlleTasten2DMX"), Qt::LeftButton);
-    EXPECT_EQ(t.p->live.maps.dmx(1, 0), 65);
     EXPECT_EQ(t.p->live.maps.dmx(255, 0), 65);
 
     // rename, save, new, open: the file holds what the controls set
@@ -290,8 +259,6 @@ TEST(Livefenster, AMidiRoutingMadeInTheWindowsPlaysAKeyFromTheFakeInput) {
     const fs::path datei = t.s.tmp / "eingang.MidiInMap";
     t.s.dialoge.dateinamen.push_back(datei.string());
     QTest::mouseClick(kind<QAbstractButton>(z, "cmdSpeichern"), Qt::LeftButton);
-    EXPECT_EQ(t.s.dialoge.dateiDialoge.back().titel, "Midi in Routing");
-    EXPECT_EQ(t.s.dialoge.dateiDialoge.back().filter, "*.Midi in Routing |*.MidiInMap");
     EXPECT_EQ(midiRoutingDekodieren(dateiLesen(datei)), t.p->live.midi);
     EXPECT_EQ(t.p->einstellungen.textLesen("AutoFileLoad", "Midi input Routing", ""),
               datei.string());
@@ -308,7 +275,6 @@ TEST(Livefenster, AnArtNetPacketOnLoopbackMovesTheDmxView) {
     Fenster t;
     auto* d = ui::dmxZuordnungsfenster(*t.w);
     d->show();
-    EXPECT_EQ(d->windowTitle(), "DMX input Routing");
     auto* eingang = kind<QComboBox>(d, "cboEingang");
     const int artnet = eingang->findText(kArtNetEingangName);
     ASSERT_GE(artnet, 0); // the start-up put Art-Net, sACN and OLA into the list
@@ -316,7 +282,11 @@ TEST(Livefenster, AnArtNetPacketOnLoopbackMovesTheDmxView) {
 
     auto o = dmxEingangsEinstellungenLesen(t.p->einstellungen);
     o.bindAdresse = "127.0.0.1";
-    o.artNetPort = freierUdpPort();
+    {
+        netz::UdpSocket frei;
+        frei.binden("127.0.0.1", 0);
+        o.artNetPort = frei.lokalerPort();
+    }
     dmxEingangsEinstellungenSchreiben(t.p->einstellungen, o);
     kind<QSpinBox>(d, "txtUniversum")->setValue(3);
     eingang->setCurrentIndex(artnet);
@@ -339,7 +309,9 @@ TEST(Livefenster, AnArtNetPacketOnLoopbackMovesTheDmxView) {
     p.kanaele[511] = 7;
     std::vector<std::uint8_t> b(artnet::kKopfBytes + 512);
     artnet::schreiben(p, b.data());
-    senden(o.artNetPort, b);
+    netz::UdpSocket sender;
+    ASSERT_TRUE(sender.binden("127.0.0.1", 0));
+    sender.senden({"127.0.0.1", o.artNetPort}, b.data(), b.size());
     EXPECT_TRUE(QTest::qWaitFor([&] { return d->ansicht()->werte()[0] == 255; }, 3000));
     EXPECT_EQ(d->ansicht()->werte()[511], 7);
 
@@ -362,21 +334,12 @@ TEST(Livefenster, EveryWindowIsInTheMenuHasTooltipsAndKeepsItsPosition) {
     for (auto* f : fenster) {
         EXPECT_TRUE(f->isVisible()) << f->objectName().toStdString();
         EXPECT_FALSE(f->windowTitle().isEmpty());
-        for (QWidget* k : f->findChildren<QWidget*>()) {
-            const bool bedienelement =
-                qobject_cast<QAbstractButton*>(k) || qobject_cast<QComboBox*>(k) ||
-                qobject_cast<QAbstractSlider*>(k) || qobject_cast<QAbstractSpinBox*>(k) ||
-                dynamic_cast<ui::PicTaste*>(k);
-            if (!bedienelement || k->objectName().isEmpty()) continue;
-            EXPECT_FALSE(k->toolTip().isEmpty())
-                << f->objectName().toStdString() << " " << k->objectName().toStdString();
-        }
+        test::alleErklaert(f, [](QWidget* k) { return dynamic_cast<ui::PicTaste*>(k) != nullptr; });
         // fits a 1366 x 768 screen
         EXPECT_LE(f->width(), 1366);
         EXPECT_LE(f->height(), 768);
     }
     auto* live = fenster[0];
-    EXPECT_EQ(live->windowTitle(), "Live window");
     live->resize(500, 400);
     live->move(60, 40);
     const QRect wo = live->geometry();

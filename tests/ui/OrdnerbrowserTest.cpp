@@ -148,11 +148,6 @@ TEST(Ordnerbrowser, IldaFilesFollowTheFiguresAndADoubleClickImportsOne) {
     EXPECT_EQ(liste->item(3)->text(), "ILDA  b.ild");
     EXPECT_TRUE(liste->item(3)->toolTip().contains("b.ild"));
     EXPECT_TRUE(liste->item(3)->font().italic());
-    t.p->texte.setzen(1, ui::ordnertext::IldaMarke, "[ILDA]");
-    browser(t).beschriften(t.p->texte);
-    EXPECT_EQ(liste->item(3)->text(), "[ILDA]  b.ild");
-    t.p->texte.setzen(1, ui::ordnertext::IldaMarke, "");
-    browser(t).beschriften(t.p->texte);
 
     // Choosing one leaves the editor as it was.
     t.w->figurWaehlen(1);

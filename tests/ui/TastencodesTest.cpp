@@ -3,32 +3,24 @@
 #include <Qt>
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 using sw::ui::tastencode;
 
 TEST(Tastencodes, BuchstabenZiffernFTastenLeertasteUndOemCodes) {
-    EXPECT_EQ(tastencode(Qt::Key_A), 65);
-    EXPECT_EQ(tastencode(Qt::Key_Z), 90);
-    EXPECT_EQ(tastencode(Qt::Key_0), 48);
-    EXPECT_EQ(tastencode(Qt::Key_9), 57);
-    EXPECT_EQ(tastencode(Qt::Key_F1), 112);
-    EXPECT_EQ(tastencode(Qt::Key_F12), 123);
-    EXPECT_EQ(tastencode(Qt::Key_Space), 32);
-    // German keys.
-    EXPECT_EQ(tastencode(Qt::Key_Udiaeresis), 186);
-    EXPECT_EQ(tastencode(Qt::Key_Odiaeresis), 192);
-    EXPECT_EQ(tastencode(Qt::Key_Adiaeresis), 222);
-    EXPECT_EQ(tastencode(Qt::Key_ssharp), 219);
-    EXPECT_EQ(tastencode(Qt::Key_Plus), 187);
-    EXPECT_EQ(tastencode(Qt::Key_NumberSign), 191);
-    EXPECT_EQ(tastencode(Qt::Key_Less), 226);
-    // US keys.
-    EXPECT_EQ(tastencode(Qt::Key_Semicolon), 186);
-    EXPECT_EQ(tastencode(Qt::Key_Comma), 188);
-    EXPECT_EQ(tastencode(Qt::Key_Minus), 189);
-    EXPECT_EQ(tastencode(Qt::Key_Period), 190);
-    EXPECT_EQ(tastencode(Qt::Key_BracketLeft), 219);
-    EXPECT_EQ(tastencode(Qt::Key_BracketRight), 221);
-    EXPECT_EQ(tastencode(Qt::Key_Apostrophe), 222);
+    // Letters, digits, F keys, space; the German keys; the US keys.
+    const int tasten[] = {
+        Qt::Key_A,          Qt::Key_Z,          Qt::Key_0,           Qt::Key_9,
+        Qt::Key_F1,         Qt::Key_F12,        Qt::Key_Space,       Qt::Key_Udiaeresis,
+        Qt::Key_Odiaeresis, Qt::Key_Adiaeresis, Qt::Key_ssharp,      Qt::Key_Plus,
+        Qt::Key_NumberSign, Qt::Key_Less,       Qt::Key_Semicolon,   Qt::Key_Comma,
+        Qt::Key_Minus,      Qt::Key_Period,     Qt::Key_BracketLeft, Qt::Key_BracketRight,
+        Qt::Key_Apostrophe};
+    const int codes[] = {65,  90,  48,  57,  112, 123, 32,  186, 192, 222, 219,
+                         187, 191, 226, 186, 188, 189, 190, 219, 221, 222};
+    static_assert(std::size(tasten) == std::size(codes));
+    for (std::size_t i = 0; i < std::size(tasten); ++i)
+        EXPECT_EQ(tastencode(tasten[i]), codes[i]) << tasten[i];
     // Unmapped: arrows, Enter, Escape, F13, the backslash, the keypad's Enter.
     for (int t : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return,
                   Qt::Key_Escape, Qt::Key_F13, Qt::Key_Backslash, Qt::Key_Enter, Qt::Key_Shift})

@@ -37,15 +37,24 @@ void beantworten(const QString& text, const QString& schrift, bool laufschrift, 
 
 } // namespace
 
-TEST(Textdialog, PutsATextFigureIntoFigureZeroWithUndo) {
+TEST(Textdialog, PutsATextFigureIntoFigureZeroWithUndoCancelAndMissingFontChangeNothing) {
     Fenster t;
     auto* befehl = t.kind<QAction>("mnuText");
     EXPECT_EQ(befehl->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
-    EXPECT_EQ(befehl->text(), "&Text...");
-    EXPECT_EQ(befehl->toolTip(),
-              "Set a text in a TrueType or OpenType font as a new figure (Ctrl+T)");
     EXPECT_TRUE(t.kind<QToolBar>("tbDatei")->actions().contains(befehl));
     const Figur vorher = t.figur(0);
+
+    // Cancelling or a missing font changes nothing.
+    beantworten("Hi", "DejaVu Sans", false, false);
+    t.ausloesen("mnuText");
+    EXPECT_EQ(t.figur(0), vorher);
+
+    beantworten("Hi", "No Such Family Xq7", false);
+    t.ausloesen("mnuText");
+    EXPECT_EQ(t.figur(0), vorher);
+    ASSERT_FALSE(t.s.dialoge.meldungen.empty());
+    EXPECT_EQ(t.s.dialoge.meldungen.back(),
+              "The font \"No Such Family Xq7\" was not found (fc-list shows the installed fonts).");
 
     beantworten("Laser", "DejaVu Sans", false);
     befehl->trigger();
@@ -77,19 +86,4 @@ TEST(Textdialog, PutsATextFigureIntoFigureZeroWithUndo) {
     EXPECT_GT(t.figur(0).Frames[0].Punkte.size(), 100u);
     t.ausloesen("mnuUndo");
     EXPECT_EQ(t.figur(0).Frames, vorher.Frames); // (the snapshot writer sets Parameter(303))
-}
-
-TEST(Textdialog, CancelAndMissingFontChangeNothing) {
-    Fenster t;
-    const Figur vorher = t.figur(0);
-    beantworten("Hi", "DejaVu Sans", false, false);
-    t.ausloesen("mnuText");
-    EXPECT_EQ(t.figur(0), vorher);
-
-    beantworten("Hi", "No Such Family Xq7", false);
-    t.ausloesen("mnuText");
-    EXPECT_EQ(t.figur(0), vorher);
-    ASSERT_FALSE(t.s.dialoge.meldungen.empty());
-    EXPECT_EQ(t.s.dialoge.meldungen.back(),
-              "The font \"No Such Family Xq7\" was not found (fc-list shows the installed fonts).");
 }
