@@ -27,7 +27,7 @@ constexpr const char* kDauerFehler =
     "Fehler im Modul DS_GetDuration, Klasse clsDShowControl. Dieser Fehler könnte von einem "
     "fehlenden oder defekten mp3,avi oder sonstigem WindowsMediaplayerfile verursacht sein";
 
-enum Beobachtet : std::uint64_t { kEnde = 2, kDauer = 3, kVideoAusgabe = 4 };
+enum Beobachtet : std::uint64_t { kEnde = 2, kDauer = 3 };
 // Answers to position requests carry this plus the request's generation.
 constexpr std::uint64_t kAbfrage = 1000;
 
@@ -97,7 +97,6 @@ MpvMedien::MpvMedien(MpvOptionen optionen, Uhr* uhr, Melden melden, const Sprach
     }
     mpv_observe_property(mpv_, kEnde, "eof-reached", MPV_FORMAT_FLAG);
     mpv_observe_property(mpv_, kDauer, "duration", MPV_FORMAT_DOUBLE);
-    mpv_observe_property(mpv_, kVideoAusgabe, "vo-configured", MPV_FORMAT_FLAG);
 }
 
 MpvMedien::~MpvMedien() {
@@ -147,7 +146,6 @@ void MpvMedien::videoSpurWaehlen() {
     if (!mpv_) return;
     const bool an = videoGewuenscht_ && render_;
     mpv_set_property_string(mpv_, "vid", an ? "auto" : "no");
-    if (!an) voBereit_ = false;
 }
 
 bool MpvMedien::zeichnen(int fbo, int breite, int hoehe) {
@@ -162,9 +160,13 @@ bool MpvMedien::zeichnen(int fbo, int breite, int hoehe) {
     return mpv_render_context_render(render_, parameter) >= 0;
 }
 
+// Asked of the player directly: reading the events here could bring up a message in the middle
+// of a paint.
 bool MpvMedien::bildDa() {
-    ereignisseLesen();
-    return render_ && voBereit_;
+    if (!render_ || !videoGewuenscht_) return false;
+    int bereit = 0;
+    mpv_get_property(mpv_, "vo-configured", MPV_FORMAT_FLAG, &bereit);
+    return bereit != 0;
 }
 
 bool MpvMedien::seitenverhaeltnisBehalten() {
@@ -239,8 +241,7 @@ void MpvMedien::ereignisseLesen(double warteSekunden) {
             if (!p || p->format == MPV_FORMAT_NONE || !p->data) break;
             if (e->reply_userdata == kDauer)
                 dauer_ = *static_cast<double*>(p->data);
-            else if (e->reply_userdata == kVideoAusgabe)
-                voBereit_ = *static_cast<int*>(p->data) != 0;
+
             else if (e->reply_userdata == kEnde && *static_cast<int*>(p->data) && offen_ &&
                      geladen_ && !sucht_) {
                 // Where the player stands now: the last answer may be old when nobody asked

@@ -141,7 +141,6 @@ private:
     mpv_render_context* render_ = nullptr;
     std::function<void()> neuesBild_;
     bool videoGewuenscht_ = false; // the file was opened into a picture area
-    bool voBereit_ = false;        // libmpv's video output is set up
     Platzhaltermedien platzhalter_;
     bool platzhalterAktiv_ = false;
 

@@ -7,8 +7,8 @@
 
 namespace sw {
 
-bool testvideoSchreiben(const std::filesystem::path& datei, double sekunden, int breite,
-                        int hoehe, std::string* grund) {
+bool testvideoSchreiben(const std::filesystem::path& datei, double sekunden, int breite, int hoehe,
+                        std::string* grund) {
     auto scheitern = [grund](std::string warum) {
         if (grund) *grund = std::move(warum);
         return false;

@@ -11,7 +11,7 @@ namespace sw {
 // Writes `sekunden` seconds of `breite` x `hoehe` pixels at 25 frames per second into `datei`
 // (the container follows the ending, ".avi" for instance). False, with the reason, when this
 // libmpv cannot encode or the file did not come out.
-bool testvideoSchreiben(const std::filesystem::path& datei, double sekunden, int breite,
-                        int hoehe, std::string* grund = nullptr);
+bool testvideoSchreiben(const std::filesystem::path& datei, double sekunden, int breite, int hoehe,
+                        std::string* grund = nullptr);
 
 } // namespace sw

@@ -15,8 +15,7 @@ void videoStrecken(Videomodus& m, bool an, Medienschicht& medien, int breite, in
     videomodusAnwenden(m, medien, breite, hoehe);
 }
 
-void videoSeitenverhaeltnis(Videomodus& m, bool an, Medienschicht& medien, int breite,
-                            int hoehe) {
+void videoSeitenverhaeltnis(Videomodus& m, bool an, Medienschicht& medien, int breite, int hoehe) {
     videoStrecken(m, !an, medien, breite, hoehe);
 }
 

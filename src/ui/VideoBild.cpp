@@ -72,7 +72,8 @@ void VideoGlBild::initializeGL() {
     if (!spieler_) return;
     // libmpv calls this on a thread of its own: the frame is drawn on this one.
     renderkontext_ = spieler_->renderKontextErzeugen(&glAdresse, context(), [this] {
-        QMetaObject::invokeMethod(this, [this] { neuesBild(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { neuesBild(); }, Qt::QueuedConnection);
     });
     if (!renderkontext_ && ohneRenderkontext) ohneRenderkontext();
 }

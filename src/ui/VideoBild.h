@@ -18,8 +18,8 @@ namespace sw::ui {
 
 // Frames drawn and what drawing them cost, for measuring.
 struct Zeichenzeiten {
-    long bilder = 0;        // frames of the video drawn (also while the window is hidden)
-    double summeMs = 0;     // time spent in libmpv's drawing call
+    long bilder = 0;    // frames of the video drawn (also while the window is hidden)
+    double summeMs = 0; // time spent in libmpv's drawing call
     double laengsteMs = 0;
 };
 

@@ -30,12 +30,21 @@ inline constexpr Beschriftung OhneOpenGL{
     1569, "Videofenster: kein OpenGL, das Bild bleibt schwarz, der Ton spielt.",
     "Video window: no OpenGL, the picture stays black, the sound plays."};
 inline constexpr Beschriftung OhneRenderkontext{
-    1570, "Videofenster: libmpv kann nicht mit OpenGL zeichnen, das Bild bleibt schwarz, der Ton spielt.",
+    1570,
+    "Videofenster: libmpv kann nicht mit OpenGL zeichnen, das Bild bleibt schwarz, der Ton spielt.",
     "Video window: libmpv cannot draw with OpenGL, the picture stays black, the sound plays."};
 
-inline constexpr const Beschriftung* kAlle[] = {
-    &Menue,        &Vollbild,  &Strecken, &Seitenverhaeltnis, &VollbildTipp, &StreckenTipp,
-    &SeitenverhaeltnisTipp, &KeinVideo, &BildTipp, &OhneOpenGL,        &OhneRenderkontext};
+inline constexpr const Beschriftung* kAlle[] = {&Menue,
+                                                &Vollbild,
+                                                &Strecken,
+                                                &Seitenverhaeltnis,
+                                                &VollbildTipp,
+                                                &StreckenTipp,
+                                                &SeitenverhaeltnisTipp,
+                                                &KeinVideo,
+                                                &BildTipp,
+                                                &OhneOpenGL,
+                                                &OhneRenderkontext};
 
 template <typename F> void fuerAlle(F&& f) {
     for (const auto* b : kAlle) f(*b);

@@ -43,8 +43,8 @@ Videofenster::Videofenster(QWidget* eltern, Showsteuerung& s)
     QMenu* menue = leiste_->addMenu(QString());
     menue->setObjectName("mnuVideo");
     menue->setToolTipsVisible(true);
-    auto aktion = [&](const char* name, const text::Beschriftung& b,
-                      const text::Beschriftung& tipp, const QKeySequence& taste = {}) {
+    auto aktion = [&](const char* name, const text::Beschriftung& b, const text::Beschriftung& tipp,
+                      const QKeySequence& taste = {}) {
         auto* a = new QAction(this);
         a->setObjectName(name);
         a->setCheckable(true);

@@ -13,8 +13,8 @@
 #include "ui/Optionenfenster.h"
 #include "ui/QtDialoge.h"
 #include "ui/QtSprache.h"
-#include "ui/Thema.h"
 #include "ui/ShowMenue.h"
+#include "ui/Thema.h"
 #include "ui/Videofenster.h"
 
 #include <QAction>

@@ -57,9 +57,9 @@ TEST(Videomodus, StretchAndAspectExcludeEachOtherAndTellTheMediaLayer) {
     videoVollbild(m, false, a);
     EXPECT_FALSE(m.mnuVideoVollbild);
     videomodusAnwenden(m, a, 1, 1);
-    EXPECT_EQ(a.rufe, (std::vector<std::string>{"strecken 640x360", "seitenverhaeltnis",
-                                                "strecken 800x600", "seitenverhaeltnis",
-                                                "vollbild", "seitenverhaeltnis"}));
+    EXPECT_EQ(a.rufe,
+              (std::vector<std::string>{"strecken 640x360", "seitenverhaeltnis", "strecken 800x600",
+                                        "seitenverhaeltnis", "vollbild", "seitenverhaeltnis"}));
 }
 
 TEST(Videomodus, TheStretchIsStoredAsMinusOneFullScreenNever) {
