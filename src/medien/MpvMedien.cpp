@@ -133,12 +133,13 @@ bool MpvMedien::renderKontextErzeugen(GlAdresse adresse, void* ctx,
 
 void MpvMedien::renderKontextFreigeben() {
     if (!render_) return;
-    // libmpv takes the video output down itself; the track is deselected so that it does not
-    // try to set it up again without a context.
-    mpv_render_context_free(render_);
+    // The track goes first, so libmpv takes its video output down while it still has the
+    // context; freeing waits until it is gone.
+    mpv_render_context* r = render_;
     render_ = nullptr;
-    neuesBild_ = nullptr;
     videoSpurWaehlen();
+    mpv_render_context_free(r);
+    neuesBild_ = nullptr;
 }
 
 // The video track plays where there is a picture area and a context to draw it into.

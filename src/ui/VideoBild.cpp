@@ -91,6 +91,15 @@ void VideoGlBild::neuesBild() {
     doneCurrent();
 }
 
+// A repaint asked for just before the window was hidden never comes, and the player would wait
+// for that frame: it is drawn here instead.
+void VideoGlBild::hideEvent(QHideEvent* e) {
+    QOpenGLWidget::hideEvent(e);
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible()) neuesBild();
+    });
+}
+
 void VideoGlBild::zeichnen() {
     const qreal dpr = devicePixelRatioF();
     QElapsedTimer uhr;

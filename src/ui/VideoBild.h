@@ -53,6 +53,7 @@ public:
 protected:
     void initializeGL() override;
     void paintGL() override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     void neuesBild();

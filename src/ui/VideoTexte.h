@@ -15,8 +15,11 @@ inline constexpr Beschriftung Strecken{1562, "&Strecken", "&Stretch"};
 inline constexpr Beschriftung Seitenverhaeltnis{1563, "&Seitenverhältnis korrigieren",
                                                 "Correct &aspect ratio"};
 inline constexpr Beschriftung VollbildTipp{
-    1564, "Zeigt das Bild auf dem ganzen Bildschirm (auch Doppelklick; Esc beendet es)",
-    "Shows the picture on the whole screen (also a double-click; Esc leaves it)"};
+    1564,
+    "Zeigt das Bild auf dem ganzen Bildschirm (auch Doppelklick; Esc beendet es und schaltet "
+    "wie überall den Laser dunkel)",
+    "Shows the picture on the whole screen (also a double-click; Esc leaves it and, as "
+    "everywhere, darkens the lasers)"};
 inline constexpr Beschriftung StreckenTipp{1565, "Streckt das Bild über die ganze Fensterfläche",
                                            "Stretches the picture over the whole window"};
 inline constexpr Beschriftung SeitenverhaeltnisTipp{

@@ -158,6 +158,15 @@ void Videofenster::resizeEvent(QResizeEvent* e) {
     bereichMelden(isVisible());
 }
 
+// Esc leaves full screen. The key is not taken from the program-wide Esc, which darkens the
+// lasers wherever the focus is: both happen.
+bool Videofenster::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape && modus_.mnuVideoVollbild)
+        vollbild(false);
+    return Werkzeugfenster::event(e);
+}
+
 void Videofenster::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape && modus_.mnuVideoVollbild) {
         vollbild(false);
