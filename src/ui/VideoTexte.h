@@ -1,7 +1,8 @@
 #pragma once
-// The video window's menu, tool texts, the line it shows without a picture and its log lines:
-// language text numbers 1560 to 1570 with their German (language 0) and English (language 1)
-// wording. Header only and free of Qt, so the language file generator can read it.
+// The video window's menu, its command in the show menu, tool texts, the line it shows without a
+// picture and its log lines: language text numbers 1560 to 1571 with their German (language 0) and
+// English (language 1) wording. Header only and free of Qt, so the language file generator can read
+// it.
 
 #include "ui/Beschriftungen.h"
 
@@ -37,6 +38,8 @@ inline constexpr Beschriftung OhneRenderkontext{
     "Videofenster: libmpv kann nicht mit OpenGL zeichnen, das Bild bleibt schwarz, der Ton spielt.",
     "Video window: libmpv cannot draw with OpenGL, the picture stays black, the sound plays."};
 
+inline constexpr Beschriftung MenueVideofenster{1571, "&Videofenster...", "&Video window..."};
+
 inline constexpr const Beschriftung* kAlle[] = {&Menue,
                                                 &Vollbild,
                                                 &Strecken,
@@ -47,7 +50,8 @@ inline constexpr const Beschriftung* kAlle[] = {&Menue,
                                                 &KeinVideo,
                                                 &BildTipp,
                                                 &OhneOpenGL,
-                                                &OhneRenderkontext};
+                                                &OhneRenderkontext,
+                                                &MenueVideofenster};
 
 template <typename F> void fuerAlle(F&& f) {
     for (const auto* b : kAlle) f(*b);

@@ -293,7 +293,10 @@ TEST(VideofensterOffscreen, WithoutOpenGLTheAreaIsBlackAndTheSoundPlays) {
     Videotest v;
     if (!v.da) GTEST_SKIP() << "no test video: " << v.grund;
     ASSERT_NE(v.mpv, nullptr);
-    auto* f = v.zeigen();
+    // Opened from the show menu.
+    v.t.ausloesen("mnuVideoFenster");
+    auto* f = ui::videofenster(*v.t.w);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f));
     EXPECT_EQ(f->glBild(), nullptr);
     auto* flaeche = f->findChild<QWidget*>("picVideo");
     ASSERT_NE(flaeche, nullptr);
@@ -316,8 +319,12 @@ TEST(VideofensterOffscreen, WithoutOpenGLTheAreaIsBlackAndTheSoundPlays) {
     f->seitenverhaeltnisKorrigieren(true);
     EXPECT_TRUE(v.mpv->seitenverhaeltnisBehalten());
 
-    // Shown again: still one line in the log.
+    // Hidden, the place is stored; shown again, still one line in the log.
+    f->move(40, 50);
     f->hide();
+    EXPECT_EQ(
+        v.t.p->einstellungen.zahlLesen("Fensterposition", "frmVideo.WPM.rcNormalPosition.Left", -1),
+        f->geometry().left());
     f->show();
     EXPECT_EQ(vorkommen(logInhalt(v.t), "Video window: no OpenGL"), 1);
 }
