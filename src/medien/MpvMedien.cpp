@@ -242,7 +242,6 @@ void MpvMedien::ereignisseLesen(double warteSekunden) {
             if (!p || p->format == MPV_FORMAT_NONE || !p->data) break;
             if (e->reply_userdata == kDauer)
                 dauer_ = *static_cast<double*>(p->data);
-
             else if (e->reply_userdata == kEnde && *static_cast<int*>(p->data) && offen_ &&
                      geladen_ && !sucht_) {
                 // Where the player stands now: the last answer may be old when nobody asked
