@@ -5,6 +5,7 @@
 #include "platform/Uhr.h"
 
 #include <mpv/client.h>
+#include <mpv/render_gl.h>
 
 #include <algorithm>
 #include <charconv>
@@ -79,8 +80,10 @@ MpvMedien::MpvMedien(MpvOptionen optionen, Uhr* uhr, Melden melden, const Sprach
     option("pause", "yes");
     option("hr-seek", "yes");
     option("audio-display", "no");
+    // Video only into a render context of the caller (see videoSpurWaehlen), never a window of
+    // libmpv's own.
     option("vid", "no");
-    option("vo", "null");
+    option("vo", "libmpv");
     option("ao-null-buffer", "0.02");
     if (optionen_.nullAudio) {
         option("ao", "null");
@@ -97,7 +100,80 @@ MpvMedien::MpvMedien(MpvOptionen optionen, Uhr* uhr, Melden melden, const Sprach
 }
 
 MpvMedien::~MpvMedien() {
+    // The owner of the OpenGL context should have freed the render context already; libmpv's
+    // handle must not outlive it in any case.
+    renderKontextFreigeben();
     if (mpv_) mpv_terminate_destroy(mpv_);
+}
+
+void MpvMedien::neuesBildGemeldet(void* selbst) {
+    auto* m = static_cast<MpvMedien*>(selbst);
+    if (m->neuesBild_) m->neuesBild_();
+}
+
+bool MpvMedien::renderKontextErzeugen(GlAdresse adresse, void* ctx,
+                                      std::function<void()> neuesBild) {
+    if (render_) return true;
+    mpv_opengl_init_params gl{adresse, ctx};
+    const char* api = MPV_RENDER_API_TYPE_OPENGL;
+    mpv_render_param parameter[] = {{MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(api)},
+                                    {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &gl},
+                                    {MPV_RENDER_PARAM_INVALID, nullptr}};
+    if (mpv_render_context_create(&render_, mpv_, parameter) < 0) {
+        render_ = nullptr;
+        return false;
+    }
+    // Set before libmpv can call it and left alone until the context is freed, which waits
+    // for a call under way: the callback never sees it change.
+    neuesBild_ = std::move(neuesBild);
+    mpv_render_context_set_update_callback(render_, &MpvMedien::neuesBildGemeldet, this);
+    videoSpurWaehlen();
+    return true;
+}
+
+void MpvMedien::renderKontextFreigeben() {
+    if (!render_) return;
+    // The track goes first, so libmpv takes its video output down while it still has the
+    // context; freeing waits until it is gone.
+    mpv_render_context* r = render_;
+    render_ = nullptr;
+    videoSpurWaehlen();
+    mpv_render_context_free(r);
+    neuesBild_ = nullptr;
+}
+
+// The video track plays where there is a picture area and a context to draw it into.
+void MpvMedien::videoSpurWaehlen() {
+    if (!mpv_) return;
+    const bool an = videoGewuenscht_ && render_;
+    mpv_set_property_string(mpv_, "vid", an ? "auto" : "no");
+}
+
+bool MpvMedien::zeichnen(int fbo, int breite, int hoehe) {
+    if (!render_) return false;
+    mpv_opengl_fbo ziel{fbo, breite, hoehe, 0};
+    int umdrehen = 1;
+    mpv_render_param parameter[] = {{MPV_RENDER_PARAM_OPENGL_FBO, &ziel},
+                                    {MPV_RENDER_PARAM_FLIP_Y, &umdrehen},
+                                    {MPV_RENDER_PARAM_INVALID, nullptr}};
+    // Takes the frame that is due; the flags it returns tell nothing the caller needs.
+    mpv_render_context_update(render_);
+    return mpv_render_context_render(render_, parameter) >= 0;
+}
+
+// Asked of the player directly: reading the events here could bring up a message in the middle
+// of a paint.
+bool MpvMedien::bildDa() {
+    if (!render_ || !videoGewuenscht_) return false;
+    int bereit = 0;
+    mpv_get_property(mpv_, "vo-configured", MPV_FORMAT_FLAG, &bereit);
+    return bereit != 0;
+}
+
+bool MpvMedien::seitenverhaeltnisBehalten() {
+    int flag = 1;
+    mpv_get_property(mpv_, "keepaspect", MPV_FORMAT_FLAG, &flag);
+    return flag != 0;
 }
 
 double MpvMedien::jetzt() const {
@@ -266,20 +342,13 @@ bool MpvMedien::DS_OpenFile(const std::string& datei, const Videofenster& fenste
     anker_ = boden_ = 0;
     ++generation_; // answers about the file before are of no use
     platzhalterAktiv_ = false;
+    videoGewuenscht_ = fenster.handle != 0;
+    videoSpurWaehlen();
     std::error_code ec;
     if (!std::filesystem::is_regular_file(datei, ec)) {
         platzhalter_.zuruecksetzen(platzhalterLaenge);
         platzhalterAktiv_ = true;
         return istPlatzhalterName(datei);
-    }
-    // A video goes into the caller's window; without one only the sound plays.
-    if (fenster.handle) {
-        const std::string wid = std::to_string(fenster.handle);
-        mpv_set_property_string(mpv_, "wid", wid.c_str());
-        mpv_set_property_string(mpv_, "vo", optionen_.nullAudio ? "null" : "gpu,null");
-        mpv_set_property_string(mpv_, "vid", "auto");
-    } else {
-        mpv_set_property_string(mpv_, "vid", "no");
     }
     pause(true);
     befehl({"loadfile", datei.c_str()});
@@ -423,12 +492,12 @@ void MpvMedien::DS_SetBalance(long balance) {
 }
 
 void MpvMedien::DS_FullScreenMovie() {
-    mpv_set_property_string(mpv_, "fullscreen", "yes");
+    // The window that holds the render context goes full screen itself; the picture follows
+    // the size of its framebuffer.
 }
 
 void MpvMedien::DS_StretchMovie(int, int) {
     // The picture fills the window's area, whatever its aspect.
-    mpv_set_property_string(mpv_, "fullscreen", "no");
     mpv_set_property_string(mpv_, "keepaspect", "no");
 }
 

@@ -15,6 +15,11 @@
 // (mpv's volume scale is cubic); balance b > 0 lowers the left channel by b/100 dB, b < 0 the
 // right one, through a pan filter.
 //
+// A video is shown only where the caller gives a picture area (`Videofenster::handle` not 0) and
+// has lent the player an OpenGL context for it (`renderKontextErzeugen`): libmpv's render API
+// draws the frames into that context's framebuffer (`zeichnen`). Without either only the sound
+// plays.
+//
 // A file that cannot be opened, or that can no longer be read while it plays, leaves the
 // player on its placeholder clock (`Platzhaltermedien`) at the same position: the show plays on
 // in real time, silently. A missing "No.mp3" (the program's placeholder media) opens the
@@ -29,6 +34,7 @@
 #include <string>
 
 struct mpv_handle;
+struct mpv_render_context;
 
 namespace sw {
 
@@ -74,6 +80,27 @@ public:
     void DS_StretchMovie(int breite, int hoehe) override;
     void DS_UpdateMovie() override;
 
+    // The picture. These are called with the caller's OpenGL context current, the same one each
+    // time (here: the video window's, on the user-interface thread).
+    //
+    // Creates the render context from the OpenGL functions `adresse` finds (`ctx` is passed
+    // back to it). From then on a video opened into a picture area is drawn by `zeichnen`; a
+    // video already open shows at once. `neuesBild` is called on a thread of libmpv whenever a
+    // frame is due: it may only hand the drawing over to the thread that draws. False when
+    // libmpv refuses the context (then only the sound plays).
+    using GlAdresse = void* (*)(void* ctx, const char* name);
+    bool renderKontextErzeugen(GlAdresse adresse, void* ctx, std::function<void()> neuesBild);
+    // Frees the render context, before the OpenGL context goes; the sound plays on.
+    void renderKontextFreigeben();
+    bool renderKontextDa() const { return render_ != nullptr; }
+    // Draws the frame that is due into framebuffer object `fbo` of `breite` x `hoehe` pixels
+    // (bottom row first, as OpenGL counts). False without a render context.
+    bool zeichnen(int fbo, int breite, int hoehe);
+    // Whether a video picture stands ready to be drawn (the video output is set up).
+    bool bildDa();
+    // Whether the picture keeps its aspect ratio (mpv's keepaspect).
+    bool seitenverhaeltnisBehalten();
+
     // Whether the placeholder clock stands in for the media now.
     bool aufPlatzhalter() const { return platzhalterAktiv_; }
     // The audio output libmpv chose ("null", "pulse", ...); empty before a file played.
@@ -102,6 +129,8 @@ private:
     void befehl(std::initializer_list<const char*> argumente);
     void pause(bool an);
     void fehler(const char* text);
+    void videoSpurWaehlen();
+    static void neuesBildGemeldet(void* selbst);
 
     MpvOptionen optionen_;
     Uhr* uhr_;
@@ -109,6 +138,9 @@ private:
     Melden melden_;
     const Sprachtexte* texte_;
     mpv_handle* mpv_ = nullptr;
+    mpv_render_context* render_ = nullptr;
+    std::function<void()> neuesBild_;
+    bool videoGewuenscht_ = false; // the file was opened into a picture area
     Platzhaltermedien platzhalter_;
     bool platzhalterAktiv_ = false;
 

@@ -7,6 +7,7 @@
 #include "ui/ShowInfofenster.h"
 #include "ui/ShowTexte.h"
 #include "ui/Symbole.h"
+#include "ui/VideoTexte.h"
 #include "ui/Videofenster.h"
 
 #include <QAction>
@@ -109,6 +110,8 @@ void showMenueBauen(Hauptfenster& h, Programm& p, QMenu* menu,
            [l] { return l->holen(l->info); });
     befehl("mnuPlayList", showtext::MenuePlaylist, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
            [l] { return l->holen(l->playlist); });
+    befehl("mnuVideoFenster", videotext::MenueVideofenster, QKeySequence(),
+           [l] { return l->holen(l->video); });
     beschriftenMit([l](const Sprachtexte&) { l->beschriften(); });
 }
 

@@ -4,7 +4,8 @@
 // command first (mnuEffekte ...), and the picture then shows the tool window it opened; with
 // --options PAGE it is a picture of the options window at that page (0 devices, 1 geometry ...);
 // --simulation-screenshot FILE plays the first figure in the simulation and saves a picture of
-// the output window.
+// the output window; --video-screenshot VIDEO FILE plays VIDEO in the video window and saves a
+// picture of it.
 
 #include "app/Programmstart.h"
 #include "ui/Ausgabefenster.h"
@@ -12,10 +13,13 @@
 #include "ui/Optionenfenster.h"
 #include "ui/QtDialoge.h"
 #include "ui/QtSprache.h"
+#include "ui/ShowMenue.h"
 #include "ui/Thema.h"
+#include "ui/Videofenster.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -29,7 +33,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Strahlwerk");
     std::setlocale(LC_NUMERIC, "C");
 
-    std::string ordner, argument, bild, thema, simulationsBild, befehl;
+    std::string ordner, argument, bild, thema, simulationsBild, befehl, video, videoBild;
     int optionenSeite = -1;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
@@ -42,7 +46,10 @@ int main(int argc, char** argv) {
             thema = args[++i].toStdString();
         else if (a == "--open" && i + 1 < args.size())
             befehl = args[++i].toStdString();
-        else if (a == "--options" && i + 1 < args.size())
+        else if (a == "--video-screenshot" && i + 2 < args.size()) {
+            video = args[++i].toStdString();
+            videoBild = args[++i].toStdString();
+        } else if (a == "--options" && i + 1 < args.size())
             optionenSeite = args[++i].toInt();
         else if (std::filesystem::is_directory(a))
             ordner = std::filesystem::absolute(a).string();
@@ -104,6 +111,27 @@ int main(int argc, char** argv) {
         QTimer::singleShot(1500, &fenster, [&] {
             if (!fenster.ausgabe()->grab().save(QString::fromStdString(simulationsBild)))
                 std::cerr << "cannot write " << simulationsBild << "\n";
+            fenster.close();
+        });
+    }
+    if (!videoBild.empty()) {
+        auto* v = sw::ui::videofenster(fenster);
+        sw::ui::fensterZeigen(v);
+        v->resize(800, 500);
+        auto& s = sw::ui::showsteuerung(fenster);
+        QTimer::singleShot(300, v, [&s, &video] {
+            if (s.show.medien.DS_OpenFile(video, s.show.show.videofenster)) s.show.medien.DS_Play();
+        });
+        QTimer::singleShot(2500, &fenster, [&fenster, v, &videoBild] {
+            // The window with the OpenGL picture laid over its area.
+            QPixmap aufnahme = v->grab();
+            if (auto* gl = v->glBild()) {
+                QPainter maler(&aufnahme);
+                maler.drawImage(gl->geometry().topLeft(), gl->grabFramebuffer());
+            }
+            if (!aufnahme.save(QString::fromStdString(videoBild)))
+                std::cerr << "cannot write " << videoBild << "\n";
+            v->close();
             fenster.close();
         });
     }
