@@ -290,7 +290,7 @@ QWidget* Playlistfenster::ordnerleisteBauen() {
                            meldung_ = lt(p_.texte, pt::Hinzugefuegt).arg(n);
                        });
     bearbeiten_.push_back(alle);
-    beschriftenMit([=](const Sprachtexte& t) {
+    beschriftenMit([this, titel, waehlen](const Sprachtexte& t) {
         titel->setText(lt(t, pt::OrdnerLeiste));
         txtOrdner_->setToolTip(lt(t, pt::OrdnerHilfe));
         waehlen->setText(lt(t, pt::Durchsuchen));
