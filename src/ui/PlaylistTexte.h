@@ -103,7 +103,7 @@ inline constexpr Beschriftung OrdnerHilfe{
 inline constexpr Beschriftung Durchsuchen{1675, "&Durchsuchen...", "&Browse..."};
 inline constexpr Beschriftung Hinzugefuegt{1676, "%1 Shows hinzugefügt", "%1 shows added"};
 inline constexpr Beschriftung Spielt{1677, "Spielt: %1", "Playing: %1"};
-inline constexpr Beschriftung Eintraege{1678, "%1 – %2 Einträge", "%1 – %2 entries"};
+inline constexpr Beschriftung Eintraege{1678, "%1 – Einträge: %2", "%1 – entries: %2"};
 inline constexpr Beschriftung Unbenannt{1679, "(unbenannt)", "(untitled)"};
 
 inline constexpr const Beschriftung* kAlle[] = {

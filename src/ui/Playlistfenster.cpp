@@ -123,6 +123,7 @@ Playlistfenster::Playlistfenster(QWidget* eltern, Showsteuerung& s)
         ausfuehren("Titel_Abspielen, ", [&] {
             if (s_.playlist.bearbeitbar) Titel_Abspielen(s_.pk, zeile);
         });
+        anzeigen();
     });
 
     auto* links = new QVBoxLayout;

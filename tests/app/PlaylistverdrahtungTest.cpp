@@ -19,6 +19,7 @@ struct Verdrahtet {
         medien = m.get();
         p->medien = std::move(m);
         p->sequenzer.undo.ordner = s.tmp.pfad();
+        p->einstellungen.IniPfad = (s.tmp / "Strahlwerk.Laser_ini").string();
         fs::create_directories(show.parent_path());
         ShowDateiInhalt inhalt;
         inhalt.ShowName = "A";
