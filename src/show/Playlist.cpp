@@ -3,8 +3,8 @@
 #include "core/Dateifehler.h"
 #include "core/Meldungen.h"
 #include "platform/Binaer.h"
-#include "platform/Dialoge.h"
 #include "platform/Datei.h"
+#include "platform/Dialoge.h"
 #include "platform/Fehler.h"
 #include "platform/Text.h"
 #include "show/ShowLaden.h"
@@ -38,8 +38,8 @@ bool showLaden(PlaylistKontext& k, const std::string& name, const std::string& o
     SkriptDialoge still;
     Umgebung& env = k.show.env;
     Umgebung stillEnv{still, env.pumpe, env.uhr, env.log, env.texte};
-    ShowKontext sk{k.show.show,  k.show.figuren, k.show.paletten, k.show.einstellungen,
-                   stillEnv,     k.show.medien,  k.show.teile,    k.show.programmOrdner,
+    ShowKontext sk{k.show.show,       k.show.figuren, k.show.paletten, k.show.einstellungen,
+                   stillEnv,          k.show.medien,  k.show.teile,    k.show.programmOrdner,
                    k.show.datenOrdner};
     const bool ok = ShowLaden(sk, name, ordner);
     for (const auto& m : still.meldungen) env.log.zeile("Playlist, not shown: " + m);

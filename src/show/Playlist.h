@@ -24,8 +24,8 @@ struct Playlist {
     int ListIndex = -1;                      // lstPlayList's selection, -1 none
     bool bearbeitbar = true;                 // add, delete and the transport buttons
     bool checkAutoLoop = false, checkAutoNextShow = false, checkKlickShowstart = false;
-    // Unattended play: what loading an entry's show would tell in a message box (a missing
-    // media file, a damaged show) goes to the log instead, so the playlist does not wait for
+    // Unattended play: what loading an entry's show would tell in a message box (media that
+    // cannot be opened, a damaged show) goes to the log instead, so the playlist does not wait for
     // someone to press OK. The start question of checkKlickShowstart is still asked.
     bool checkPlayOhneMessages = false;
     std::string datei; // the file loaded or saved last

@@ -110,12 +110,12 @@ QFrame* linie() {
 } // namespace
 
 Playlistfenster::Playlistfenster(QWidget* eltern, Showsteuerung& s)
-    : Werkzeugfenster(eltern, s.p, "frmPlayList", showtext::MenuePlaylist, QSize(940, 600)),
-      s_(s) {
+    : Werkzeugfenster(eltern, s.p, "frmPlayList", showtext::MenuePlaylist, QSize(940, 600)), s_(s) {
     lstPlayList_ = new Playliste(*this, this);
     lstPlayList_->setMinimumWidth(280);
     lstPlayList_->installEventFilter(this);
-    beschriftenMit([this](const Sprachtexte& t) { lstPlayList_->setToolTip(lt(t, pt::ListeHilfe)); });
+    beschriftenMit(
+        [this](const Sprachtexte& t) { lstPlayList_->setToolTip(lt(t, pt::ListeHilfe)); });
     connect(lstPlayList_, &QListWidget::currentRowChanged, this,
             [this](int zeile) { eintragGewaehlt(zeile); });
     connect(lstPlayList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
@@ -227,7 +227,8 @@ QPushButton* Playlistfenster::knopf(const char* name, const Beschriftung& b,
 }
 
 QCheckBox* Playlistfenster::option(const char* name, const Beschriftung& b,
-                                   const Beschriftung& hilfe, void (*klick)(PlaylistKontext&, bool)) {
+                                   const Beschriftung& hilfe,
+                                   void (*klick)(PlaylistKontext&, bool)) {
     auto* c = new QCheckBox;
     c->setObjectName(name);
     beschriftenMit([c, &b, &hilfe](const Sprachtexte& t) {
@@ -336,8 +337,9 @@ QWidget* Playlistfenster::eintragBauen() {
             connect(box, &QCheckBox::toggled, this, [this, karte, seite](bool an) {
                 const int i = ausgewaehlt();
                 if (fuellt_ || i < 0 || !s_.playlist.bearbeitbar) return;
-                s_.playlist.eintrag(i).zuordnung[static_cast<std::size_t>(karte)]
-                                                [static_cast<std::size_t>(seite)] = an;
+                s_.playlist.eintrag(i)
+                    .zuordnung[static_cast<std::size_t>(karte)][static_cast<std::size_t>(seite)] =
+                    an;
             });
         }
     }
@@ -382,13 +384,13 @@ QWidget* Playlistfenster::optionenBauen() {
     auto* gruppe = new QGroupBox;
     gruppe->setObjectName("fraOptionen");
     auto* l = new QVBoxLayout(gruppe);
-    optionen_ = {option("checkAutoNextShow", pt::AutoNext, pt::AutoNextHilfe,
-                        checkAutoNextShow_Click),
-                 option("checkAutoLoop", pt::AutoLoop, pt::AutoLoopHilfe, checkAutoLoop_Click),
-                 option("checkKlickShowstart", pt::KlickShowstart, pt::KlickShowstartHilfe,
-                        checkKlickShowstart_Click),
-                 option("checkPlayOhneMessages", pt::OhneMeldungen, pt::OhneMeldungenHilfe,
-                        checkPlayOhneMessages_Click)};
+    optionen_ = {
+        option("checkAutoNextShow", pt::AutoNext, pt::AutoNextHilfe, checkAutoNextShow_Click),
+        option("checkAutoLoop", pt::AutoLoop, pt::AutoLoopHilfe, checkAutoLoop_Click),
+        option("checkKlickShowstart", pt::KlickShowstart, pt::KlickShowstartHilfe,
+               checkKlickShowstart_Click),
+        option("checkPlayOhneMessages", pt::OhneMeldungen, pt::OhneMeldungenHilfe,
+               checkPlayOhneMessages_Click)};
     for (auto* c : optionen_) l->addWidget(c);
     beschriftenMit([gruppe](const Sprachtexte& t) { gruppe->setTitle(lt(t, pt::Optionen)); });
     return gruppe;
@@ -417,8 +419,8 @@ void Playlistfenster::ausfuehren(const char* sub, const std::function<void()>& b
     try {
         befehl();
     } catch (const std::exception& e) {
-        const std::string zeile = std::string("Fehler # ") + e.what() + " wurde ausgeloest in Sub " +
-                                  sub + " frmPlayList von ";
+        const std::string zeile = std::string("Fehler # ") + e.what() +
+                                  " wurde ausgeloest in Sub " + sub + " frmPlayList von ";
         p_.log.zeile(zeile);
         p_.env.dialoge.meldung(zeile);
     }

@@ -1,5 +1,5 @@
-#include "app/Showsteuerung.h"
 #include "Startumgebung.h"
+#include "app/Showsteuerung.h"
 #include "show/ShowDatei.h"
 
 using namespace sw;

@@ -4,8 +4,8 @@
 
 #include "ui/Playlistfenster.h"
 #include "Fenster.h"
-#include "generators/Sprachtabelle.h"
 #include "app/Sprache.h"
+#include "generators/Sprachtabelle.h"
 #include "show/ShowSpeichern.h"
 #include "ui/ShowMenue.h"
 
@@ -51,7 +51,9 @@ struct PlaylistFenster : ::testing::Test {
         w = ui::playlistfenster(*f.w);
         ui::fensterZeigen(w);
     }
-    std::string show(const char* name) const { return (ordner / (std::string(name) + ".shw")).string(); }
+    std::string show(const char* name) const {
+        return (ordner / (std::string(name) + ".shw")).string();
+    }
     template <typename T> T* kind(const QString& name) {
         T* k = w->findChild<T*>(name);
         EXPECT_NE(k, nullptr) << name.toStdString();
@@ -100,7 +102,8 @@ TEST_F(PlaylistFenster, ShowsFollowOneAnotherOnTheWindowsTimer) {
         {true, true, {"B", "A"}, true},
     };
     for (const auto& fall : faelle) {
-        SCOPED_TRACE(testing::Message() << "auto-next " << fall.weiter << ", loop " << fall.schleife);
+        SCOPED_TRACE(testing::Message()
+                     << "auto-next " << fall.weiter << ", loop " << fall.schleife);
         if (kind<QCheckBox>("checkAutoNextShow")->isChecked() != fall.weiter)
             kind<QCheckBox>("checkAutoNextShow")->click();
         if (kind<QCheckBox>("checkAutoLoop")->isChecked() != fall.schleife)
@@ -255,9 +258,9 @@ TEST_F(PlaylistFenster, ToolTipsLanguageAndPosition) {
     w->move(40, 30);
     const QRect wo = w->geometry();
     w->hide();
-    EXPECT_EQ(f.p->einstellungen.zahlLesen("Fensterposition",
-                                           "frmPlayList.WPM.rcNormalPosition.Left", 0),
-              wo.left());
+    EXPECT_EQ(
+        f.p->einstellungen.zahlLesen("Fensterposition", "frmPlayList.WPM.rcNormalPosition.Left", 0),
+        wo.left());
 }
 
 } // namespace
