@@ -1,6 +1,7 @@
 #include "ui/Playlistfenster.h"
 
 #include "ui/Beschriften.h"
+#include "ui/Optionenfenster.h"
 #include "ui/PlaylistTexte.h"
 #include "ui/ShowTexte.h"
 #include "ui/Symbole.h"
@@ -189,14 +190,24 @@ Playlistfenster::Playlistfenster(QWidget* eltern, Showsteuerung& s)
 
     // The sequencer's view fits the new show; it is looked up at each play, so the hook never
     // points at a closed window.
+    QPointer<QWidget> haupt = eltern;
     if (!s.pk.teile.zoomZuruecksetzen) {
-        QPointer<QWidget> haupt = eltern;
         s.pk.teile.zoomZuruecksetzen = [haupt] {
             if (!haupt) return;
             if (auto* z = dynamic_cast<Zeitleiste*>(haupt->findChild<QWidget*>("picSpur")))
                 z->zoomEinpassen();
         };
     }
+
+    // Playing an entry changes the routing and the scan rates: an open options window shows
+    // the new ones.
+    s.pk.teile.Mappingaendern = [anwenden = s.pk.teile.Mappingaendern,
+                                 haupt](const PlaylistEntry& e) {
+        if (anwenden) anwenden(e);
+        if (!haupt) return;
+        auto* o = dynamic_cast<Optionenfenster*>(haupt->findChild<QWidget*>("formOptionen"));
+        if (o && o->isVisible()) o->anzeigen();
+    };
 
     // The playlist timer: the sequencer sets tmrPlaylist when a show of the playlist ended.
     tmrPlaylist_ = new QTimer(this);

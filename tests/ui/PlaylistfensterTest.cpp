@@ -7,6 +7,7 @@
 #include "app/Sprache.h"
 #include "generators/Sprachtabelle.h"
 #include "show/ShowSpeichern.h"
+#include "ui/Optionenfenster.h"
 #include "ui/ShowMenue.h"
 
 #include <QCheckBox>
@@ -230,6 +231,12 @@ TEST_F(PlaylistFenster, EditingThroughButtonsKeysAndDropsAndTheFileRoundTrip) {
     EXPECT_EQ(f.s.dialoge.meldungen.back(),
               "c1 = Stop\nd1 = Prev\ne1 = Next\nf1 = Play\n >fis1 = Play ShowNumber");
 
+    // A drag within the list moves the selected entry there.
+    liste()->setCurrentRow(3);
+    w->eintragVerschieben(1);
+    EXPECT_EQ(titel(), (QStringList{"A.shw", "Y.shw", "B.shw", "X.shw"}));
+    EXPECT_EQ(liste()->currentRow(), 1);
+
     // A playlist from the recent-files menu.
     w->dateiLaden(datei.string());
     EXPECT_EQ(titel(), (QStringList{"A.shw", "B.shw", "C.shw"}));
@@ -261,6 +268,32 @@ TEST_F(PlaylistFenster, ToolTipsLanguageAndPosition) {
     EXPECT_EQ(
         f.p->einstellungen.zahlLesen("Fensterposition", "frmPlayList.WPM.rcNormalPosition.Left", 0),
         wo.left());
+}
+
+// Started by the MIDI remote, the list follows the engine on the window's timer, and the
+// entry's routing reaches the output and an open options window.
+TEST_F(PlaylistFenster, TheListFollowsTheRemoteAndTheOptionsWindowTheRouting) {
+    f.p->ausgabe->SpurZuordnung[1][2] = true; // side B on hardware 2
+    hinzu({"A", "B"});
+    f.p->ausgabe->SpurZuordnung[1][2] = false;
+    auto* optionen = ui::optionenZeigen(f.w.get(), *f.p);
+    auto* box = optionen->findChild<QCheckBox*>("SpurBZuordnung(2)");
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(box->isChecked());
+    playlistNote(st->pk, kNoteErsterEintrag + 1);
+    EXPECT_EQ(f.p->show.Showname, "B");
+    EXPECT_TRUE(f.p->ausgabe->SpurZuordnung[1][2]);
+    EXPECT_TRUE(box->isChecked()) << "the options window shows the entry's routing";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return liste()->currentRow() == 1; }, 1000));
+    EXPECT_TRUE(liste()->item(1)->font().bold());
+    EXPECT_FALSE(kind<QPushButton>("cmdAdd")->isEnabled());
+    liste()->setCurrentRow(0); // while it plays the selection stays on the entry that plays
+    EXPECT_EQ(liste()->currentRow(), 1);
+    EXPECT_EQ(st->playlist.ListIndex, 1);
+    playlistNote(st->pk, 36);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return kind<QPushButton>("cmdAdd")->isEnabled(); }, 1000));
+    EXPECT_FALSE(liste()->item(1)->font().bold());
+    optionen->close();
 }
 
 } // namespace
