@@ -11,6 +11,7 @@
 #include "ui/LiveBeschriftungen.h"
 #include "ui/ShowTexte.h"
 #include "ui/VideoTexte.h"
+#include "ui/PlaylistTexte.h"
 
 namespace sw::gen {
 
@@ -239,6 +240,9 @@ std::vector<Sprachtext> alleTexte() {
         texte.push_back({b.nummer, b.deutsch, b.englisch});
     });
     ui::videotext::fuerAlle([&](const ui::text::Beschriftung& b) {
+        texte.push_back({b.nummer, b.deutsch, b.englisch});
+    });
+    ui::playlisttext::fuerAlle([&](const ui::text::Beschriftung& b) {
         texte.push_back({b.nummer, b.deutsch, b.englisch});
     });
     return texte;

@@ -4,6 +4,7 @@
 #include "core/Meldungen.h"
 #include "platform/Binaer.h"
 #include "platform/Datei.h"
+#include "platform/Dialoge.h"
 #include "platform/Fehler.h"
 #include "platform/Text.h"
 #include "show/ShowLaden.h"
@@ -30,6 +31,21 @@ std::size_t letzterTrenner(const std::string& pfad) {
     return pfad.find_last_of("/\\");
 }
 
+// The show loaded with its messages in the log when the playlist plays without messages:
+// the show routines see dialogs that answer with their default button.
+bool showLaden(PlaylistKontext& k, const std::string& name, const std::string& ordner) {
+    if (!k.p.checkPlayOhneMessages) return ShowLaden(k.show, name, ordner);
+    SkriptDialoge still;
+    Umgebung& env = k.show.env;
+    Umgebung stillEnv{still, env.pumpe, env.uhr, env.log, env.texte};
+    ShowKontext sk{k.show.show,       k.show.figuren, k.show.paletten, k.show.einstellungen,
+                   stillEnv,          k.show.medien,  k.show.teile,    k.show.programmOrdner,
+                   k.show.datenOrdner};
+    const bool ok = ShowLaden(sk, name, ordner);
+    for (const auto& m : still.meldungen) env.log.zeile("Playlist, not shown: " + m);
+    return ok;
+}
+
 void beenden(PlaylistKontext& k) {
     k.wk.w.playlistLaeuft = false;
     k.wk.w.tmrPlaylist = false;
@@ -49,6 +65,7 @@ void playlistOptionenLaden(PlaylistKontext& k) {
     k.p.checkAutoLoop = e.zahlLesen(kSonstiges, "CheckAutoLoop", 0) != 0;
     k.p.checkAutoNextShow = e.zahlLesen(kSonstiges, "CheckAutoNextShow", 0) != 0;
     k.p.checkKlickShowstart = e.zahlLesen(kSonstiges, "checkKlickShowstart", 0) != 0;
+    k.p.checkPlayOhneMessages = e.zahlLesen(kSonstiges, "checkPlayOhneMessages", 0) != 0;
 }
 
 void checkAutoLoop_Click(PlaylistKontext& k, bool an) {
@@ -59,6 +76,10 @@ void checkAutoNextShow_Click(PlaylistKontext& k, bool an) {
 }
 void checkKlickShowstart_Click(PlaylistKontext& k, bool an) {
     option(k, "checkKlickShowstart", k.p.checkKlickShowstart, an);
+}
+
+void checkPlayOhneMessages_Click(PlaylistKontext& k, bool an) {
+    option(k, "checkPlayOhneMessages", k.p.checkPlayOhneMessages, an);
 }
 
 void cmdNeu_Click(PlaylistKontext& k) {
@@ -242,7 +263,7 @@ void Titel_Abspielen(PlaylistKontext& k, int nummer) {
     wk.medien.DS_Stop();
     wk.w.playlistLaeuft = true;
 
-    ShowLaden(k.show, name, ordner);
+    showLaden(k, name, ordner);
     Prev_Click(wk);
     if (k.teile.zoomZuruecksetzen) k.teile.zoomZuruecksetzen();
 

@@ -24,6 +24,10 @@ struct Playlist {
     int ListIndex = -1;                      // lstPlayList's selection, -1 none
     bool bearbeitbar = true;                 // add, delete and the transport buttons
     bool checkAutoLoop = false, checkAutoNextShow = false, checkKlickShowstart = false;
+    // Unattended play: what loading an entry's show would tell in a message box (media that
+    // cannot be opened, a damaged show) goes to the log instead, so the playlist does not wait for
+    // someone to press OK. The start question of checkKlickShowstart is still asked.
+    bool checkPlayOhneMessages = false;
     std::string datei; // the file loaded or saved last
 
     // The highest shown index n (-1 for an empty list).
@@ -51,11 +55,12 @@ struct PlaylistKontext {
     PlaylistTeile teile;
 };
 
-// The three option boxes from the settings ("Sonstiges"), and each box's click writing it.
+// The four option boxes from the settings ("Sonstiges"), and each box's click writing it.
 void playlistOptionenLaden(PlaylistKontext& k);
 void checkAutoLoop_Click(PlaylistKontext& k, bool an);
 void checkAutoNextShow_Click(PlaylistKontext& k, bool an);
 void checkKlickShowstart_Click(PlaylistKontext& k, bool an);
+void checkPlayOhneMessages_Click(PlaylistKontext& k, bool an);
 
 // A new playlist: only entry -1.
 void cmdNeu_Click(PlaylistKontext& k);

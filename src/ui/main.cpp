@@ -1,5 +1,5 @@
 // strahlwerk: the desktop program. Arguments: a figure folder to show, or a document (figure,
-// show, ".Laser_ini" settings file); --theme light|dark sets the look for this run;
+// show, ".Laser_ini" settings file, ".pll" playlist); --theme light|dark sets the look for this run;
 // --screenshot FILE saves a picture of the main window and quits; --open COMMAND runs a menu
 // command first (mnuEffekte ...), and the picture then shows the tool window it opened; with
 // --options PAGE it is a picture of the options window at that page (0 devices, 1 geometry ...);
@@ -13,6 +13,7 @@
 #include "ui/Optionenfenster.h"
 #include "ui/QtDialoge.h"
 #include "ui/QtSprache.h"
+#include "ui/Playlistfenster.h"
 #include "ui/ShowMenue.h"
 #include "ui/Thema.h"
 #include "ui/Videofenster.h"
@@ -80,6 +81,12 @@ int main(int argc, char** argv) {
         fenster.figurWaehlen(editor.Figur);
     else if (programm->figuren.lstFiguren.size() > 1)
         fenster.figurWaehlen(1);
+    // A playlist named on the command line opens in its window.
+    if (argument.size() > 4 && argument.substr(argument.size() - 4) == ".pll") {
+        auto* liste = sw::ui::playlistfenster(fenster);
+        liste->dateiLaden(std::filesystem::absolute(argument).string());
+        sw::ui::fensterZeigen(liste);
+    }
     // A picture shows the window as it fills the screen (there is no window manager to
     // maximise it).
     if (!bild.empty())

@@ -262,4 +262,30 @@ TEST_F(PlaylistTest, AMissingMediaPlaysTheTimelineOnThePlaceholder) {
     EXPECT_EQ(gesendet[0].second, 7);
 }
 
+// Without messages, what loading would tell (here media that cannot be opened) goes to the
+// log and the show still plays; the box is a setting like the others.
+TEST_F(PlaylistTest, PlayingWithoutMessagesLogsWhatLoadingWouldTell) {
+    schreibeDatei(ordner + "Stumm.shw", showDatei("kaputt.mp3"));
+    schreibeDatei(ordner + "kaputt.mp3", "kein MP3");
+    welt.medien.scheitern.insert(ordner + "kaputt.mp3");
+    hinzu({"Stumm"});
+    Titel_Abspielen(k, 0);
+    const auto gezeigt = welt.t.dialoge.meldungen.size();
+    ASSERT_EQ(gezeigt, 1u) << "with messages the media is told";
+    cmdAnhalten_Click(k);
+
+    ASSERT_TRUE(welt.t.log.oeffnen(tmp / "log.txt"));
+    checkPlayOhneMessages_Click(k, true);
+    p.checkPlayOhneMessages = false;
+    playlistOptionenLaden(k);
+    ASSERT_TRUE(p.checkPlayOhneMessages);
+    Titel_Abspielen(k, 0);
+    EXPECT_EQ(welt.t.dialoge.meldungen.size(), gezeigt);
+    EXPECT_TRUE(w.playlistLaeuft);
+    welt.t.log.schliessen();
+    EXPECT_NE(leseDatei(tmp / "log.txt").find("Playlist, not shown: "), std::string::npos);
+    laufen(2500);
+    ASSERT_EQ(gesendet.size(), 1u) << "the timeline plays on the placeholder";
+}
+
 } // namespace
