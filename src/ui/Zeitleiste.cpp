@@ -603,6 +603,7 @@ void Zeitleiste::contextMenuEvent(QContextMenuEvent* e) {
 
 void Zeitleiste::kopieren() {
     KopyEvents(s_.p.sequenzer);
+    if (markierungGeaendert) markierungGeaendert(); // paste may have become possible
 }
 
 void Zeitleiste::ausschneiden() {

@@ -272,6 +272,7 @@ void Zeitleiste::zeichnenSpuren(QPainter& g, const QRect& bereich) {
     const double h = zeilenHoehe();
     const QColor effektTon(0xd9, 0x8c, 0x1f);
     const Sprachtexte& t = s_.p.texte;
+    g.fillRect(bereich, grund); // no seam between rows of fractional height stays undrawn
     const QFontMetrics fm = fontMetrics();
     for (int z = 1; z <= kZeilen; ++z) {
         const double oben = zeilenOben(z);

@@ -56,6 +56,7 @@ struct Ansicht {
         z->resize(1000, 520);
         z->show();
         seq.Medienlaenge = 60000;
+        seq.Events.assign(1, SeqEvent{}); // without a new show's empty event 1
         z->zoomEinpassen();
     }
     ~Ansicht() { z.reset(); }
