@@ -34,6 +34,13 @@ QColor mischen(const QColor& a, const QColor& b, double anteilB) {
                             static_cast<float>(a.blueF() * a1 + b.blueF() * anteilB));
 }
 
+// The selection colour for thin strokes and small marks: brighter on the dark ground, where
+// the palette's selection colour is meant as a fill behind light text.
+QColor akzent(const QPalette& pal) {
+    const QColor h = pal.color(QPalette::Active, QPalette::Highlight);
+    return pal.color(QPalette::Base).lightness() < 128 ? h.lighter(170) : h;
+}
+
 QColor mitAlpha(QColor c, int alpha) {
     c.setAlpha(alpha);
     return c;
@@ -111,9 +118,13 @@ QColor Zeitleiste::eventFarbe(const SeqEvent& e) const {
 const QImage& Zeitleiste::figurBild(long figur, int seite) {
     static const QImage leer;
     const auto& s = s_.p.figuren;
-    if (!s.Figuren.enthaelt(figur) || s.Figuren[figur].Frames.empty()) return leer;
+    // A figure-list entry that is a figure (not a showpart), loaded.
+    if (figur < 0 || static_cast<std::size_t>(figur) >= s.Listentyp.size() ||
+        s.Listentyp[static_cast<std::size_t>(figur)] != listentyp::Figur ||
+        !s.Figuren.enthaelt(figur) || s.Figuren[figur].Frames.empty())
+        return leer;
     const auto& punkte = s.Figuren[figur].Frames.front().Punkte;
-    Bild& b = bilder_[figur];
+    Bild& b = bilder_[figur * 1024 + seite];
     if (b.punkte == punkte.data() && b.anzahl == punkte.size() && b.seite == seite) return b.bild;
     b.punkte = punkte.data();
     b.anzahl = punkte.size();
@@ -199,10 +210,11 @@ void Zeitleiste::zeichnenZeitleiste(QPainter& g, const QRect& bereich) {
     const double ende = sicht_.anfang + sichtBreite();
 
     // Ruler and waveform ground; the group's name in the corner.
-    g.fillRect(QRect(0, 0, rechts, lineal), mischen(fenster, text, dunkel ? 0.06 : 0.04));
+    g.fillRect(QRect(links, 0, rechts - links, lineal),
+               mischen(fenster, text, dunkel ? 0.06 : 0.04));
     const QColor wellenGrund = dunkel ? QColor(0x14, 0x15, 0x18) : mischen(fenster, text, 0.09);
     g.fillRect(QRect(links, lineal, rechts - links, zeit - lineal), wellenGrund);
-    g.fillRect(QRect(0, lineal, links, zeit - lineal), fenster);
+    g.fillRect(QRect(0, 0, links, zeit), fenster);
     QFont fett = font();
     fett.setBold(true);
     fett.setPointSizeF(font().pointSizeF() * 1.3);
@@ -258,7 +270,7 @@ void Zeitleiste::zeichnenZeitleiste(QPainter& g, const QRect& bereich) {
                        QString::fromStdString(zeitText(static_cast<double>(t), schritt.haupt)));
     }
     g.setPen(mischen(fenster, text, 0.25));
-    g.drawLine(QPointF(0, lineal - 0.5), QPointF(rechts, lineal - 0.5));
+    g.drawLine(QPointF(links, lineal - 0.5), QPointF(rechts, lineal - 0.5));
     g.drawLine(QPointF(0, zeit - 0.5), QPointF(rechts, zeit - 0.5));
 }
 
@@ -319,7 +331,7 @@ void Zeitleiste::zeichnenEvents(QPainter& g, const QRect& bereich, double von, d
     const auto& ev = seq.Events;
     const QPalette& pal = palette();
     const QColor grund = pal.color(QPalette::Base), text = pal.color(QPalette::Text);
-    const QColor hervor = pal.color(QPalette::Highlight);
+    const QColor hervor = pal.color(QPalette::Active, QPalette::Highlight), akz = akzent(pal);
     const QColor dicht = mischen(grund, text, 0.45);
     const QColor effektTon(0xd9, 0x8c, 0x1f);
     const QRect spuren = spurenRechteck();
@@ -345,7 +357,7 @@ void Zeitleiste::zeichnenEvents(QPainter& g, const QRect& bereich, double von, d
         auto laufZeichnen = [&] {
             if (lauf1 < lauf0) return;
             g.fillRect(QRectF(lauf0, y0, std::max(1.0, lauf1 - lauf0), hh),
-                       laufMarkiert ? hervor : dicht);
+                       laufMarkiert ? akz : dicht);
             lauf1 = lauf0 - 1;
         };
         index_.sichtbare(ev, sequenz::track(seq.optDeviceNr, z), von, bis, [&](long k) {
@@ -355,7 +367,7 @@ void Zeitleiste::zeichnenEvents(QPainter& g, const QRect& bereich, double von, d
             if (e.kind == sequenz::kTasteLosgelassen || e.kind == sequenz::kEffektwert) {
                 laufZeichnen();
                 if (x0 < links - 200 || x0 > rechts + 4) return;
-                const QColor c = m ? hervor : e.kind == sequenz::kEffektwert ? effektTon : dicht;
+                const QColor c = m ? akz : e.kind == sequenz::kEffektwert ? effektTon : dicht;
                 if (e.kind == sequenz::kTasteLosgelassen) {
                     // A release: a thin stroke with a notch at the top.
                     g.fillRect(QRectF(std::floor(x0), y0, 2, hh), c);
@@ -374,11 +386,12 @@ void Zeitleiste::zeichnenEvents(QPainter& g, const QRect& bereich, double von, d
                 g.fillPath(raute, c);
                 g.setRenderHint(QPainter::Antialiasing, false);
                 const double platz = std::min(x(e.off), rechts) - x0 - r - 4;
-                if (platz >= 16) {
-                    g.setPen(m ? hervor : text);
-                    g.drawText(
-                        QRectF(x0 + r + 3, y0, platz, hh), Qt::AlignVCenter | Qt::AlignLeft,
-                        fm.elidedText(eventName(e), Qt::ElideRight, static_cast<int>(platz)));
+                QString wert = eventName(e);
+                if (fm.horizontalAdvance(wert) > platz) wert = QString::number(e.value);
+                if (fm.horizontalAdvance(wert) <= platz) {
+                    g.setPen(m ? akz : text);
+                    g.drawText(QRectF(x0 + r + 3, y0, platz, hh), Qt::AlignVCenter | Qt::AlignLeft,
+                               wert);
                 }
                 return;
             }
@@ -401,26 +414,30 @@ void Zeitleiste::zeichnenEvents(QPainter& g, const QRect& bereich, double von, d
             QColor fuellung = eventFarbe(e);
             if (m) fuellung = mischen(fuellung, hervor, 0.6);
             g.setRenderHint(QPainter::Antialiasing, true);
-            g.setPen(m ? QPen(hervor.lighter(125), 2) : QPen(fuellung.darker(135), 1));
+            g.setPen(m ? QPen(akz, 2) : QPen(fuellung.darker(135), 1));
             g.setBrush(fuellung);
             g.drawRoundedRect(balken.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
             g.setRenderHint(QPainter::Antialiasing, false);
-            // The picture and the name stay in view while the bar starts left of it.
+            // The picture first (it tells a figure at a glance), then the name where at least
+            // a few letters fit; both stay in view while the bar starts left of it.
             double innen = std::max(x0, links) + 3;
-            const double frei = b - 4;
-            if (bildSeite >= 10 && frei - innen >= bildSeite + 6) {
-                const QImage& bild = figurBild(figurVon(e), bildSeite);
+            const double frei = b - 3;
+            const int seite = std::min(bildSeite, static_cast<int>(frei - innen));
+            if (seite >= 10) {
+                const QImage& bild = figurBild(figurVon(e), seite);
                 if (!bild.isNull()) {
-                    g.drawImage(QPointF(innen, y0 + 1), bild);
-                    innen += bildSeite + 4;
+                    g.drawImage(QPointF(innen, y0 + (hh - seite) / 2), bild);
+                    innen += seite + 4;
                 }
             }
-            if (frei - innen >= 18) {
+            const QString name = eventName(e);
+            const int raum = static_cast<int>(frei - innen);
+            if (raum >= std::min(fm.horizontalAdvance(name),
+                                 fm.horizontalAdvance(QStringLiteral("Mmm…")))) {
                 g.setPen(m || fuellung.lightness() < 128 ? QColor(0xf4, 0xf4, 0xf4)
                                                          : QColor(0x1a, 0x1a, 0x1e));
-                g.drawText(
-                    QRectF(innen, y0, frei - innen, hh), Qt::AlignVCenter | Qt::AlignLeft,
-                    fm.elidedText(eventName(e), Qt::ElideRight, static_cast<int>(frei - innen)));
+                g.drawText(QRectF(innen, y0, frei - innen, hh), Qt::AlignVCenter | Qt::AlignLeft,
+                           fm.elidedText(name, Qt::ElideRight, raum));
             }
         });
         laufZeichnen();
@@ -431,7 +448,7 @@ void Zeitleiste::zeichnenEvents(QPainter& g, const QRect& bereich, double von, d
 void Zeitleiste::zeichnenUeberlagerung(QPainter& g) {
     const auto& seq = s_.p.sequenzer;
     const QPalette& pal = palette();
-    const QColor hervor = pal.color(QPalette::Highlight);
+    const QColor hervor = pal.color(QPalette::Active, QPalette::Highlight), akz = akzent(pal);
     const QColor schildGrund = mitAlpha(pal.color(QPalette::ToolTipBase), 235);
     const QColor schildText = pal.color(QPalette::ToolTipText);
     const QRect spuren = spurenRechteck();
@@ -443,7 +460,7 @@ void Zeitleiste::zeichnenUeberlagerung(QPainter& g) {
         g.save();
         g.setClipRect(spuren);
         g.setRenderHint(QPainter::Antialiasing, true);
-        g.setPen(QPen(hervor, 1.5, Qt::DashLine));
+        g.setPen(QPen(akz, 1.5, Qt::DashLine));
         g.setBrush(mitAlpha(hervor, 70));
         const double von = sicht_.anfang - verschiebung_, bis = von + sichtBreite();
         for (long k : seq.markiert) {
@@ -470,16 +487,15 @@ void Zeitleiste::zeichnenUeberlagerung(QPainter& g) {
         }
     }
     if (geste_ == Geste::Band && !band_.isNull()) {
-        g.setPen(QPen(hervor, 1));
-        g.setBrush(mitAlpha(hervor, 45));
+        g.setPen(QPen(akz, 1));
+        g.setBrush(mitAlpha(akz, 45));
         g.drawRect(band_.intersected(rect()));
     }
     if (ablage_) {
         const auto [zeile, zeit] = *ablage_;
         const double px = std::floor(x(zeit)) + 0.5;
-        g.fillRect(QRectF(spuren.left(), zeilenOben(zeile), spuren.width(), h),
-                   mitAlpha(hervor, 50));
-        g.setPen(QPen(hervor, 2));
+        g.fillRect(QRectF(spuren.left(), zeilenOben(zeile), spuren.width(), h), mitAlpha(akz, 45));
+        g.setPen(QPen(akz, 2));
         g.drawLine(QPointF(px, zeilenOben(zeile) - 3), QPointF(px, zeilenOben(zeile) + h + 3));
         schild(g, *this,
                QPoint(static_cast<int>(px) + 6,

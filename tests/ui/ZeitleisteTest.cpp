@@ -455,9 +455,22 @@ TEST(Zeitleiste, TheDemoShowDrawsItsWaveformAndEventsInBothThemes) {
     EXPECT_TRUE(fs::exists(tmp / "Demo" / "Demo.bmp"));
 
     const char* ablage = std::getenv("STRAHLWERK_ZEITLEISTE_BILDER");
+    auto speichern = [&](const QImage& b, const std::string& name) {
+        if (ablage) b.save(QString::fromStdString((fs::path(ablage) / name).string()));
+    };
+    long figur = 0; // a bar of row 1 after the first second
+    for (std::size_t i = 1; i < a.seq.Events.size() && !figur; ++i)
+        if (a.seq.Events[i].track == 1 && a.seq.Events[i].start > 1000)
+            figur = static_cast<long>(i);
+    QMimeData daten;
+    daten.setData(ui::kFigurMime, "1");
     for (auto thema : {ui::Thema::Hell, ui::Thema::Dunkel}) {
+        const std::string endung = thema == ui::Thema::Hell ? ".png" : "-dunkel.png";
         ui::themaSetzen(*qApp, thema);
         a.z->setPalette(QApplication::palette());
+        a.z->zoomEinpassen();
+        a.seq.markiert.clear();
+        a.seq.cursorZeit = 0;
         const QImage b = a.bild();
         // The waveform band holds green strokes of the wave.
         int welle = 0;
@@ -467,11 +480,24 @@ TEST(Zeitleiste, TheDemoShowDrawsItsWaveformAndEventsInBothThemes) {
             if (c.green() > c.red() + 40 && c.green() > c.blue() + 20) ++welle;
         }
         EXPECT_GT(welle, 50);
-        if (ablage)
-            b.save(QString::fromStdString(
-                (fs::path(ablage) /
-                 (thema == ui::Thema::Hell ? "zeitleiste.png" : "zeitleiste-dunkel.png"))
-                    .string()));
+        speichern(b, "zeitleiste" + endung);
+
+        // Closer: five seconds with names and pictures, a bar and an effect value marked, the
+        // cursor at 2.5 s, a figure dragged over row 5.
+        a.z->zoomen(a.z->sichtBreite() / 5000, 0);
+        a.seq.markiert = {3, figur};
+        std::sort(a.seq.markiert.begin(), a.seq.markiert.end());
+        a.seq.cursorZeit = 2500;
+        const QPoint ueber = a.z->punktBei(3100, 5);
+        QDragEnterEvent betreten(ueber, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(a.z.get(), &betreten);
+        QDragMoveEvent bewegt(ueber, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(a.z.get(), &bewegt);
+        const QImage nah = a.bild();
+        EXPECT_NE(nah, b);
+        speichern(nah, "zeitleiste-nah" + endung);
+        QDragLeaveEvent weg;
+        QApplication::sendEvent(a.z.get(), &weg);
     }
     ui::themaSetzen(*qApp, ui::Thema::Hell);
 }
