@@ -146,7 +146,18 @@ void Zeitleiste::beschriften() {
 // --- Layout --------------------------------------------------------------------------------
 
 int Zeitleiste::linksBreite() const {
-    return std::max(44, fontMetrics().horizontalAdvance(QStringLiteral("19 Fx")) + 18);
+    // Asked for every event drawn: measured once per font.
+    if (linksBreite_ < 0)
+        linksBreite_ = std::max(44, fontMetrics().horizontalAdvance(QStringLiteral("19 Fx")) + 18);
+    return linksBreite_;
+}
+
+void Zeitleiste::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange) {
+        linksBreite_ = -1;
+        resizeEvent(nullptr);
+    }
+    QWidget::changeEvent(e);
 }
 
 int Zeitleiste::linealHoehe() const {

@@ -82,6 +82,7 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -139,6 +140,7 @@ private:
 
     Showsteuerung& s_;
     Sicht sicht_;
+    mutable int linksBreite_ = -1;
     bool eingepasst_ = true; // follows the show's length and the width until zoomed or scrolled
     Eventindex index_;
     QScrollBar* balken_ = nullptr;
