@@ -7,6 +7,8 @@
 #include "ui/Zeitleiste.h"
 #include "Fenster.h"
 #include "core/QvbFormat.h"
+#include "medien/WavKopf.h"
+#include "medien/Wellenbild.h"
 #include "show/ShowLaden.h"
 #include "ui/Livefenster.h"
 #include "ui/ShowMenue.h"
@@ -21,6 +23,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+
+#include <random>
 
 using namespace sw;
 namespace fs = std::filesystem;
@@ -500,6 +504,90 @@ TEST(Zeitleiste, TheDemoShowDrawsItsWaveformAndEventsInBothThemes) {
         QApplication::sendEvent(a.z.get(), &weg);
     }
     ui::themaSetzen(*qApp, ui::Thema::Hell);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ZeitleisteModell, TheRulerLabelsFollowTheZoom) {
+    using ui::zeitText;
+    // Whole seconds from a one-second step on; tenths below it, hundredths below 100 ms.
+    EXPECT_EQ(zeitText(65000, 5000), "1:05");
+    EXPECT_EQ(zeitText(3725000, 600000), "1:02:05");
+    EXPECT_EQ(zeitText(65400, 200), "1:05.4");
+    EXPECT_EQ(zeitText(65430, 20), "1:05.43");
+    // Rounded to the label's precision before it is split, so no "0:60.0".
+    EXPECT_EQ(zeitText(59960, 100), "1:00.0");
+    EXPECT_EQ(zeitText(-20, 1000), "0:00");
+    // Labels at least 80 pixels apart: the smallest such step, with finer marks between.
+    EXPECT_EQ(ui::linealSchritt(10, 80).haupt, 1000);
+    EXPECT_EQ(ui::linealSchritt(10, 80).neben, 200);
+    EXPECT_EQ(ui::linealSchritt(1, 80).haupt, 100);
+    EXPECT_EQ(ui::linealSchritt(3000, 80).haupt, 300000);
+    EXPECT_EQ(ui::linealSchritt(1e6, 80).haupt, 23 * 3.6e6); // longer than any show: hours
+}
+
+TEST(ZeitleisteModell, TheIndexFindsWhatABruteForceSearchFinds) {
+    std::mt19937 zufall(11);
+    std::uniform_real_distribution<double> zeit(0, 100000);
+    std::uniform_int_distribution<int> spur(1, 40), art(0, 2);
+    EventListe e(1);
+    for (int i = 0; i < 3000; ++i) {
+        SeqEvent ev;
+        ev.start = std::floor(zeit(zufall)); // equal starts happen
+        ev.track = static_cast<std::uint8_t>(spur(zufall));
+        ev.kind = art(zufall) == 0 ? 127 : 143;
+        e.push_back(ev);
+    }
+    Sequenzer s;
+    s.Events = e;
+    s.Medienlaenge = 100000;
+    sequenzAbschliessen(s);
+    ui::Eventindex index;
+    ASSERT_TRUE(index.aktualisieren(s.Events));
+    EXPECT_FALSE(index.aktualisieren(s.Events));
+    for (int fall = 0; fall < 200; ++fall) {
+        const double von = zeit(zufall), bis = von + zeit(zufall) / 20;
+        const int track = spur(zufall);
+        std::vector<long> gefunden, erwartet;
+        index.sichtbare(s.Events, track, von, bis, [&](long k) { gefunden.push_back(k); });
+        for (std::size_t i = 1; i < s.Events.size(); ++i) {
+            const SeqEvent& ev = s.Events[i];
+            if (ev.track == track && ev.start <= bis && (ev.start >= von || ev.off > von))
+                erwartet.push_back(static_cast<long>(i));
+        }
+        ASSERT_EQ(gefunden, erwartet) << von << " " << bis << " " << track;
+    }
+    // A move in place (same size, same memory) is seen.
+    s.Events[5].start += 1;
+    EXPECT_TRUE(index.aktualisieren(s.Events));
+}
+
+TEST(ZeitleisteModell, TheWaveformPictureReadsBackAsItsExtents) {
+    // One second of silence, then a second at half amplitude, 8 kHz mono.
+    std::vector<std::int16_t> werte(16000, 0);
+    for (int i = 8000; i < 16000; ++i) werte[i] = static_cast<std::int16_t>(i % 2 ? 16383 : -16383);
+    const auto wav = wavSchreiben(werte, 1, 8000);
+    WavKopf kopf;
+    std::string fehler;
+    ASSERT_EQ(Read_Wave_Header(wav, kopf, fehler), 0) << fehler;
+    const auto bmp = wellenbildBmp(wav, kopf);
+    const ui::Wellenhuelle h = ui::wellenhuelleLesen(bmp, 2000);
+    ASSERT_EQ(h.spalten.size(), 200u);
+    EXPECT_DOUBLE_EQ(h.msProSpalte, 10);
+    int oben = 0, unten = 0;
+    // The silent part: the one middle row; the loud part: a quarter of the height each way.
+    ASSERT_TRUE(h.bereich(100, 900, oben, unten));
+    EXPECT_EQ(oben, unten);
+    EXPECT_NEAR(oben, 63.5, 1);
+    ASSERT_TRUE(h.bereich(1200, 1300, oben, unten));
+    EXPECT_NEAR(oben, 32, 2);
+    EXPECT_NEAR(unten, 95, 2);
+    EXPECT_FALSE(h.bereich(2100, 2500, oben, unten));
+    // Not a picture: nothing, and no crash on a truncated one.
+    EXPECT_TRUE(ui::wellenhuelleLesen({}, 1000).leer());
+    EXPECT_TRUE(ui::wellenhuelleLesen({bmp.begin(), bmp.begin() + 200}, 1000).leer());
 }
 
 } // namespace
