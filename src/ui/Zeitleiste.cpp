@@ -213,7 +213,8 @@ double Zeitleiste::sichtBreite() const {
     return sicht_.msProPixel * spurenRechteck().width();
 }
 
-void Zeitleiste::sichtPruefen() {
+bool Zeitleiste::sichtPruefen() {
+    const Sicht vorher = sicht_;
     const double gesamt = gesamtLaenge();
     const double breite = spurenRechteck().width();
     const double hoechste = std::max(kFeinsteMsProPixel, gesamt / breite);
@@ -229,6 +230,7 @@ void Zeitleiste::sichtPruefen() {
     balken_->setPageStep(std::max(1, static_cast<int>(sichtBreite())));
     balken_->setSingleStep(std::max(1, static_cast<int>(sichtBreite() / 10)));
     balken_->setValue(static_cast<int>(std::lround(sicht_.anfang)));
+    return sicht_.anfang != vorher.anfang || sicht_.msProPixel != vorher.msProPixel;
 }
 
 void Zeitleiste::resizeEvent(QResizeEvent*) {

@@ -114,8 +114,9 @@ private:
     double zeilenOben(int zeile) const;
     double x(double ms) const { return linksBreite() + sicht_.x(ms); }
     double gesamtLaenge() const;
-    // Fits, clamps and sets the scroll bar after a change of size, length or zoom.
-    void sichtPruefen();
+    // Fits, clamps and sets the scroll bar after a change of size, length or zoom; whether the
+    // shown range changed.
+    bool sichtPruefen();
     double gerastert(double ms) const;
 
     // The event under a point (0 for none) and whether an event is marked.

@@ -188,7 +188,8 @@ void Zeitleiste::paintEvent(QPaintEvent* ereignis) {
     const auto& show = s_.p.show;
     if (welleSchluessel_ != show.Showordner + '|' + show.MediaDatei)
         QTimer::singleShot(0, this, [this] { wellenformNeu(); });
-    sichtPruefen();
+    // The show grew or shrank since the last paint: a part drawn now would not fit the rest.
+    if (sichtPruefen() && ereignis->rect() != rect()) update();
 
     QPainter g(this);
     const QRect bereich = ereignis->rect();
