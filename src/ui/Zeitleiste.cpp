@@ -242,8 +242,8 @@ void Zeitleiste::resizeEvent(QResizeEvent*) {
 // --- View ----------------------------------------------------------------------------------
 
 void Zeitleiste::neuZeichnen(double von, double bis) {
-    // What starts after the view cannot reach into it.
-    if (bis >= 0 && von > sicht_.anfang + sichtBreite()) return;
+    // What starts after the view cannot reach into it (a fitted view grows with the show).
+    if (bis >= 0 && !eingepasst_ && von > sicht_.anfang + sichtBreite()) return;
     update();
 }
 
