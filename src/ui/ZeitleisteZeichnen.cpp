@@ -477,8 +477,12 @@ void Zeitleiste::zeichnenUeberlagerung(QPainter& g) {
             const int zeile = e.track - kZeilen * gruppe;
             if (zeile < 1 || zeile > kZeilen || e.start > bis || std::max(e.off, e.start) < von)
                 continue;
-            const double x0 = x(e.start + verschiebung_);
-            const double x1 = std::max(x0 + 4, x(std::max(e.off, e.start) + verschiebung_));
+            // A release or an effect value is a mark, not a bar: its ghost is small too.
+            const bool marke =
+                e.kind == sequenz::kTasteLosgelassen || e.kind == sequenz::kEffektwert;
+            const double x0 = x(e.start + verschiebung_) - (marke ? 5 : 0);
+            const double x1 =
+                marke ? x0 + 10 : std::max(x0 + 4, x(std::max(e.off, e.start) + verschiebung_));
             g.drawRoundedRect(QRectF(x0, zeilenOben(zeile) + 2, x1 - x0, std::max(3.0, h - 4)), 3,
                               3);
         }

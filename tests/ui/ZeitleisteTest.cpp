@@ -502,6 +502,22 @@ TEST(Zeitleiste, TheDemoShowDrawsItsWaveformAndEventsInBothThemes) {
         speichern(nah, "zeitleiste-nah" + endung);
         QDragLeaveEvent weg;
         QApplication::sendEvent(a.z.get(), &weg);
+
+        // The marked events on their way: the ghost and the new time while the button is held;
+        // released they have moved, and undo puts them back.
+        const auto vorher = a.seq.Events;
+        const QPoint griff =
+            a.z->punktBei(a.seq.Events[static_cast<std::size_t>(figur)].start + 60, 1);
+        a.maus(QEvent::MouseButtonPress, griff);
+        a.maus(QEvent::MouseMove, griff + QPoint(40, 0));
+        a.maus(QEvent::MouseMove, griff + QPoint(90, 0));
+        const QImage ziehen = a.bild();
+        EXPECT_EQ(a.seq.Events, vorher);
+        speichern(ziehen, "zeitleiste-ziehen" + endung);
+        a.maus(QEvent::MouseButtonRelease, griff + QPoint(90, 0));
+        EXPECT_NE(a.seq.Events, vorher);
+        Undo(a.seq, a.f.p->env);
+        EXPECT_EQ(a.seq.Events, vorher);
     }
     ui::themaSetzen(*qApp, ui::Thema::Hell);
 }
