@@ -12,6 +12,7 @@
 #include "ui/ShowTexte.h"
 #include "ui/VideoTexte.h"
 #include "ui/PlaylistTexte.h"
+#include "ui/ZeitleisteTexte.h"
 
 namespace sw::gen {
 
@@ -243,6 +244,9 @@ std::vector<Sprachtext> alleTexte() {
         texte.push_back({b.nummer, b.deutsch, b.englisch});
     });
     ui::playlisttext::fuerAlle([&](const ui::text::Beschriftung& b) {
+        texte.push_back({b.nummer, b.deutsch, b.englisch});
+    });
+    ui::zeitleistentext::fuerAlle([&](const ui::text::Beschriftung& b) {
         texte.push_back({b.nummer, b.deutsch, b.englisch});
     });
     return texte;
