@@ -6,12 +6,12 @@
 #include "generators/Mitgeliefert.h"
 
 #include "live/KeyTable.h"
+#include "platform/Text.h"
 #include "show/PlaylistDatei.h"
 #include "show/SequenzDatei.h"
 #include "show/SequenzOffTime.h"
 #include "show/ShowDatei.h"
 #include "show/ShowInfo.h"
-#include "platform/Text.h"
 
 #include <string>
 
@@ -110,10 +110,10 @@ std::vector<MitgelieferteDatei> demoShow() {
     info.SpurZuordnung[0][0] = true;
     info.ProjektorRouting[0] = "Projektor 1";
     dateien.push_back({std::string(kOrdner) + "Demo.info", showInfoKodieren(info)});
-    dateien.push_back({std::string(kOrdner) + "[INFO].txt",
-                       utf8NachCp1252(textdatei({"Demo-Show", "",
-                                                  "Die Tasten A bis E zeigen die fünf Figuren.",
-                                                  "Die Playliste Demo.pll spielt die Show ab."}))});
+    dateien.push_back(
+        {std::string(kOrdner) + "[INFO].txt",
+         utf8NachCp1252(textdatei({"Demo-Show", "", "Die Tasten A bis E zeigen die fünf Figuren.",
+                                   "Die Playliste Demo.pll spielt die Show ab."}))});
     return dateien;
 }
 

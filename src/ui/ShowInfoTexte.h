@@ -24,9 +24,9 @@ inline constexpr Beschriftung ReiterAusgabe{
     "Output routing|Which sides of the output cards the show uses"};
 inline constexpr Beschriftung ReiterDmx{1584, "DMX|Ob und wie die Show DMX verwendet",
                                         "DMX|Whether and how the show uses DMX"};
-inline constexpr Beschriftung ReiterSonstiges{
-    1585, "Sonstiges|Alles Weitere, was zur Show zu wissen ist",
-    "Other|Anything else worth knowing about the show"};
+inline constexpr Beschriftung ReiterSonstiges{1585,
+                                              "Sonstiges|Alles Weitere, was zur Show zu wissen ist",
+                                              "Other|Anything else worth knowing about the show"};
 inline constexpr Beschriftung ReiterText{
     1586, "Infotext|Der freie Text der Show aus \"[INFO].txt\" im Showordner (nur zum Lesen)",
     "Info text|The show's free text from \"[INFO].txt\" in the show folder (read only)"};
@@ -48,9 +48,9 @@ inline constexpr Beschriftung ShowtypBeam{1593, "&Beamshow|Vor allem Strahlen in
                                           "&Beam show|Mostly beams into the room"};
 inline constexpr Beschriftung ShowtypGemischt{1594, "Ge&mischt|Grafik und Strahlen",
                                               "&Mixed|Graphics and beams"};
-inline constexpr Beschriftung Kartenzahl{
-    1595, "Ausgabekarten:|Wie viele Ausgabekarten die Show braucht",
-    "Output cards:|How many output cards the show needs"};
+inline constexpr Beschriftung Kartenzahl{1595,
+                                         "Ausgabekarten:|Wie viele Ausgabekarten die Show braucht",
+                                         "Output cards:|How many output cards the show needs"};
 // The list entry for one card, then for %1 cards.
 inline constexpr Beschriftung Karten{1596, "1 Ausgabekarte|%1 Ausgabekarten",
                                      "1 output card|%1 output cards"};
@@ -74,15 +74,17 @@ inline constexpr Beschriftung BildLaden{
 inline constexpr Beschriftung BildEntfernen{1603, "Bild &entfernen|Die Show hat dann kein Bild",
                                             "&Remove picture|The show then has no picture"};
 // What the picture area shows while there is none, and its tool text.
-inline constexpr Beschriftung KeinBild{
-    1604, "Kein Bild|Das Bild der Show, in die Fläche eingepasst",
-    "No picture|The show's picture, fitted into the area"};
+inline constexpr Beschriftung KeinBild{1604,
+                                       "Kein Bild|Das Bild der Show, in die Fläche eingepasst",
+                                       "No picture|The show's picture, fitted into the area"};
 inline constexpr Beschriftung BildFehler{1605, "Das Bild %1 kann nicht gelesen werden.",
                                          "The picture %1 cannot be read."};
 
-inline constexpr Beschriftung Projektor{1606, "Projektor %1|Die Farben und die Scangeschwindigkeit "
-                                              "von Projektor %1",
-                                        "Projector %1|The colours and the scan speed of projector %1"};
+inline constexpr Beschriftung Projektor{
+    1606,
+    "Projektor %1|Die Farben und die Scangeschwindigkeit "
+    "von Projektor %1",
+    "Projector %1|The colours and the scan speed of projector %1"};
 inline constexpr Beschriftung Rot{1607, "Rot|Der Projektor braucht Rot",
                                   "Red|The projector needs red"};
 inline constexpr Beschriftung Gruen{1608, "Grün|Der Projektor braucht Grün",
@@ -117,13 +119,13 @@ inline constexpr Beschriftung DmxVerwendung{1620, "DMX-Verwendung|Ob und wie die
                                             "DMX use|Whether and how the show uses DMX"};
 inline constexpr Beschriftung DmxKeins{1621, "&Kein DMX|Die Show nutzt kein DMX",
                                        "&No DMX|The show uses no DMX"};
-inline constexpr Beschriftung DmxEingang{
-    1622, "DMX-&Eingang|Ein Pult steuert die Show über DMX",
-    "DMX &input|A desk controls the show through DMX"};
+inline constexpr Beschriftung DmxEingang{1622, "DMX-&Eingang|Ein Pult steuert die Show über DMX",
+                                         "DMX &input|A desk controls the show through DMX"};
 inline constexpr Beschriftung DmxAusgang{1623, "DMX-&Geräte|Die Show steuert DMX-Geräte",
                                          "DMX &devices|The show drives DMX devices"};
-inline constexpr Beschriftung DmxGeraete{1624, "Verwendete DMX-Geräte:|Welche Geräte mit DMX "
-                                               "angeschlossen werden",
+inline constexpr Beschriftung DmxGeraete{1624,
+                                         "Verwendete DMX-Geräte:|Welche Geräte mit DMX "
+                                         "angeschlossen werden",
                                          "DMX devices used:|Which devices are connected by DMX"};
 inline constexpr Beschriftung DmxSonstige{1625, "Sonstige DMX-Infos:|Weiteres zu DMX",
                                           "Other DMX info:|More about DMX"};
@@ -140,22 +142,59 @@ inline constexpr Beschriftung StandardLaden{
 inline constexpr Beschriftung Schliessen{1629, "S&chließen|Schließt das Fenster (Esc)",
                                          "&Close|Closes the window (Esc)"};
 
-inline constexpr const Beschriftung* kAlle[] = {
-    &ReiterAllgemein, &ReiterBild,      &ReiterProjektoren, &ReiterAusgabe, &ReiterDmx,
-    &ReiterSonstiges, &ReiterText,      &Showname,          &Programmierer, &Datum,
-    &ProgrammVersion, &Showtyp,         &ShowtypGrafik,     &ShowtypBeam,   &ShowtypGemischt,
-    &Kartenzahl,      &Karten,          &Bezeichnung,       &Gesamtlaenge,  &Interpret,
-    &Titel,           &WeitereInfos,    &BildLaden,         &BildEntfernen, &KeinBild,
-    &BildFehler,      &Projektor,       &Rot,               &Gruen,         &Blau,
-    &EmpfScanspeed,   &ProjektorSetup,  &SetupVorn,         &SetupSeitlich, &SetupRundum,
-    &Plazierung,      &Karte,           &Seite,             &ProjektorRouting,
-    &AusgabeRouting,  &DmxVerwendung,   &DmxKeins,          &DmxEingang,    &DmxAusgang,
-    &DmxGeraete,      &DmxSonstige,     &Uebernehmen,       &AlsStandard,   &StandardLaden,
-    &Schliessen};
+inline constexpr const Beschriftung* kAlle[] = {&ReiterAllgemein,
+                                                &ReiterBild,
+                                                &ReiterProjektoren,
+                                                &ReiterAusgabe,
+                                                &ReiterDmx,
+                                                &ReiterSonstiges,
+                                                &ReiterText,
+                                                &Showname,
+                                                &Programmierer,
+                                                &Datum,
+                                                &ProgrammVersion,
+                                                &Showtyp,
+                                                &ShowtypGrafik,
+                                                &ShowtypBeam,
+                                                &ShowtypGemischt,
+                                                &Kartenzahl,
+                                                &Karten,
+                                                &Bezeichnung,
+                                                &Gesamtlaenge,
+                                                &Interpret,
+                                                &Titel,
+                                                &WeitereInfos,
+                                                &BildLaden,
+                                                &BildEntfernen,
+                                                &KeinBild,
+                                                &BildFehler,
+                                                &Projektor,
+                                                &Rot,
+                                                &Gruen,
+                                                &Blau,
+                                                &EmpfScanspeed,
+                                                &ProjektorSetup,
+                                                &SetupVorn,
+                                                &SetupSeitlich,
+                                                &SetupRundum,
+                                                &Plazierung,
+                                                &Karte,
+                                                &Seite,
+                                                &ProjektorRouting,
+                                                &AusgabeRouting,
+                                                &DmxVerwendung,
+                                                &DmxKeins,
+                                                &DmxEingang,
+                                                &DmxAusgang,
+                                                &DmxGeraete,
+                                                &DmxSonstige,
+                                                &Uebernehmen,
+                                                &AlsStandard,
+                                                &StandardLaden,
+                                                &Schliessen};
 
-inline constexpr const Beschriftung* kReiter[] = {&ReiterAllgemein,   &ReiterBild,
-                                                  &ReiterProjektoren, &ReiterAusgabe,
-                                                  &ReiterDmx,         &ReiterSonstiges,
+inline constexpr const Beschriftung* kReiter[] = {&ReiterAllgemein, &ReiterBild, &ReiterProjektoren,
+                                                  &ReiterAusgabe,   &ReiterDmx,  &ReiterSonstiges,
                                                   &ReiterText};
 
 template <typename F> void fuerAlle(F&& f) {

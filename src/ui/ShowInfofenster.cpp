@@ -120,8 +120,7 @@ void waehlen(QButtonGroup* g, int id) {
 } // namespace
 
 ShowInfofenster::ShowInfofenster(QWidget* eltern, Showsteuerung& s)
-    : Werkzeugfenster(eltern, s.p, "frmShowInfo", showtext::MenueShowInfo, QSize(760, 600)),
-      s_(s) {
+    : Werkzeugfenster(eltern, s.p, "frmShowInfo", showtext::MenueShowInfo, QSize(760, 600)), s_(s) {
     auto* spalte = new QVBoxLayout(this);
     reiter_ = new QTabWidget;
     reiter_->setObjectName("tabShowInfo");
@@ -205,7 +204,7 @@ QWidget* ShowInfofenster::allgemeinBauen() {
     auto* typZeile = new QHBoxLayout(typ);
     auto* typen = new QButtonGroup(typ);
     const text::Beschriftung* typText[3] = {&tx::ShowtypGrafik, &tx::ShowtypBeam,
-                                             &tx::ShowtypGemischt};
+                                            &tx::ShowtypGemischt};
     for (int n = 0; n < 3; ++n) {
         auto* b = new QRadioButton;
         b->setObjectName(QString("OptShowtype(%1)").arg(n));
@@ -292,8 +291,8 @@ QWidget* ShowInfofenster::bildBauen() {
         QString titel = ohneKuerzel(teil(t, tx::BildLaden, 0));
         if (titel.endsWith(QStringLiteral("..."))) titel.chop(3);
         auswahl.titel = titel.toStdString();
-        auswahl.filter = teil(t, tx::ReiterBild, 0).toStdString() +
-                         "|*.png;*.jpg;*.jpeg;*.bmp;*.gif|*.*|*.*";
+        auswahl.filter =
+            teil(t, tx::ReiterBild, 0).toStdString() + "|*.png;*.jpg;*.jpeg;*.bmp;*.gif|*.*|*.*";
         auswahl.ordner = s_.show.show.Showordner;
         const std::string datei = p_.env.dialoge.dateiOeffnen(auswahl);
         if (!datei.empty()) bildLaden(q(datei));
@@ -368,8 +367,7 @@ QWidget* ShowInfofenster::projektorenBauen() {
     setup->setObjectName("fraProjektorSetup");
     auto* setupZeile = new QHBoxLayout(setup);
     auto* setups = new QButtonGroup(setup);
-    const text::Beschriftung* setupText[3] = {&tx::SetupVorn, &tx::SetupSeitlich,
-                                               &tx::SetupRundum};
+    const text::Beschriftung* setupText[3] = {&tx::SetupVorn, &tx::SetupSeitlich, &tx::SetupRundum};
     for (int n = 0; n < 3; ++n) {
         auto* b = new QRadioButton;
         b->setObjectName(QString("OptProjektorSetup(%1)").arg(n));
@@ -513,9 +511,8 @@ QWidget* ShowInfofenster::dmxBauen() {
 
 QWidget* ShowInfofenster::sonstigesBauen() {
     auto* feld = notizfeld("txtSonstigeInfos");
-    beschriftenMit([feld](const Sprachtexte& t) {
-        feld->setToolTip(teil(t, tx::ReiterSonstiges, 1));
-    });
+    beschriftenMit(
+        [feld](const Sprachtexte& t) { feld->setToolTip(teil(t, tx::ReiterSonstiges, 1)); });
     bindung([feld](const ShowInfo& i) { feld->setPlainText(alsZeilen(i.SonstigeInfos)); },
             [feld](ShowInfo& i) { i.SonstigeInfos = alsText(feld->toPlainText()); });
     return feld;
@@ -623,8 +620,7 @@ void ShowInfofenster::standardLaden() {
 bool ShowInfofenster::bildLaden(const QString& datei) {
     auto text = bilddateiKodieren(datei);
     if (!text) {
-        p_.env.dialoge.meldung(
-            beschriftung(p_.texte, tx::BildFehler).arg(datei).toStdString());
+        p_.env.dialoge.meldung(beschriftung(p_.texte, tx::BildFehler).arg(datei).toStdString());
         return false;
     }
     bildText_ = std::move(*text);

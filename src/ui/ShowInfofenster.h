@@ -66,14 +66,13 @@ private:
     void titelSetzen();
 
     // How one control is filled from the record and read back into it.
-    void bindung(std::function<void(const ShowInfo&)> zeigen,
-                 std::function<void(ShowInfo&)> lesen);
+    void bindung(std::function<void(const ShowInfo&)> zeigen, std::function<void(ShowInfo&)> lesen);
 
     Showsteuerung& s_;
     QTabWidget* reiter_ = nullptr;
     Bildflaeche* bildflaeche_ = nullptr;
-    std::string bildText_; // the picture as the record's text
-    ShowInfo angezeigt_;   // the record the controls were last filled from
+    std::string bildText_;  // the picture as the record's text
+    ShowInfo angezeigt_;    // the record the controls were last filled from
     bool veraltet_ = false; // a show was loaded while the window was hidden
     std::vector<std::function<void(const ShowInfo&)>> zeiger_;
     std::vector<std::function<void(ShowInfo&)>> leser_;

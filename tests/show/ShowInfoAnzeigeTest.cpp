@@ -67,7 +67,9 @@ TEST(ShowInfoAnzeige, TheWindowIsToldAfterEveryLoadButABrokenOne) {
     EXPECT_EQ(gesehen[2].text, "Ablauf\r\n");
 
     // A broken record: reported, the window keeps what it showed and hears nothing.
-    schreibeDatei(tmp / "C.info", std::string("\x05\0" "ab", 4)); // 5 bytes promised, 2 there
+    schreibeDatei(tmp / "C.info", std::string("\x05\0"
+                                              "ab",
+                                              4)); // 5 bytes promised, 2 there
     EXPECT_FALSE(LadeShowInfo(w.k, ordner, "C.info"));
     EXPECT_EQ(gesehen.size(), 3u);
     EXPECT_EQ(w.show.info.Titel, "Nachtflug");

@@ -5,11 +5,11 @@
 
 #include "ui/ShowInfofenster.h"
 #include "Fenster.h"
+#include "app/Sprache.h"
+#include "generators/Sprachtabelle.h"
 #include "show/ShowInfoDatei.h"
 #include "show/ShowLaden.h"
 #include "show/ShowSpeichern.h"
-#include "app/Sprache.h"
-#include "generators/Sprachtabelle.h"
 #include "ui/ShowInfoBild.h"
 #include "ui/ShowMenue.h"
 
@@ -220,8 +220,7 @@ TEST_F(ShowInfoTest, OptionValuesWithoutAnOptionAndBrokenPicturesSurviveApply) {
     const fs::path kaputt = t.s.tmp / "kaputt.png";
     test::schreibeDatei(kaputt, "\x89PNG kaputt");
     EXPECT_FALSE(w->bildLaden(QString::fromStdString(kaputt.string())));
-    EXPECT_EQ(t.s.dialoge.meldungen.back(),
-              "The picture " + kaputt.string() + " cannot be read.");
+    EXPECT_EQ(t.s.dialoge.meldungen.back(), "The picture " + kaputt.string() + " cannot be read.");
     EXPECT_EQ(w->auslesen().Bild, "kein Bild");
 }
 
