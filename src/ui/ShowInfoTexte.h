@@ -101,7 +101,7 @@ inline constexpr Beschriftung SetupVorn{1612, "&Vorn|Alle Projektoren vor dem Pu
 inline constexpr Beschriftung SetupSeitlich{1613, "&Seitlich|Projektoren auch an den Seiten",
                                             "&Sides|Projectors at the sides as well"};
 inline constexpr Beschriftung SetupRundum{1614, "&Rundum|Projektoren rund um das Publikum",
-                                          "&All around|Projectors all around the audience"};
+                                          "All a&round|Projectors all around the audience"};
 inline constexpr Beschriftung Plazierung{1615, "Platzierung:|Wo die Projektoren stehen sollen",
                                          "Placement:|Where the projectors should stand"};
 
@@ -122,7 +122,7 @@ inline constexpr Beschriftung DmxKeins{1621, "&Kein DMX|Die Show nutzt kein DMX"
 inline constexpr Beschriftung DmxEingang{1622, "DMX-&Eingang|Ein Pult steuert die Show über DMX",
                                          "DMX &input|A desk controls the show through DMX"};
 inline constexpr Beschriftung DmxAusgang{1623, "DMX-&Geräte|Die Show steuert DMX-Geräte",
-                                         "DMX &devices|The show drives DMX devices"};
+                                         "DMX de&vices|The show drives DMX devices"};
 inline constexpr Beschriftung DmxGeraete{1624,
                                          "Verwendete DMX-Geräte:|Welche Geräte mit DMX "
                                          "angeschlossen werden",

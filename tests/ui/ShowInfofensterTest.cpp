@@ -92,7 +92,12 @@ void eintippen(QWidget* w, const ShowInfo& i) {
     for (const auto& [name, text] : zeilen) {
         auto* e = kind<QLineEdit>(w, name);
         e->clear();
-        QTest::keyClicks(e, QString::fromStdString(text));
+        // QTest types ASCII only; the rest goes in as typed text would.
+        const QString t = QString::fromStdString(text);
+        if (std::all_of(t.begin(), t.end(), [](QChar c) { return c.unicode() < 128; }))
+            QTest::keyClicks(e, t);
+        else
+            e->insert(t);
     }
     const std::pair<const char*, std::string> notizen[] = {
         {"txtWeitereInfos", i.WeitereInfos},
