@@ -1,7 +1,7 @@
 // The show-information window on a started program: every control reaches the record on
 // "Apply", the record goes through the show's ".info" file and comes back into the controls,
 // the default record, the picture pixel for pixel, the pages after a show's load, and the
-// captions in both languages.
+// captions in both languages with the window's place kept.
 
 #include "ui/ShowInfofenster.h"
 #include "Fenster.h"
@@ -322,7 +322,7 @@ TEST(ShowInfoLaden, ALoadedShowIsShownNowOrWhenTheWindowOpensAndMayOpenItOnTheTe
     EXPECT_EQ(w->seiten()->currentIndex(), ui::ShowInfofenster::Allgemein);
 }
 
-TEST_F(ShowInfoTest, CaptionsAndToolTipsFollowTheLanguage) {
+TEST_F(ShowInfoTest, CaptionsFollowTheLanguageAndThePlaceIsKept) {
     // The language table as the generator writes it, with this window's texts.
     sprachtexteLesen(t.p->texte, gen::languageTxt());
     auto* tabs = w->seiten();
@@ -355,6 +355,21 @@ TEST_F(ShowInfoTest, CaptionsAndToolTipsFollowTheLanguage) {
     }
     EXPECT_EQ(gesehen, 23 + 28 + 9 + 6 + 1 + 1);
     for (int i = 0; i < tabs->count(); ++i) EXPECT_FALSE(tabs->tabToolTip(i).isEmpty()) << i;
+
+    // The place on the screen is kept in the settings; the window of the next run comes back
+    // there.
+    w->resize(700, 500);
+    w->move(50, 30);
+    const QRect wo = w->geometry();
+    w->hide();
+    EXPECT_EQ(
+        t.p->einstellungen.zahlLesen("Fensterposition", "frmShowInfo.WPM.rcNormalPosition.Left", 0),
+        wo.left());
+    ui::ShowInfofenster wieder(nullptr, s);
+    wieder.show();
+    EXPECT_EQ(wieder.geometry(), wo);
+    wieder.hide();
+    w->show();
 
     // A loaded show's caption names its file in either language.
     ASSERT_TRUE(ShowSpeichern(s.show, ordnerText, "Abend"));
