@@ -6,10 +6,12 @@
 #include "generators/Mitgeliefert.h"
 
 #include "live/KeyTable.h"
+#include "platform/Text.h"
 #include "show/PlaylistDatei.h"
 #include "show/SequenzDatei.h"
 #include "show/SequenzOffTime.h"
 #include "show/ShowDatei.h"
+#include "show/ShowInfo.h"
 
 #include <string>
 
@@ -91,6 +93,27 @@ std::vector<MitgelieferteDatei> demoShow() {
     eintrag.notiz = "Demo";
     dateien.push_back(
         {std::string(kOrdner) + "Demo.pll", playlistKodieren({PlaylistEntry{}, eintrag})});
+
+    // What the show-information window shows of the demo, and the folder's free text.
+    ShowInfo info;
+    info.Showname = "Demo";
+    info.Programmierer = "Strahlwerk";
+    info.Datum = "2026";
+    info.ProgrammVersion = "0.1";
+    info.Showtype = {true, false, false};
+    info.Bezeichnung = "Demo-Show";
+    info.Gesamtlaenge = "0:20";
+    info.Interpret = "Strahlwerk";
+    info.Titel = "Demo.wav (120 BPM)";
+    info.WeitereInfos = "Fünf Figuren im Takt der Musik, mit Größe, Drehung und Farbe.";
+    info.Projektoren[0] = {{true, true, true}, "20K"};
+    info.SpurZuordnung[0][0] = true;
+    info.ProjektorRouting[0] = "Projektor 1";
+    dateien.push_back({std::string(kOrdner) + "Demo.info", showInfoKodieren(info)});
+    dateien.push_back(
+        {std::string(kOrdner) + "[INFO].txt",
+         utf8NachCp1252(textdatei({"Demo-Show", "", "Die Tasten A bis E zeigen die fünf Figuren.",
+                                   "Die Playliste Demo.pll spielt die Show ab."}))});
     return dateien;
 }
 

@@ -13,6 +13,7 @@
 #include "ui/VideoTexte.h"
 #include "ui/PlaylistTexte.h"
 #include "ui/ZeitleisteTexte.h"
+#include "ui/ShowInfoTexte.h"
 
 namespace sw::gen {
 
@@ -247,6 +248,9 @@ std::vector<Sprachtext> alleTexte() {
         texte.push_back({b.nummer, b.deutsch, b.englisch});
     });
     ui::zeitleistentext::fuerAlle([&](const ui::text::Beschriftung& b) {
+        texte.push_back({b.nummer, b.deutsch, b.englisch});
+    });
+    ui::showinfotext::fuerAlle([&](const ui::text::Beschriftung& b) {
         texte.push_back({b.nummer, b.deutsch, b.englisch});
     });
     return texte;

@@ -44,8 +44,10 @@ std::string showInfoKodieren(const ShowInfo& info);
 ShowInfo showInfoDekodieren(std::string_view bytes);
 
 // The picture's PNG bytes as the record's text, and back (nullopt-free: broken text gives
-// empty bytes). The largest picture the record holds is 49,149 bytes.
+// empty bytes).
 std::string bildAlsText(std::string_view pngBytes);
 std::string bildAusText(std::string_view text);
+// The largest picture file the record holds: its text fills the 16-bit length field.
+inline constexpr std::size_t kGroessteBilddatei = 65535 / 4 * 3;
 
 } // namespace sw

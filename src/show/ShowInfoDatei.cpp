@@ -77,6 +77,7 @@ bool LadeShowInfo(ShowKontext& k, const std::string& ordnerText, const std::stri
         s.info = std::move(*info);
         s.showInfoSeite = 0;
     }
+    if (k.teile.showInfoGeladen) k.teile.showInfoGeladen();
     return mitRecord;
 }
 

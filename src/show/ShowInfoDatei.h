@@ -10,7 +10,8 @@ namespace sw {
 
 // Loads the show information `<folder><datei>` and the folder's "[INFO].txt" into the window's
 // state. A missing file is no error; a broken one is reported and the window keeps what it
-// showed. Returns whether a record was read.
+// showed. Returns whether a record was read. Tells the window (`showInfoGeladen`) unless the
+// record was broken.
 bool LadeShowInfo(ShowKontext& k, const std::string& ordner, const std::string& datei);
 // Writes the record atomically; Laufzeitfehler 75 (or 6 for an oversized text) on failure.
 void showInfoSchreiben(const ShowInfo& info, const std::string& datei);

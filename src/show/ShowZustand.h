@@ -77,6 +77,9 @@ struct ShowTeile {
     std::function<void(const std::string&)> liveShowLaden;
     // The video window shown (a video file) or closed, before the media is opened into it.
     std::function<void(bool)> videofensterZeigen;
+    // The show information was loaded (or emptied) for a show: the window shows it, and shows
+    // itself when `showInfoZeigen` asks.
+    std::function<void()> showInfoGeladen;
 };
 
 struct ShowKontext {

@@ -51,6 +51,10 @@ public:
                 holen(playlist)->dateiLaden(datei);
                 fensterZeigen(playlist);
             };
+            // The information window is made only when it exists already or is to be shown.
+            teile.showInfoGeladen = [this] {
+                if (info || steuerung_->show.show.showInfoZeigen) holen(info)->nachShowLaden();
+            };
         }
         return *steuerung_;
     }

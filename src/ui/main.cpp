@@ -8,6 +8,7 @@
 // picture of it.
 
 #include "app/Programmstart.h"
+#include "show/ShowLaden.h"
 #include "ui/Ausgabefenster.h"
 #include "ui/Hauptfenster.h"
 #include "ui/Optionenfenster.h"
@@ -91,6 +92,12 @@ int main(int argc, char** argv) {
     // maximise it).
     if (!bild.empty())
         if (auto* schirm = fenster.screen()) fenster.setGeometry(schirm->availableGeometry());
+    // A show named on the command line is loaded once its windows can be made.
+    if (const std::filesystem::path show(argument); show.extension() == ".shw") {
+        auto& steuerung = sw::ui::showsteuerung(fenster);
+        sw::ShowLaden(steuerung.show, show.stem().string(),
+                      std::filesystem::absolute(show).parent_path().string() + "/");
+    }
     QWidget* gezeigt = &fenster;
     if (!befehl.empty()) {
         if (auto* a = fenster.findChild<QAction*>(QString::fromStdString(befehl))) a->trigger();

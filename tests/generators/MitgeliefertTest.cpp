@@ -8,6 +8,7 @@
 #include "show/PlaylistDatei.h"
 #include "show/SequenzDatei.h"
 #include "show/ShowDatei.h"
+#include "show/ShowInfo.h"
 
 using namespace sw;
 namespace fs = std::filesystem;
@@ -52,6 +53,9 @@ TEST(Mitgeliefert, EveryShippedFileLoads) {
             ++geprueft;
         } else if (endung == ".seq") {
             EXPECT_GT(sequenz::anzahl(sequenzDekodieren(bytes).events), 100) << e.path();
+            ++geprueft;
+        } else if (endung == ".info") {
+            EXPECT_EQ(showInfoDekodieren(bytes).Showname, "Demo") << e.path();
             ++geprueft;
         } else if (endung == ".pll") {
             auto liste = playlistDekodieren(bytes);
