@@ -10,6 +10,7 @@
 #include "ui/OptionenTexte.h"
 #include "ui/LiveBeschriftungen.h"
 #include "ui/ShowTexte.h"
+#include "ui/SequenzerTexte.h"
 
 namespace sw::gen {
 
@@ -235,6 +236,9 @@ std::vector<Sprachtext> alleTexte() {
     for (const auto& w : medientext::kWortlaute)
         texte.push_back({w.nummer, w.deutsch, w.englisch});
     ui::showtext::fuerAlle([&](const ui::text::Beschriftung& b) {
+        texte.push_back({b.nummer, b.deutsch, b.englisch});
+    });
+    ui::seqtext::fuerAlle([&](const ui::text::Beschriftung& b) {
         texte.push_back({b.nummer, b.deutsch, b.englisch});
     });
     return texte;

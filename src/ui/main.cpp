@@ -4,13 +4,15 @@
 // command first (mnuEffekte ...), and the picture then shows the tool window it opened; with
 // --options PAGE it is a picture of the options window at that page (0 devices, 1 geometry ...);
 // --simulation-screenshot FILE plays the first figure in the simulation and saves a picture of
-// the output window.
+// the output window. A show file given opens in the sequencer window.
 
 #include "app/Programmstart.h"
 #include "ui/Ausgabefenster.h"
 #include "ui/Hauptfenster.h"
 #include "ui/Optionenfenster.h"
 #include "ui/QtDialoge.h"
+#include "ui/Sequenzerfenster.h"
+#include "ui/ShowMenue.h"
 #include "ui/QtSprache.h"
 #include "ui/Thema.h"
 
@@ -77,6 +79,12 @@ int main(int argc, char** argv) {
     // maximise it).
     if (!bild.empty())
         if (auto* schirm = fenster.screen()) fenster.setGeometry(schirm->availableGeometry());
+    // A show named on the command line opens in the sequencer window.
+    if (argument.ends_with(".shw")) {
+        auto* sequenzer = sw::ui::sequenzerfenster(fenster);
+        sw::ui::fensterZeigen(sequenzer);
+        sequenzer->showOeffnen(std::filesystem::absolute(argument).string());
+    }
     QWidget* gezeigt = &fenster;
     if (!befehl.empty()) {
         if (auto* a = fenster.findChild<QAction*>(QString::fromStdString(befehl))) a->trigger();
