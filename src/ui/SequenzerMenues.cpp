@@ -9,9 +9,9 @@
 #include "show/Zeitraster.h"
 #include "ui/Beschriften.h"
 #include "ui/Hauptfenster.h"
-#include "ui/Sequenzerfenster.h"
-#include "ui/SequenzerTexte.h"
 #include "ui/Playlistfenster.h"
+#include "ui/SequenzerTexte.h"
+#include "ui/Sequenzerfenster.h"
 #include "ui/ShowInfofenster.h"
 #include "ui/ShowMenue.h"
 #include "ui/Symbole.h"
@@ -134,15 +134,18 @@ void Sequenzerfenster::menuesBauen(QMenuBar* leiste) {
     // Edit.
     m = menue("mnuBearbeiten", seqtext::MenueBearbeiten);
     mnuUndo_ = befehl(
-        m, "mnuUndo", seqtext::Rueckgaengig, [this] { bearbeiten([this] { Undo(p_.sequenzer, p_.env); }); },
-        QKeySequence::Undo, "rueckgaengig");
+        m, "mnuUndo", seqtext::Rueckgaengig,
+        [this] { bearbeiten([this] { Undo(p_.sequenzer, p_.env); }); }, QKeySequence::Undo,
+        "rueckgaengig");
     mnuRedo_ = befehl(
-        m, "mnuRedo", seqtext::Wiederholen, [this] { bearbeiten([this] { Redo(p_.sequenzer, p_.env); }); },
+        m, "mnuRedo", seqtext::Wiederholen,
+        [this] { bearbeiten([this] { Redo(p_.sequenzer, p_.env); }); },
         QKeySequence(Qt::CTRL | Qt::Key_Y), "wiederholen");
     m->addSeparator();
     befehl(
-        m, "mnuKopieren", seqtext::Kopieren, [this] { bearbeiten([this] { zeitleiste_->kopieren(); }); },
-        QKeySequence::Copy, "frames-kopieren");
+        m, "mnuKopieren", seqtext::Kopieren,
+        [this] { bearbeiten([this] { zeitleiste_->kopieren(); }); }, QKeySequence::Copy,
+        "frames-kopieren");
     befehl(
         m, "mnuAusschneiden", seqtext::Ausschneiden,
         [this] { bearbeiten([this] { zeitleiste_->ausschneiden(); }); }, QKeySequence::Cut,
@@ -152,15 +155,17 @@ void Sequenzerfenster::menuesBauen(QMenuBar* leiste) {
         [this] { bearbeiten([this] { zeitleiste_->einfuegen(); }); }, QKeySequence::Paste,
         "frames-einfuegen");
     befehl(
-        m, "mnuLoeschen", seqtext::Loeschen, [this] { bearbeiten([this] { zeitleiste_->loeschen(); }); },
-        QKeySequence::Delete, "frames-loeschen");
+        m, "mnuLoeschen", seqtext::Loeschen,
+        [this] { bearbeiten([this] { zeitleiste_->loeschen(); }); }, QKeySequence::Delete,
+        "frames-loeschen");
     m->addSeparator();
     befehl(
         m, "mnuEventsVerschieben", seqtext::Verschieben,
         [this] { bearbeiten([this] { mnuEventsVerschieben_Click(p_.sequenzer, p_.env); }); }, {},
         "verschieben");
-    befehl(m, "mnuEventsAbZeitpunktVerschieben", seqtext::AbCursorVerschieben,
-           [this] { bearbeiten([this] { mnuEventsAbZeitpunktVerschieben_Click(p_.sequenzer, p_.env); }); });
+    befehl(m, "mnuEventsAbZeitpunktVerschieben", seqtext::AbCursorVerschieben, [this] {
+        bearbeiten([this] { mnuEventsAbZeitpunktVerschieben_Click(p_.sequenzer, p_.env); });
+    });
     befehl(m, "mnuNoteOffEntfernen", seqtext::NoteOffEntfernen,
            [this] { bearbeiten([this] { NoteOff_Entfernen(p_.sequenzer, p_.env); }); });
 

@@ -243,7 +243,8 @@ QWidget* Sequenzerfenster::gruppenBauen() {
     zeile->setContentsMargins(0, 0, 0, 2);
     zeile->setSpacing(2);
     auto* titel = new QLabel(w);
-    beschriftenMit([titel](const Sprachtexte& t) { titel->setText(beschriftung(t, seqtext::Gruppe)); });
+    beschriftenMit(
+        [titel](const Sprachtexte& t) { titel->setText(beschriftung(t, seqtext::Gruppe)); });
     zeile->addWidget(titel);
     gruppen_ = new QButtonGroup(this);
     gruppen_->setExclusive(true);
@@ -254,7 +255,8 @@ QWidget* Sequenzerfenster::gruppenBauen() {
         b->setCheckable(true);
         b->setFocusPolicy(Qt::NoFocus);
         b->setMinimumWidth(b->fontMetrics().horizontalAdvance("12") + 18);
-        beschriftenMit([b](const Sprachtexte& t) { b->setToolTip(beschriftung(t, seqtext::TipGruppe)); });
+        beschriftenMit(
+            [b](const Sprachtexte& t) { b->setToolTip(beschriftung(t, seqtext::TipGruppe)); });
         gruppen_->addButton(b, g);
         zeile->addWidget(b);
     }
@@ -321,17 +323,24 @@ void Sequenzerfenster::ausgabeStoppen() {
 }
 
 // The output cycle follows the sequencer: a start that fired (the start timer, a loop, the
-// playlist) needs it running; the end of the show stops what the sequencer started.
+// playlist) starts it; the end of the show stops what the sequencer started; an output stopped
+// elsewhere (the main window's Stop) stops the show too, rather than being started again.
 void Sequenzerfenster::ausgabeAbgleichen() {
     const auto& w = s_.wiedergabe;
     const bool laeuft = w.spielt && !w.startUmUhr && !w.startUmTageszeit;
-    if (laeuft) {
+    auto* h = haupt();
+    if (laeuft && !liefVorher_) {
         ausgabeStarten();
         zeitleiste_->wiedergabeFolgen(true);
+    } else if (laeuft && ausgabeGestartet_ && h && !h->spielt()) {
+        ausgabeGestartet_ = false;
+        Anhalten_Click(s_.wk);
+        zeitleiste_->wiedergabeFolgen(false);
     } else if (!w.spielt && ausgabeGestartet_) {
         ausgabeStoppen();
         zeitleiste_->wiedergabeFolgen(false);
     }
+    liefVorher_ = w.spielt && !w.startUmUhr && !w.startUmTageszeit;
 }
 
 void Sequenzerfenster::abspielen() {
@@ -347,6 +356,7 @@ void Sequenzerfenster::anhalten() {
     zeitleiste_->wiedergabeFolgen(false);
     // Stop blanks whatever runs, also an output the main window started.
     ausgabeStoppen();
+    liefVorher_ = false;
     zustandZeigen();
 }
 
@@ -422,8 +432,8 @@ void Sequenzerfenster::zustandZeigen() {
     if (mnuUndo_) {
         mnuUndo_->setEnabled(seq.undo.undoEnabled);
         mnuRedo_->setEnabled(seq.undo.redoEnabled);
-        const QSignalBlocker b1(mnuRasterAnAus_), b2(mnuRec_), b3(mnuLoop_),
-            b4(mnuLaserAutomatik_), b5(mnuAutomatischZeigen_);
+        const QSignalBlocker b1(mnuRasterAnAus_), b2(mnuRec_), b3(mnuLoop_), b4(mnuLaserAutomatik_),
+            b5(mnuAutomatischZeigen_);
         mnuRasterAnAus_->setChecked(seq.raster.an);
         mnuRasterAnAus_->setEnabled(!seq.raster.marken.empty());
         mnuRec_->setChecked(w.checkRecordMidi);

@@ -107,6 +107,8 @@ private:
     QTimer* tmrStart_ = nullptr;
     // Whether the output cycle runs because the sequencer started it.
     bool ausgabeGestartet_ = false;
+    // Whether the show ran at the last look, so that only a start that fired starts the output.
+    bool liefVorher_ = false;
 };
 
 } // namespace sw::ui

@@ -11,9 +11,9 @@
 #include "ui/Hauptfenster.h"
 #include "ui/Optionenfenster.h"
 #include "ui/QtDialoge.h"
+#include "ui/QtSprache.h"
 #include "ui/Sequenzerfenster.h"
 #include "ui/ShowMenue.h"
-#include "ui/QtSprache.h"
 #include "ui/Thema.h"
 
 #include <QAction>

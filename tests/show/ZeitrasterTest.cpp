@@ -15,8 +15,8 @@ TEST(RasterErstellen, AnswersInMillisecondsAndBeatsPerMinute) {
     EXPECT_EQ(rasterAbstandLesen("128BPM"), 60000.0 / 128);
     EXPECT_EQ(rasterAbstandLesen("6000 bpm"), 10.0); // exactly the finest grid
     // Too fine, zero, negative, not a number, a letter for a digit, a unit alone.
-    for (const char* falsch : {"9.99", "6001 bpm", "0", "-500", "", "abc", "5OO", "bpm", "ms", "nan",
-                               "inf"})
+    for (const char* falsch :
+         {"9.99", "6001 bpm", "0", "-500", "", "abc", "5OO", "bpm", "ms", "nan", "inf"})
         EXPECT_EQ(rasterAbstandLesen(falsch), std::nullopt) << falsch;
 }
 
