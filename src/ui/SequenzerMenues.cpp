@@ -284,6 +284,7 @@ void Sequenzerfenster::nachShowWechsel() {
     zeitleiste_->zoomEinpassen();
     zeitleiste_->neuZeichnen(0, -1);
     zuletztBauen();
+    sw::tmrZeitAktualisieren_Timer(s_.wk); // the new show's length in the position display
     zustandZeigen();
 }
 

@@ -246,6 +246,10 @@ QWidget* Sequenzerfenster::gruppenBauen() {
     beschriftenMit(
         [titel](const Sprachtexte& t) { titel->setText(beschriftung(t, seqtext::Gruppe)); });
     zeile->addWidget(titel);
+    // The chosen group stands out in both themes.
+    w->setStyleSheet(QStringLiteral(
+        "QToolButton:checked { background-color: palette(highlight); color: "
+        "palette(highlighted-text); border: 1px solid palette(highlight); border-radius: 2px; }"));
     gruppen_ = new QButtonGroup(this);
     gruppen_->setExclusive(true);
     for (int g = 0; g < 12; ++g) {
@@ -418,7 +422,7 @@ void Sequenzerfenster::zustandZeigen() {
     const Sprachtexte& t = p_.texte;
     const bool wartet = w.startUmUhr || w.startUmTageszeit;
     play_->setEnabled(w.transportAn && (!w.spielt || wartet));
-    anhalten_->setEnabled(w.spielt);
+    // Stop stays pressable: it also blanks an output the main window started.
     prev_->setEnabled(w.transportAn);
     rec_->setEnabled(w.transportAn);
     {
