@@ -299,6 +299,10 @@ void Sequenzerfenster::hooksSetzen() {
     seq.figurenlisteAktualisieren = [this] {
         if (auto* h = haupt()) h->ordnerZeigen(p_.figuren.lstDirPfad);
     };
+    // A trigger recorded while the show plays is drawn at once when the window is shown.
+    p_.live.hooks.zeitleisteNeuZeichnen = [this] {
+        if (isVisible()) zeitleiste_->neuZeichnen(0, -1);
+    };
 }
 
 void Sequenzerfenster::hooksLoesen() {
@@ -311,6 +315,7 @@ void Sequenzerfenster::hooksLoesen() {
     seq.neuZeichnen = nullptr;
     seq.wiedergabeStoppen = nullptr;
     seq.figurenlisteAktualisieren = nullptr;
+    p_.live.hooks.zeitleisteNeuZeichnen = nullptr;
 }
 
 void Sequenzerfenster::ausgabeStarten() {

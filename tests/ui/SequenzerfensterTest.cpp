@@ -360,3 +360,41 @@ TEST_F(SequenzerFenster, EveryControlHasAToolTipAndEveryButtonAnIcon) {
     EXPECT_EQ(kind<QAction>("mnuNeueShow")->text(), "&New show");
     EXPECT_EQ(kind<QMenu>("mnuRaster")->title(), "&Grid");
 }
+
+TEST_F(SequenzerFenster, DelayedStartStartsTheOutputWhenItFiresAndTheGridIsMadeFromBeats) {
+    showMitDreiFiguren("Verzoegert");
+    // A right click asks for the delay; below 250 ms is refused.
+    t.s.dialoge.eingaben.push_back("100");
+    QTest::mouseClick(kind<QToolButton>("cmdStartTimer"), Qt::RightButton);
+    EXPECT_EQ(w().startverzoegerung, 1000);
+    t.s.dialoge.eingaben.push_back("300");
+    QTest::mouseClick(kind<QToolButton>("cmdStartTimer"), Qt::RightButton);
+    EXPECT_EQ(w().startverzoegerung, 300);
+    kind<QToolButton>("cmdStartTimer")->click();
+    EXPECT_TRUE(w().spielt);
+    EXPECT_FALSE(t.w->spielt()); // waiting: the lasers stay dark
+    EXPECT_FALSE(medien->spielt);
+    EXPECT_TRUE(bisZu([&] { return t.w->spielt(); }));
+    EXPECT_TRUE(medien->spielt);
+    // The main window's Stop ends the show as well, rather than being undone.
+    t.w->abspielen(false);
+    EXPECT_TRUE(bisZu([&] { return !w().spielt; }));
+    QTest::qWait(300);
+    EXPECT_FALSE(t.w->spielt());
+
+    // The grid from beats per minute over the whole show; a spacing too fine is refused.
+    t.s.dialoge.eingaben.push_back("120 bpm");
+    ausloesen("mnuRasterErstellen");
+    const auto& raster = seq().raster;
+    ASSERT_GE(raster.marken.size(), 361u); // 180 s every 0.5 s
+    EXPECT_EQ(raster.marken[1], 500);
+    EXPECT_TRUE(raster.an);
+    EXPECT_TRUE(kind<QAction>("mnuRasterAnAus")->isChecked());
+    t.s.dialoge.eingaben.push_back("5");
+    ausloesen("mnuRasterErstellen");
+    ASSERT_FALSE(t.s.dialoge.meldungen.empty());
+    EXPECT_EQ(t.s.dialoge.meldungen.back(), ui::seqtext::RasterUngueltig.englisch);
+    EXPECT_EQ(raster.marken[1], 500);
+    kind<QAction>("mnuRasterAnAus")->trigger();
+    EXPECT_FALSE(raster.an);
+}
