@@ -115,6 +115,10 @@ inline constexpr Beschriftung TipEinfuegen{1543, "Einfügen an der Maus (sonst a
                                            "Paste at the mouse (else at the cursor)"};
 inline constexpr Beschriftung TipLoeschen{1544, "Markierte Events löschen",
                                           "Delete the marked events"};
+inline constexpr Beschriftung TipShowname{1545, "Ordner und Name der Show",
+                                          "Folder and name of the show"};
+inline constexpr Beschriftung TipPosition{1546, "Stelle der Show und die noch zu spielende Zeit",
+                                          "Position in the show and the time still to play"};
 
 inline constexpr const Beschriftung* kAlle[] = {
     &MenueShow,        &NeueShow,           &ShowOeffnen,
@@ -138,7 +142,8 @@ inline constexpr const Beschriftung* kAlle[] = {
     &StartInStatus,    &AufnahmeStatus,     &KeineZuletzt,
     &TipZuletzt,       &LogAutomatik,       &LogDmxMakro,
     &TipEinpassen,     &TipSchneiden,       &TipKopieren,
-    &TipEinfuegen,     &TipLoeschen};
+    &TipEinfuegen,     &TipLoeschen,        &TipShowname,
+    &TipPosition};
 
 template <typename F> void fuerAlle(F&& f) {
     for (const auto* b : kAlle) f(*b);

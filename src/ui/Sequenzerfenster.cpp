@@ -95,6 +95,11 @@ Sequenzerfenster::Sequenzerfenster(QWidget* eltern, Showsteuerung& s)
     position_->setObjectName("lblPosition");
     rest_ = new QLabel(this);
     rest_->setObjectName("lblRest");
+    beschriftenMit([this](const Sprachtexte& t) {
+        showname_->setToolTip(beschriftung(t, seqtext::TipShowname));
+        position_->setToolTip(beschriftung(t, seqtext::TipPosition));
+        rest_->setToolTip(beschriftung(t, seqtext::TipPosition));
+    });
     statuszeile->addWidget(showname_, 1);
     statuszeile->addWidget(status_);
     statuszeile->addSpacing(16);
@@ -218,8 +223,9 @@ QWidget* Sequenzerfenster::transportBauen() {
     };
     undo_ = editKnopf("cmdDo(3)", "rueckgaengig", seqtext::Rueckgaengig, QKeySequence::Undo,
                       [this] { Undo(s_.p.sequenzer, s_.p.env); });
-    redo_ = editKnopf("cmdDo(4)", "wiederholen", seqtext::Wiederholen, QKeySequence::Redo,
-                      [this] { Redo(s_.p.sequenzer, s_.p.env); });
+    redo_ =
+        editKnopf("cmdDo(4)", "wiederholen", seqtext::Wiederholen,
+                  QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { Redo(s_.p.sequenzer, s_.p.env); });
     editKnopf("cmdDo(0)", "frames-kopieren", seqtext::TipKopieren, QKeySequence::Copy,
               [this] { zeitleiste_->kopieren(); });
     editKnopf("cmdDo(1)", "ausschneiden", seqtext::TipSchneiden, QKeySequence::Cut,
