@@ -14,6 +14,7 @@
 #include "ui/PlaylistTexte.h"
 #include "ui/ZeitleisteTexte.h"
 #include "ui/ShowInfoTexte.h"
+#include "ui/SequenzerTexte.h"
 
 namespace sw::gen {
 
@@ -251,6 +252,9 @@ std::vector<Sprachtext> alleTexte() {
         texte.push_back({b.nummer, b.deutsch, b.englisch});
     });
     ui::showinfotext::fuerAlle([&](const ui::text::Beschriftung& b) {
+        texte.push_back({b.nummer, b.deutsch, b.englisch});
+    });
+    ui::seqtext::fuerAlle([&](const ui::text::Beschriftung& b) {
         texte.push_back({b.nummer, b.deutsch, b.englisch});
     });
     return texte;

@@ -95,7 +95,14 @@ const QStringList& symbolNamen() {
                                       "tastatur",
                                       "info",
                                       "thema",
-                                      "text"};
+                                      "text",
+                                      "aufnahme",
+                                      "schleife",
+                                      "uhr",
+                                      "schneller",
+                                      "langsamer",
+                                      "ausschneiden",
+                                      "verschieben"};
     return namen;
 }
 

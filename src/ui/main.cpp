@@ -5,7 +5,7 @@
 // --options PAGE it is a picture of the options window at that page (0 devices, 1 geometry ...);
 // --simulation-screenshot FILE plays the first figure in the simulation and saves a picture of
 // the output window; --video-screenshot VIDEO FILE plays VIDEO in the video window and saves a
-// picture of it.
+// picture of it. A show file given opens in the sequencer window.
 
 #include "app/Programmstart.h"
 #include "show/ShowLaden.h"
@@ -15,6 +15,7 @@
 #include "ui/QtDialoge.h"
 #include "ui/QtSprache.h"
 #include "ui/Playlistfenster.h"
+#include "ui/Sequenzerfenster.h"
 #include "ui/ShowMenue.h"
 #include "ui/Thema.h"
 #include "ui/Videofenster.h"
@@ -92,11 +93,12 @@ int main(int argc, char** argv) {
     // maximise it).
     if (!bild.empty())
         if (auto* schirm = fenster.screen()) fenster.setGeometry(schirm->availableGeometry());
-    // A show named on the command line is loaded once its windows can be made.
-    if (const std::filesystem::path show(argument); show.extension() == ".shw") {
-        auto& steuerung = sw::ui::showsteuerung(fenster);
-        sw::ShowLaden(steuerung.show, show.stem().string(),
-                      std::filesystem::absolute(show).parent_path().string() + "/");
+    // A show named on the command line opens in the sequencer window (shown at once unless a
+    // window to show was named).
+    if (argument.ends_with(".shw")) {
+        auto* sequenzer = sw::ui::sequenzerfenster(fenster);
+        sequenzer->showOeffnen(std::filesystem::absolute(argument).string());
+        if (befehl.empty()) sw::ui::fensterZeigen(sequenzer);
     }
     QWidget* gezeigt = &fenster;
     if (!befehl.empty()) {
