@@ -25,8 +25,8 @@ std::unique_ptr<Medienschicht> medienWaehlen(Audiowahl wahl, Uhr& uhr,
         return std::make_unique<MpvMedien>(optionen, &uhr, melden, texte);
     } catch (const std::exception& e) {
         if (melden)
-            melden((texte ? texte->text(medientext::MpvFehlt, medientext::MpvFehltText)
-                          : std::string(medientext::MpvFehltText)) +
+            melden((texte ? texte->text(medientext::MpvFehlt)
+                          : std::string(medientext::MpvFehlt.englisch)) +
                    " " + e.what());
         return std::make_unique<Platzhaltermedien>(uhr);
     }

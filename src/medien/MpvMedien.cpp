@@ -248,9 +248,8 @@ void MpvMedien::aufPlatzhalterWechseln(bool meldenJetzt) {
     spielt_ = false;
     befehl({"stop"});
     if (meldenJetzt && melden_) {
-        const std::string text = texte_ ? texte_->text(medientext::MedienVerschwunden,
-                                                       medientext::MedienVerschwundenText)
-                                        : std::string(medientext::MedienVerschwundenText);
+        const std::string text = texte_ ? texte_->text(medientext::MedienVerschwunden)
+                                        : std::string(medientext::MedienVerschwunden.englisch);
         melden_(text + " " + datei_);
     }
 }
