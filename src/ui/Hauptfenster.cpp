@@ -11,6 +11,7 @@
 #include "devices/Geraeteverwaltung.h"
 #include "ui/Ausgabefenster.h"
 #include "ui/Beschriften.h"
+#include "ui/Fensterlage.h"
 #include "ui/Figurenansicht.h"
 #include "ui/Geraetetafel.h"
 #include "ui/Laserleiste.h"
@@ -498,51 +499,16 @@ void Hauptfenster::aufteilungVorgeben() {
 }
 
 // The splitters' sizes, stored beside the window position as "left,middle,right;top,bottom".
-void Hauptfenster::aufteilungSpeichern() {
-    auto liste = [](const QList<int>& l) {
-        QStringList t;
-        for (int v : l) t << QString::number(v);
-        return t.join(',');
-    };
-    p_.einstellungen.textSchreiben("Fensterposition", "frmHaupt.Aufteilung",
-                                   (liste(haupt_->sizes()) + ";" + liste(links_->sizes()))
-                                       .toStdString());
-}
+void Hauptfenster::aufteilungSpeichern() { ui::aufteilungSpeichern(*this, p_, {haupt_, links_}); }
 
 void Hauptfenster::aufteilungLaden() {
-    const QString text =
-        q(p_.einstellungen.textLesen("Fensterposition", "frmHaupt.Aufteilung", ""));
-    const QStringList teile = text.split(';');
-    auto setzen = [](QSplitter* s, const QString& t) {
-        QList<int> groessen;
-        for (const QString& v : t.split(',')) {
-            bool ok = false;
-            const int n = v.toInt(&ok);
-            if (!ok || n < 0 || n > 100000) return; // not ours: the default stays
-            groessen << n;
-        }
-        if (groessen.size() == s->count()) s->setSizes(groessen);
-    };
-    if (teile.size() == 2) {
-        setzen(haupt_, teile[0]);
-        setzen(links_, teile[1]);
-        aufteilungVomBenutzer_ = true;
-    }
+    if (ui::aufteilungLaden(*this, p_, {haupt_, links_})) aufteilungVomBenutzer_ = true;
 }
 
-// The stored position, moved onto the screen when the screens changed since.
 void Hauptfenster::fensterpositionLaden() {
-    const QRect frei = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 768);
-    resize(std::min(1200, frei.width()), std::min(760, frei.height()));
-    const auto pos = fensterpositionLesen(p_, "frmHaupt");
-    if (!pos) return;
-    QRect r(pos->links, pos->oben, pos->rechts - pos->links, pos->unten - pos->oben);
-    r.setSize(r.size().boundedTo(frei.size()).expandedTo(minimumSizeHint()));
-    r.moveLeft(std::clamp(r.left(), frei.left(), std::max(frei.left(), frei.right() - r.width())));
-    r.moveTop(std::clamp(r.top(), frei.top(), std::max(frei.top(), frei.bottom() - r.height())));
-    setGeometry(r);
-    if (pos->showCmd == 3) setWindowState(Qt::WindowMaximized);
-    if (pos->showCmd == 2) setWindowState(Qt::WindowMinimized);
+    const int zustand = fensterlageLaden(*this, p_, 1200, 760);
+    if (zustand == 3) setWindowState(Qt::WindowMaximized);
+    if (zustand == 2) setWindowState(Qt::WindowMinimized);
 }
 
 void Hauptfenster::resizeEvent(QResizeEvent* e) {
@@ -560,12 +526,7 @@ void Hauptfenster::closeEvent(QCloseEvent* e) {
     absturzkopie_->stop();
     abspielen(false);
     aufteilungSpeichern();
-    const QRect r = normalGeometry();
-    fensterpositionSpeichern(p_, "frmHaupt",
-                             Fensterposition{isMaximized()   ? 3
-                                             : isMinimized() ? 2
-                                                             : 1,
-                                             r.left(), r.top(), r.right() + 1, r.bottom() + 1});
+    fensterlageSpeichern(*this, p_);
     ausgabe_->close();
     e->accept();
 }

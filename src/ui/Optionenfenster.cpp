@@ -9,6 +9,7 @@
 #include "devices/Geraeteverwaltung.h"
 #include "live/eingang/DmxEingangswahl.h"
 #include "ui/Beschriften.h"
+#include "ui/Fensterlage.h"
 #include "ui/Geometrievorschau.h"
 #include "ui/Geraetetafel.h"
 #include "ui/OptionenTexte.h"
@@ -551,21 +552,11 @@ QWidget* Optionenfenster::allgemeinSeiteBauen() {
 }
 
 void Optionenfenster::fensterpositionLaden() {
-    const QRect frei = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 768);
-    resize(std::min(1040, frei.width()), std::min(700, frei.height()));
-    const auto pos = fensterpositionLesen(p_, "formOptionen");
-    if (!pos) return;
-    QRect r(pos->links, pos->oben, pos->rechts - pos->links, pos->unten - pos->oben);
-    r.setSize(r.size().boundedTo(frei.size()).expandedTo(QSize(480, 360)));
-    r.moveLeft(std::clamp(r.left(), frei.left(), std::max(frei.left(), frei.right() - r.width())));
-    r.moveTop(std::clamp(r.top(), frei.top(), std::max(frei.top(), frei.bottom() - r.height())));
-    setGeometry(r);
+    fensterlageLaden(*this, p_, 1040, 700, QSize(480, 360));
 }
 
 void Optionenfenster::closeEvent(QCloseEvent* e) {
-    const QRect r = normalGeometry();
-    fensterpositionSpeichern(p_, "formOptionen",
-                             Fensterposition{1, r.left(), r.top(), r.right() + 1, r.bottom() + 1});
+    fensterlageSpeichern(*this, p_);
     e->accept();
 }
 

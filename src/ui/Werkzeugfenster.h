@@ -41,7 +41,6 @@ private:
     void positionLaden();
     void positionSpeichern();
 
-    std::string name_;
     QSize standard_;
     bool positioniert_ = false;
     std::vector<std::function<void(const Sprachtexte&)>> beschrifter_;
