@@ -19,6 +19,7 @@
 #include "ui/Ordnerbrowser.h"
 #include "ui/Palettenansicht.h"
 #include "ui/Symbole.h"
+#include "ui/Werkzeugfenster.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -149,11 +150,8 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
 
     // The right column scrolls when the window is lower than its controls; both side panels
     // can be dragged shut, so the window fits small screens and large scalings.
-    auto* rechts = new QScrollArea;
+    auto* rechts = rollbar(rechteSpalteBauen());
     rechts->setObjectName("rechteSpalte");
-    rechts->setWidget(rechteSpalteBauen());
-    rechts->setWidgetResizable(true);
-    rechts->setFrameShape(QFrame::NoFrame);
     const int rechtsBreite = rechts->widget()->minimumSizeHint().width() +
                              rechts->verticalScrollBar()->sizeHint().width();
     rechts->setMinimumWidth(std::min(rechtsBreite, 180));

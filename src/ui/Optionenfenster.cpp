@@ -15,6 +15,7 @@
 #include "ui/OptionenTexte.h"
 #include "ui/QtSprache.h"
 #include "ui/Symbole.h"
+#include "ui/Werkzeugfenster.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,8 +29,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>
@@ -54,15 +55,6 @@ const char* const kSprachen[] = {"Deutsch", "English"};
 // The auto-load keys of section "AutoFileLoad"; "xx" stands for none.
 const char* const kAutoSchluessel[3] = {"DMX input Routing", "Midi input Routing",
                                         "Show_Playlist_LiveShow"};
-
-// A page in a scroll area, so that it fits a small screen at any scaling.
-QWidget* rollbar(QWidget* seite) {
-    auto* r = new QScrollArea;
-    r->setWidget(seite);
-    r->setWidgetResizable(true);
-    r->setFrameShape(QFrame::NoFrame);
-    return r;
-}
 
 } // namespace
 

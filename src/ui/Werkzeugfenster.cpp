@@ -3,6 +3,9 @@
 #include "ui/Beschriften.h"
 #include "ui/Fensterlage.h"
 
+#include <QScrollArea>
+#include <QVBoxLayout>
+
 namespace sw::ui {
 
 QString lt(const Sprachtexte& t, const text::Beschriftung& b) {
@@ -13,6 +16,14 @@ QString fenstertitel(const Sprachtexte& t, const text::Beschriftung& b) {
     QString s = ohneKuerzel(beschriftung(t, b));
     if (s.endsWith(QStringLiteral("..."))) s.chop(3);
     return s.trimmed();
+}
+
+QScrollArea* rollbar(QWidget* inhalt) {
+    auto* r = new QScrollArea;
+    r->setWidget(inhalt);
+    r->setWidgetResizable(true);
+    r->setFrameShape(QFrame::NoFrame);
+    return r;
 }
 
 Werkzeugfenster::Werkzeugfenster(QWidget* eltern, Programm& p, const char* name,
@@ -26,6 +37,14 @@ Werkzeugfenster::Werkzeugfenster(QWidget* eltern, Programm& p, const char* name,
 void Werkzeugfenster::beschriftenMit(std::function<void(const Sprachtexte&)> f) {
     f(p_.texte);
     beschrifter_.push_back(std::move(f));
+}
+
+QScrollArea* Werkzeugfenster::setzeInhalt(QWidget* inhalt) {
+    auto* r = rollbar(inhalt);
+    auto* aussen = new QVBoxLayout(this);
+    aussen->setContentsMargins(0, 0, 0, 0);
+    aussen->addWidget(r);
+    return r;
 }
 
 void Werkzeugfenster::beschriften() {
