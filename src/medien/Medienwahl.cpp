@@ -3,6 +3,7 @@
 #include "medien/MedienTexte.h"
 #include "medien/MpvMedien.h"
 #include "platform/Sprachtexte.h"
+#include "show/UhrMedien.h"
 
 #include <cstdlib>
 #include <exception>
@@ -28,7 +29,9 @@ std::unique_ptr<Medienschicht> medienWaehlen(Audiowahl wahl, Uhr& uhr,
             melden((texte ? texte->text(medientext::MpvFehlt)
                           : std::string(medientext::MpvFehlt.englisch)) +
                    " " + e.what());
-        return std::make_unique<Platzhaltermedien>(uhr);
+        auto platzhalter = std::make_unique<UhrMedien>(uhr, UhrMedien::kStandardLaenge);
+        platzhalter->jedeDatei = true;
+        return platzhalter;
     }
 }
 

@@ -16,11 +16,11 @@
 // right one, through a pan filter.
 //
 // A file that cannot be opened, or that can no longer be read while it plays, leaves the
-// player on its placeholder clock (`Platzhaltermedien`) at the same position: the show plays on
+// player on its placeholder clock (`UhrMedien`) at the same position: the show plays on
 // in real time, silently. A missing "No.mp3" (the program's placeholder media) opens the
 // placeholder clock directly.
 
-#include "medien/Platzhaltermedien.h"
+#include "show/UhrMedien.h"
 #include "show/Medien.h"
 
 #include <cstdint>
@@ -79,7 +79,7 @@ public:
     // The audio output libmpv chose ("null", "pulse", ...); empty before a file played.
     std::string audioAusgabe();
     // The placeholder's length for missing media, seconds.
-    double platzhalterLaenge = Platzhaltermedien::kStandardLaenge;
+    double platzhalterLaenge = UhrMedien::kStandardLaenge;
     // The player's own position, asked for now (a round trip to its thread): for measuring.
     double spielerPosition();
     // The player's value at its last step (seconds) and the number of steps seen: for measuring.
@@ -109,7 +109,7 @@ private:
     Melden melden_;
     const Sprachtexte* texte_;
     mpv_handle* mpv_ = nullptr;
-    Platzhaltermedien platzhalter_;
+    UhrMedien platzhalter_;
     bool platzhalterAktiv_ = false;
 
     std::string datei_;
