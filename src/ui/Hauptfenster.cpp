@@ -212,6 +212,14 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     beobachter->setInterval(500);
     connect(beobachter, &QTimer::timeout, this, [this] { geraeteBeobachten(); });
     beobachter->start();
+    // MIDI and DMX input between passes of the output cycle, and while it is stopped.
+    auto* leerlauf = new QTimer(this);
+    leerlauf->setObjectName("tmrLeerlauf");
+    connect(leerlauf, &QTimer::timeout, this, [this] {
+        auto k = p_.liveKontext();
+        eingaengeImLeerlauf(k);
+    });
+    leerlauf->start(static_cast<int>(kLeerlaufTakt * 1000));
     browser_->ordnerAnzeigen();
     auto* listentasten = new Listentasten(this);
     for (auto* liste : findChildren<QAbstractItemView*>()) liste->installEventFilter(listentasten);
