@@ -16,9 +16,7 @@ void befehlMidiPorts(bool zeilen) {
     if (!midi.vorhanden()) std::cerr << "strahlwerk-cli: " << meldung << "\n";
     if (zeilen) {
         if (midi.vorhanden() && ports.empty())
-            std::cerr << "strahlwerk-cli: "
-                      << u.texte.text(eingangtext::KeineMidiPorts, eingangtext::KeineMidiPortsText)
-                      << "\n";
+            std::cerr << "strahlwerk-cli: " << u.texte.text(eingangtext::KeineMidiPorts) << "\n";
         for (const auto& p : ports) std::cout << p << "\n";
         return;
     }

@@ -30,9 +30,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A clock-only player knows no length: the show then ends two seconds after its last event.
-constexpr double kNachlaufMs = 2000;
-
 volatile std::sig_atomic_t abbruch = 0;
 extern "C" void abbrechen(int) {
     abbruch = 1;
@@ -112,7 +109,7 @@ void befehlPlayShow(const ShowPlayOptionen& o) {
         const bool ok = laden(datei);
         const auto& ev = p.sequenzer.Events;
         if (laengeAusEvents) {
-            uhrMedien->laenge = (ev.empty() ? 0 : ev.back().start + kNachlaufMs) / 1000;
+            uhrMedien->laengeAusEvents(ev);
             p.show.MediaLaenge = p.sequenzer.Medienlaenge = uhrMedien->laenge * 1000;
             sequenzAbschliessen(p.sequenzer);
         }

@@ -20,6 +20,24 @@ namespace sw::gen {
 
 namespace {
 
+// Every header of texts, once each; a new header is one more line here.
+constexpr text::Textliste kTextlisten[] = {
+    &ui::text::fuerAlle,
+    &text::jede<eingangtext::kAlle>,
+    &text::jede<gen::texte::kAlle>,
+    &text::jede<ui::text::sim::kAlle>,
+    &text::jede<ui::effekttext::kAlle>,
+    &ui::text::optionen::fuerAlle,
+    &ui::livetext::fuerAlle,
+    &text::jede<medientext::kAlle>,
+    &text::jede<ui::showtext::kAlle>,
+    &text::jede<ui::videotext::kAlle>,
+    &text::jede<ui::playlisttext::kAlle>,
+    &text::jede<ui::zeitleistentext::kAlle>,
+    &text::jede<ui::showinfotext::kAlle>,
+    &text::jede<ui::seqtext::kAlle>,
+};
+
 std::vector<Sprachtext> alleTexte() {
     std::vector<Sprachtext> texte = {
         {42, "Figur speichern", "Save figure"},
@@ -219,44 +237,9 @@ std::vector<Sprachtext> alleTexte() {
          "ist unverändert.",
          "The file \\xxx\\ could not be written; a previous file of that name is unchanged."},
     };
-    // The main window's captions keep their wording beside the window's code.
-    ui::text::fuerAlle([&](const ui::text::Beschriftung& b) {
-        texte.push_back({b.nummer, b.deutsch, b.englisch});
-    });
-    for (const auto& w : eingangtext::kWortlaute)
-        texte.push_back({w.nummer, w.deutsch, w.englisch});
-    for (const auto* t : gen::texte::kAlle) texte.push_back({t->nummer, t->deutsch, t->englisch});
-    ui::text::sim::fuerAlle([&](const ui::text::Beschriftung& b) {
-        texte.push_back({b.nummer, b.deutsch, b.englisch});
-    });
-    for (const auto* b : ui::effekttext::kAlle)
-        texte.push_back({b->nummer, b->deutsch, b->englisch});
-    ui::text::optionen::fuerAlle([&](const ui::text::Beschriftung& b) {
-        texte.push_back({b.nummer, b.deutsch, b.englisch});
-    });
-    ui::livetext::fuerAlle([&](const ui::text::Beschriftung& b) {
-        texte.push_back({b.nummer, b.deutsch, b.englisch});
-    });
-    for (const auto& w : medientext::kWortlaute)
-        texte.push_back({w.nummer, w.deutsch, w.englisch});
-    ui::showtext::fuerAlle([&](const ui::text::Beschriftung& b) {
-        texte.push_back({b.nummer, b.deutsch, b.englisch});
-    });
-    ui::videotext::fuerAlle([&](const ui::text::Beschriftung& b) {
-        texte.push_back({b.nummer, b.deutsch, b.englisch});
-    });
-    ui::playlisttext::fuerAlle([&](const ui::text::Beschriftung& b) {
-        texte.push_back({b.nummer, b.deutsch, b.englisch});
-    });
-    ui::zeitleistentext::fuerAlle([&](const ui::text::Beschriftung& b) {
-        texte.push_back({b.nummer, b.deutsch, b.englisch});
-    });
-    ui::showinfotext::fuerAlle([&](const ui::text::Beschriftung& b) {
-        texte.push_back({b.nummer, b.deutsch, b.englisch});
-    });
-    ui::seqtext::fuerAlle([&](const ui::text::Beschriftung& b) {
-        texte.push_back({b.nummer, b.deutsch, b.englisch});
-    });
+    // The texts declared beside the code that shows them.
+    for (const text::Textliste liste : kTextlisten)
+        liste([&](const text::Beschriftung& b) { texte.push_back(b); });
     return texte;
 }
 

@@ -2,16 +2,14 @@
 // The texts of "Language.txt": German (language 0) and English (language 1) for every message
 // number the program uses; the other languages are left empty and show the English text.
 
+#include "platform/Beschriftung.h"
+
 #include <string>
 #include <vector>
 
 namespace sw::gen {
 
-struct Sprachtext {
-    int nummer;
-    const char* deutsch;
-    const char* englisch;
-};
+using Sprachtext = text::Beschriftung;
 
 const std::vector<Sprachtext>& sprachtexte();
 

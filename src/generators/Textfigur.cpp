@@ -226,7 +226,7 @@ TextErgebnis textfigurErzeugen(const TextOptionen& o, Umgebung& env) {
 }
 
 std::string textMeldung(const TextErgebnis& e, const TextOptionen& o, const Sprachtexte& t) {
-    auto text = [&](const texte::Text& x) { return t.text(x.nummer, x.englisch); };
+    auto text = [&](const texte::Beschriftung& x) { return t.text(x); };
     switch (e.fehler) {
     case TextErgebnis::Fehler::SchriftFehlt:
         return meldung::einsetzen(text(texte::SchriftFehlt), "\"" + o.schrift + "\"");

@@ -1,7 +1,6 @@
 #include "live/KeyTable.h"
 
 #include "core/Meldungen.h"
-#include "live/LiveMeldungen.h"
 #include "platform/Binaer.h"
 #include "platform/Datei.h"
 #include "platform/Fehler.h"

@@ -1,7 +1,6 @@
 #include "live/LiveDateien.h"
 
 #include "core/Meldungen.h"
-#include "live/LiveMeldungen.h"
 #include "platform/Datei.h"
 #include "platform/Fehlerfalle.h"
 

@@ -27,9 +27,23 @@ void liveOrdnerLesen(LiveKontext& k, const std::filesystem::path& ordner) {
     liveShowZuruecksetzen(l.fenster.show);
 }
 
-void eingaengeAbfragen(LiveKontext& k) {
+namespace {
+
+void abfragen(LiveKontext& k) {
     if (k.live.midiEingang) midiAbfragen(k, *k.live.midiEingang);
     if (k.live.dmxEingang) Get_DMX(k, *k.live.dmxEingang);
+}
+
+} // namespace
+
+void eingaengeAbfragen(LiveKontext& k) {
+    k.live.durchlaufAbfrage = k.env.uhr.sekunden();
+    abfragen(k);
+}
+
+void eingaengeImLeerlauf(LiveKontext& k) {
+    if (k.env.uhr.sekunden() - k.live.durchlaufAbfrage < kLeerlaufTakt) return;
+    abfragen(k);
 }
 
 } // namespace sw

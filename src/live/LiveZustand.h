@@ -88,6 +88,8 @@ struct LiveZustand {
     // The chosen inputs (not owned; null while none is chosen), polled once per pass.
     MidiEingang* midiEingang = nullptr;
     DmxEingang* dmxEingang = nullptr;
+    // The program clock's seconds when a pass of the output cycle last polled them.
+    double durchlaufAbfrage = -1e9;
 
     // The keyboard path: tracks taking live input (index = track, 1 to 228), assignment modes.
     std::array<bool, kTracks + 1> armiert{};
@@ -123,5 +125,11 @@ void liveOrdnerLesen(LiveKontext& k, const std::filesystem::path& ordner);
 // Once per pass of the output cycle: drains the chosen MIDI input and takes the newest DMX
 // frame.
 void eingaengeAbfragen(LiveKontext& k);
+
+// Between passes of the output cycle (stopped, or slower than this): polls the inputs when no
+// pass did in the last kLeerlaufTakt seconds, so that MIDI and DMX keys still select figures
+// and the monitors show what arrives. The main window calls it every kLeerlaufTakt.
+inline constexpr double kLeerlaufTakt = 0.010;
+void eingaengeImLeerlauf(LiveKontext& k);
 
 } // namespace sw

@@ -1,7 +1,7 @@
 #include "live/TriggerRoutine.h"
 
+#include "core/Meldungen.h"
 #include "live/Effektwerte.h"
-#include "live/LiveMeldungen.h"
 #include "output/Ausgabe.h"
 #include "show/SequenzBearbeiten.h"
 

@@ -3,6 +3,7 @@
 #include "medien/MedienTexte.h"
 #include "medien/MpvMedien.h"
 #include "platform/Sprachtexte.h"
+#include "show/UhrMedien.h"
 
 #include <cstdlib>
 #include <exception>
@@ -25,10 +26,12 @@ std::unique_ptr<Medienschicht> medienWaehlen(Audiowahl wahl, Uhr& uhr,
         return std::make_unique<MpvMedien>(optionen, &uhr, melden, texte);
     } catch (const std::exception& e) {
         if (melden)
-            melden((texte ? texte->text(medientext::MpvFehlt, medientext::MpvFehltText)
-                          : std::string(medientext::MpvFehltText)) +
+            melden((texte ? texte->text(medientext::MpvFehlt)
+                          : std::string(medientext::MpvFehlt.englisch)) +
                    " " + e.what());
-        return std::make_unique<Platzhaltermedien>(uhr);
+        auto platzhalter = std::make_unique<UhrMedien>(uhr, UhrMedien::kStandardLaenge);
+        platzhalter->jedeDatei = true;
+        return platzhalter;
     }
 }
 

@@ -63,8 +63,9 @@ bool istPlatzhalterName(const std::string& datei) {
 
 MpvMedien::MpvMedien(MpvOptionen optionen, Uhr* uhr, Melden melden, const Sprachtexte* texte)
     : optionen_(optionen), uhr_(uhr), eigeneUhr_(uhr ? nullptr : std::make_unique<SystemUhr>()),
-      melden_(std::move(melden)), texte_(texte), platzhalter_(uhr ? *uhr : *eigeneUhr_) {
+      melden_(std::move(melden)), texte_(texte), platzhalter_(uhr ? *uhr : *eigeneUhr_, UhrMedien::kStandardLaenge) {
     if (!uhr_) uhr_ = eigeneUhr_.get();
+    platzhalter_.jedeDatei = true;
     // libmpv refuses to start unless numbers are read and written the C way.
     std::setlocale(LC_NUMERIC, "C");
     mpv_ = mpv_create();
@@ -324,9 +325,8 @@ void MpvMedien::aufPlatzhalterWechseln(bool meldenJetzt) {
     spielt_ = false;
     befehl({"stop"});
     if (meldenJetzt && melden_) {
-        const std::string text = texte_ ? texte_->text(medientext::MedienVerschwunden,
-                                                       medientext::MedienVerschwundenText)
-                                        : std::string(medientext::MedienVerschwundenText);
+        const std::string text = texte_ ? texte_->text(medientext::MedienVerschwunden)
+                                        : std::string(medientext::MedienVerschwunden.englisch);
         melden_(text + " " + datei_);
     }
 }

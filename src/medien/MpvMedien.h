@@ -21,11 +21,11 @@
 // plays.
 //
 // A file that cannot be opened, or that can no longer be read while it plays, leaves the
-// player on its placeholder clock (`Platzhaltermedien`) at the same position: the show plays on
+// player on its placeholder clock (`UhrMedien`) at the same position: the show plays on
 // in real time, silently. A missing "No.mp3" (the program's placeholder media) opens the
 // placeholder clock directly.
 
-#include "medien/Platzhaltermedien.h"
+#include "show/UhrMedien.h"
 #include "show/Medien.h"
 
 #include <cstdint>
@@ -106,7 +106,7 @@ public:
     // The audio output libmpv chose ("null", "pulse", ...); empty before a file played.
     std::string audioAusgabe();
     // The placeholder's length for missing media, seconds.
-    double platzhalterLaenge = Platzhaltermedien::kStandardLaenge;
+    double platzhalterLaenge = UhrMedien::kStandardLaenge;
     // The player's own position, asked for now (a round trip to its thread): for measuring.
     double spielerPosition();
     // The player's value at its last step (seconds) and the number of steps seen: for measuring.
@@ -141,7 +141,7 @@ private:
     mpv_render_context* render_ = nullptr;
     std::function<void()> neuesBild_;
     bool videoGewuenscht_ = false; // the file was opened into a picture area
-    Platzhaltermedien platzhalter_;
+    UhrMedien platzhalter_;
     bool platzhalterAktiv_ = false;
 
     std::string datei_;

@@ -2,6 +2,8 @@
 // The table of captions and messages by language and message number. Code refers to texts by
 // number only; the language file fills the table.
 
+#include "platform/Beschriftung.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
@@ -25,6 +27,7 @@ public:
         const auto& t = text(n);
         return t.empty() ? standard : t;
     }
+    std::string text(const sw::text::Beschriftung& b) const { return text(b.nummer, b.englisch); }
     const std::string& eintrag(int sprache, int n) const {
         static const std::string leer;
         if (!gueltig(sprache, n)) return leer;

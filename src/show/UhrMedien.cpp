@@ -5,26 +5,53 @@
 
 namespace sw {
 
+void UhrMedien::laengeAusEvents(const EventListe& ev) {
+    laenge = (ev.empty() ? 0 : ev.back().start + kNachlaufMs) / 1000;
+}
+
+void UhrMedien::zuruecksetzen(double l) {
+    laenge = std::max(0.0, l);
+    offen_ = true;
+    basis_ = 0;
+    spielt_ = false;
+}
+
+void UhrMedien::uebernehmen(double l, double position, bool laeuft, double rate) {
+    laenge = std::max(0.0, l);
+    offen_ = true;
+    rate_ = rate > 0 ? rate : 1.0;
+    basis_ = begrenzt(position);
+    basisUhr_ = uhr_.sekunden();
+    spielt_ = laeuft;
+}
+
 bool UhrMedien::DS_OpenFile(const std::string& datei, const Videofenster&) {
     std::error_code ec;
     spielt_ = false;
     basis_ = 0;
-    // The placeholder of a show without playable media is a clock only: it opens even where
-    // the program folder does not hold it.
-    offen_ = std::filesystem::is_regular_file(datei, ec) ||
+    offen_ = jedeDatei || std::filesystem::is_regular_file(datei, ec) ||
              std::filesystem::path(datei).filename() == "No.mp3";
     return offen_;
+}
+
+double UhrMedien::begrenzt(double position) const {
+    position = std::max(0.0, position);
+    return endlich() ? std::min(position, laenge) : position;
 }
 
 double UhrMedien::DS_GetPosition() {
     if (!spielt_) return basis_;
     const double p = basis_ + (uhr_.sekunden() - basisUhr_) * rate_;
-    return laenge > 0 ? std::min(p, laenge) : p;
+    if (!endlich() || p < laenge) return std::max(p, basis_);
+    // At the end the clock stops there, as a player does.
+    basis_ = laenge;
+    spielt_ = false;
+    return basis_;
 }
 
 void UhrMedien::DS_Play() {
-    basis_ = DS_GetPosition();
-    if (laenge > 0 && basis_ >= laenge) basis_ = 0;
+    if (spielt_) return;
+    if (endlich() && basis_ >= laenge) basis_ = 0;
     basisUhr_ = uhr_.sekunden();
     spielt_ = true;
 }
@@ -35,8 +62,7 @@ void UhrMedien::DS_Pause() {
 }
 
 void UhrMedien::DS_SetPosition(double sekunden) {
-    basis_ = std::max(0.0, sekunden);
-    if (laenge > 0) basis_ = std::min(basis_, laenge);
+    basis_ = begrenzt(sekunden);
     basisUhr_ = uhr_.sekunden();
 }
 

@@ -5,13 +5,11 @@
 // generator writes both wordings into "Language.txt". Header only and free of Qt, so the
 // generator can read it. "%1", "%2" ... are filled in by the window.
 
+#include "platform/Beschriftung.h"
+
 namespace sw::ui::text {
 
-struct Beschriftung {
-    int nummer;
-    const char* deutsch;
-    const char* englisch;
-};
+using Beschriftung = sw::text::Beschriftung;
 
 // Menus and their commands.
 inline constexpr Beschriftung Datei{1800, "&Datei", "&File"};
@@ -208,7 +206,7 @@ inline constexpr const Beschriftung* kEinzeln[] = {
     &Blackout, &BlackoutHilfe, &HelligkeitHilfe, &Verbunden, &NichtGefunden, &Stoerung,
     &Mausrad, &MittlereTaste};
 
-template <typename F> void fuerAlle(F&& f) {
+inline void fuerAlle(const sw::text::Sammler& f) {
     for (const auto* b : kEinzeln) f(*b);
     for (const auto& b : WerkzeugNamen) f(b);
     for (const auto& b : WerkzeugHilfen) f(b);

@@ -18,7 +18,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimer>
@@ -225,13 +224,7 @@ DmxZuordnungsfenster::DmxZuordnungsfenster(QWidget* eltern, Programm& p)
     auto* l = new QVBoxLayout(inhalt);
     l->addWidget(eingang);
     l->addLayout(mitte, 1);
-    auto* rollen = new QScrollArea(this);
-    rollen->setWidget(inhalt);
-    rollen->setWidgetResizable(true);
-    rollen->setFrameShape(QFrame::NoFrame);
-    auto* aussen = new QVBoxLayout(this);
-    aussen->setContentsMargins(0, 0, 0, 0);
-    aussen->addWidget(rollen);
+    setzeInhalt(inhalt);
 
     // The view follows the frames the output cycle takes in (about 25 times a second).
     auto* takt = new QTimer(this);

@@ -11,6 +11,7 @@
 #include "devices/Geraeteverwaltung.h"
 #include "ui/Ausgabefenster.h"
 #include "ui/Beschriften.h"
+#include "ui/Fensterlage.h"
 #include "ui/Figurenansicht.h"
 #include "ui/Geraetetafel.h"
 #include "ui/Laserleiste.h"
@@ -18,6 +19,7 @@
 #include "ui/Ordnerbrowser.h"
 #include "ui/Palettenansicht.h"
 #include "ui/Symbole.h"
+#include "ui/Werkzeugfenster.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -148,11 +150,8 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
 
     // The right column scrolls when the window is lower than its controls; both side panels
     // can be dragged shut, so the window fits small screens and large scalings.
-    auto* rechts = new QScrollArea;
+    auto* rechts = rollbar(rechteSpalteBauen());
     rechts->setObjectName("rechteSpalte");
-    rechts->setWidget(rechteSpalteBauen());
-    rechts->setWidgetResizable(true);
-    rechts->setFrameShape(QFrame::NoFrame);
     const int rechtsBreite = rechts->widget()->minimumSizeHint().width() +
                              rechts->verticalScrollBar()->sizeHint().width();
     rechts->setMinimumWidth(std::min(rechtsBreite, 180));
@@ -213,6 +212,14 @@ Hauptfenster::Hauptfenster(Programm& p) : p_(p) {
     beobachter->setInterval(500);
     connect(beobachter, &QTimer::timeout, this, [this] { geraeteBeobachten(); });
     beobachter->start();
+    // MIDI and DMX input between passes of the output cycle, and while it is stopped.
+    auto* leerlauf = new QTimer(this);
+    leerlauf->setObjectName("tmrLeerlauf");
+    connect(leerlauf, &QTimer::timeout, this, [this] {
+        auto k = p_.liveKontext();
+        eingaengeImLeerlauf(k);
+    });
+    leerlauf->start(static_cast<int>(kLeerlaufTakt * 1000));
     browser_->ordnerAnzeigen();
     auto* listentasten = new Listentasten(this);
     for (auto* liste : findChildren<QAbstractItemView*>()) liste->installEventFilter(listentasten);
@@ -498,51 +505,16 @@ void Hauptfenster::aufteilungVorgeben() {
 }
 
 // The splitters' sizes, stored beside the window position as "left,middle,right;top,bottom".
-void Hauptfenster::aufteilungSpeichern() {
-    auto liste = [](const QList<int>& l) {
-        QStringList t;
-        for (int v : l) t << QString::number(v);
-        return t.join(',');
-    };
-    p_.einstellungen.textSchreiben("Fensterposition", "frmHaupt.Aufteilung",
-                                   (liste(haupt_->sizes()) + ";" + liste(links_->sizes()))
-                                       .toStdString());
-}
+void Hauptfenster::aufteilungSpeichern() { ui::aufteilungSpeichern(*this, p_, {haupt_, links_}); }
 
 void Hauptfenster::aufteilungLaden() {
-    const QString text =
-        q(p_.einstellungen.textLesen("Fensterposition", "frmHaupt.Aufteilung", ""));
-    const QStringList teile = text.split(';');
-    auto setzen = [](QSplitter* s, const QString& t) {
-        QList<int> groessen;
-        for (const QString& v : t.split(',')) {
-            bool ok = false;
-            const int n = v.toInt(&ok);
-            if (!ok || n < 0 || n > 100000) return; // not ours: the default stays
-            groessen << n;
-        }
-        if (groessen.size() == s->count()) s->setSizes(groessen);
-    };
-    if (teile.size() == 2) {
-        setzen(haupt_, teile[0]);
-        setzen(links_, teile[1]);
-        aufteilungVomBenutzer_ = true;
-    }
+    if (ui::aufteilungLaden(*this, p_, {haupt_, links_})) aufteilungVomBenutzer_ = true;
 }
 
-// The stored position, moved onto the screen when the screens changed since.
 void Hauptfenster::fensterpositionLaden() {
-    const QRect frei = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 768);
-    resize(std::min(1200, frei.width()), std::min(760, frei.height()));
-    const auto pos = fensterpositionLesen(p_, "frmHaupt");
-    if (!pos) return;
-    QRect r(pos->links, pos->oben, pos->rechts - pos->links, pos->unten - pos->oben);
-    r.setSize(r.size().boundedTo(frei.size()).expandedTo(minimumSizeHint()));
-    r.moveLeft(std::clamp(r.left(), frei.left(), std::max(frei.left(), frei.right() - r.width())));
-    r.moveTop(std::clamp(r.top(), frei.top(), std::max(frei.top(), frei.bottom() - r.height())));
-    setGeometry(r);
-    if (pos->showCmd == 3) setWindowState(Qt::WindowMaximized);
-    if (pos->showCmd == 2) setWindowState(Qt::WindowMinimized);
+    const int zustand = fensterlageLaden(*this, p_, 1200, 760);
+    if (zustand == 3) setWindowState(Qt::WindowMaximized);
+    if (zustand == 2) setWindowState(Qt::WindowMinimized);
 }
 
 void Hauptfenster::resizeEvent(QResizeEvent* e) {
@@ -560,12 +532,7 @@ void Hauptfenster::closeEvent(QCloseEvent* e) {
     absturzkopie_->stop();
     abspielen(false);
     aufteilungSpeichern();
-    const QRect r = normalGeometry();
-    fensterpositionSpeichern(p_, "frmHaupt",
-                             Fensterposition{isMaximized()   ? 3
-                                             : isMinimized() ? 2
-                                                             : 1,
-                                             r.left(), r.top(), r.right() + 1, r.bottom() + 1});
+    fensterlageSpeichern(*this, p_);
     ausgabe_->close();
     e->accept();
 }

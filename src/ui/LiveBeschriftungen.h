@@ -197,7 +197,7 @@ inline constexpr Beschriftung EingehendHilfe{
     1399, "Die 512 Kanäle, wie sie ankommen; zugeordnete umrandet; Klick wählt den Kanal",
     "The 512 channels as they arrive; routed ones framed; a click chooses the channel"};
 
-template <typename F> void fuerAlle(F&& f) {
+inline void fuerAlle(const sw::text::Sammler& f) {
     for (const auto* b : {&Menue,
                           &MenueLive,
                           &MenueMidi,

@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPointer>
-#include <QTimer>
 
 namespace sw::ui {
 
@@ -96,15 +95,6 @@ void liveMenueBauen(Hauptfenster& h, Programm& p, QMenu* menu, const Beschrifter
     p.live.hooks.ordnerZeigen = [&h](const std::filesystem::path& ordner) {
         h.ordnerZeigen(ordner);
     };
-    // While nothing plays, no pass reads the inputs: keys from MIDI and DMX still select
-    // figures, and the monitors still show what arrives.
-    auto* takt = new QTimer(l);
-    QObject::connect(takt, &QTimer::timeout, l, [&h, &p] {
-        if (h.spielt()) return;
-        auto k = p.liveKontext();
-        eingaengeAbfragen(k);
-    });
-    takt->start(10);
 }
 
 Livefenster* livefenster(Hauptfenster& h) {

@@ -285,14 +285,7 @@ Livefenster::Livefenster(QWidget* eltern, Programm& p)
     zeile->addWidget(optionenBauen(), 0, Qt::AlignTop);
     zeile->addStretch(1);
     // At large scalings and on small screens the window scrolls instead of clipping.
-    auto* rollen = new QScrollArea(this);
-    rollen->setObjectName("rollen");
-    rollen->setWidget(inhalt);
-    rollen->setWidgetResizable(true);
-    rollen->setFrameShape(QFrame::NoFrame);
-    auto* aussen = new QVBoxLayout(this);
-    aussen->setContentsMargins(0, 0, 0, 0);
-    aussen->addWidget(rollen);
+    setzeInhalt(inhalt)->setObjectName("rollen");
 
     // Only the grid takes the keyboard: every key of it plays.
     for (QWidget* w : findChildren<QWidget*>())

@@ -17,7 +17,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimer>
@@ -156,13 +155,7 @@ Midifenster::Midifenster(QWidget* eltern, Programm& p)
     auto* l = new QVBoxLayout(inhalt);
     l->addWidget(setup);
     l->addWidget(mon, 1);
-    auto* rollen = new QScrollArea(this);
-    rollen->setWidget(inhalt);
-    rollen->setWidgetResizable(true);
-    rollen->setFrameShape(QFrame::NoFrame);
-    auto* aussen = new QVBoxLayout(this);
-    aussen->setContentsMargins(0, 0, 0, 0);
-    aussen->addWidget(rollen);
+    setzeInhalt(inhalt);
 
     // The page label follows what the inputs choose.
     auto* takt = new QTimer(this);
@@ -345,13 +338,7 @@ MidiZuordnungsfenster::MidiZuordnungsfenster(QWidget* eltern, Programm& p)
     auto* l = new QVBoxLayout(inhalt);
     l->addLayout(knoepfe);
     l->addLayout(mitte, 1);
-    auto* rollen = new QScrollArea(this);
-    rollen->setWidget(inhalt);
-    rollen->setWidgetResizable(true);
-    rollen->setFrameShape(QFrame::NoFrame);
-    auto* aussen = new QVBoxLayout(this);
-    aussen->setContentsMargins(0, 0, 0, 0);
-    aussen->addWidget(rollen);
+    setzeInhalt(inhalt);
 }
 
 MidiRoutingEintrag* MidiZuordnungsfenster::eintrag() {

@@ -269,7 +269,7 @@ inline constexpr Beschriftung Menue{1192, "&Optionen...|Geräte, Geometrie, Netz
 inline constexpr Beschriftung Extras{1193, "E&xtras", "&Tools"};
 
 // Every text above, for the generator.
-template <typename F> void fuerAlle(F&& f) {
+inline void fuerAlle(const sw::text::Sammler& f) {
     for (const auto* b : {&Titel,
                           &ComboDeviceNr,
                           &Pps,

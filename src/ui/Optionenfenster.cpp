@@ -9,11 +9,13 @@
 #include "devices/Geraeteverwaltung.h"
 #include "live/eingang/DmxEingangswahl.h"
 #include "ui/Beschriften.h"
+#include "ui/Fensterlage.h"
 #include "ui/Geometrievorschau.h"
 #include "ui/Geraetetafel.h"
 #include "ui/OptionenTexte.h"
 #include "ui/QtSprache.h"
 #include "ui/Symbole.h"
+#include "ui/Werkzeugfenster.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,8 +29,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>
@@ -53,15 +55,6 @@ const char* const kSprachen[] = {"Deutsch", "English"};
 // The auto-load keys of section "AutoFileLoad"; "xx" stands for none.
 const char* const kAutoSchluessel[3] = {"DMX input Routing", "Midi input Routing",
                                         "Show_Playlist_LiveShow"};
-
-// A page in a scroll area, so that it fits a small screen at any scaling.
-QWidget* rollbar(QWidget* seite) {
-    auto* r = new QScrollArea;
-    r->setWidget(seite);
-    r->setWidgetResizable(true);
-    r->setFrameShape(QFrame::NoFrame);
-    return r;
-}
 
 } // namespace
 
@@ -551,21 +544,11 @@ QWidget* Optionenfenster::allgemeinSeiteBauen() {
 }
 
 void Optionenfenster::fensterpositionLaden() {
-    const QRect frei = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 768);
-    resize(std::min(1040, frei.width()), std::min(700, frei.height()));
-    const auto pos = fensterpositionLesen(p_, "formOptionen");
-    if (!pos) return;
-    QRect r(pos->links, pos->oben, pos->rechts - pos->links, pos->unten - pos->oben);
-    r.setSize(r.size().boundedTo(frei.size()).expandedTo(QSize(480, 360)));
-    r.moveLeft(std::clamp(r.left(), frei.left(), std::max(frei.left(), frei.right() - r.width())));
-    r.moveTop(std::clamp(r.top(), frei.top(), std::max(frei.top(), frei.bottom() - r.height())));
-    setGeometry(r);
+    fensterlageLaden(*this, p_, 1040, 700, QSize(480, 360));
 }
 
 void Optionenfenster::closeEvent(QCloseEvent* e) {
-    const QRect r = normalGeometry();
-    fensterpositionSpeichern(p_, "formOptionen",
-                             Fensterposition{1, r.left(), r.top(), r.right() + 1, r.bottom() + 1});
+    fensterlageSpeichern(*this, p_);
     e->accept();
 }
 

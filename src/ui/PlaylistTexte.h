@@ -166,8 +166,4 @@ inline constexpr const Beschriftung* kAlle[] = {&Neu,
                                                 &Eintraege,
                                                 &Unbenannt};
 
-template <typename F> void fuerAlle(F&& f) {
-    for (const auto* b : kAlle) f(*b);
-}
-
 } // namespace sw::ui::playlisttext

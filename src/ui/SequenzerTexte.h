@@ -145,8 +145,4 @@ inline constexpr const Beschriftung* kAlle[] = {
     &TipEinfuegen,     &TipLoeschen,        &TipShowname,
     &TipPosition};
 
-template <typename F> void fuerAlle(F&& f) {
-    for (const auto* b : kAlle) f(*b);
-}
-
 } // namespace sw::ui::seqtext

@@ -197,8 +197,4 @@ inline constexpr const Beschriftung* kReiter[] = {&ReiterAllgemein, &ReiterBild,
                                                   &ReiterAusgabe,   &ReiterDmx,  &ReiterSonstiges,
                                                   &ReiterText};
 
-template <typename F> void fuerAlle(F&& f) {
-    for (const auto* b : kAlle) f(*b);
-}
-
 } // namespace sw::ui::showinfotext

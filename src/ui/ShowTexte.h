@@ -18,8 +18,4 @@ inline constexpr Beschriftung TitelVideo{1436, "Video", "Video"};
 inline constexpr const Beschriftung* kAlle[] = {&Menue, &MenueSequenzer, &MenueShowInfo,
                                                 &MenuePlaylist, &TitelVideo};
 
-template <typename F> void fuerAlle(F&& f) {
-    for (const auto* b : kAlle) f(*b);
-}
-
 } // namespace sw::ui::showtext

@@ -40,8 +40,4 @@ inline constexpr const Beschriftung* kAlle[] = {&Titel,
                                                 &RendererHilfe,
                                                 &Vorschau};
 
-template <typename F> void fuerAlle(F&& f) {
-    for (const auto* b : kAlle) f(*b);
-}
-
 } // namespace sw::ui::text::sim

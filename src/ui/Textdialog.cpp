@@ -25,7 +25,7 @@ namespace {
 
 namespace tt = gen::texte;
 
-QString tx(const Sprachtexte& t, const tt::Text& x) {
+QString tx(const Sprachtexte& t, const tt::Beschriftung& x) {
     return QString::fromStdString(t.text(x.nummer, x.englisch));
 }
 

@@ -53,8 +53,4 @@ inline constexpr const Beschriftung* kAlle[] = {&Menue,
                                                 &OhneRenderkontext,
                                                 &MenueVideofenster};
 
-template <typename F> void fuerAlle(F&& f) {
-    for (const auto* b : kAlle) f(*b);
-}
-
 } // namespace sw::ui::videotext

@@ -1,11 +1,10 @@
 #include "ui/Werkzeugfenster.h"
 
-#include "app/Programmstart.h"
 #include "ui/Beschriften.h"
+#include "ui/Fensterlage.h"
 
-#include <QScreen>
-
-#include <algorithm>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace sw::ui {
 
@@ -19,9 +18,17 @@ QString fenstertitel(const Sprachtexte& t, const text::Beschriftung& b) {
     return s.trimmed();
 }
 
+QScrollArea* rollbar(QWidget* inhalt) {
+    auto* r = new QScrollArea;
+    r->setWidget(inhalt);
+    r->setWidgetResizable(true);
+    r->setFrameShape(QFrame::NoFrame);
+    return r;
+}
+
 Werkzeugfenster::Werkzeugfenster(QWidget* eltern, Programm& p, const char* name,
                                  const text::Beschriftung& titel, QSize standard)
-    : QWidget(eltern, Qt::Window), p_(p), name_(name), standard_(standard) {
+    : QWidget(eltern, Qt::Window), p_(p), standard_(standard) {
     setObjectName(name);
     beschriftenMit(
         [this, &titel](const Sprachtexte& t) { setWindowTitle(fenstertitel(t, titel)); });
@@ -30,6 +37,14 @@ Werkzeugfenster::Werkzeugfenster(QWidget* eltern, Programm& p, const char* name,
 void Werkzeugfenster::beschriftenMit(std::function<void(const Sprachtexte&)> f) {
     f(p_.texte);
     beschrifter_.push_back(std::move(f));
+}
+
+QScrollArea* Werkzeugfenster::setzeInhalt(QWidget* inhalt) {
+    auto* r = rollbar(inhalt);
+    auto* aussen = new QVBoxLayout(this);
+    aussen->setContentsMargins(0, 0, 0, 0);
+    aussen->addWidget(r);
+    return r;
 }
 
 void Werkzeugfenster::beschriften() {
@@ -49,24 +64,12 @@ void Werkzeugfenster::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
 }
 
-// The stored position, moved onto the screen when the screens changed since.
 void Werkzeugfenster::positionLaden() {
-    const QRect frei = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 768);
-    resize(standard_.boundedTo(frei.size()));
-    const auto pos = fensterpositionLesen(p_, name_);
-    if (!pos) return;
-    QRect r(pos->links, pos->oben, pos->rechts - pos->links, pos->unten - pos->oben);
-    r.setSize(r.size().boundedTo(frei.size()).expandedTo(minimumSizeHint().boundedTo(frei.size())));
-    r.moveLeft(std::clamp(r.left(), frei.left(), std::max(frei.left(), frei.right() - r.width())));
-    r.moveTop(std::clamp(r.top(), frei.top(), std::max(frei.top(), frei.bottom() - r.height())));
-    setGeometry(r);
+    fensterlageLaden(*this, p_, standard_.width(), standard_.height());
 }
 
 void Werkzeugfenster::positionSpeichern() {
-    if (!positioniert_) return;
-    const QRect r = normalGeometry().isValid() ? normalGeometry() : geometry();
-    fensterpositionSpeichern(p_, name_,
-                             Fensterposition{1, r.left(), r.top(), r.right() + 1, r.bottom() + 1});
+    if (positioniert_) fensterlageSpeichern(*this, p_);
 }
 
 } // namespace sw::ui

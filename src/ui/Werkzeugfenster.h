@@ -12,12 +12,16 @@
 #include <functional>
 #include <vector>
 
+class QScrollArea;
+
 namespace sw::ui {
 
 // A caption from the language table.
 QString lt(const Sprachtexte& t, const text::Beschriftung& b);
 // A window's title: its menu command's caption without "&" and "...".
 QString fenstertitel(const Sprachtexte& t, const text::Beschriftung& b);
+// A window's content or a page in a frameless scroll area: fits a small screen at any scaling.
+QScrollArea* rollbar(QWidget* inhalt);
 
 class Werkzeugfenster : public QWidget {
 public:
@@ -32,6 +36,8 @@ public:
 protected:
     // Runs `f` now and after every change of the language.
     void beschriftenMit(std::function<void(const Sprachtexte&)> f);
+    // Fills the window with `inhalt`, scrolling (see rollbar); returns the scroll area.
+    QScrollArea* setzeInhalt(QWidget* inhalt);
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
@@ -41,7 +47,6 @@ private:
     void positionLaden();
     void positionSpeichern();
 
-    std::string name_;
     QSize standard_;
     bool positioniert_ = false;
     std::vector<std::function<void(const Sprachtexte&)>> beschrifter_;

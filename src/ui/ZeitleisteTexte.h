@@ -74,8 +74,4 @@ inline constexpr const Beschriftung* kAlle[] = {
     &ArtLosgelassen,    &ArtEffekt,      &EffektWert,    &ArtAndere,        &VerschiebenNach,
     &AblegenBei};
 
-template <typename F> void fuerAlle(F&& f) {
-    for (const auto* b : kAlle) f(*b);
-}
-
 } // namespace sw::ui::zeitleistentext

@@ -72,8 +72,9 @@ TEST(Sprache, EveryMessageNumberInTheCodeHasAnEnglishText) {
     const std::regex konstante(
         R"(constexpr int (k?[A-Z]\w*) = (\d+)(?:, (k?[A-Z]\w*) = (\d+))?(?:, (k?[A-Z]\w*) = (\d+))?;)");
     const std::regex aufruf(R"(texte?\.text\(\s*(?:\w+::)*(\w+))");
-    // Texts kept as records: `constexpr Text Name{1234, ...}`.
-    const std::regex satz(R"(constexpr \w+ ([A-Z]\w*)\{(\d+),)");
+    // Texts kept as records: `constexpr Beschriftung Name{1234, ...}`, the number possibly on
+    // the next line.
+    const std::regex satz(R"(constexpr \w+ ([A-Z]\w*)\{\s*(\d+),)");
     std::map<std::string, int> werte;
     std::vector<std::string> benutzt;
     for (const auto& e : std::filesystem::recursive_directory_iterator(

@@ -111,6 +111,32 @@ TEST(MidiEingabe, UeberDieFalscheEingabeMitLaufendemStatus) {
     EXPECT_TRUE(eingang.abholen().empty());
 }
 
+// While passes of the output cycle poll the inputs, the idle poll leaves them alone; once no
+// pass came for 10 ms (the output stopped) it reads them itself, every time it is called.
+TEST(MidiEingabe, LeerlaufFragtNurOhneDurchlauf) {
+    LiveUmgebung t;
+    routingEinrichten(t);
+    FakeMidiEingang eingang;
+    eingang.waehlen("Fake MIDI 1");
+    t.live.midiEingang = &eingang;
+    eingaengeImLeerlauf(t.k); // no pass ever ran: read at once, nothing there
+    eingang.senden({{0xB0, 20, 1}});
+    eingaengeAbfragen(t.k); // a pass
+    EXPECT_EQ(t.live.midiSeite, 1);
+    eingang.senden({{0x90, 60, 1}});
+    t.u.uhr.vorstellen(0.009);
+    eingaengeImLeerlauf(t.k);
+    EXPECT_EQ(t.figurAuf(0), -1) << "a pass polled 9 ms ago";
+    t.u.uhr.vorstellen(0.002);
+    eingaengeImLeerlauf(t.k);
+    EXPECT_EQ(t.figurAuf(0), 3);
+    EXPECT_TRUE(eingang.abholen().empty());
+    // The idle poll itself does not hold off the next one.
+    eingang.senden({{0xB0, 20, 0}});
+    eingaengeImLeerlauf(t.k);
+    EXPECT_EQ(t.live.midiSeite, 0);
+}
+
 TEST(DmxEingabe, GeaenderteKanaeleAufIhrenZeilen) {
     LiveUmgebung t;
     auto& k1 = t.live.dmx.kanaele[0];

@@ -91,21 +91,17 @@ std::unique_ptr<DmxEingang> dmxEingangOeffnen(Geraete& g, Umgebung& env, Einstel
             return std::make_unique<SacnEingang>(SacnOptionen{u, d.bindAdresse, d.sacnPort, true});
         if (d.geraet == kOlaEingangName) {
             if (!olaGebaut()) {
-                env.log.zeile(
-                    env.texte.text(eingangtext::OlaNichtGebaut, eingangtext::OlaNichtGebautText));
+                env.log.zeile(env.texte.text(eingangtext::OlaNichtGebaut));
                 return nullptr;
             }
-            const std::string nichtDa = env.texte.text(eingangtext::OlaNichtErreichbar,
-                                                       eingangtext::OlaNichtErreichbarText) +
-                                        " " + std::to_string(d.olaPort);
+            const std::string nichtDa =
+                env.texte.text(eingangtext::OlaNichtErreichbar) + " " + std::to_string(d.olaPort);
             return std::make_unique<OlaEingang>(
                 OlaOptionen{static_cast<unsigned>(d.universum), d.olaPort}, nichtDa,
                 [&env](const std::string& zeile) { env.log.zeile(zeile); });
         }
     } catch (const std::exception& fehler) {
-        env.log.zeile(
-            env.texte.text(eingangtext::DmxEingangFehler, eingangtext::DmxEingangFehlerText) + " " +
-            fehler.what());
+        env.log.zeile(env.texte.text(eingangtext::DmxEingangFehler) + " " + fehler.what());
         return nullptr;
     }
     const int i = g.DmxEingangsGeraet;

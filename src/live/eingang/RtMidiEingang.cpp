@@ -73,8 +73,7 @@ bool RtMidiEingang::systemHolen() {
         system_ = erzeugen_();
     } catch (const std::exception& e) {
         if (!gemeldet_ && melden_)
-            melden_(texte_.text(eingangtext::KeinMidi, eingangtext::KeinMidiText) + " (" +
-                    e.what() + ")");
+            melden_(texte_.text(eingangtext::KeinMidi) + " (" + e.what() + ")");
         gemeldet_ = true;
     }
     return system_ != nullptr;
@@ -117,9 +116,7 @@ void RtMidiEingang::pruefen() {
         const auto it = std::find(namen.begin(), namen.end(), gewaehlt_);
         if (offen_ && it == namen.end()) {
             schliessen();
-            if (melden_)
-                melden_(texte_.text(eingangtext::MidiPortWeg, eingangtext::MidiPortWegText) + " " +
-                        gewaehlt_);
+            if (melden_) melden_(texte_.text(eingangtext::MidiPortWeg) + " " + gewaehlt_);
         } else if (!offen_ && !keiner && it != namen.end()) {
             {
                 std::lock_guard lock(m_);
@@ -142,9 +139,7 @@ void RtMidiEingang::pruefen() {
                                      warteschlange_.push_back(std::move(nachrichten));
                              });
             offen_ = true;
-            if (melden_)
-                melden_(texte_.text(eingangtext::MidiPortDa, eingangtext::MidiPortDaText) + " " +
-                        gewaehlt_);
+            if (melden_) melden_(texte_.text(eingangtext::MidiPortDa) + " " + gewaehlt_);
         }
     } catch (const std::exception&) {
         schliessen(); // tried again at the next look
