@@ -163,14 +163,7 @@ Playlistfenster::Playlistfenster(QWidget* eltern, Showsteuerung& s)
     spalte->addWidget(transportBauen());
     spalte->addWidget(lblStatus_);
     // At large scalings and on small screens the window scrolls instead of clipping.
-    auto* rollen = new QScrollArea(this);
-    rollen->setObjectName("rollen");
-    rollen->setWidget(inhalt);
-    rollen->setWidgetResizable(true);
-    rollen->setFrameShape(QFrame::NoFrame);
-    auto* aussen = new QVBoxLayout(this);
-    aussen->setContentsMargins(0, 0, 0, 0);
-    aussen->addWidget(rollen);
+    setzeInhalt(inhalt)->setObjectName("rollen");
 
     auto taste = [this](const QKeySequence& k, std::function<void()> f) {
         auto* kurz = new QShortcut(k, this);

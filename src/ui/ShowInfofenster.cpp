@@ -82,15 +82,6 @@ std::string alsText(const QString& s) {
     return QString(s).replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
 }
 
-// A page in a scroll area, so that it fits a small screen at any scaling.
-QWidget* rollbar(QWidget* seite) {
-    auto* r = new QScrollArea;
-    r->setWidget(seite);
-    r->setWidgetResizable(true);
-    r->setFrameShape(QFrame::NoFrame);
-    return r;
-}
-
 QString teil(const Sprachtexte& t, const text::Beschriftung& b, int n) {
     return beschriftungTeil(t, b, n);
 }

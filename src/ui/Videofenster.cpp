@@ -106,7 +106,7 @@ void Videofenster::menueAbgleichen() {
 void Videofenster::einmalMelden(const text::Beschriftung& b) {
     if (gemeldet_) return;
     gemeldet_ = true;
-    p_.log.zeile(p_.texte.text(b.nummer, b.englisch));
+    p_.log.zeile(p_.texte.text(b));
 }
 
 void Videofenster::vollbild(bool an) {

@@ -49,8 +49,8 @@ inline constexpr Beschriftung EffektzeileHilfe{1453, "Zeile 19 der Gerätegruppe
                                                "Row 19 of device group %1: effect values"};
 inline constexpr Beschriftung BalkenHilfe{1454, "Zeitleiste blättern (Mausrad, Umschalt+Mausrad)",
                                           "Scrolls the timeline (wheel, Shift+wheel)"};
-inline constexpr Beschriftung EventHilfe{1455, "%1\nZeile %2, %3 bis %4\n%5, Taste %6, Wert %7",
-                                         "%1\nRow %2, %3 to %4\n%5, key %6, value %7"};
+inline constexpr Beschriftung EventHilfe{1455, "%1 · Zeile %2, %3 bis %4 · %5, Taste %6, Wert %7",
+                                         "%1 · Row %2, %3 to %4 · %5, key %6, value %7"};
 
 // What an event shows.
 inline constexpr Beschriftung Effektzeile{1456, "Fx", "Fx"};

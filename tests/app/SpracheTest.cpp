@@ -71,7 +71,8 @@ TEST(Sprache, EveryMessageNumberInTheCodeHasAnEnglishText) {
     // Constants holding message numbers, and the numbers passed to text lookups.
     const std::regex konstante(
         R"(constexpr int (k?[A-Z]\w*) = (\d+)(?:, (k?[A-Z]\w*) = (\d+))?(?:, (k?[A-Z]\w*) = (\d+))?;)");
-    const std::regex aufruf(R"(texte?\.text\(\s*(?:\w+::)*(\w+))");
+    // A lower-case name is a variable holding a record: not resolvable here, its header is.
+    const std::regex aufruf(R"(texte?\.text\(\s*(?:\w+::)*([A-Z0-9]\w*))");
     // Texts kept as records: `constexpr Beschriftung Name{1234, ...}`, the number possibly on
     // the next line.
     const std::regex satz(R"(constexpr \w+ ([A-Z]\w*)\{\s*(\d+),)");
@@ -103,6 +104,10 @@ TEST(Sprache, EveryMessageNumberInTheCodeHasAnEnglishText) {
             ADD_FAILURE() << "cannot resolve the message number " << name;
     }
     for (int n : nummern) EXPECT_FALSE(t.eintrag(1, n).empty()) << "message " << n;
-    for (const auto& s : gen::sprachtexte())
+    // A text is one line of the language file: a line break would shift every later text.
+    for (const auto& s : gen::sprachtexte()) {
         EXPECT_FALSE(t.eintrag(0, s.nummer).empty()) << s.nummer;
+        EXPECT_EQ(std::string(s.deutsch).find_first_of("\r\n"), std::string::npos) << s.nummer;
+        EXPECT_EQ(std::string(s.englisch).find_first_of("\r\n"), std::string::npos) << s.nummer;
+    }
 }
