@@ -75,17 +75,12 @@ struct SequenzerFenster : ::testing::Test {
         return k;
     }
     void ausloesen(const char* name) { kind<QAction>(name)->trigger(); }
-    // Drops the key's figure on the timeline at about `zeit` on the shown group's first row:
-    // through the view where it takes drops, else as the view's drop does. Returns the time the
-    // event got.
+    // Drops the key's figure through the view at about `zeit` on the shown group's first row.
+    // Returns the time the event got.
     double ablegen(int key, double zeit) {
         auto* z = s->zeitleiste();
         const std::size_t vorher = seq().Events.size();
-        const int x = static_cast<int>((zeit - z->sichtAnfang()) / z->sichtBreite() * z->width());
-        if (!z->figurAblegen(figurVon(key), QPoint(x, z->height() / 8))) {
-            EXPECT_TRUE(
-                picSpur_DragDrop(seq(), t.p->env, t.p->live.keyTable, figurVon(key), zeit, 1));
-        }
+        EXPECT_TRUE(z->figurAblegen(figurVon(key), z->punktBei(zeit, 1)));
         EXPECT_EQ(seq().Events.size(), vorher + 1);
         for (const auto& e : seq().Events)
             if (e.key == key && e.kind == kArtGedrueckt) return e.start;
