@@ -29,14 +29,9 @@ public:
         if (!w) {
             w = new T(&h_, p_);
             if constexpr (std::is_same_v<T, Midifenster>)
-                w->zuordnungOeffnen = [this] { zeigen(holen(zuordnung)); };
+                w->zuordnungOeffnen = [this] { fensterZeigen(holen(zuordnung)); };
         }
         return w;
-    }
-    static void zeigen(QWidget* w) {
-        w->show();
-        w->raise();
-        w->activateWindow();
     }
     void beschriften() {
         if (live) live->beschriften();
@@ -65,16 +60,7 @@ void liveMenueBauen(Hauptfenster& h, Programm& p, QMenu* menu, const Beschrifter
     auto* l = new LiveFensterliste(h, p);
     auto befehl = [&](const char* name, const text::Beschriftung& b, const QKeySequence& taste,
                       const char* symbolName, std::function<QWidget*()> fenster) {
-        QAction* a = menu->addAction(QString());
-        a->setObjectName(name);
-        a->setShortcut(taste);
-        if (symbolName) symbolSetzen(a, symbolName);
-        beschriftenMit([a, &b](const Sprachtexte& t) {
-            a->setText(beschriftung(t, b));
-            a->setToolTip(mitTaste(ohneKuerzel(beschriftung(t, b)), a->shortcut()));
-        });
-        QObject::connect(a, &QAction::triggered, l,
-                         [fenster] { LiveFensterliste::zeigen(fenster()); });
+        fensterBefehl(menu, l, name, b, taste, symbolName, std::move(fenster), beschriftenMit);
     };
     befehl("mnuLiveFenster", livetext::MenueLive, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
            "tastatur", [l] { return l->holen(l->live); });

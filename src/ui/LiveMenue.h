@@ -6,6 +6,7 @@
 // once per pass) is stopped, so that the monitors show what arrives. GUI thread only.
 
 #include "app/Programm.h"
+#include "ui/Werkzeugfenster.h"
 
 #include <functional>
 
@@ -18,8 +19,6 @@ class Livefenster;
 class Midifenster;
 class MidiZuordnungsfenster;
 class DmxZuordnungsfenster;
-
-using Beschrifter = std::function<void(std::function<void(const Sprachtexte&)>)>;
 
 void liveMenueBauen(Hauptfenster& h, Programm& p, QMenu* menu, const Beschrifter& beschriftenMit);
 

@@ -65,38 +65,9 @@ QImage figurBild(const Programm& p, long figur, QSize groesse) {
     QPainter g(&bild);
     g.setRenderHint(QPainter::Antialiasing);
     const double w = groesse.width() - 4, h = groesse.height() - 4;
-    const double m = std::min(w, h) / 65536.0;
-    auto ort = [&](const Punkt& q) {
-        return QPointF(groesse.width() / 2.0 + q.X * m, groesse.height() / 2.0 - q.Y * m);
-    };
-    for (std::size_t i = 2; i < punkte.size(); ++i) {
-        const Punkt& q = punkte[i];
-        if (q.Farbe < 0 || (q.Status & status::Sprung)) continue;
-        const RGB& c = p.paletten.farbe(q.Farbe);
-        if (c.R + c.G + c.B <= 0) continue;
-        g.setPen(
-            QPen(QColor(static_cast<int>(c.R), static_cast<int>(c.G), static_cast<int>(c.B)), 1.2));
-        g.drawLine(ort(punkte[i - 1]), ort(q));
-    }
+    frameLinienZeichnen(g, p, punkte, QPointF(groesse.width() / 2.0, groesse.height() / 2.0),
+                        std::min(w, h) / 65536.0, 1.2);
     return bild;
-}
-
-// The figure number a drag carries: our own type, or a row of the figure list.
-std::optional<long> gezogeneFigur(const QMimeData* daten) {
-    if (daten->hasFormat(kFigurMime)) {
-        bool ok = false;
-        const long f = QString::fromLatin1(daten->data(kFigurMime)).toLong(&ok);
-        if (ok) return f;
-    }
-    const QString liste = QStringLiteral("application/x-qabstractitemmodeldatalist");
-    if (daten->hasFormat(liste)) {
-        QByteArray roh = daten->data(liste);
-        QDataStream strom(&roh, QIODevice::ReadOnly);
-        int zeile = -1, spalte = -1;
-        strom >> zeile >> spalte;
-        if (zeile >= 0) return zeile;
-    }
-    return std::nullopt;
 }
 
 // The grid's keyboard: key presses and releases go to the engine.

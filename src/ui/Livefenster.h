@@ -11,6 +11,7 @@
 // frame the pressed key and refresh the controls. A key whose figure is on a group's figure
 // layer is drawn lit. GUI thread only.
 
+#include "ui/Figurziehen.h"
 #include "ui/Werkzeugfenster.h"
 
 #include <QImage>
@@ -63,9 +64,6 @@ private:
 const std::vector<std::vector<int>>& tastenReihen();
 // A key's caption on its picture.
 QString tastenName(int tastencode);
-// The MIME type of a dragged figure-list entry: its figure number as text. The figure list's
-// own item drags are taken too (their row is the figure number).
-inline constexpr const char* kFigurMime = "application/x-strahlwerk-figur";
 
 class Livefenster : public Werkzeugfenster {
 public:

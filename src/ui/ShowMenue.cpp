@@ -88,25 +88,11 @@ ShowFensterliste& liste(Hauptfenster& h) {
 
 } // namespace
 
-void fensterZeigen(QWidget* w) {
-    w->show();
-    w->raise();
-    w->activateWindow();
-}
-
-void showMenueBauen(Hauptfenster& h, Programm& p, QMenu* menu,
-                    const std::function<void(std::function<void(const Sprachtexte&)>)>& beschriftenMit) {
+void showMenueBauen(Hauptfenster& h, Programm& p, QMenu* menu, const Beschrifter& beschriftenMit) {
     auto* l = new ShowFensterliste(h, p);
     auto befehl = [&](const char* name, const text::Beschriftung& b, const QKeySequence& taste,
                       std::function<QWidget*()> fenster) {
-        QAction* a = menu->addAction(QString());
-        a->setObjectName(name);
-        a->setShortcut(taste);
-        beschriftenMit([a, &b](const Sprachtexte& t) {
-            a->setText(beschriftung(t, b));
-            a->setToolTip(mitTaste(ohneKuerzel(beschriftung(t, b)), a->shortcut()));
-        });
-        QObject::connect(a, &QAction::triggered, l, [fenster] { fensterZeigen(fenster()); });
+        fensterBefehl(menu, l, name, b, taste, nullptr, std::move(fenster), beschriftenMit);
     };
     befehl("mnuSequenzer", showtext::MenueSequenzer, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T),
            [l] { return l->holen(l->sequenzer); });

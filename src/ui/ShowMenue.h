@@ -6,6 +6,7 @@
 
 #include "app/Programm.h"
 #include "app/Showsteuerung.h"
+#include "ui/Werkzeugfenster.h"
 
 #include <functional>
 
@@ -20,8 +21,7 @@ class ShowInfofenster;
 class Playlistfenster;
 class Videofenster;
 
-void showMenueBauen(Hauptfenster& h, Programm& p, QMenu* menu,
-                    const std::function<void(std::function<void(const Sprachtexte&)>)>& beschriftenMit);
+void showMenueBauen(Hauptfenster& h, Programm& p, QMenu* menu, const Beschrifter& beschriftenMit);
 
 // The windows and the show control (made now if not yet), for the windows among themselves, the
 // tests and the screenshots.
@@ -30,8 +30,5 @@ Sequenzerfenster* sequenzerfenster(Hauptfenster& h);
 ShowInfofenster* showInfofenster(Hauptfenster& h);
 Playlistfenster* playlistfenster(Hauptfenster& h);
 Videofenster* videofenster(Hauptfenster& h);
-
-// Shows a tool window and brings it to the front.
-void fensterZeigen(QWidget* w);
 
 } // namespace sw::ui

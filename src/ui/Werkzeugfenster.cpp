@@ -1,8 +1,11 @@
 #include "ui/Werkzeugfenster.h"
 
 #include "ui/Beschriften.h"
+#include "ui/Symbole.h"
 #include "ui/Fensterlage.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -24,6 +27,28 @@ QScrollArea* rollbar(QWidget* inhalt) {
     r->setWidgetResizable(true);
     r->setFrameShape(QFrame::NoFrame);
     return r;
+}
+
+void fensterZeigen(QWidget* w) {
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+QAction* fensterBefehl(QMenu* menu, QObject* besitzer, const char* name,
+                       const text::Beschriftung& b, const QKeySequence& taste, const char* symbol,
+                       std::function<QWidget*()> fenster, const Beschrifter& beschriftenMit) {
+    QAction* a = menu->addAction(QString());
+    a->setObjectName(name);
+    a->setShortcut(taste);
+    if (symbol) symbolSetzen(a, symbol);
+    beschriftenMit([a, &b](const Sprachtexte& t) {
+        a->setText(beschriftung(t, b));
+        a->setToolTip(mitTaste(ohneKuerzel(beschriftung(t, b)), a->shortcut()));
+    });
+    QObject::connect(a, &QAction::triggered, besitzer,
+                     [fenster = std::move(fenster)] { fensterZeigen(fenster()); });
+    return a;
 }
 
 Werkzeugfenster::Werkzeugfenster(QWidget* eltern, Programm& p, const char* name,

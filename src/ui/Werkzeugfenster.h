@@ -8,11 +8,15 @@
 #include "app/Programm.h"
 #include "ui/Beschriftungen.h"
 
+#include <QKeySequence>
 #include <QWidget>
 #include <functional>
 #include <vector>
 
 class QScrollArea;
+
+class QAction;
+class QMenu;
 
 namespace sw::ui {
 
@@ -22,6 +26,18 @@ QString lt(const Sprachtexte& t, const text::Beschriftung& b);
 QString fenstertitel(const Sprachtexte& t, const text::Beschriftung& b);
 // A window's content or a page in a frameless scroll area: fits a small screen at any scaling.
 QScrollArea* rollbar(QWidget* inhalt);
+
+// Registers a captioning function that runs now and after every change of the language.
+using Beschrifter = std::function<void(std::function<void(const Sprachtexte&)>)>;
+
+// Shows a tool window and brings it to the front.
+void fensterZeigen(QWidget* w);
+
+// A menu command that shows the window `fenster` returns (made when first asked for): captioned
+// from the language table, with its key in the tool text; `symbol` an icon name or null.
+QAction* fensterBefehl(QMenu* menu, QObject* besitzer, const char* name,
+                       const text::Beschriftung& b, const QKeySequence& taste, const char* symbol,
+                       std::function<QWidget*()> fenster, const Beschrifter& beschriftenMit);
 
 class Werkzeugfenster : public QWidget {
 public:

@@ -43,25 +43,6 @@ constexpr double kKuerzesteShow = 10000;
 constexpr int kFolgenMs = 16;            // about 60 redraws of the cursor line a second
 constexpr double kHoechstVorlaufMs = 60; // how far the line runs ahead of a standing clock
 
-// The figure number a drag carries: our own type, or a row of the figure list.
-std::optional<long> gezogeneFigur(const QMimeData* daten) {
-    if (!daten) return std::nullopt;
-    if (daten->hasFormat(kFigurMime)) {
-        bool ok = false;
-        const long f = QString::fromLatin1(daten->data(kFigurMime)).toLong(&ok);
-        if (ok) return f;
-    }
-    const QString liste = QStringLiteral("application/x-qabstractitemmodeldatalist");
-    if (daten->hasFormat(liste)) {
-        QByteArray roh = daten->data(liste);
-        QDataStream strom(&roh, QIODevice::ReadOnly);
-        int zeile = -1, spalte = -1;
-        strom >> zeile >> spalte;
-        if (zeile >= 0) return zeile;
-    }
-    return std::nullopt;
-}
-
 bool istWav(const std::string& datei) {
     if (datei.size() < 4) return false;
     std::string endung = datei.substr(datei.size() - 4);

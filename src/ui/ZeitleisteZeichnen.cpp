@@ -7,6 +7,7 @@
 #include "core/Farbpalette.h"
 #include "live/KeyTable.h"
 #include "ui/Beschriften.h"
+#include "ui/Figurziehen.h"
 #include "ui/ZeitleisteTexte.h"
 
 #include <QPaintEvent>
@@ -140,19 +141,8 @@ const QImage& Zeitleiste::figurBild(long figur, int seite) {
     g.setPen(Qt::NoPen);
     g.setBrush(QColor(0x08, 0x08, 0x0a));
     g.drawRoundedRect(QRectF(0, 0, seite, seite), 2.5, 2.5);
-    const double m = (seite - 3) / 65536.0;
-    auto ort = [&](const Punkt& q) {
-        return QPointF(seite / 2.0 + q.X * m, seite / 2.0 - q.Y * m);
-    };
-    for (std::size_t i = 2; i < punkte.size(); ++i) {
-        const Punkt& q = punkte[i];
-        if (q.Farbe < 0 || (q.Status & status::Sprung)) continue;
-        const RGB& c = s_.p.paletten.farbe(q.Farbe);
-        if (c.R + c.G + c.B <= 0) continue;
-        g.setPen(
-            QPen(QColor(static_cast<int>(c.R), static_cast<int>(c.G), static_cast<int>(c.B)), 1.0));
-        g.drawLine(ort(punkte[i - 1]), ort(q));
-    }
+    frameLinienZeichnen(g, s_.p, punkte, QPointF(seite / 2.0, seite / 2.0), (seite - 3) / 65536.0,
+                        1.0);
     return b.bild;
 }
 
