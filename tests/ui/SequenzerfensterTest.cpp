@@ -209,7 +209,8 @@ TEST_F(SequenzerFenster, PlaysOnTheMediaClockThroughTheOutputCycle) {
                                                 {2010, figurVon(kW)},
                                                 {3200, figurVon(kE)}};
     double jetzt = 0;
-    for (auto [zeit, figur] : schritte) {
+    for (const auto& [zeitpunkt, figur] : schritte) {
+        const double zeit = zeitpunkt; // a lambda may not capture a structured binding
         medien->weiter(zeit - jetzt);
         jetzt = zeit;
         EXPECT_TRUE(bisZu([&] { return std::abs(w().showZeit - zeit) < 0.01; })) << zeit;
